@@ -1,0 +1,28 @@
+#include "AppWindows.h"
+#include "Look.h"
+#include "Session.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlenza"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vorlenza"));
+    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
+    QApplication::setWindowIcon(look::windowIcon());
+    // The program ends only through its two exits, never because a window was closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    look::installFontSubstitutions();
+
+    int status = 0;
+    {
+        Session session;
+        RegisterWindows(session);
+        // The main window is the start-up window: its load routine shows the background and
+        // title windows and keeps itself hidden until the title window is dismissed.
+        session.windows().load(WindowId::Main);
+        status = QApplication::exec();
+    }
+    return status;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// Lenient reading of a field's text: blanks, tabs and line feeds anywhere are ignored, then the
+/// longest leading number is read (optional sign, digits, optional "." and fraction, optional
+/// exponent "E"/"e" with optional sign and digits; or "&H" + hexadecimal or "&O" + octal digits).
+/// The rest of the text is ignored; no leading number reads as 0. The decimal point is always ".",
+/// whatever the locale. A number beyond the double range reads as +/-infinity, so callers can
+/// reject it; one too small to represent reads as 0.
+double NumericPrefix(std::string_view text);
+
+/// Display format of a double: at most 15 significant digits, no trailing zeros, "." as the
+/// decimal point, a 0 before the point below 1, and "1E+15" / "1E-05" style for exponents of
+/// 15 and above or -5 and below. Locale-free. -0 is written "0".
+std::string FormatNumber(double value);
+
+/// A whole number (a day) as plain decimal text.
+std::string FormatInteger(long long value);

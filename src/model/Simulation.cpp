@@ -1,0 +1,190 @@
+#include "Simulation.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+bool isFiniteValue(double v) { return std::isfinite(v); }
+
+const char* fieldLabel(ParameterField f)
+{
+    switch (f) {
+    case ParameterField::Simut: return "the simulation length";
+    case ParameterField::K1: return "the carrying capacity of species A (K1)";
+    case ParameterField::K2: return "the carrying capacity of species B (K2)";
+    case ParameterField::Alpha: return "constant a";
+    case ParameterField::Beta: return "constant b";
+    case ParameterField::R1: return "the intrinsic rate of species A (r)";
+    case ParameterField::R2: return "the intrinsic rate of species B (s)";
+    case ParameterField::N1Start: return "the initial size of species A";
+    case ParameterField::N2Start: return "the initial size of species B";
+    case ParameterField::None: break;
+    }
+    return "a value";
+}
+
+std::string capitalised(std::string s)
+{
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
+        s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s;
+}
+
+} // namespace
+
+RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
+{
+    RunResult result;
+
+    // The length first, rounded to the nearest whole day with halves going to the even neighbour.
+    const double tValue = std::nearbyint(NumericPrefix(fields.simut));
+    if (!isFiniteValue(tValue) || tValue < -32768.0 || tValue > 32767.0) {
+        result.error = RunError::LengthOverflow;
+        result.field = ParameterField::Simut;
+        return result;
+    }
+    const int T = static_cast<int>(tValue);
+    if (T < 1 || T > ModelState::MaxSimTime) {
+        result.error = RunError::LengthOutOfRange;
+        result.field = ParameterField::Simut;
+        return result;
+    }
+
+    const double K1 = NumericPrefix(fields.K1);
+    const double K2 = NumericPrefix(fields.K2);
+    const double alpha = NumericPrefix(fields.u);
+    const double beta = NumericPrefix(fields.v);
+    const double r1 = NumericPrefix(fields.rrateA);
+    const double r2 = NumericPrefix(fields.rrateB);
+    const double n1Start = NumericPrefix(fields.a0);
+    const double n2Start = NumericPrefix(fields.b0);
+
+    const std::pair<double, ParameterField> read[] = {
+        {K1, ParameterField::K1},         {K2, ParameterField::K2},
+        {alpha, ParameterField::Alpha},   {beta, ParameterField::Beta},
+        {r1, ParameterField::R1},         {r2, ParameterField::R2},
+        {n1Start, ParameterField::N1Start}, {n2Start, ParameterField::N2Start},
+    };
+    for (const auto& [value, field] : read) {
+        if (!isFiniteValue(value)) {
+            result.error = RunError::ParameterTooLarge;
+            result.field = field;
+            return result;
+        }
+    }
+    for (const auto& [value, field] : read) {
+        const bool divisor = field == ParameterField::K1 || field == ParameterField::K2 ||
+                             field == ParameterField::Alpha || field == ParameterField::Beta;
+        if (divisor && value == 0.0) {
+            result.error = RunError::ZeroDivisor;
+            result.field = field;
+            return result;
+        }
+    }
+
+    // Work in a scratch table and copy it into the state only when every value is finite.
+    const std::size_t rows = static_cast<std::size_t>(T) + 2;
+    std::vector<double> work(8 * rows);
+    double* n1 = work.data();
+    double* n2 = n1 + rows;
+    double* d1 = n2 + rows;
+    double* d2 = d1 + rows;
+    double* ax = d2 + rows;
+    double* ay = ax + rows;
+    double* bx = ay + rows;
+    double* by = bx + rows;
+
+    n1[0] = n1Start;
+    n2[0] = n2Start;
+    for (int i = 1; i <= T + 1; ++i) {
+        const double x = n1[i - 1];
+        const double y = n2[i - 1];
+        // Predictor: the slopes at the start of the day; only the predicted populations are
+        // clamped at zero, the stored ones are kept as computed.
+        const double a1 = ((1.0 - x / K1) - (alpha * y) / K1) * (r1 * x);
+        double p1 = x + a1;
+        if (p1 < 0.0)
+            p1 = 0.0;
+        const double a2 = ((1.0 - y / K2) - (beta * x) / K2) * (r2 * y);
+        double p2 = y + a2;
+        if (p2 < 0.0)
+            p2 = 0.0;
+        // Corrector: the slopes at the predicted point.
+        const double b1 = ((1.0 - p1 / K1) - (alpha * p2) / K1) * (r1 * p1);
+        const double b2 = ((1.0 - p2 / K2) - (beta * p1) / K2) * (r2 * p2);
+        d1[i - 1] = (a1 + b1) / 2.0;
+        d2[i - 1] = (a2 + b2) / 2.0;
+        n1[i] = d1[i - 1] + n1[i - 1];
+        n2[i] = d2[i - 1] + n2[i - 1];
+        if (!(isFiniteValue(a1) && isFiniteValue(p1) && isFiniteValue(a2) && isFiniteValue(p2) && isFiniteValue(b1) && isFiniteValue(b2) &&
+              isFiniteValue(n1[i]) && isFiniteValue(n2[i]))) {
+            result.error = RunError::Arithmetic;
+            result.day = i;
+            return result;
+        }
+    }
+
+    // The isoclines: T+1 evenly spaced points along each zero-growth line.
+    const double sA = K1 / T;
+    const double sB = (K2 / beta) / T;
+    for (int i = 0; i <= T; ++i) {
+        const double di = static_cast<double>(i);
+        ax[i] = di * sA;
+        ay[i] = (K1 / alpha) - (di * sA) / alpha;
+        bx[i] = di * sB;
+        by[i] = K2 - beta * (di * sB);
+        if (!(isFiniteValue(ax[i]) && isFiniteValue(ay[i]) && isFiniteValue(bx[i]) && isFiniteValue(by[i]))) {
+            result.error = RunError::IsoclineArithmetic;
+            result.day = i;
+            return result;
+        }
+    }
+
+    state.simTime = static_cast<std::int16_t>(T);
+    state.K1 = K1;
+    state.K2 = K2;
+    state.alpha = alpha;
+    state.beta = beta;
+    state.r1 = r1;
+    state.r2 = r2;
+    const std::size_t days = static_cast<std::size_t>(T) + 1;
+    std::copy(n1, n1 + days + 1, state.N1.begin());
+    std::copy(n2, n2 + days + 1, state.N2.begin());
+    std::copy(d1, d1 + days, state.dN1.begin());
+    std::copy(d2, d2 + days, state.dN2.begin());
+    std::copy(ax, ax + days, state.isoclineAX.begin());
+    std::copy(ay, ay + days, state.isoclineAY.begin());
+    std::copy(bx, bx + days, state.isoclineBX.begin());
+    std::copy(by, by + days, state.isoclineBY.begin());
+
+    result.lastN1 = n1[T + 1];
+    result.lastN2 = n2[T + 1];
+    return result;
+}
+
+std::string DescribeRunFailure(const RunResult& result)
+{
+    switch (result.error) {
+    case RunError::None:
+        return {};
+    case RunError::LengthOverflow:
+    case RunError::LengthOutOfRange:
+        return "The simulation length must be a whole number of days from 1 to " +
+               std::to_string(ModelState::MaxSimTime) + ".";
+    case RunError::ParameterTooLarge:
+        return capitalised(fieldLabel(result.field)) + " is too large to compute with.";
+    case RunError::ZeroDivisor:
+        return capitalised(fieldLabel(result.field)) + " must not be 0.";
+    case RunError::Arithmetic:
+        return "The populations grew too large to compute on day " + std::to_string(result.day) +
+               ". Try smaller growth rates.";
+    case RunError::IsoclineArithmetic:
+        return "The isoclines cannot be computed with these values. Try a larger constant a or b.";
+    }
+    return {};
+}

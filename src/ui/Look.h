@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QString>
+
+/// Fonts, colours and the pointer shared by every window.
+namespace look {
+
+/// A font as the windows were designed with it: family and size in points at 96 dots per inch.
+/// The size is set in pixels (points * 96 / 72) so that text keeps its designed proportion to
+/// the twip geometry whatever the screen's reported density.
+QFont font(const QString& family, double points, bool bold = false, bool italic = false);
+
+/// "Times New Roman", "Arial" and "MS Sans Serif" are served by their Liberation twins.
+/// Call once after the application object exists.
+void installFontSubstitutions();
+
+/// A colour written &H00BBGGRR& (blue byte first): vb(0x0000FF) is red.
+constexpr QColor vb(unsigned int bbggrr)
+{
+    return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                  static_cast<int>((bbggrr >> 16) & 0xFF));
+}
+
+/// The program's custom mouse pointer (32 x 32, hot spot at column 12, row 1).
+QCursor customPointer();
+
+/// The window icon (32 x 32, 16 colours).
+QIcon windowIcon();
+
+} // namespace look

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class Session;
+
+/// The program's ten windows.
+enum class WindowId {
+    Main,         ///< frmForm1
+    Large,        ///< frmLarggraf
+    Background,   ///< frmBackForm
+    Title,        ///< frmTitlform
+    Introduction, ///< frmIntrofrm
+    References,   ///< frmReference
+    HowTo,        ///< frmHowto
+    About,        ///< frmCopyrigh
+    Dedication,   ///< Vater
+    Quiz,         ///< frmQuiz
+};
+constexpr int WindowCount = 10;
+
+/// The window model in one place: a window is created when it is first needed (its constructor
+/// runs its load routine), hiding keeps it with all its state, closing it through its frame runs
+/// its unload handler and destroys it, so that the next show creates it anew. All shows are
+/// non-modal. Windows refer to each other only through their ids.
+class WindowRegistry : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget*(Session&)>;
+
+    explicit WindowRegistry(Session& session);
+    ~WindowRegistry() override;
+
+    void setFactory(WindowId id, Factory factory);
+
+    /// The window if it exists now, else nullptr.
+    QWidget* window(WindowId id) const;
+    template <class T> T* window(WindowId id) const { return qobject_cast<T*>(window(id)); }
+
+    /// Creates the window (its load routine runs) unless it exists; does not show it.
+    QWidget* load(WindowId id);
+    /// Creates the window if needed, then shows it non-modal and raises it.
+    QWidget* show(WindowId id);
+    /// Hides the window if it exists; it keeps all its state.
+    void hide(WindowId id);
+    bool isVisible(WindowId id) const;
+
+    /// Ends the program at once: every window goes away and no other window's handler runs.
+    void endProgram();
+    /// True once endProgram has been called; close handlers then do nothing.
+    bool ending() const { return m_ending; }
+    /// What endProgram finally calls (QCoreApplication::exit by default; tests count instead).
+    void setExitFunction(std::function<void()> exitFunction);
+
+    /// Destroys every window (at the end of the program, before the session goes).
+    void destroyAll();
+
+signals:
+    void windowCreated(WindowId id);
+
+private:
+    Session& m_session;
+    std::array<Factory, WindowCount> m_factories;
+    std::array<QPointer<QWidget>, WindowCount> m_windows;
+    std::function<void()> m_exit;
+    bool m_ending = false;
+};

@@ -1,0 +1,21 @@
+#include "StrictNumber.h"
+
+#include <cmath>
+
+std::optional<double> StrictNumber(const QString& text, const QLocale& locale)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    const QString core = text.mid(first, last - first);
+    if (core.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = locale.toDouble(core, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}

@@ -3,7 +3,7 @@
 #   make test   install what is missing, build, run the whole test suite
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench asan-test clean
+.PHONY: run test build deps bench asan-test fuzz clean
 
 run: build
 	./build/src/app/vorlenza
@@ -21,10 +21,19 @@ deps:
 bench: build
 	./build/bench/vorlenza-bench
 
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 asan-test: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# libFuzzer targets (fuzz/, built with clang in build-fuzz/), each run for FUZZ_SECONDS seconds.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps --fuzz
+	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build build-asan

@@ -151,7 +151,13 @@ std::string FormatNumber(double value)
             digits.push_back(sci[k]);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    const int exponent = std::stoi(sci.substr(ePos + 1));
+    int exponent = std::stoi(sci.substr(ePos + 1));
+    // Rounding to 15 digits carries the very largest doubles up to 1.79769313486232E+308, which is
+    // beyond the double range and would read back as infinity; write those rounded toward zero.
+    if (std::fabs(value) > 1.79769313486231e308) {
+        digits = "179769313486231";
+        exponent = 308;
+    }
 
     std::string out = negative ? "-" : "";
     if (exponent < -4 || exponent >= 15) {

@@ -103,7 +103,8 @@ void TestNumberText::formatNumber_data()
     QTest::newRow("three digit exponent") << 1e-300 << "1E-300";
     QTest::newRow("rounded to 15 digits") << 0.1 + 0.2 << "0.3";
     QTest::newRow("rounding carries") << 9.9999999999999999 << "10";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("most negative double") << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
     QTest::newRow("one third") << 1.0 / 3.0 << "0.333333333333333";
 }
 
@@ -121,6 +122,9 @@ void TestNumberText::formatReadsBack_data()
     QTest::newRow("big") << 6.02214076e23;
     QTest::newRow("small negative") << -1.602176634e-19;
     QTest::newRow("population") << 165.312345678901;
+    QTest::newRow("largest double") << std::numeric_limits<double>::max();
+    QTest::newRow("most negative double") << -std::numeric_limits<double>::max();
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min();
 }
 
 void TestNumberText::formatReadsBack()

@@ -1,15 +1,65 @@
 #pragma once
 
+#include "ChartProcedures.h"
+
 #include <QWidget>
 
+class ChartView;
+class QPushButton;
 class Session;
 
-/// Placeholder until the window is built.
+/// The large graph window: the last run on one large chart with its own graph buttons, its own
+/// chart-click cycle (kept in the session, so it survives closing the window), printing, and the
+/// ways back to the main window or on to the about window.
 class frmLarggraf : public QWidget {
     Q_OBJECT
 public:
     explicit frmLarggraf(Session& session, QWidget* parent = nullptr);
 
+    /// This window's chart `MSChart1`; the main window's "Large" draws its first graph on it.
+    ChartView* chart() const { return MSChart1; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void Form_Load();
+    void Form_Unload();
+    void Command1_Click() { ShowN2vsN1(); }
+    void Command2_Click() { ShowdNvsT(); }
+    void Command3_Click() { ShowN1andN2vsT(); }
+    void Command7_Click() { ShowAllGraphs(); }
+    void cmdN1N2andIsoclines_Click() { ShowN2vsN1withIsoclines(); }
+    void Command6_Click();
+    void command4_Click();
+    void Command5_Click();
+    void MSChart1_Click();
+
 private:
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+
+    // The chart procedures of this window, each drawing on its own MSChart1 from the model.
+    void ShowN2vsN1() { drawChart(ChartProcedure::LargeShowN2vsN1); }
+    void ShowdNvsT() { drawChart(ChartProcedure::LargeShowdNvsT); }
+    void ShowN1andN2vsT() { drawChart(ChartProcedure::LargeShowN1andN2vsT); }
+    void ShowN1anddN1vsT() { drawChart(ChartProcedure::LargeShowN1anddN1vsT); }
+    void ShowN2anddN2vsT() { drawChart(ChartProcedure::LargeShowN2anddN2vsT); }
+    void ShowN2vsN1inLine() { drawChart(ChartProcedure::LargeShowN2vsN1inLine); }
+    void ShowAllGraphs() { drawChart(ChartProcedure::LargeShowAllGraphs); }
+    void ShowN2vsN1withIsoclines() { drawChart(ChartProcedure::LargeShowN2vsN1withIsoclines); }
+    void drawChart(ChartProcedure procedure);
+
     Session& m_session;
+
+    ChartView* MSChart1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* cmdN1N2andIsoclines = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* command4 = nullptr;
+    QPushButton* Command5 = nullptr;
 };

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLabel>
+#include <QLocale>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+/// How the Enter check of a parameter field reads and judges its text.
+enum class FieldReading {
+    Prefix,   ///< the longest leading number (NumericPrefix); accepted when > 0
+    Strict,   ///< the whole text in the regional number format (StrictNumber); accepted when > 0
+    WholeDays ///< leading number as for Prefix; accepted when a whole number > 0
+};
+
+/// True when the Enter check keeps `text` as typed; false when the field must get its reset text.
+/// A reading that fails, or that lands outside the double range, counts as not accepted.
+bool FieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale = QLocale::system());
+
+/// The character code a key press hands to a KeyPress handler: 13 for Return and Enter, else the
+/// code of the first character the key produces; -1 for keys that produce no character.
+int KeyAsciiOf(int key, const QString& text);
+
+/// Watches one widget's key presses and tells `handler` the character code of every key that
+/// produces a character. It only looks: the key always goes on to the widget unchanged.
+class KeyPressRelay : public QObject {
+    Q_OBJECT
+public:
+    KeyPressRelay(QWidget* watched, std::function<void(int keyAscii)> handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(int)> m_handler;
+};
+
+/// A label or picture box that reports a left click, like the clickable decorations of the windows.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -1,15 +1,30 @@
 #pragma once
 
-#include <QWidget>
+#include "CompanionWindow.h"
 
-class Session;
+class QFrame;
+class QLabel;
+class QPushButton;
 
-/// Placeholder until the window is built.
-class Vater : public QWidget {
+/// The dedication: a quiet picture and one button, the way out of the program.
+class Vater : public CompanionWindow {
     Q_OBJECT
 public:
     explicit Vater(Session& session, QWidget* parent = nullptr);
 
+private slots:
+    void Form_Load();
+    void Command1_Click();
+    /// Closing the window through its frame ends the program like its button: this window is
+    /// the way out, and nothing else would be left on the screen.
+    void Form_Unload() override;
+
 private:
-    Session& m_session;
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+
+    QFrame* Frame1 = nullptr;
+    QLabel* Picture2 = nullptr;
+    QPushButton* Command1 = nullptr;
 };

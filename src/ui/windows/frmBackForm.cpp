@@ -1,9 +1,66 @@
 #include "frmBackForm.h"
 
+#include "Look.h"
 #include "Session.h"
+#include "WindowParts.h"
 
-frmBackForm::frmBackForm(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QScreen>
+
+frmBackForm::frmBackForm(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                          Qt::WindowDoesNotAcceptFocus),
+      m_session(session)
 {
-    setWindowTitle(QStringLiteral(""));
-    static_cast<void>(m_session);
+    createControls();
+    placeControls();
+    connectHandlers();
+    Form_Load();
+}
+
+void frmBackForm::createControls()
+{
+    setObjectName(QStringLiteral("frmBackForm"));
+    setWindowTitle(QStringLiteral("Vorlenza"));
+    setWindowIcon(look::windowIcon());
+    parts::background(this, look::vb(0x400000));
+}
+
+void frmBackForm::placeControls()
+{
+    // Maximised: the whole working area of the screen, also where no window manager maximises.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
+}
+
+void frmBackForm::connectHandlers() {}
+
+void frmBackForm::Form_Load() {}
+
+void frmBackForm::closeEvent(QCloseEvent* event)
+{
+    if (m_session.windows().ending())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmBackForm::mousePressEvent(QMouseEvent* event)
+{
+    // Keep the background behind: whichever working window is up comes to the front again.
+    for (int i = 0; i < WindowCount; ++i) {
+        const auto id = static_cast<WindowId>(i);
+        if (id == WindowId::Background)
+            continue;
+        if (QWidget* w = m_session.windows().window(id); w && w->isVisible()) {
+            w->raise();
+            w->activateWindow();
+        }
+    }
+    event->accept();
 }

@@ -1,9 +1,57 @@
 #include "frmHowto.h"
 
-#include "Session.h"
+#include "Look.h"
+#include "WindowParts.h"
 
-frmHowto::frmHowto(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+#include <QLabel>
+#include <QPushButton>
+
+frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, WindowId::HowTo, parent)
 {
-    setWindowTitle(QStringLiteral("How to"));
-    static_cast<void>(m_session);
+    createControls();
+    placeControls();
+    connectHandlers();
+    Form_Load();
 }
+
+QString frmHowto::howToText()
+{
+    const QChar lf(10);
+    return QStringLiteral("Click on RUN to run the simulation.") + lf +
+           QStringLiteral("Click on the graph to see more graphs.") + lf +
+           QStringLiteral("Click on a parameter box to change the default value, ") +
+           QStringLiteral("then press Enter to confirm the change. ") + lf + lf +
+           QStringLiteral("Comments and suggestions are welcome by e-mail to vorlenza@example.org.");
+}
+
+void frmHowto::createControls()
+{
+    setObjectName(QStringLiteral("frmHowto"));
+    lblLabel1 = parts::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6),
+                             Qt::AlignHCenter);
+    parts::colour(lblLabel1, palette().color(QPalette::WindowText), look::vb(0xE0E0E0));
+    cmdCommand1 = parts::button(this, "cmdCommand1", QStringLiteral("OK"),
+                                look::font(QStringLiteral("Times New Roman"), 12, true));
+}
+
+void frmHowto::placeControls()
+{
+    setUpWindow(QStringLiteral("How to"), look::vb(0xE0E0E0), 6696, 5628);
+    parts::place(this, {
+                           {"lblLabel1", 240, 240, 6255, 4575},
+                           {"cmdCommand1", 2760, 5040, 1215, 495},
+                       });
+}
+
+void frmHowto::connectHandlers()
+{
+    connect(cmdCommand1, &QPushButton::clicked, this, &frmHowto::cmdCommand1_Click);
+}
+
+void frmHowto::Form_Load()
+{
+    lblLabel1->setText(howToText());
+    cmdCommand1->setFocus();
+}
+
+void frmHowto::cmdCommand1_Click() { leaveTo(WindowId::Main); }

@@ -1,15 +1,28 @@
 #pragma once
 
-#include <QWidget>
+#include "CompanionWindow.h"
 
-class Session;
+class QLabel;
+class QPushButton;
 
-/// Placeholder until the window is built.
-class frmHowto : public QWidget {
+/// How to work the program, in four lines.
+class frmHowto : public CompanionWindow {
     Q_OBJECT
 public:
     explicit frmHowto(Session& session, QWidget* parent = nullptr);
 
+    /// The instructions, put together from their pieces (line feeds between the lines).
+    static QString howToText();
+
+private slots:
+    void Form_Load();
+    void cmdCommand1_Click();
+
 private:
-    Session& m_session;
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+
+    QLabel* lblLabel1 = nullptr;
+    QPushButton* cmdCommand1 = nullptr;
 };

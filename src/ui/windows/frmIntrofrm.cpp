@@ -1,9 +1,73 @@
 #include "frmIntrofrm.h"
 
-#include "Session.h"
+#include "Look.h"
+#include "WindowParts.h"
 
-frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent)
+    : CompanionWindow(session, WindowId::Introduction, parent)
 {
-    setWindowTitle(QStringLiteral("Introduction"));
-    static_cast<void>(m_session);
+    createControls();
+    placeControls();
+    connectHandlers();
+    Form_Load();
 }
+
+QString frmIntrofrm::introductionText()
+{
+    // One paragraph; it wraps in the box. The double space after "model." and the trailing
+    // blank are part of the text.
+    return QStringLiteral("The Lotka\u2013Volterra model of two species that compete for the same resources "
+                          "is the simplest two-species competition ") +
+           QStringLiteral("model. It is extended from the logistic growth model.  It assumes that ") +
+           QStringLiteral("all individuals of a species are identical (no age difference and no sexual ") +
+           QStringLiteral("dimorphism). Detailed discussions can be found in most Ecology textbooks.") +
+           QStringLiteral(" This model is not applicable to age-structured populations. ") +
+           QStringLiteral("However, the undergraduate students can use this model to learn about ") +
+           QStringLiteral("the isocline and equilibrium analysis and vector addition. ");
+}
+
+void frmIntrofrm::createControls()
+{
+    setObjectName(QStringLiteral("frmIntrofrm"));
+    const QFont buttonFont = look::font(QStringLiteral("MS Sans Serif"), 7.8);
+
+    txtText1 = new QPlainTextEdit(this);
+    txtText1->setObjectName(QStringLiteral("txtText1"));
+    txtText1->setReadOnly(true);
+    txtText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtText1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtText1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtText1->setFont(look::font(QStringLiteral("Times New Roman"), 12, true));
+
+    cmdCommand2 = parts::button(this, "cmdCommand2", QStringLiteral("References"), buttonFont);
+    cmdCommand1 = parts::button(this, "cmdCommand1", QStringLiteral("OK"), buttonFont);
+}
+
+void frmIntrofrm::placeControls()
+{
+    setUpWindow(QStringLiteral("Introduction"), look::vb(0xE0E0E0), 7645, 6083);
+    parts::place(this, {
+                           {"txtText1", 240, 120, 7215, 5295},
+                           {"cmdCommand2", 2160, 5520, 1815, 495},
+                           {"cmdCommand1", 4560, 5520, 1215, 495},
+                       });
+}
+
+void frmIntrofrm::connectHandlers()
+{
+    connect(cmdCommand1, &QPushButton::clicked, this, &frmIntrofrm::cmdCommand1_Click);
+    connect(cmdCommand2, &QPushButton::clicked, this, &frmIntrofrm::cmdCommand2_Click);
+}
+
+void frmIntrofrm::Form_Load()
+{
+    txtText1->setPlainText(introductionText());
+    cmdCommand1->setFocus();
+}
+
+void frmIntrofrm::cmdCommand1_Click() { leaveTo(WindowId::Main); }
+
+void frmIntrofrm::cmdCommand2_Click() { leaveTo(WindowId::References); }

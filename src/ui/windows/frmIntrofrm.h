@@ -1,15 +1,30 @@
 #pragma once
 
-#include <QWidget>
+#include "CompanionWindow.h"
 
-class Session;
+class QPlainTextEdit;
+class QPushButton;
 
-/// Placeholder until the window is built.
-class frmIntrofrm : public QWidget {
+/// The introduction: what the model is and what it teaches, with a way on to the references.
+class frmIntrofrm : public CompanionWindow {
     Q_OBJECT
 public:
     explicit frmIntrofrm(Session& session, QWidget* parent = nullptr);
 
+    /// The introduction text, put together from its pieces.
+    static QString introductionText();
+
+private slots:
+    void Form_Load();
+    void cmdCommand1_Click();
+    void cmdCommand2_Click();
+
 private:
-    Session& m_session;
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+
+    QPlainTextEdit* txtText1 = nullptr;
+    QPushButton* cmdCommand2 = nullptr;
+    QPushButton* cmdCommand1 = nullptr;
 };

@@ -1,15 +1,29 @@
 #pragma once
 
-#include <QWidget>
+#include "CompanionWindow.h"
 
-class Session;
+class QLabel;
+class QPushButton;
 
-/// Placeholder until the window is built.
-class frmQuiz : public QWidget {
+/// The quiz: one picture of four isocline sketches with its questions, and the way back.
+class frmQuiz : public CompanionWindow {
     Q_OBJECT
 public:
     explicit frmQuiz(Session& session, QWidget* parent = nullptr);
 
+    /// Where the load puts the picture, in twips, for a window of the given outer size (twips)
+    /// and a picture of the given size (twips): centred across, raised 400 twips above the middle.
+    static QPoint imagePlace(QSize outerTwips, QSize imageTwips);
+
+private slots:
+    void Form_Load();
+    void Command1_Click();
+
 private:
-    Session& m_session;
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+
+    QLabel* imgImage1 = nullptr;
+    QPushButton* Command1 = nullptr;
 };

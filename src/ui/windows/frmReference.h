@@ -1,15 +1,29 @@
 #pragma once
 
-#include <QWidget>
+#include "CompanionWindow.h"
 
-class Session;
+#include <array>
 
-/// Placeholder until the window is built.
-class frmReference : public QWidget {
+class QLabel;
+class QPushButton;
+
+/// The references: the classic papers and books of the competition model.
+class frmReference : public CompanionWindow {
     Q_OBJECT
 public:
     explicit frmReference(Session& session, QWidget* parent = nullptr);
 
+private slots:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
 private:
-    Session& m_session;
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+
+    std::array<QLabel*, 5> Label1{};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
 };

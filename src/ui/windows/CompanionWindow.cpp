@@ -1,0 +1,48 @@
+#include "CompanionWindow.h"
+
+#include "Look.h"
+#include "Session.h"
+#include "WindowParts.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+namespace {
+Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
+{
+    // A caption bar and a close box, but neither maximise nor minimise.
+    const Qt::WindowFlags type = frame == CompanionWindow::Frame::Dialog ? Qt::Dialog : Qt::Window;
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+} // namespace
+
+CompanionWindow::CompanionWindow(Session& session, WindowId self, QWidget* parent, Frame frame)
+    : QWidget(parent, flagsFor(frame)), m_session(session), m_self(self)
+{
+    setWindowIcon(look::windowIcon());
+}
+
+void CompanionWindow::setUpWindow(const QString& caption, const QColor& background, int widthTwips,
+                                  int heightTwips)
+{
+    setWindowTitle(caption);
+    parts::background(this, background);
+    setFixedSize(twips::size(widthTwips, heightTwips));
+    parts::centreOnScreen(this);
+}
+
+void CompanionWindow::leaveTo(WindowId next)
+{
+    m_session.windows().hide(m_self);
+    m_session.windows().show(next);
+}
+
+void CompanionWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_session.windows().ending())
+        Form_Unload();
+    event->accept();
+}
+
+void CompanionWindow::Form_Unload() { leaveTo(WindowId::Main); }

@@ -1,0 +1,126 @@
+#include "WindowParts.h"
+
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace parts {
+
+void place(QWidget* parent, std::initializer_list<Place> places)
+{
+    for (const Place& p : places) {
+        QWidget* child = parent->findChild<QWidget*>(QLatin1String(p.name));
+        Q_ASSERT_X(child, "parts::place", p.name);
+        if (child)
+            child->setGeometry(twips::rect(p.left, p.top, p.width, p.height));
+    }
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
+              Qt::Alignment horizontal)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setFont(font);
+    l->setAlignment(horizontal | Qt::AlignTop);
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QFont& font)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFont(font);
+    // Outside a dialog a focused button ignores Enter unless it is auto-default.
+    b->setAutoDefault(true);
+    return b;
+}
+
+void colour(QLabel* label, const QColor& text, const QColor& back, bool bordered)
+{
+    // The label's text is painted with its foreground role, the plain frame line with WindowText:
+    // giving the text a role of its own lets the border stay black whatever the text colour.
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::WindowText, bordered ? QColor(Qt::black) : text);
+    label->setPalette(pal);
+    label->setForegroundRole(QPalette::Text);
+    label->setAutoFillBackground(true);
+    if (bordered) {
+        label->setFrameShape(QFrame::Box);
+        label->setFrameShadow(QFrame::Plain);
+        label->setLineWidth(1);
+    }
+}
+
+void background(QWidget* widget, const QColor& back)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, back);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+QSize typicalFrameExtra() { return QSize(8, 30); }
+
+QSize outerSize(const QWidget* window)
+{
+    const QSize client = window->size();
+    const QSize outer = window->frameGeometry().size();
+    if (outer != client)
+        return outer;
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return client;
+    return client + typicalFrameExtra();
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = outerSize(window);
+    window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+QSize designPictureTwips(const QString& resource)
+{
+    const QSize pixels = QImageReader(resource).size();
+    if (!pixels.isValid())
+        return QSize();
+    return pixels * PictureTwipsPerPixel;
+}
+
+QPixmap designPicture(const QString& resource, const QWidget* shownOn)
+{
+    const QPixmap original(resource);
+    if (original.isNull())
+        return original;
+    const QSize logical = twips::size(original.width() * PictureTwipsPerPixel,
+                                      original.height() * PictureTwipsPerPixel);
+    const qreal ratio = shownOn ? shownOn->devicePixelRatioF() : 1.0;
+    const QSize device(static_cast<int>(std::lround(logical.width() * ratio)),
+                       static_cast<int>(std::lround(logical.height() * ratio)));
+    QPixmap shown = device == original.size()
+                        ? original
+                        : original.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    return shown;
+}
+
+} // namespace parts

@@ -1,0 +1,175 @@
+#include "ResultsFile.h"
+#include "NumberWriter.h"
+
+#include "ModelState.h"
+#include "NumberText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace {
+
+const char* const Header = "t, N1, dN1, N2, dN2, x of isocline A, y of isocline A, "
+                           "x of isocline B, y of isocline B";
+const char* const LineEnd = "\r\n";
+const QString DerivedSuffix = QStringLiteral("-N1N2dN.txt");
+
+/// One quoted parameter line: "<n0Label><n0><rLabel><r>, <coefLabel> = <coef>, <kLabel> = <K>".
+void appendParameterLine(std::string& out, const char* species, double start, double rate,
+                         const char* coefficient, double coefficientValue, double capacity)
+{
+    const std::string digit(species);
+    out += "\"N";
+    out += digit;
+    out += "(0) =";
+    out += FormatNumber(start);
+    out += ", r";
+    out += digit;
+    out += " =";
+    out += FormatNumber(rate);
+    out += ", ";
+    out += coefficient;
+    out += " = ";
+    out += FormatNumber(coefficientValue);
+    out += ", K";
+    out += digit;
+    out += " = ";
+    out += FormatNumber(capacity);
+    out += '"';
+    out += LineEnd;
+}
+
+bool isFolderSeparator(QChar c)
+{
+#ifdef Q_OS_WIN
+    return c == QLatin1Char('/') || c == QLatin1Char('\\');
+#else
+    return c == QLatin1Char('/');
+#endif
+}
+
+/// A path as the user reads it; a NUL, which no file name may hold, shows as a replacement mark.
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path).replace(QChar(0), QChar(QChar::ReplacementCharacter));
+}
+
+/// Why `path` cannot be opened for writing, in words a student understands.
+QString openFailureReason(const QString& path, const QString& systemText)
+{
+    if (path.isEmpty())
+        return QStringLiteral("no file name was given");
+    if (path.contains(QChar(0)))
+        return QStringLiteral("the name contains a character that is not allowed in file names");
+
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("“%1” is a folder, not a file").arg(shown(path));
+
+    const QString folderPath = target.absolutePath();
+    const QFileInfo folder(folderPath);
+    if (!folder.exists()) {
+        // Walk up to the part of the path that exists: a file in the way reads differently.
+        QFileInfo step(folderPath);
+        while (!step.exists() && !step.isRoot() && step.absoluteFilePath() != step.absolutePath())
+            step = QFileInfo(step.absolutePath());
+        if (step.exists() && !step.isDir())
+            return QStringLiteral("“%1” is a file, not a folder").arg(shown(step.absoluteFilePath()));
+        return QStringLiteral("the folder “%1” does not exist").arg(shown(folderPath));
+    }
+    if (!folder.isDir())
+        return QStringLiteral("“%1” is a file, not a folder").arg(shown(folderPath));
+    if (!folder.isWritable())
+        return QStringLiteral("you may not write in the folder “%1”").arg(shown(folderPath));
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("the file is read-only");
+    if (target.fileName().toLocal8Bit().size() > 255)
+        return QStringLiteral("the file name is too long");
+    return QStringLiteral("the file could not be created (%1)").arg(systemText);
+}
+
+} // namespace
+
+QByteArray ResultsFileContents(const ModelState& state)
+{
+    const int lastDay = std::clamp<int>(state.simTime, 0, ModelState::MaxDay);
+
+    std::string head;
+    appendParameterLine(head, "1", state.N1[0], state.r1, "alpha", state.alpha, state.K1);
+    appendParameterLine(head, "2", state.N2[0], state.r2, "beta", state.beta, state.K2);
+    head += '"';
+    head += Header;
+    head += '"';
+    head += LineEnd;
+
+    // A day line holds at most 5 digits of day, 8 numbers of at most MaxNumberText characters
+    // with their commas, and CR LF.
+    constexpr qsizetype MaxDayLine = 5 + 8 * (1 + MaxNumberText) + 2;
+    QByteArray out;
+    out.resize(static_cast<qsizetype>(head.size()) + (lastDay + 1) * MaxDayLine);
+    char* const begin = out.data();
+    char* p = std::copy(head.begin(), head.end(), begin);
+
+    for (int day = 0; day <= lastDay; ++day) {
+        const auto i = static_cast<std::size_t>(day);
+        p = std::to_chars(p, p + 5, day).ptr;
+        for (const double value : {state.N1[i], state.dN1[i], state.N2[i], state.dN2[i],
+                                   state.isoclineAX[i], state.isoclineAY[i], state.isoclineBX[i],
+                                   state.isoclineBY[i]}) {
+            *p++ = ',';
+            p = WriteNumberText(p, value);
+        }
+        *p++ = '\r';
+        *p++ = '\n';
+    }
+    out.truncate(p - begin);
+    return out;
+}
+
+QString DerivedResultsName(const QString& chosen)
+{
+    qsizetype nameStart = chosen.size();
+    while (nameStart > 0 && !isFolderSeparator(chosen.at(nameStart - 1)))
+        --nameStart;
+
+    // Drop four characters (not four UTF-16 units: a character outside the basic plane is two).
+    qsizetype cut = chosen.size();
+    for (int dropped = 0; dropped < 4; ++dropped) {
+        if (cut <= nameStart)
+            return {};
+        --cut;
+        if (cut > nameStart && chosen.at(cut).isLowSurrogate() && chosen.at(cut - 1).isHighSurrogate())
+            --cut;
+    }
+    return chosen.left(cut) + DerivedSuffix;
+}
+
+WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
+{
+    const QString failedTo = QStringLiteral("The results could not be saved to “%1”: %2.");
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return {false, failedTo.arg(shown(path), openFailureReason(path, {}))};
+
+    QSaveFile file(path);
+    // Unbuffered: a buffered QSaveFile flushes only at commit() and there a short write (a full
+    // disk, a file size limit) is not noticed, so commit() would put a cut-off file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, failedTo.arg(shown(path), openFailureReason(path, file.errorString()))};
+
+    const QByteArray contents = ResultsFileContents(state);
+    const bool allWritten = file.write(contents) == contents.size() && file.size() == contents.size();
+    if (!allWritten || !file.commit()) {
+        QString reason = QStringLiteral("not all of it could be written, perhaps because the disk is full");
+        if (file.error() != QFileDevice::NoError && file.error() != QFileDevice::UnspecifiedError)
+            reason += QStringLiteral(" (%1)").arg(file.errorString());
+        reason += QStringLiteral("; any earlier file of that name is unchanged");
+        file.cancelWriting();
+        return {false, failedTo.arg(shown(path), reason)};
+    }
+    return {true, {}};
+}

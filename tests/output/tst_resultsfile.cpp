@@ -1,0 +1,486 @@
+#include "NumberText.h"
+#include "NumberWriter.h"
+#include "Presets.h"
+#include "ResultsFile.h"
+#include "Simulation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <csignal>
+#include <limits>
+#include <memory>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+std::unique_ptr<ModelState> runWith(const FieldTexts& fields)
+{
+    auto state = std::make_unique<ModelState>();
+    const RunResult result = RunSimulation(*state, fields);
+    if (!result.ok())
+        qFatal("the run failed: %s", DescribeRunFailure(result).c_str());
+    return state;
+}
+
+FieldTexts fromPreset(int set, const char* simut)
+{
+    const PresetValues& p = Preset(set);
+    FieldTexts f;
+    f.simut = simut;
+    f.rrateA = FormatNumber(p.r1);
+    f.a0 = FormatNumber(p.n1);
+    f.u = FormatNumber(p.alpha);
+    f.K1 = FormatNumber(p.K1);
+    f.rrateB = FormatNumber(p.r2);
+    f.b0 = FormatNumber(p.n2);
+    f.v = FormatNumber(p.beta);
+    f.K2 = FormatNumber(p.K2);
+    return f;
+}
+
+/// The file's lines without their CR LF; empty, with a failure noted, on any other line end.
+QList<QByteArray> crlfLines(const QByteArray& file)
+{
+    QList<QByteArray> lines = file.split('\n');
+    if (lines.size() < 2 || !lines.last().isEmpty()) {
+        QTest::qFail("the file does not end with a line end", __FILE__, __LINE__);
+        return {};
+    }
+    lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (!line.endsWith('\r') || line.chopped(1).contains('\r')) {
+            QTest::qFail("a line does not end with exactly CR LF", __FILE__, __LINE__);
+            return {};
+        }
+        line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+std::string written(double value)
+{
+    char buffer[MaxNumberText + 8];
+    return std::string(buffer, WriteNumberText(buffer, value));
+}
+
+/// Lowers the largest file this process may write, as a full disk would, for one scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+const QByteArray Header =
+    "\"t, N1, dN1, N2, dN2, x of isocline A, y of isocline A, x of isocline B, y of isocline B\"";
+
+} // namespace
+
+class TestResultsFile : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultRunLines_data();
+    void defaultRunLines();
+    void shapeOfTheFile_data();
+    void shapeOfTheFile();
+    void zeroFileBeforeAnyRun();
+    void numberForms_data();
+    void numberForms();
+    void decliningSpeciesHasNegativeIncrements();
+    void writerMatchesDisplayFormat_data();
+    void writerMatchesDisplayFormat();
+    void writerMatchesDisplayFormatOnManyValues();
+    void independentOfTheLocale();
+    void derivedName_data();
+    void derivedName();
+    void writesTheWholeFile();
+    void savingTwiceReplaces();
+    void failureKeepsTheOldFile_data();
+    void failureKeepsTheOldFile();
+};
+
+void TestResultsFile::defaultRunLines_data()
+{
+    QTest::addColumn<int>("line"); // counted from 0; -1 is the last line
+    QTest::addColumn<QByteArray>("begins");
+    QTest::addColumn<QByteArray>("ends");
+    QTest::addColumn<bool>("whole"); // begins is the whole line
+
+    QTest::newRow("species A parameters") << 0 << QByteArray("\"N1(0) =10, r1 =0.2, alpha = 1, K1 = 200\"")
+                                          << QByteArray() << true;
+    QTest::newRow("species B parameters") << 1 << QByteArray("\"N2(0) =10, r2 =0.3, beta = 0.4, K2 = 100\"")
+                                          << QByteArray() << true;
+    QTest::newRow("header") << 2 << Header << QByteArray() << true;
+    QTest::newRow("day 0") << 3 << QByteArray("0,10,1.936158,10,2.850549,0,200,0,100") << QByteArray() << true;
+    QTest::newRow("day 1") << 4 << QByteArray("1,11.936158,") << QByteArray(",2,198,2.5,99") << false;
+    QTest::newRow("day 100 last") << -1 << QByteArray("100,") << QByteArray(",200,0,250,0") << false;
+}
+
+void TestResultsFile::defaultRunLines()
+{
+    QFETCH(int, line);
+    QFETCH(QByteArray, begins);
+    QFETCH(QByteArray, ends);
+    QFETCH(bool, whole);
+
+    const auto state = runWith(FieldTexts{});
+    const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
+    QCOMPARE(lines.size(), 104);
+    const QByteArray& text = line < 0 ? lines.last() : lines.at(line);
+    if (whole)
+        QCOMPARE(text, begins);
+    QVERIFY2(text.startsWith(begins), text.constData());
+    QVERIFY2(text.endsWith(ends), text.constData());
+}
+
+void TestResultsFile::shapeOfTheFile_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::newRow("one day") << "1";
+    QTest::newRow("default length") << "100";
+    QTest::newRow("longest run") << "9999";
+}
+
+void TestResultsFile::shapeOfTheFile()
+{
+    QFETCH(QString, days);
+    FieldTexts texts;
+    texts.simut = days.toStdString();
+    const auto state = runWith(texts);
+    const int t = state->simTime;
+
+    const QByteArray file = ResultsFileContents(*state);
+    for (const char c : file)
+        QVERIFY2(c == '\r' || c == '\n' || (c >= 0x20 && c < 0x7f), "only printable ASCII and line ends");
+    const QList<QByteArray> lines = crlfLines(file);
+    QCOMPARE(lines.size(), t + 4);
+    QCOMPARE(lines.at(2), Header);
+
+    const ModelState::Series* columns[] = {&state->N1, &state->dN1, &state->N2, &state->dN2,
+                                           &state->isoclineAX, &state->isoclineAY, &state->isoclineBX,
+                                           &state->isoclineBY};
+    for (int day = 0; day <= t; ++day) {
+        const QList<QByteArray> fields = lines.at(day + 3).split(',');
+        QCOMPARE(fields.size(), 9);
+        QCOMPARE(fields.at(0), QByteArray::number(day));
+        for (int c = 0; c < 8; ++c) {
+            const double stored = (*columns[c])[static_cast<std::size_t>(day)];
+            QCOMPARE(fields.at(c + 1).toStdString(), FormatNumber(stored));
+            // 15 significant digits read back within their rounding.
+            const double readBack = fields.at(c + 1).toDouble();
+            QVERIFY(std::fabs(readBack - stored) <= std::fabs(stored) * 1e-14);
+        }
+    }
+}
+
+void TestResultsFile::zeroFileBeforeAnyRun()
+{
+    const auto state = std::make_unique<ModelState>();
+    QCOMPARE(ResultsFileContents(*state),
+             QByteArray("\"N1(0) =0, r1 =0, alpha = 0, K1 = 0\"\r\n"
+                        "\"N2(0) =0, r2 =0, beta = 0, K2 = 0\"\r\n")
+                 + Header + QByteArray("\r\n0,0,0,0,0,0,0,0,0\r\n"));
+}
+
+void TestResultsFile::numberForms_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("negative increment") << -2.5 << QByteArray("-2.5");
+    QTest::newRow("negative below one") << -0.125 << QByteArray("-0.125");
+    QTest::newRow("negative zero") << -0.0 << QByteArray("0");
+    QTest::newRow("whole") << 198.0 << QByteArray("198");
+    QTest::newRow("third, 15 digits") << 1.0 / 3.0 << QByteArray("0.333333333333333");
+    QTest::newRow("largest plain") << 999999999999999.0 << QByteArray("999999999999999");
+    QTest::newRow("rounds up to exponent") << 999999999999999.9 << QByteArray("1E+15");
+    QTest::newRow("very large") << 1.5e20 << QByteArray("1.5E+20");
+    QTest::newRow("many digits large") << 123456789012345678.0 << QByteArray("1.23456789012346E+17");
+    QTest::newRow("largest double reads back") << DBL_MAX << QByteArray("1.79769313486231E+308");
+    QTest::newRow("smallest plain") << 0.0001 << QByteArray("0.0001");
+    QTest::newRow("first exponent below one") << 0.00001 << QByteArray("1E-05");
+    QTest::newRow("very small negative") << -2.25e-7 << QByteArray("-2.25E-07");
+    QTest::newRow("three-digit exponent") << 1e-100 << QByteArray("1E-100");
+    QTest::newRow("subnormal") << 5e-324 << QByteArray("4.94065645841247E-324");
+}
+
+void TestResultsFile::numberForms()
+{
+    QFETCH(double, value);
+    QFETCH(QByteArray, text);
+
+    auto state = std::make_unique<ModelState>();
+    state->dN1[0] = value;
+    state->isoclineBY[0] = value;
+    state->alpha = value;
+    const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(3), "0,0," + text + ",0,0,0,0,0," + text);
+    QCOMPARE(lines.at(0), "\"N1(0) =0, r1 =0, alpha = " + text + ", K1 = 0\"");
+}
+
+void TestResultsFile::decliningSpeciesHasNegativeIncrements()
+{
+    // Species A excludes species B: B first grows, then declines towards zero.
+    const auto state = runWith(fromPreset(2, "100"));
+    const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
+    QCOMPARE(lines.size(), 104);
+    int negatives = 0;
+    for (int day = 0; day <= state->simTime; ++day) {
+        const double dN2 = state->dN2[static_cast<std::size_t>(day)];
+        const QByteArray field = lines.at(day + 3).split(',').at(4);
+        QCOMPARE(field.startsWith('-'), dN2 < 0);
+        if (dN2 < 0) {
+            ++negatives;
+            QCOMPARE(field, QByteArray("-") + QByteArray::fromStdString(FormatNumber(-dN2)));
+        }
+    }
+    QVERIFY2(negatives > 10, "the declining species must give a run of negative increments");
+}
+
+void TestResultsFile::writerMatchesDisplayFormat_data()
+{
+    QTest::addColumn<double>("value");
+    const double values[] = {0.0, -0.0, 1.0, -1.0, 0.5, 10.0, 1.936158, 2.850549, 11.936158, 0.1, 0.2,
+                             0.3, 0.7, 123.456, 99999.5, 1e14, 1e15, 9.99999999999999e14, 1e16, 1e-4,
+                             1e-5, 9.99999999999999e-5, 0.000123456789012345, 12345678901234.5, 1.79769313486231e308,
+                             std::nextafter(1.79769313486231e308, DBL_MAX), 1.797693134862315e308,
+                             1234567890123456789.0, DBL_MAX, -DBL_MAX, DBL_MIN, 5e-324,
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN()};
+    for (const double v : values)
+        QTest::addRow("%.17g", v) << v;
+}
+
+void TestResultsFile::writerMatchesDisplayFormat()
+{
+    QFETCH(double, value);
+    QCOMPARE(written(value), FormatNumber(value));
+    QCOMPARE(written(-value), FormatNumber(-value));
+}
+
+void TestResultsFile::writerMatchesDisplayFormatOnManyValues()
+{
+    // Values of every magnitude, and values near the roundings where 15 digits carry over.
+    QRandomGenerator random(20240611);
+    for (int k = 0; k < 200000; ++k) {
+        double value;
+        switch (k % 4) {
+        case 0: value = std::ldexp(random.generateDouble() + 0.5, random.bounded(-1070, 1020)); break;
+        case 1: value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 18)); break;
+        case 2: value = std::nextafter(std::pow(10.0, random.bounded(-6, 17)), k % 8 < 4 ? 0.0 : 1e300); break;
+        default: value = std::round(random.generateDouble() * 1e6) / 1e6 * 250.0; break;
+        }
+        const std::string mine = written(value);
+        if (mine != FormatNumber(value))
+            QFAIL(qPrintable(QStringLiteral("%1 written as %2, displayed as %3")
+                                 .arg(value, 0, 'g', 17)
+                                 .arg(QString::fromStdString(mine), QString::fromStdString(FormatNumber(value)))));
+        QVERIFY(mine.size() <= std::size_t(MaxNumberText));
+    }
+}
+
+void TestResultsFile::independentOfTheLocale()
+{
+    const auto state = runWith(fromPreset(3, "250"));
+    const QByteArray plain = ResultsFileContents(*state);
+    QVERIFY(plain.contains('.'));
+
+    const QLocale oldDefault;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::string oldNumeric = std::setlocale(LC_NUMERIC, nullptr);
+    bool commaLocale = false;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "German_Germany.1252"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            commaLocale = std::localeconv()->decimal_point[0] == ',';
+            break;
+        }
+    }
+    const QByteArray german = ResultsFileContents(*state);
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, oldNumeric.c_str());
+    QLocale::setDefault(oldDefault);
+
+    QCOMPARE(german, plain);
+    if (!commaLocale)
+        qInfo("no German C locale is installed here: only the Qt default locale was German");
+}
+
+void TestResultsFile::derivedName_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("derived");
+
+    QTest::newRow("three-letter extension") << "/tmp/x/run1.txt" << "/tmp/x/run1-N1N2dN.txt";
+    QTest::newRow("csv in the current folder") << "x.csv" << "x-N1N2dN.txt";
+    QTest::newRow("no extension loses four letters") << "/tmp/x/results" << "/tmp/x/res-N1N2dN.txt";
+    QTest::newRow("four-letter extension keeps its dot") << "/tmp/x/a.json" << "/tmp/x/a.-N1N2dN.txt";
+    QTest::newRow("dot in a folder name") << "/tmp/x.d/run.dat" << "/tmp/x.d/run-N1N2dN.txt";
+    QTest::newRow("exactly four characters") << "/tmp/x/abcd" << "/tmp/x/-N1N2dN.txt";
+    QTest::newRow("characters outside the basic plane")
+        << QString::fromUtf8("/tmp/x/r\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80")
+        << "/tmp/x/r-N1N2dN.txt";
+    QTest::newRow("accented name") << QString::fromUtf8("/tmp/x/\xC3\xA9t\xC3\xA9.txt")
+                                   << QString::fromUtf8("/tmp/x/\xC3\xA9t\xC3\xA9-N1N2dN.txt");
+    QTest::newRow("two characters") << "/tmp/x/ab" << QString();
+    QTest::newRow("three characters") << "/tmp/x/abc" << QString();
+    QTest::newRow("three characters, no folder") << "abc" << QString();
+    QTest::newRow("three wide characters")
+        << QString::fromUtf8("/tmp/x/\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80") << QString();
+    QTest::newRow("folder only") << "/tmp/x/" << QString();
+    QTest::newRow("root") << "/" << QString();
+    QTest::newRow("nothing chosen") << QString() << QString();
+}
+
+void TestResultsFile::derivedName()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, derived);
+    QCOMPARE(DerivedResultsName(chosen), derived);
+}
+
+void TestResultsFile::writesTheWholeFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto state = runWith(FieldTexts{});
+    const QString path = dir.filePath("run1-N1N2dN.txt");
+
+    const WriteOutcome outcome = WriteResultsFile(path, *state);
+    QVERIFY2(outcome.ok, qPrintable(outcome.error));
+    QVERIFY(outcome.error.isEmpty());
+    QCOMPARE(readAll(path), ResultsFileContents(*state));
+    QCOMPARE(entries(dir.path()), QStringList{"run1-N1N2dN.txt"});
+}
+
+void TestResultsFile::savingTwiceReplaces()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("x-N1N2dN.txt");
+    const auto longRun = runWith(FieldTexts{});
+    const auto shortRun = runWith(fromPreset(2, "5"));
+
+    QVERIFY(WriteResultsFile(path, *longRun).ok);
+    QVERIFY(WriteResultsFile(path, *shortRun).ok);
+    QCOMPARE(readAll(path), ResultsFileContents(*shortRun)); // no tail of the longer file left
+    QCOMPARE(entries(dir.path()), QStringList{"x-N1N2dN.txt"});
+}
+
+void TestResultsFile::failureKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("target"); // relative to the test folder; "\\0" stands for a NUL
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("needsUser");   // permissions do not stop the superuser
+    QTest::addColumn<bool>("diskFull");
+
+    QTest::newRow("folder gone") << "gone/x-N1N2dN.txt" << "does not exist" << false << false;
+    QTest::newRow("folder is a file") << "old-N1N2dN.txt/x-N1N2dN.txt" << "is a file, not a folder" << false
+                                      << false;
+    QTest::newRow("below a file") << "old-N1N2dN.txt/sub/x-N1N2dN.txt" << "is a file, not a folder" << false
+                                  << false;
+    QTest::newRow("name is a folder") << "sub" << "is a folder" << false << false;
+    QTest::newRow("NUL in the name") << "old-N1N2dN.txt\\0.txt" << "not allowed" << false << false;
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "too long" << false << false;
+    QTest::newRow("disk full") << "old-N1N2dN.txt" << "disk is full" << false << true;
+    QTest::newRow("read-only folder") << "locked/old-N1N2dN.txt" << "may not write" << true << false;
+    QTest::newRow("read-only file") << "old-N1N2dN.txt" << "read-only" << true << false;
+}
+
+void TestResultsFile::failureKeepsTheOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(bool, needsUser);
+    QFETCH(bool, diskFull);
+    if (needsUser && geteuid() == 0)
+        QSKIP("permissions do not stop the superuser from writing");
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray old = "\"an earlier save\"\r\n1,2,3\r\n";
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    QVERIFY(QDir(dir.path()).mkdir("locked"));
+    QVERIFY(writeRaw(dir.filePath("old-N1N2dN.txt"), old));
+    QVERIFY(writeRaw(dir.filePath("locked/old-N1N2dN.txt"), old));
+    QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    if (QTest::currentDataTag() == QLatin1String("read-only file"))
+        QFile::setPermissions(dir.filePath("old-N1N2dN.txt"), QFile::ReadOwner);
+    const QStringList before = entries(dir.path());
+    const QStringList lockedBefore = entries(dir.filePath("locked"));
+
+    const auto state = runWith(FieldTexts{});
+    const QString path = dir.path() + QLatin1Char('/') + QString(target).replace("\\0", QString(QChar(0)));
+    WriteOutcome outcome;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (diskFull) {
+            limit = std::make_unique<FileSizeLimit>(1000); // far below the ~8 KB of the file
+            QVERIFY(limit->active());
+        }
+        outcome = WriteResultsFile(path, *state);
+    }
+    QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.filePath("old-N1N2dN.txt"), QFile::ReadOwner | QFile::WriteOwner);
+
+    QVERIFY(!outcome.ok);
+    QVERIFY2(outcome.error.startsWith(QStringLiteral("The results could not be saved to “")),
+             qPrintable(outcome.error));
+    QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(dir.path())), qPrintable(outcome.error));
+    QVERIFY2(outcome.error.contains(reason), qPrintable(outcome.error));
+    QVERIFY2(!outcome.error.contains(QChar(0)), "the message shows no control characters");
+    QCOMPARE(readAll(dir.filePath("old-N1N2dN.txt")), old);
+    QCOMPARE(readAll(dir.filePath("locked/old-N1N2dN.txt")), old);
+    QCOMPARE(entries(dir.path()), before); // no temporary file left behind
+    QCOMPARE(entries(dir.filePath("locked")), lockedBefore);
+    QVERIFY(entries(dir.filePath("sub")).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestResultsFile)
+#include "tst_resultsfile.moc"

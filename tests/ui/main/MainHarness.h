@@ -1,0 +1,108 @@
+#pragma once
+
+// A session with every window registered and the desktop answered by the test: the save dialog
+// returns `saveAnswer`, the default printer comes from `makePrinter`, messages are collected in
+// `messages`, the clock reads `now`, and ending the program only counts.
+
+#include "AppWindows.h"
+#include "ChartView.h"
+#include "Look.h"
+#include "Session.h"
+#include "frmForm1.h"
+#include "frmLarggraf.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+struct MainHarness {
+    Session session;
+    int exits = 0;
+    QStringList messages;
+    QString saveAnswer;
+    int saveDialogs = 0;
+    std::function<std::unique_ptr<QPrinter>()> makePrinter = [] { return std::unique_ptr<QPrinter>(); };
+    QDateTime now = QDateTime(QDate(2031, 5, 6), QTime(7, 8, 9));
+
+    MainHarness()
+    {
+        RegisterWindows(session);
+        session.windows().setExitFunction([this] { ++exits; });
+        Platform& p = session.platform();
+        p.chooseSaveFile = [this](QWidget*) {
+            ++saveDialogs;
+            return saveAnswer;
+        };
+        p.defaultPrinter = [this] { return makePrinter(); };
+        p.reportProblem = [this](QWidget*, const QString& title, const QString& text) {
+            messages << title + QStringLiteral(": ") + text;
+        };
+        p.now = [this] { return now; };
+    }
+
+    /// The main window as the title window leaves it: created (its load has run) and shown.
+    frmForm1* showMain()
+    {
+        auto* w = qobject_cast<frmForm1*>(session.windows().show(WindowId::Main));
+        if (w && !QTest::qWaitForWindowActive(w))
+            qWarning("the main window did not become active");
+        return w;
+    }
+
+    frmForm1* main() { return session.windows().window<frmForm1>(WindowId::Main); }
+    frmLarggraf* large() { return session.windows().window<frmLarggraf>(WindowId::Large); }
+
+    template <class T = QWidget> T* child(const char* name)
+    {
+        return main() ? main()->findChild<T*>(QLatin1String(name)) : nullptr;
+    }
+    QLineEdit* edit(const char* name) { return child<QLineEdit>(name); }
+    QPushButton* button(const char* name) { return child<QPushButton>(name); }
+    QString text(const char* name) { return edit(name) ? edit(name)->text() : QStringLiteral("<none>"); }
+
+    void click(const char* name)
+    {
+        QWidget* w = child(name);
+        QVERIFY2(w, name);
+        QVERIFY2(w->isEnabled(), name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+
+    /// Replaces a field's whole text by typing, like a user who selects it and types.
+    void type(const char* name, const QString& typed)
+    {
+        QLineEdit* e = edit(name);
+        QVERIFY2(e, name);
+        e->setFocus();
+        e->selectAll();
+        if (typed.isEmpty())
+            QTest::keyClick(e, Qt::Key_Delete);
+        else
+            QTest::keyClicks(e, typed);
+    }
+
+    void enter(const char* name)
+    {
+        QLineEdit* e = edit(name);
+        QVERIFY2(e, name);
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+
+    /// Presses a key where the keyboard focus is, as the user would.
+    static void pressKey(Qt::Key key)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key);
+    }
+};
+
+/// The Liberation fonts stand in for the designed fonts in every test.
+inline void useDesignFonts() { look::installFontSubstitutions(); }

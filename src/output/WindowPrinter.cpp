@@ -91,11 +91,17 @@ QString startFailure(const QPrinter& printer)
         if (file.isEmpty())
             return intro + QStringLiteral("no output file was chosen.");
         const QFileInfo folder(QFileInfo(file).absolutePath());
-        if (!folder.isDir())
+        const QString shownFile = QDir::toNativeSeparators(file);
+        const QString shownFolder = QDir::toNativeSeparators(folder.absoluteFilePath());
+        if (folder.exists() && !folder.isDir())
+            return intro + QStringLiteral("“%1” is a file, not a folder, so “%2” cannot be written.")
+                               .arg(shownFolder, shownFile);
+        if (!folder.exists())
             return intro + QStringLiteral("the folder “%1” for the file “%2” does not exist.")
-                               .arg(QDir::toNativeSeparators(folder.absoluteFilePath()),
-                                    QDir::toNativeSeparators(file));
-        return intro + QStringLiteral("the file “%1” could not be written.").arg(QDir::toNativeSeparators(file));
+                               .arg(shownFolder, shownFile);
+        if (QFileInfo(file).isDir())
+            return intro + QStringLiteral("the file “%1” could not be written: it is a folder.").arg(shownFile);
+        return intro + QStringLiteral("the file “%1” could not be written.").arg(shownFile);
     }
     if (printer.printerName().isEmpty())
         return intro + QStringLiteral("no printer is set up on this computer.");
@@ -105,35 +111,41 @@ QString startFailure(const QPrinter& printer)
 
 } // namespace
 
+void PaintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area)
+{
+    const QSizeF source = window.size();
+    if (source.isEmpty() || area.isEmpty())
+        return;
+    const QPicture picture = recordWindow(window);
+
+    painter.save();
+    const qreal scale = std::min(area.width() / source.width(), area.height() / source.height());
+    painter.translate(area.x() + (area.width() - source.width() * scale) / 2.0,
+                      area.y() + (area.height() - source.height() * scale) / 2.0);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), source), Qt::IntersectClip);
+    // A picture plays back at its physical size: it scales itself by the device's resolution
+    // over the one it was recorded at. Undo that, the fit above already covers it.
+    const QPaintDevice* device = painter.device();
+    painter.scale(qreal(picture.logicalDpiX()) / device->logicalDpiX(),
+                  qreal(picture.logicalDpiY()) / device->logicalDpiY());
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
+}
+
 PrintOutcome PrintWindow(QWidget& window, QPrinter& printer)
 {
     if (!printer.isValid())
         return {false, startFailure(printer)};
-
-    // Record before starting the page: a failure to start then costs nothing on the window.
-    const QPicture picture = recordWindow(window);
+    if (window.width() <= 0 || window.height() <= 0)
+        return {false, QStringLiteral("The window could not be printed: it has no area.")};
 
     QPainter painter;
     if (!painter.begin(&printer))
         return {false, startFailure(printer)};
 
-    // Scale the window to fit the printable area and centre it there.
-    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
-    const QSizeF source = window.size();
-    if (source.isEmpty() || page.isEmpty()) {
-        painter.end();
-        return {false, QStringLiteral("The window could not be printed: it or the printable page has no area.")};
-    }
-    const qreal scale = std::min(page.width() / source.width(), page.height() / source.height());
-    painter.translate((page.width() - source.width() * scale) / 2.0,
-                      (page.height() - source.height() * scale) / 2.0);
-    painter.scale(scale, scale);
-    painter.setClipRect(QRectF(QPointF(0, 0), source));
-    // A picture plays back at its physical size: it scales itself by the printer's resolution
-    // over the one it was recorded at. Undo that, the fit above already covers it.
-    painter.scale(qreal(picture.logicalDpiX()) / printer.logicalDpiX(),
-                  qreal(picture.logicalDpiY()) / printer.logicalDpiY());
-    painter.drawPicture(0, 0, picture);
+    // The painter's origin is the top left of the printable area.
+    PaintWindowFitted(window, painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {false, QStringLiteral("The page could not be printed: the printer “%1” reported an error.")

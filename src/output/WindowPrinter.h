@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class QPainter;
 class QPrinter;
+class QRectF;
 class QWidget;
 
 struct PrintOutcome {
@@ -13,3 +15,9 @@ struct PrintOutcome {
 /// Prints the window's client area with every visible control on one page of `printer`, scaled
 /// to fit and centred, without any dialog. The chart is drawn as vectors.
 PrintOutcome PrintWindow(QWidget& window, QPrinter& printer);
+
+/// Paints the window's client area into `area` of an active painter, scaled to fit and centred:
+/// every control painted as lines and text where the device allows, each visible QCustomPlot
+/// drawn through QCustomPlot::toPainter at its place, controls stacked above a chart still
+/// painted over it. `area` is in the painter's current coordinates. Changes nothing on the window.
+void PaintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area);

@@ -59,8 +59,9 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path).replace(QChar(0), QChar(QChar::ReplacementCharacter));
 }
 
-/// Why `path` cannot be opened for writing, in words a student understands.
-QString openFailureReason(const QString& path, const QString& systemText)
+/// What is wrong with `path` as a place for a new file, in words a student understands; empty
+/// when nothing can be seen from outside (then the system's own words are all there is).
+QString pathProblem(const QString& path)
 {
     if (path.isEmpty())
         return QStringLiteral("no file name was given");
@@ -68,6 +69,10 @@ QString openFailureReason(const QString& path, const QString& systemText)
         return QStringLiteral("the name contains a character that is not allowed in file names");
 
     const QFileInfo target(path);
+    if (QFile::encodeName(target.fileName()).size() > 255)
+        return QStringLiteral("the file name is too long");
+    if (QFile::encodeName(target.absoluteFilePath()).size() >= 4096)
+        return QStringLiteral("the path is too long");
     if (target.isDir())
         return QStringLiteral("“%1” is a folder, not a file").arg(shown(path));
 
@@ -88,9 +93,7 @@ QString openFailureReason(const QString& path, const QString& systemText)
         return QStringLiteral("you may not write in the folder “%1”").arg(shown(folderPath));
     if (target.exists() && !target.isWritable())
         return QStringLiteral("the file is read-only");
-    if (target.fileName().toLocal8Bit().size() > 255)
-        return QStringLiteral("the file name is too long");
-    return QStringLiteral("the file could not be created (%1)").arg(systemText);
+    return {};
 }
 
 } // namespace
@@ -152,24 +155,34 @@ QString DerivedResultsName(const QString& chosen)
 WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
 {
     const QString failedTo = QStringLiteral("The results could not be saved to “%1”: %2.");
-    if (path.isEmpty() || path.contains(QChar(0)))
-        return {false, failedTo.arg(shown(path), openFailureReason(path, {}))};
+    QString problem = pathProblem(path);
+    if (!problem.isEmpty())
+        return {false, failedTo.arg(shown(path), problem)};
 
     QSaveFile file(path);
     // Unbuffered: a buffered QSaveFile flushes only at commit() and there a short write (a full
     // disk, a file size limit) is not noticed, so commit() would put a cut-off file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, failedTo.arg(shown(path), openFailureReason(path, file.errorString()))};
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        problem = pathProblem(path);
+        if (problem.isEmpty())
+            problem = QStringLiteral("the file could not be created (%1)").arg(file.errorString());
+        return {false, failedTo.arg(shown(path), problem)};
+    }
 
     const QByteArray contents = ResultsFileContents(state);
     const bool allWritten = file.write(contents) == contents.size() && file.size() == contents.size();
     if (!allWritten || !file.commit()) {
-        QString reason = QStringLiteral("not all of it could be written, perhaps because the disk is full");
-        if (file.error() != QFileDevice::NoError && file.error() != QFileDevice::UnspecifiedError)
-            reason += QStringLiteral(" (%1)").arg(file.errorString());
-        reason += QStringLiteral("; any earlier file of that name is unchanged");
+        const QFileDevice::FileError error = file.error();
+        const QString systemText = file.errorString();
         file.cancelWriting();
-        return {false, failedTo.arg(shown(path), reason)};
+        problem = pathProblem(path);
+        if (problem.isEmpty()) {
+            problem = QStringLiteral("not all of it could be written, perhaps because the disk is full");
+            if (error != QFileDevice::NoError && error != QFileDevice::UnspecifiedError)
+                problem += QStringLiteral(" (%1)").arg(systemText);
+        }
+        problem += QStringLiteral("; any earlier file of that name is unchanged");
+        return {false, failedTo.arg(shown(path), problem)};
     }
     return {true, {}};
 }

@@ -420,17 +420,17 @@ void TestResultsFile::failureKeepsTheOldFile_data()
     QTest::addColumn<bool>("needsUser");   // permissions do not stop the superuser
     QTest::addColumn<bool>("diskFull");
 
-    QTest::newRow("folder gone") << "gone/x-N1N2dN.txt" << "does not exist" << false << false;
-    QTest::newRow("folder is a file") << "old-N1N2dN.txt/x-N1N2dN.txt" << "is a file, not a folder" << false
+    QTest::newRow("folder gone") << "gone/x-N1N2dN.txt" << "the folder “%1/gone” does not exist" << false << false;
+    QTest::newRow("folder is a file") << "old-N1N2dN.txt/x-N1N2dN.txt" << "“%1/old-N1N2dN.txt” is a file, not a folder" << false
                                       << false;
-    QTest::newRow("below a file") << "old-N1N2dN.txt/sub/x-N1N2dN.txt" << "is a file, not a folder" << false
+    QTest::newRow("below a file") << "old-N1N2dN.txt/sub/x-N1N2dN.txt" << "“%1/old-N1N2dN.txt” is a file, not a folder" << false
                                   << false;
-    QTest::newRow("name is a folder") << "sub" << "is a folder" << false << false;
-    QTest::newRow("NUL in the name") << "old-N1N2dN.txt\\0.txt" << "not allowed" << false << false;
-    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "too long" << false << false;
-    QTest::newRow("disk full") << "old-N1N2dN.txt" << "disk is full" << false << true;
-    QTest::newRow("read-only folder") << "locked/old-N1N2dN.txt" << "may not write" << true << false;
-    QTest::newRow("read-only file") << "old-N1N2dN.txt" << "read-only" << true << false;
+    QTest::newRow("name is a folder") << "sub" << "“%1/sub” is a folder, not a file" << false << false;
+    QTest::newRow("NUL in the name") << "old-N1N2dN.txt\\0.txt" << "a character that is not allowed in file names" << false << false;
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "the file name is too long" << false << false;
+    QTest::newRow("disk full") << "old-N1N2dN.txt" << "perhaps because the disk is full; any earlier file of that name is unchanged" << false << true;
+    QTest::newRow("read-only folder") << "locked/old-N1N2dN.txt" << "you may not write in the folder “%1/locked”" << true << false;
+    QTest::newRow("read-only file") << "old-N1N2dN.txt" << "the file is read-only" << true << false;
 }
 
 void TestResultsFile::failureKeepsTheOldFile()
@@ -473,7 +473,8 @@ void TestResultsFile::failureKeepsTheOldFile()
     QVERIFY2(outcome.error.startsWith(QStringLiteral("The results could not be saved to “")),
              qPrintable(outcome.error));
     QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(dir.path())), qPrintable(outcome.error));
-    QVERIFY2(outcome.error.contains(reason), qPrintable(outcome.error));
+    QVERIFY2(outcome.error.contains(QString(reason).replace("%1", QDir::toNativeSeparators(dir.path()))),
+             qPrintable(outcome.error));
     QVERIFY2(!outcome.error.contains(QChar(0)), "the message shows no control characters");
     QCOMPARE(readAll(dir.filePath("old-N1N2dN.txt")), old);
     QCOMPARE(readAll(dir.filePath("locked/old-N1N2dN.txt")), old);

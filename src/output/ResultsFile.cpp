@@ -1,10 +1,11 @@
 #include "ResultsFile.h"
-#include "NumberWriter.h"
 
 #include "ModelState.h"
 #include "NumberText.h"
+#include "NumberWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -19,25 +20,25 @@ const char* const Header = "t, N1, dN1, N2, dN2, x of isocline A, y of isocline 
 const char* const LineEnd = "\r\n";
 const QString DerivedSuffix = QStringLiteral("-N1N2dN.txt");
 
-/// One quoted parameter line: "<n0Label><n0><rLabel><r>, <coefLabel> = <coef>, <kLabel> = <K>".
-void appendParameterLine(std::string& out, const char* species, double start, double rate,
-                         const char* coefficient, double coefficientValue, double capacity)
+/// One species' quoted parameter line, e.g. "N1(0) =10, r1 =0.2, alpha = 1, K1 = 200" in quotes:
+/// no blank after the first two "=", one after the last two.
+void appendParameterLine(std::string& out, char species, double start, double rate,
+                         const char* coefficientName, double coefficient, double capacity)
 {
-    const std::string digit(species);
     out += "\"N";
-    out += digit;
+    out += species;
     out += "(0) =";
     out += FormatNumber(start);
     out += ", r";
-    out += digit;
+    out += species;
     out += " =";
     out += FormatNumber(rate);
     out += ", ";
-    out += coefficient;
+    out += coefficientName;
     out += " = ";
-    out += FormatNumber(coefficientValue);
+    out += FormatNumber(coefficient);
     out += ", K";
-    out += digit;
+    out += species;
     out += " = ";
     out += FormatNumber(capacity);
     out += '"';
@@ -103,8 +104,8 @@ QByteArray ResultsFileContents(const ModelState& state)
     const int lastDay = std::clamp<int>(state.simTime, 0, ModelState::MaxDay);
 
     std::string head;
-    appendParameterLine(head, "1", state.N1[0], state.r1, "alpha", state.alpha, state.K1);
-    appendParameterLine(head, "2", state.N2[0], state.r2, "beta", state.beta, state.K2);
+    appendParameterLine(head, '1', state.N1[0], state.r1, "alpha", state.alpha, state.K1);
+    appendParameterLine(head, '2', state.N2[0], state.r2, "beta", state.beta, state.K2);
     head += '"';
     head += Header;
     head += '"';

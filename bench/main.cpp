@@ -1,0 +1,138 @@
+// Times the user's paths and prints one table of medians. Run it with `make bench` or
+// ./build/bench/vorlenza-bench; it needs no display (it uses the offscreen platform by default).
+
+#include "BenchCase.h"
+#include "ChartDefinition.h"
+#include "ChartProcedures.h"
+#include "ChartView.h"
+#include "Simulation.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace
+{
+
+constexpr double kPxPerTwip = 1.0 / 15.0;
+
+QSize chartSizeTwips(int width, int height)
+{
+    return QSize(static_cast<int>(width * kPxPerTwip), static_cast<int>(height * kPxPerTwip));
+}
+
+std::unique_ptr<ModelState> runOf(int days)
+{
+    auto state = std::make_unique<ModelState>();
+    FieldTexts fields;
+    fields.simut = std::to_string(days);
+    if (!RunSimulation(*state, fields).ok())
+        std::abort();
+    return state;
+}
+
+/// The chart drawn just before `p` when the user steps through the window's click cycle, so that
+/// every timed call is a real switch from another chart.
+ChartProcedure previousInCycle(ChartProcedure p)
+{
+    using P = ChartProcedure;
+    static const std::array<P, 8> mainCycle = {
+        P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT,  P::MainShowN2anddN2vsT,         P::MainShowdNvsT,
+        P::MainShowN1vsN2,     P::MainShowN2vsN1inLine, P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
+    static const std::array<P, 8> largeCycle = {P::LargeShowN1andN2vsT,
+                                                P::LargeShowN1anddN1vsT,
+                                                P::LargeShowN2anddN2vsT,
+                                                P::LargeShowdNvsT,
+                                                P::LargeShowN2vsN1,
+                                                P::LargeShowN2vsN1inLine,
+                                                P::LargeShowN2vsN1withIsoclines,
+                                                P::LargeShowAllGraphs};
+    if (p == P::MainShowLargeN2vsN1withIsoclines)
+        return P::LargeShowAllGraphs;
+    for (const auto* cycle : {&mainCycle, &largeCycle})
+        for (std::size_t i = 0; i < cycle->size(); ++i)
+            if ((*cycle)[i] == p)
+                return (*cycle)[(i + cycle->size() - 1) % cycle->size()];
+    return p;
+}
+
+bool drawsOnLargeChart(ChartProcedure p)
+{
+    return p == ChartProcedure::MainShowLargeN2vsN1withIsoclines ||
+           static_cast<int>(p) >= static_cast<int>(ChartProcedure::LargeShowN2vsN1);
+}
+
+QString windowOf(ChartProcedure p)
+{
+    return static_cast<int>(p) <= static_cast<int>(ChartProcedure::MainShowLargeN2vsN1withIsoclines)
+               ? QStringLiteral("main")
+               : QStringLiteral("large");
+}
+
+/// Draws and waits until the chart is painted: the queued replot runs, then the widget is
+/// painted into a pixmap.
+int g_replots = 0;
+
+void drawAndPaint(ChartView& view, ChartProcedure p, const ModelState& state)
+{
+    const int before = g_replots;
+    DrawChart(view, p, state);
+    for (int i = 0; g_replots == before; ++i) {
+        if (i == 1000)
+            std::abort(); // the queued replot never came
+        QCoreApplication::processEvents();
+    }
+    (void)view.grab();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+
+    std::map<int, std::unique_ptr<ModelState>> runs;
+    for (int days : {100, 9999})
+        runs[days] = runOf(days);
+
+    // The two chart controls at their window sizes: main 5100 x 4140, large 11628 x 7980 twips.
+    ChartView mainChart;
+    ChartView largeChart;
+    mainChart.resize(chartSizeTwips(5100, 4140));
+    largeChart.resize(chartSizeTwips(11628, 7980));
+    for (ChartView* view : {&mainChart, &largeChart})
+        QObject::connect(view, &QCustomPlot::afterReplot, [] { ++g_replots; });
+    mainChart.show();
+    largeChart.show();
+    QCoreApplication::processEvents();
+
+    std::vector<BenchCase> cases;
+    for (int days : {100, 9999}) {
+        auto scratch = std::make_shared<ModelState>();
+        FieldTexts fields;
+        fields.simut = std::to_string(days);
+        cases.push_back({"RunSimulation T=" + std::to_string(days), days == 100 ? 200 : 50, 0.5, nullptr,
+                         [scratch, fields] { (void)RunSimulation(*scratch, fields); }});
+    }
+    for (int days : {100, 9999}) {
+        const ModelState& state = *runs[days];
+        for (ChartProcedure p : AllChartProcedures()) {
+            ChartView& view = drawsOnLargeChart(p) ? largeChart : mainChart;
+            const ChartProcedure before = previousInCycle(p);
+            const QString name = QStringLiteral("%1 %2 T=%3").arg(windowOf(p), ProcedureName(p)).arg(days);
+            cases.push_back({name.toStdString(), 30, days == 100 ? 5.0 : 16.0,
+                             [&view, before, &state] { drawAndPaint(view, before, state); },
+                             [&view, p, &state] { drawAndPaint(view, p, state); }});
+        }
+    }
+    return RunBenchCases(cases) == 0 ? 0 : 1;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ChartProcedures.h"
+
+#include <QString>
+
+#include <vector>
+
+/// Where a series takes its values from, day by day.
+enum class ChartSource { Day, N1, N2, dN1, dN2, IsoclineAX, IsoclineAY, IsoclineBX, IsoclineBY };
+
+/// How the set-up styles a series.
+enum class SeriesStyle {
+    Line,       ///< connected line, no markers
+    BlueLine,   ///< a line series whose line colour gets blue 255 right after the line is turned on
+    MarkedLine, ///< a line series with its automatic markers shown and every point's marker visible
+    Marker,     ///< filled red squares with a black outline, no line
+    Unstyled,   ///< no settings at all: the series keeps the look the component holds for it
+};
+
+struct SeriesDefinition {
+    int xColumn = 1; ///< 1, 3, 5 or 7; the Y values go to the next column
+    SeriesStyle style = SeriesStyle::Line;
+    QString legendText; ///< empty: no legend text is set
+    ChartSource x = ChartSource::Day;
+    ChartSource y = ChartSource::N1;
+};
+
+/// Everything that varies between the chart procedures; the common set-up does the rest.
+struct ChartDefinition {
+    int columns = 2;
+    QString title;
+    bool legend = false;
+    std::vector<SeriesDefinition> series; ///< in the order they are styled, which is X-column order
+    QString yTitle;
+    QString xTitle;
+    bool disablesRun = false; ///< the calling window disables its Run button afterwards
+};
+
+/// The definition each procedure applies.
+const ChartDefinition& DefinitionOf(ChartProcedure procedure);
+
+/// All seventeen procedures, in declaration order.
+const std::vector<ChartProcedure>& AllChartProcedures();
+
+/// The procedure's name as the windows call it, e.g. "ShowN2vsN1withIsoclines" (main or large window
+/// is not part of the name).
+QString ProcedureName(ChartProcedure procedure);

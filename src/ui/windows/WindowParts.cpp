@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +14,27 @@
 #include <cmath>
 
 namespace parts {
+
+void Label::setBoxed(bool boxed)
+{
+    m_boxed = boxed;
+    // The line takes one pixel on every side, like a frame.
+    setFrameShape(boxed ? QFrame::Box : QFrame::NoFrame);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+    update();
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!m_boxed)
+        return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 void place(QWidget* parent, std::initializer_list<Place> places)
 {
@@ -24,10 +46,10 @@ void place(QWidget* parent, std::initializer_list<Place> places)
     }
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
-              Qt::Alignment horizontal)
+Label* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
+             Qt::Alignment horizontal)
 {
-    auto* l = new QLabel(parent);
+    auto* l = new Label(parent);
     l->setObjectName(QLatin1String(name));
     l->setTextFormat(Qt::PlainText);
     l->setText(text);
@@ -49,20 +71,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 
 void colour(QLabel* label, const QColor& text, const QColor& back, bool bordered)
 {
-    // The label's text is painted with its foreground role, the plain frame line with WindowText:
-    // giving the text a role of its own lets the border stay black whatever the text colour.
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::Text, text);
-    pal.setColor(QPalette::WindowText, bordered ? QColor(Qt::black) : text);
+    pal.setColor(QPalette::WindowText, text);
     label->setPalette(pal);
-    label->setForegroundRole(QPalette::Text);
     label->setAutoFillBackground(true);
-    if (bordered) {
-        label->setFrameShape(QFrame::Box);
-        label->setFrameShadow(QFrame::Plain);
-        label->setLineWidth(1);
-    }
+    if (auto* boxable = qobject_cast<Label*>(label))
+        boxable->setBoxed(bordered);
 }
 
 void background(QWidget* widget, const QColor& back)

@@ -2,13 +2,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLabel>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 
 #include <initializer_list>
 
-class QLabel;
+class QPaintEvent;
 class QPushButton;
 class QWidget;
 
@@ -24,11 +25,26 @@ struct Place {
     int height;
 };
 
+/// A label that can draw a single black line around itself, whatever its text colour.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setBoxed(bool boxed);
+    bool boxed() const { return m_boxed; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_boxed = false;
+};
+
 /// Moves and sizes each named child of `parent` to its place (twips → pixels).
 void place(QWidget* parent, std::initializer_list<Place> places);
 
 /// A plain-text label with the given name, text, font and alignment (top-aligned, word-wrapped).
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
+Label* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
               Qt::Alignment horizontal = Qt::AlignLeft);
 
 /// A push button; Enter presses it when it has the focus, as Space does.

@@ -22,8 +22,8 @@ QString frmCopyrigh::citationText(int year)
     return QStringLiteral("If you use this program in your research, please cite the following ") +
            QStringLiteral(" reference in your paper:") + lf + lf + QStringLiteral("The Vorlenza authors. ") +
            QString::number(year) +
-           QStringLiteral(". Vorlenza, Ecology Teaching Software. Vorlenza Project, Example City, Example "
-                          "Country.");
+           QStringLiteral(". Vorlenza: Ecology Teaching Software. Example University, Exampletown, "
+                          "Exampleland.");
 }
 
 QString frmCopyrigh::newVersionText()
@@ -37,7 +37,7 @@ QString frmCopyrigh::newVersionText()
 
 QString frmCopyrigh::copyrightText(int year)
 {
-    return QStringLiteral("\u00A9 2026-") + QString::number(year) + QStringLiteral(" The Vorlenza authors");
+    return QStringLiteral("\u00A9 2004-") + QString::number(year) + QStringLiteral(" The Vorlenza authors");
 }
 
 void frmCopyrigh::createControls()

@@ -53,8 +53,10 @@ void frmReference::placeControls()
                            {"Label1_0", 240, 240, 6735, 255},
                            {"Label1_2", 240, 720, 8295, 615},
                            {"Label1_4", 240, 1440, 8415, 615},
-                           {"Label1_1", 240, 2160, 8415, 975},
-                           {"Label1_3", 240, 3240, 8415, 375},
+                           // Two rows lower and taller than first drawn, so that the Volterra
+                           // reference with its translation note shows in full.
+                           {"Label1_1", 240, 2160, 8415, 1155},
+                           {"Label1_3", 240, 3360, 8415, 375},
                            {"Command1", 2520, 5160, 2295, 495},
                            {"Command2", 5160, 5160, 975, 495},
                        });

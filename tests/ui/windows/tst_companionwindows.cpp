@@ -1,0 +1,631 @@
+// The introduction, references, how-to, about, dedication and quiz windows: their ways in and out,
+// their texts, their layout, and the two ways the program ends.
+
+#include "WindowsHarness.h"
+#include "frmQuiz.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <memory>
+
+namespace {
+QRect pixels(int l, int t, int w, int h)
+{
+    return QRect(qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0));
+}
+
+bool near(const QRect& a, const QRect& b)
+{
+    return qAbs(a.x() - b.x()) <= 1 && qAbs(a.y() - b.y()) <= 1 && qAbs(a.width() - b.width()) <= 1 &&
+           qAbs(a.height() - b.height()) <= 1;
+}
+
+QString labelText(const WindowsHarness& h, WindowId id, const char* name)
+{
+    auto* l = h.child<QLabel>(id, name);
+    return l ? l->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+} // namespace
+
+class TstCompanionWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<WindowsHarness> h;
+
+    /// Opens a companion window the way the main window does: hide the main window, show it.
+    QWidget* open(WindowId id)
+    {
+        h->windows().hide(WindowId::Main);
+        return h->windows().show(id);
+    }
+
+private slots:
+    void initTestCase() { look::installFontSubstitutions(); }
+    void init()
+    {
+        h = std::make_unique<WindowsHarness>();
+        h->reachMain();
+        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Main});
+    }
+    void cleanup() { h.reset(); }
+
+    // ---- ways in ---------------------------------------------------------------------------
+
+    void waysInFromTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<WindowId>("opens");
+        QTest::addRow("Quit") << "cmdQuit" << WindowId::About;
+        QTest::addRow("How to") << "cmdHowTo" << WindowId::HowTo;
+        QTest::addRow("author picture") << "picPicture1" << WindowId::HowTo;
+        QTest::addRow("quiz button") << "cmdQuiz" << WindowId::Quiz;
+        QTest::addRow("product name") << "lblLabel21" << WindowId::Introduction;
+        QTest::addRow("author text") << "lblLabel5" << WindowId::Introduction;
+    }
+    void waysInFromTheMainWindow()
+    {
+        QFETCH(QString, control);
+        QFETCH(WindowId, opens);
+        h->click(WindowId::Main, control.toLatin1().constData());
+        QCOMPARE(h->upNow(), QList<WindowId>{opens});
+        QVERIFY(h->visible(WindowId::Background));
+    }
+
+    void quitOfTheLargeWindowLeadsToAbout()
+    {
+        open(WindowId::Large);
+        h->click(WindowId::Large, "Command5");
+        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::About});
+        QCOMPARE(h->exits, 0);
+    }
+
+    // ---- ways out --------------------------------------------------------------------------
+
+    void buttons_data()
+    {
+        QTest::addColumn<WindowId>("from");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<WindowId>("leadsTo");
+        QTest::addRow("introduction OK") << WindowId::Introduction << "cmdCommand1" << "OK" << WindowId::Main;
+        QTest::addRow("introduction References")
+            << WindowId::Introduction << "cmdCommand2" << "References" << WindowId::References;
+        QTest::addRow("references back")
+            << WindowId::References << "Command1" << "Back to main form" << WindowId::Main;
+        QTest::addRow("references Quit") << WindowId::References << "Command2" << "Quit" << WindowId::About;
+        QTest::addRow("how-to OK") << WindowId::HowTo << "cmdCommand1" << "OK" << WindowId::Main;
+        QTest::addRow("about OK") << WindowId::About << "cmdCommand1" << "OK" << WindowId::Dedication;
+        QTest::addRow("quiz back") << WindowId::Quiz << "Command1" << "Back to the mainform" << WindowId::Main;
+    }
+    void buttons()
+    {
+        QFETCH(WindowId, from);
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(WindowId, leadsTo);
+        QPointer<QWidget> w = open(from);
+        auto* b = h->child<QPushButton>(from, button.toLatin1().constData());
+        QVERIFY(b);
+        QCOMPARE(b->text(), caption);
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(h->upNow(), QList<WindowId>{leadsTo});
+        // Left by a button, the window is only hidden.
+        QVERIFY(w);
+        QCOMPARE(h->window(from), w.data());
+        QCOMPARE(h->exits, 0);
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<WindowId>("from");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<WindowId>("leadsTo");
+        QTest::addRow("introduction") << WindowId::Introduction << "cmdCommand1" << WindowId::Main;
+        QTest::addRow("references") << WindowId::References << "Command2" << WindowId::About;
+        QTest::addRow("about") << WindowId::About << "cmdCommand1" << WindowId::Dedication;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(WindowId, from);
+        QFETCH(QString, button);
+        QFETCH(WindowId, leadsTo);
+        open(from);
+        auto* b = h->child<QPushButton>(from, button.toLatin1().constData());
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Return);
+        QCOMPARE(h->upNow(), QList<WindowId>{leadsTo});
+    }
+
+    void frameCloseGoesBackToMain_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::addRow("introduction") << WindowId::Introduction;
+        QTest::addRow("references") << WindowId::References;
+        QTest::addRow("how-to") << WindowId::HowTo;
+        QTest::addRow("about") << WindowId::About;
+        QTest::addRow("quiz") << WindowId::Quiz;
+    }
+    void frameCloseGoesBackToMain()
+    {
+        QFETCH(WindowId, id);
+        QPointer<QWidget> w = open(id);
+        WindowsHarness::closeByFrame(w);
+        QVERIFY(!w);
+        QCOMPARE(h->window(id), nullptr);
+        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Main});
+        QCOMPARE(h->exits, 0);
+        QVERIFY(!h->windows().ending());
+        // The next show makes it anew.
+        QPointer<QWidget> again = open(id);
+        QVERIFY(again);
+        QCOMPARE(h->upNow(), QList<WindowId>{id});
+    }
+
+    void aboutReachedFromLargeWindowClosesBackToMain()
+    {
+        open(WindowId::Large);
+        h->click(WindowId::Large, "Command5");
+        WindowsHarness::closeByFrame(h->window(WindowId::About));
+        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Main});
+    }
+
+    void introductionThenReferencesThenBack()
+    {
+        h->click(WindowId::Main, "lblLabel21");
+        h->click(WindowId::Introduction, "cmdCommand2");
+        h->click(WindowId::References, "Command1");
+        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Main});
+        QVERIFY(h->window(WindowId::Introduction));
+        QVERIFY(!h->visible(WindowId::Introduction));
+    }
+
+    void quitPathEndsOnlyAtTheDedicationButton()
+    {
+        h->click(WindowId::Main, "lblLabel21");
+        h->click(WindowId::Introduction, "cmdCommand2");
+        h->click(WindowId::References, "Command2");
+        QCOMPARE(h->exits, 0);
+        h->click(WindowId::About, "cmdCommand1");
+        QCOMPARE(h->exits, 0);
+        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Dedication});
+        h->click(WindowId::Dedication, "Command1");
+        QCOMPARE(h->exits, 1);
+    }
+
+    // ---- the two exits ---------------------------------------------------------------------
+
+    void exitsRunNoOtherHandler_data()
+    {
+        QTest::addColumn<bool>("byDedicationButton");
+        QTest::addColumn<bool>("byDedicationFrame");
+        QTest::addRow("dedication button") << true << false;
+        QTest::addRow("dedication frame") << false << true;
+        QTest::addRow("main window frame") << false << false;
+    }
+    void exitsRunNoOtherHandler()
+    {
+        QFETCH(bool, byDedicationButton);
+        QFETCH(bool, byDedicationFrame);
+        // Leave every other companion window created but hidden, so that a stray handler would show.
+        for (WindowId id : {WindowId::Introduction, WindowId::References, WindowId::HowTo, WindowId::Quiz,
+                            WindowId::About}) {
+            open(id);
+            h->windows().hide(id);
+        }
+        h->windows().show(WindowId::Main);
+        if (byDedicationButton || byDedicationFrame) {
+            h->click(WindowId::Main, "cmdQuit");
+            h->click(WindowId::About, "cmdCommand1");
+        }
+        CloseCounter counter;
+        if (byDedicationButton)
+            h->click(WindowId::Dedication, "Command1");
+        else if (byDedicationFrame)
+            h->window(WindowId::Dedication)->close();
+        else
+            h->window(WindowId::Main)->close();
+        QCOMPARE(h->exits, 1);
+        QVERIFY(h->windows().ending());
+        // Only the frame close itself reached a window; nothing else was asked to close.
+        QCOMPARE(counter.closes, byDedicationButton ? 0 : 1);
+        QCOMPARE(h->upNow(), QList<WindowId>{});
+        QVERIFY(!h->visible(WindowId::Background));
+
+        // While ending, a close handler does nothing: no window comes back.
+        for (WindowId id : {WindowId::Introduction, WindowId::Quiz, WindowId::About})
+            if (QWidget* w = h->window(id))
+                w->close();
+        QCOMPARE(h->upNow(), QList<WindowId>{});
+        QCOMPARE(h->exits, 1);
+    }
+
+    // ---- created anew, or kept ---------------------------------------------------------------
+
+    void aboutReadsTheYearAgainOnlyWhenCreatedAgain()
+    {
+        h->now = QDateTime(QDate(2031, 1, 1), QTime(0, 0, 1));
+        h->click(WindowId::Main, "cmdQuit");
+        QVERIFY(labelText(*h, WindowId::About, "lblLabel5").contains(QLatin1String("-2031 ")));
+        QVERIFY(labelText(*h, WindowId::About, "lblLabel7").contains(QLatin1String(" 2031. ")));
+
+        // Hidden and shown again: kept as it was.
+        h->windows().hide(WindowId::About);
+        h->now = QDateTime(QDate(2032, 1, 1), QTime(0, 0, 1));
+        h->windows().show(WindowId::About);
+        QVERIFY(labelText(*h, WindowId::About, "lblLabel5").contains(QLatin1String("-2031 ")));
+
+        // Closed through its frame: the next show runs its load again.
+        WindowsHarness::closeByFrame(h->window(WindowId::About));
+        h->click(WindowId::Main, "cmdQuit");
+        QVERIFY(labelText(*h, WindowId::About, "lblLabel5").contains(QLatin1String("-2032 ")));
+        QVERIFY(labelText(*h, WindowId::About, "lblLabel7").contains(QLatin1String(" 2032. ")));
+    }
+
+    void hiddenIntroductionKeepsWhereTheReaderWas()
+    {
+        open(WindowId::Introduction);
+        auto* text = h->child<QPlainTextEdit>(WindowId::Introduction, "txtText1");
+        text->moveCursor(QTextCursor::End);
+        const int at = text->textCursor().position();
+        QVERIFY(at > 0);
+        h->click(WindowId::Introduction, "cmdCommand1");
+        open(WindowId::Introduction);
+        QCOMPARE(h->child<QPlainTextEdit>(WindowId::Introduction, "txtText1"), text);
+        QCOMPARE(text->textCursor().position(), at);
+    }
+
+    // ---- texts -------------------------------------------------------------------------------
+
+    void captions_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QSize>("clientTwips");
+        QTest::addRow("introduction") << WindowId::Introduction << "Introduction" << QColor(0xE0, 0xE0, 0xE0)
+                                      << QSize(7645, 6083);
+        QTest::addRow("references") << WindowId::References << "References" << QColor(Qt::white)
+                                    << QSize(8690, 5731);
+        QTest::addRow("how-to") << WindowId::HowTo << "How to" << QColor(0xE0, 0xE0, 0xE0) << QSize(6696, 5628);
+        QTest::addRow("about") << WindowId::About << "Copyright" << QColor(0xC0, 0xC0, 0xC0) << QSize(8220, 7128);
+        QTest::addRow("dedication") << WindowId::Dedication << "Dedication" << QColor(Qt::white)
+                                    << QSize(6960, 7956);
+        QTest::addRow("quiz") << WindowId::Quiz << "Quiz" << QColor(0x80, 0xFF, 0x80) << QSize(9856, 7546);
+    }
+    void captions()
+    {
+        QFETCH(WindowId, id);
+        QFETCH(QString, caption);
+        QFETCH(QColor, background);
+        QFETCH(QSize, clientTwips);
+        QWidget* w = open(id);
+        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(w->palette().color(QPalette::Window), background);
+        QCOMPARE(w->size(), pixels(0, 0, clientTwips.width(), clientTwips.height()).size());
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        const Qt::WindowFlags f = w->windowFlags();
+        QVERIFY(f.testFlag(Qt::WindowTitleHint));
+        QVERIFY(f.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!f.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!f.testFlag(Qt::WindowMinimizeButtonHint));
+        QCOMPARE(w->windowType(), id == WindowId::Dedication ? Qt::Dialog : Qt::Window);
+        QVERIFY(!w->isModal());
+        // In the middle of the screen (its frame is guessed until the window system tells).
+        const QPoint off = w->geometry().center() - w->screen()->availableGeometry().center();
+        QVERIFY2(qAbs(off.x()) <= 8 && qAbs(off.y()) <= 20, qPrintable(QStringLiteral("off centre by %1,%2")
+                                                                           .arg(off.x())
+                                                                           .arg(off.y())));
+    }
+
+    void introductionText()
+    {
+        open(WindowId::Introduction);
+        const QString text = h->child<QPlainTextEdit>(WindowId::Introduction, "txtText1")->toPlainText();
+        const QString fixed = QStringLiteral(
+            "model. It is extended from the logistic growth model.  It assumes that all individuals of a "
+            "species are identical (no age difference and no sexual dimorphism). Detailed discussions can be "
+            "found in most Ecology textbooks. This model is not applicable to age-structured populations. "
+            "However, the undergraduate students can use this model to learn about the isocline and "
+            "equilibrium analysis and vector addition. ");
+        QVERIFY2(text.endsWith(fixed), qPrintable(text));
+        const QString opening = text.left(text.size() - fixed.size());
+        QVERIFY(opening.endsWith(QLatin1Char(' ')));
+        QVERIFY(opening.contains(QLatin1String("Lotka")));
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+        QVERIFY(h->child<QPlainTextEdit>(WindowId::Introduction, "txtText1")->isReadOnly());
+    }
+
+    void howToText()
+    {
+        open(WindowId::HowTo);
+        const QString text = labelText(*h, WindowId::HowTo, "lblLabel1");
+        const QString fixed = QStringLiteral(
+            "Click on RUN to run the simulation.\nClick on the graph to see more graphs.\nClick on a parameter "
+            "box to change the default value, then press Enter to confirm the change. \n\n");
+        QVERIFY2(text.startsWith(fixed), qPrintable(text));
+        const QString closing = text.mid(fixed.size());
+        QVERIFY(!closing.contains(QLatin1Char('\n')));
+        QVERIFY(closing.contains(QLatin1String("@example.org")) || closing.contains(QLatin1String("@example.com")));
+    }
+
+    void aboutTexts()
+    {
+        h->now = QDateTime(QDate(2040, 12, 31), QTime(23, 59, 59));
+        open(WindowId::About);
+        const QString citation = labelText(*h, WindowId::About, "lblLabel7");
+        const QString head = QStringLiteral("If you use this program in your research, please cite the following  "
+                                            "reference in your paper:\n\n");
+        QVERIFY2(citation.startsWith(head), qPrintable(citation));
+        QVERIFY(citation.mid(head.size()).startsWith(QLatin1String("The Vorlenza authors. 2040. ")));
+        QVERIFY(!citation.mid(head.size()).contains(QLatin1Char('\n')));
+
+        const QStringList news = labelText(*h, WindowId::About, "lblLabel6").split(QLatin1Char('\n'));
+        QCOMPARE(news.value(0), QStringLiteral("You can get new version of this program at:"));
+        QVERIFY(news.value(1).startsWith(QLatin1String("1. https://")));
+        QVERIFY(news.value(2).startsWith(QLatin1String("2. https://")));
+        QVERIFY(news.value(3).startsWith(QLatin1Char('(')) && news.value(3).endsWith(QLatin1String(").")));
+        QVERIFY(news.value(4).startsWith(QLatin1String("3. ")) && news.value(4).endsWith(QLatin1Char('.')));
+        for (int i : {1, 2})
+            QVERIFY(news.value(i).contains(QLatin1String("example.org")) ||
+                    news.value(i).contains(QLatin1String("example.com")));
+
+        const QString copyright = labelText(*h, WindowId::About, "lblLabel5");
+        QVERIFY2(copyright.endsWith(QLatin1String("-2040 The Vorlenza authors")), qPrintable(copyright));
+    }
+
+    void references_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("heading") << "Label1_0" << "References";
+        QTest::addRow("Gause") << "Label1_2"
+                               << QStringLiteral("Gause, G. F. 1932. Experimental studies on the struggle for "
+                                                 "existence. I. Mixed population of two species of yeast. "
+                                                 "Journal of Experimental Biology 9: 389\u2013402.");
+        QTest::addRow("May") << "Label1_4"
+                             << QStringLiteral("May, R. M. 1976. Models for two interacting populations. Pages "
+                                               "78\u2013104 in R. M. May (ed.), Theoretical Ecology: Principles "
+                                               "and Applications. Blackwell, Oxford.");
+        QTest::addRow("Volterra") << "Label1_1"
+                                  << QStringLiteral("Volterra, V. 1926. Variazioni e fluttuazioni del numero "
+                                                    "d'individui in specie animali conviventi. Memorie della Reale "
+                                                    "Accademia Nazionale dei Lincei, ser. 6, 2: 31\u2013113 "
+                                                    "(translated in R. N. Chapman, 1931, Animal Ecology, "
+                                                    "McGraw-Hill, New York, pp. 409\u2013448).");
+        QTest::addRow("Yodzis") << "Label1_3"
+                                << QStringLiteral("Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & "
+                                                  "Row, New York.");
+    }
+    void references()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        open(WindowId::References);
+        auto* l = h->child<QLabel>(WindowId::References, label.toLatin1().constData());
+        QVERIFY(l);
+        QCOMPARE(l->text(), text);
+        QCOMPARE(l->textFormat(), Qt::PlainText);
+        // The whole reference shows in its box (one pixel of line spacing may go below it).
+        const QRect needed = QFontMetrics(l->font()).boundingRect(
+            QRect(0, 0, l->contentsRect().width(), 10000), Qt::TextWordWrap | int(l->alignment()), text);
+        QVERIFY2(needed.height() <= l->contentsRect().height() + 1,
+                 qPrintable(QStringLiteral("needs %1 px, has %2").arg(needed.height()).arg(l->height())));
+    }
+
+    // ---- layout ------------------------------------------------------------------------------
+
+    void controlPlaces_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        struct Row {
+            WindowId id;
+            const char* name;
+            int l, t, w, hh;
+        };
+        const Row rows[] = {
+            {WindowId::Introduction, "txtText1", 240, 120, 7215, 5295},
+            {WindowId::Introduction, "cmdCommand2", 2160, 5520, 1815, 495},
+            {WindowId::Introduction, "cmdCommand1", 4560, 5520, 1215, 495},
+            {WindowId::References, "Label1_0", 240, 240, 6735, 255},
+            {WindowId::References, "Label1_2", 240, 720, 8295, 615},
+            {WindowId::References, "Label1_4", 240, 1440, 8415, 615},
+            // Made taller (975 → 1155) and moved down (3240 → 3360) so the Volterra reference fits.
+            {WindowId::References, "Label1_1", 240, 2160, 8415, 1155},
+            {WindowId::References, "Label1_3", 240, 3360, 8415, 375},
+            {WindowId::References, "Command1", 2520, 5160, 2295, 495},
+            {WindowId::References, "Command2", 5160, 5160, 975, 495},
+            {WindowId::HowTo, "lblLabel1", 240, 240, 6255, 4575},
+            {WindowId::HowTo, "cmdCommand1", 2760, 5040, 1215, 495},
+            {WindowId::About, "lblLabel1", 600, 120, 6615, 375},
+            {WindowId::About, "lblLabel2", 480, 480, 7335, 1575},
+            {WindowId::About, "lblLabel3", 360, 2160, 4575, 975},
+            {WindowId::About, "lblLabel4", 5160, 2640, 2895, 375},
+            {WindowId::About, "lblLabel5", 4920, 3000, 3255, 375},
+            {WindowId::About, "lblLabel7", 360, 3240, 4575, 1935},
+            {WindowId::About, "lblLabel6", 360, 5280, 4575, 1575},
+            {WindowId::About, "picPicture1", 5640, 3720, 1776, 2292},
+            {WindowId::About, "cmdCommand1", 6000, 6360, 1215, 495},
+            {WindowId::Dedication, "Frame1", 360, 240, 6492, 6972},
+            {WindowId::Dedication, "Command1", 1320, 7320, 4575, 495},
+            {WindowId::Quiz, "Command1", 3600, 6840, 3015, 495},
+        };
+        for (const Row& r : rows)
+            QTest::addRow("%s %s", idName(r.id), r.name) << r.id << r.name << pixels(r.l, r.t, r.w, r.hh);
+    }
+    void controlPlaces()
+    {
+        QFETCH(WindowId, id);
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        open(id);
+        QWidget* c = h->child(id, name.toLatin1().constData());
+        QVERIFY(c);
+        QVERIFY2(near(c->geometry(), place), qPrintable(QStringLiteral("at %1,%2 %3x%4")
+                                                            .arg(c->x())
+                                                            .arg(c->y())
+                                                            .arg(c->width())
+                                                            .arg(c->height())));
+    }
+
+    void fontsAndColours_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("back");
+        const QColor none;
+        const QColor blue(0, 0, 255), silver(0xC0, 0xC0, 0xC0), yellow(255, 255, 0), red(255, 0, 0);
+        QTest::addRow("intro text") << WindowId::Introduction << "txtText1" << "Liberation Serif" << 12.0 << true
+                                    << none << none;
+        QTest::addRow("intro OK") << WindowId::Introduction << "cmdCommand1" << "Liberation Sans" << 7.8 << false
+                                  << none << none;
+        QTest::addRow("references heading") << WindowId::References << "Label1_0" << "Liberation Serif" << 12.0
+                                            << true << QColor(Qt::black) << QColor(Qt::white);
+        QTest::addRow("references Quit") << WindowId::References << "Command2" << "Liberation Sans" << 7.8 << true
+                                         << none << none;
+        QTest::addRow("how-to text") << WindowId::HowTo << "lblLabel1" << "Liberation Serif" << 15.6 << false
+                                     << none << QColor(0xE0, 0xE0, 0xE0);
+        QTest::addRow("how-to OK") << WindowId::HowTo << "cmdCommand1" << "Liberation Serif" << 12.0 << true
+                                   << none << none;
+        QTest::addRow("usage") << WindowId::About << "lblLabel1" << "Liberation Serif" << 12.0 << false << blue
+                               << silver;
+        QTest::addRow("legal") << WindowId::About << "lblLabel3" << "Liberation Serif" << 12.0 << true << yellow
+                               << red;
+        QTest::addRow("citation") << WindowId::About << "lblLabel7" << "Liberation Serif" << 12.0 << false
+                                  << yellow << blue;
+        QTest::addRow("new version") << WindowId::About << "lblLabel6" << "Liberation Serif" << 9.6 << false
+                                     << none << QColor(0, 255, 255);
+        QTest::addRow("dedication button") << WindowId::Dedication << "Command1" << "Liberation Serif" << 14.4
+                                           << true << none << none;
+        QTest::addRow("quiz button") << WindowId::Quiz << "Command1" << "Liberation Serif" << 12.0 << true << none
+                                     << none;
+    }
+    void fontsAndColours()
+    {
+        QFETCH(WindowId, id);
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(QColor, text);
+        QFETCH(QColor, back);
+        open(id);
+        QWidget* c = h->child(id, name.toLatin1().constData());
+        QVERIFY(c);
+        QCOMPARE(QFontInfo(c->font()).family(), family);
+        QCOMPARE(c->font().pixelSize(), qRound(points * 96 / 72));
+        QCOMPARE(c->font().bold(), bold);
+        if (text.isValid())
+            QCOMPARE(c->palette().color(c->foregroundRole()), text);
+        if (back.isValid())
+            QCOMPARE(c->palette().color(QPalette::Window), back);
+    }
+
+    void borderedLabelsKeepABlackLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bordered");
+        QTest::addRow("legal notice") << "lblLabel3" << true;
+        QTest::addRow("citation") << "lblLabel7" << true;
+        QTest::addRow("new version") << "lblLabel6" << true;
+        QTest::addRow("usage") << "lblLabel1" << false;
+        QTest::addRow("copyright") << "lblLabel5" << false;
+    }
+    void borderedLabelsKeepABlackLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, bordered);
+        open(WindowId::About);
+        auto* l = h->child<QLabel>(WindowId::About, name.toLatin1().constData());
+        const QImage shot = l->grab().toImage();
+        const QColor corner = shot.pixelColor(0, shot.height() / 2);
+        if (bordered)
+            QCOMPARE(corner, QColor(Qt::black));
+        else
+            QCOMPARE(corner, l->palette().color(QPalette::Window));
+    }
+
+    void aboutPictureShowsWhole()
+    {
+        open(WindowId::About);
+        auto* pic = h->child<QLabel>(WindowId::About, "picPicture1");
+        const QPixmap pm = pic->pixmap();
+        QVERIFY(!pm.isNull());
+        // 136 x 180 picture pixels at 12 twips each, inside its box.
+        QCOMPARE(pm.deviceIndependentSize().toSize(), QSize(qRound(136 * 12 / 15.0), qRound(180 * 12 / 15.0)));
+        QVERIFY(pic->contentsRect().contains(QRect(QPoint(0, 0), pm.deviceIndependentSize().toSize())));
+        QCOMPARE(pic->cursor().shape(), h->window(WindowId::About)->cursor().shape());
+        QCOMPARE(h->child(WindowId::About, "cmdCommand1")->cursor().hotSpot(), QPoint(12, 1));
+    }
+
+    void dedicationPictureCentredInItsFrame()
+    {
+        open(WindowId::Dedication);
+        auto* pic = h->child<QLabel>(WindowId::Dedication, "Picture2");
+        QVERIFY(pic);
+        QCOMPARE(pic->parentWidget()->objectName(), QStringLiteral("Frame1"));
+        // ((6492 - 6048) / 2, (6972 - 6708) / 2) = (222, 132) twips in the frame.
+        QCOMPARE(pic->pos(), QPoint(qRound(222 / 15.0), qRound(132 / 15.0)));
+        QVERIFY(near(QRect(pic->pos(), pic->size()), pixels(222, 132, 6048, 6708)));
+        QCOMPARE(pic->pixmap().deviceIndependentSize().toSize(), pic->size());
+    }
+
+    void quizImagePlacement_data()
+    {
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QPoint>("place");
+        QTest::addRow("typical frame") << QSize(9976, 7996) << QSize(7200, 5064) << QPoint(1388, 1066);
+        QTest::addRow("no frame") << QSize(9856, 7546) << QSize(7200, 5064) << QPoint(1328, 841);
+        QTest::addRow("tall caption") << QSize(9976, 8146) << QSize(7200, 5064) << QPoint(1388, 1141);
+        QTest::addRow("image wider than window") << QSize(6000, 6000) << QSize(7200, 5064) << QPoint(-600, 68);
+    }
+    void quizImagePlacement()
+    {
+        QFETCH(QSize, outer);
+        QFETCH(QSize, image);
+        QFETCH(QPoint, place);
+        QCOMPARE(frmQuiz::imagePlace(outer, image), place);
+    }
+
+    void quizImageInTheWindow()
+    {
+        QPointer<QWidget> quiz = open(WindowId::Quiz);
+        auto* img = h->child<QLabel>(WindowId::Quiz, "imgImage1");
+        QVERIFY(img && !img->pixmap().isNull());
+        // 600 x 422 picture pixels at 12 twips each: 7200 x 5064 twips.
+        QCOMPARE(img->size(), pixels(0, 0, 7200, 5064).size());
+        QCOMPARE(img->pixmap().deviceIndependentSize().toSize(), img->size());
+        // No frame is known before the first show: the client size plus a typical frame (8 x 30 px).
+        const QPoint expected = pixels(1388, 1066, 0, 0).topLeft();
+        QVERIFY2((img->pos() - expected).manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("at %1,%2").arg(img->x()).arg(img->y())));
+        QVERIFY(img->geometry().bottom() < h->child(WindowId::Quiz, "Command1")->y());
+        QVERIFY(quiz->rect().contains(img->geometry()));
+        const QPoint first = img->pos();
+
+        // Back and again: the same window, the picture where the load put it.
+        h->click(WindowId::Quiz, "Command1");
+        open(WindowId::Quiz);
+        QCOMPARE(h->window(WindowId::Quiz), quiz.data());
+        QCOMPARE(img->pos(), first);
+
+        // Closed and opened again: a new window, placed again at the same place.
+        WindowsHarness::closeByFrame(quiz);
+        QVERIFY(!quiz);
+        open(WindowId::Quiz);
+        QCOMPARE(h->child<QLabel>(WindowId::Quiz, "imgImage1")->pos(), first);
+    }
+};
+
+QTEST_MAIN(TstCompanionWindows)
+#include "tst_companionwindows.moc"

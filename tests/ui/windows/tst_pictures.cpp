@@ -1,0 +1,90 @@
+// The pictures in the resources: sizes, colours, the pointer's tip and the quiz's density.
+
+#include "Look.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+#include <QtTest>
+
+class TstPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sizesAndFormats_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addRow("window icon") << "icon.png" << QSize(32, 32) << QByteArray("png");
+        QTest::addRow("quiz button") << "quiz-button.png" << QSize(32, 32) << QByteArray("png");
+        QTest::addRow("pointer") << "pointer.png" << QSize(32, 32) << QByteArray("png");
+        QTest::addRow("author") << "author.jpg" << QSize(136, 180) << QByteArray("jpeg");
+        QTest::addRow("dedication") << "dedication.jpg" << QSize(504, 559) << QByteArray("jpeg");
+        QTest::addRow("quiz") << "quiz.jpg" << QSize(600, 422) << QByteArray("jpeg");
+    }
+    void sizesAndFormats()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QByteArray, format);
+        QImageReader reader(QStringLiteral(":/vorlenza/") + name);
+        QCOMPARE(reader.format(), format);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), size);
+    }
+
+    void sixteenColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("window icon") << "icon.png";
+        QTest::addRow("pointer") << "pointer.png";
+    }
+    void sixteenColours()
+    {
+        QFETCH(QString, name);
+        const QImage image(QStringLiteral(":/vorlenza/") + name);
+        QCOMPARE(image.format(), QImage::Format_Indexed8);
+        QVERIFY(image.colorCount() >= 2);
+        QVERIFY(image.colorCount() <= 16);
+    }
+
+    void pointerTipIsTheHotSpot()
+    {
+        const QImage pointer = QImage(QStringLiteral(":/vorlenza/pointer.png")).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(pointer.hasAlphaChannel());
+        auto opaque = [&](int x, int y) { return qAlpha(pointer.pixel(x, y)) == 255; };
+        QVERIFY(opaque(12, 1));
+        // Nothing above the tip, nothing beside it to the left on its row; the corners are clear.
+        for (int x = 0; x < 32; ++x)
+            QVERIFY(!opaque(x, 0));
+        for (int x = 0; x < 11; ++x)
+            QVERIFY(!opaque(x, 1));
+        QVERIFY(!opaque(0, 0) && !opaque(31, 31) && !opaque(0, 31) && !opaque(31, 0));
+
+        const QCursor cursor = look::customPointer();
+        QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+        QCOMPARE(cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32), pointer);
+    }
+
+    void quizIsStatedAt300Dpi()
+    {
+        const QImage quiz(QStringLiteral(":/vorlenza/quiz.jpg"));
+        QVERIFY(!quiz.isNull());
+        QVERIFY(qAbs(quiz.dotsPerMeterX() - 11811) <= 1);
+        QVERIFY(qAbs(quiz.dotsPerMeterY() - 11811) <= 1);
+    }
+
+    void windowIconFromTheResources()
+    {
+        const QIcon icon = look::windowIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+                 QImage(QStringLiteral(":/vorlenza/icon.png")).convertToFormat(QImage::Format_ARGB32));
+    }
+};
+
+QTEST_MAIN(TstPictures)
+#include "tst_pictures.moc"

@@ -5,7 +5,6 @@
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWidget>
 
 #include <cmath>
@@ -52,19 +51,4 @@ bool KeyPressRelay::eventFilter(QObject* watched, QEvent* event)
             m_handler(code);
     }
     return QObject::eventFilter(watched, event);
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QLocale>
 #include <QObject>
 #include <QString>
@@ -34,21 +33,4 @@ protected:
 
 private:
     std::function<void(int)> m_handler;
-};
-
-/// A label or picture box that reports a left click, like the clickable decorations of the windows.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
 };

@@ -14,10 +14,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -88,11 +88,7 @@ template <class L = QLabel> L* label(QWidget* parent, const char* name, const QS
     return l;
 }
 
-void boxed(QLabel* l)
-{
-    l->setFrameShape(QFrame::Box);
-    l->setLineWidth(1);
-}
+void boxed(ClickLabel* l) { l->setBoxed(true); }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
@@ -112,9 +108,9 @@ QLineEdit* field(QWidget* parent, const char* name, const QString& initial, cons
     return f;
 }
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption)
+FrameBox* frame(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* g = make<QGroupBox>(parent, name);
+    auto* g = make<FrameBox>(parent, name);
     g->setTitle(caption);
     background(g, White);
     return g;
@@ -272,11 +268,11 @@ void frmForm1::createControls()
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setFocusPolicy(Qt::TabFocus);
     MSChart1->hide();
-    lblLabel22 = label(fraFrame1, "lblLabel22", QStringLiteral("Guten Tag!"), true);
+    lblLabel22 = label<ClickLabel>(fraFrame1, "lblLabel22", QStringLiteral("Guten Tag!"), true);
     lblLabel22->setFont(look::font(TimesNewRoman, 26.4, true, true));
     paint(lblLabel22, Yellow, Red);
     boxed(lblLabel22);
-    lblLabel23 = label(fraFrame1, "lblLabel23", QString(), true);
+    lblLabel23 = label<ClickLabel>(fraFrame1, "lblLabel23", QString(), true);
     lblLabel23->setFont(look::font(TimesNewRoman, 12, false));
     paint(lblLabel23, Yellow, Blue);
     boxed(lblLabel23);
@@ -291,7 +287,7 @@ void frmForm1::createControls()
     cmdLargeGraph->setEnabled(false);
 
     // "Author"
-    lblLabel6 = label(fraFrame3, "lblLabel6", QString(), true);
+    lblLabel6 = label<ClickLabel>(fraFrame3, "lblLabel6", QString(), true);
     lblLabel6->setFont(tnr96);
     paint(lblLabel6, Black, Yellow);
     boxed(lblLabel6);
@@ -493,6 +489,9 @@ void frmForm1::showEvent(QShowEvent* event)
     if (m_firstShow) {
         m_firstShow = false;
         cmdRun->setFocus();
+        // Centred on the screen the first time; afterwards it stays where the user put it.
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
     }
     QWidget::showEvent(event);
 }

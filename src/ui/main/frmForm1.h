@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartProcedures.h"
+#include "Decorations.h"
 #include "ParameterFields.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 
 class ChartView;
 class QFrame;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -118,10 +118,10 @@ private:
     ClickLabel* lblLabel21 = nullptr;
     QLabel* lblLabel16 = nullptr;
     QPushButton* cmdQuiz = nullptr;
-    QGroupBox* fraFrame4 = nullptr;
-    QGroupBox* fraFrame2 = nullptr;
-    QGroupBox* fraFrame1 = nullptr;
-    QGroupBox* fraFrame3 = nullptr;
+    FrameBox* fraFrame4 = nullptr;
+    FrameBox* fraFrame2 = nullptr;
+    FrameBox* fraFrame1 = nullptr;
+    FrameBox* fraFrame3 = nullptr;
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdHowTo = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -168,8 +168,8 @@ private:
 
     // "Graph"
     ChartView* MSChart1 = nullptr;
-    QLabel* lblLabel22 = nullptr;
-    QLabel* lblLabel23 = nullptr;
+    ClickLabel* lblLabel22 = nullptr;
+    ClickLabel* lblLabel23 = nullptr;
     QPushButton* cmdShowN1vsN2 = nullptr;
     QPushButton* cmdShowDNvsT = nullptr;
     QPushButton* cmdShowNvsT = nullptr;
@@ -177,7 +177,7 @@ private:
     QPushButton* cmdLargeGraph = nullptr;
 
     // "Author"
-    QLabel* lblLabel6 = nullptr;
+    ClickLabel* lblLabel6 = nullptr;
     ClickLabel* lblLabel5 = nullptr;
     ClickLabel* picPicture1 = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QScreen>
 
 frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
@@ -95,6 +96,16 @@ void frmLarggraf::connectHandlers()
 }
 
 void frmLarggraf::Form_Load() { Command1->setFocus(); }
+
+void frmLarggraf::showEvent(QShowEvent* event)
+{
+    if (m_firstShow) {
+        m_firstShow = false;
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
+}
 
 void frmLarggraf::closeEvent(QCloseEvent* event)
 {

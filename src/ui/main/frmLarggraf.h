@@ -21,6 +21,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void Form_Load();
@@ -52,6 +53,7 @@ private:
     void drawChart(ChartProcedure procedure);
 
     Session& m_session;
+    bool m_firstShow = true;
 
     ChartView* MSChart1 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -627,7 +627,15 @@ void TestFrmForm1::captionsFit()
     const QFontMetrics fm(w->font());
 
     if (auto* l = qobject_cast<QLabel*>(w)) {
-        const QRect box = l->contentsRect();
+        // What QLabel leaves for the text: its contents less the margin, and less the indent on
+        // the aligned sides (half an "x" for a framed label whose indent is left at -1).
+        QRect box = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        const int indent = l->indent() >= 0 ? l->indent()
+                                            : (l->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
+        if (l->alignment() & Qt::AlignLeft)
+            box.setLeft(box.left() + indent);
+        if (l->alignment() & Qt::AlignTop)
+            box.setTop(box.top() + indent);
         QVERIFY(!l->text().isEmpty());
         // Every word fits the width, and the wrapped text fits the height.
         for (const QString& line : l->text().split(QLatin1Char('\n')))
@@ -731,6 +739,16 @@ void TestFrmForm1::textsBuiltAtLoad()
     QCOMPARE(h.edit("txtSimut")->palette().color(QPalette::Text), QColor(0, 128, 0));
     QCOMPARE(h.edit("txtNB")->palette().color(QPalette::Text), QColor(0, 0, 192));
     QCOMPARE(h.main()->palette().color(QPalette::Window), QColor(255, 255, 255));
+
+    // Boxed labels carry a black single line, whatever their text colour; the others none.
+    for (const char* boxedName : {"lblLabel21", "lblLabel22", "lblLabel23", "lblLabel6", "lblLabel16"}) {
+        QWidget* l = h.child(boxedName);
+        const QImage img = l->grab().toImage();
+        const QColor edge = img.pixelColor(0, img.height() / 2);
+        const QColor top = img.pixelColor(img.width() / 2, 0);
+        const QColor expected = qstrcmp(boxedName, "lblLabel16") == 0 ? QColor(Qt::white) : QColor(Qt::black);
+        QVERIFY2(edge == expected && top == expected, qPrintable(QStringLiteral("%1: %2").arg(boxedName, edge.name())));
+    }
 }
 
 void TestFrmForm1::clockTicksAlsoWhileHidden()

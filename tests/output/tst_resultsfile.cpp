@@ -132,8 +132,6 @@ private slots:
     void numberForms_data();
     void numberForms();
     void decliningSpeciesHasNegativeIncrements();
-    void writerMatchesDisplayFormat_data();
-    void writerMatchesDisplayFormat();
     void writerMatchesDisplayFormatOnManyValues();
     void independentOfTheLocale();
     void derivedName_data();
@@ -283,31 +281,19 @@ void TestResultsFile::decliningSpeciesHasNegativeIncrements()
     QVERIFY2(negatives > 10, "the declining species must give a run of negative increments");
 }
 
-void TestResultsFile::writerMatchesDisplayFormat_data()
-{
-    QTest::addColumn<double>("value");
-    const double values[] = {0.0, -0.0, 1.0, -1.0, 0.5, 10.0, 1.936158, 2.850549, 11.936158, 0.1, 0.2,
-                             0.3, 0.7, 123.456, 99999.5, 1e14, 1e15, 9.99999999999999e14, 1e16, 1e-4,
-                             1e-5, 9.99999999999999e-5, 0.000123456789012345, 12345678901234.5, 1.79769313486231e308,
-                             std::nextafter(1.79769313486231e308, DBL_MAX), 1.797693134862315e308,
-                             1234567890123456789.0, DBL_MAX, -DBL_MAX, DBL_MIN, 5e-324,
-                             std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN()};
-    for (const double v : values)
-        QTest::addRow("%.17g", v) << v;
-}
-
-void TestResultsFile::writerMatchesDisplayFormat()
-{
-    QFETCH(double, value);
-    QCOMPARE(written(value), FormatNumber(value));
-    QCOMPARE(written(-value), FormatNumber(-value));
-}
-
 void TestResultsFile::writerMatchesDisplayFormatOnManyValues()
 {
-    // Values of every magnitude, and values near the roundings where 15 digits carry over.
+    // The edges of each form first, then values of every magnitude and values near the roundings
+    // where 15 digits carry over.
+    const double edges[] = {0.0, -0.0, 1.0, 0.5, 10.0, 1.936158, 0.1, 0.7, 99999.5, 1e14, 1e15,
+                            9.99999999999999e14, 1e-4, 1e-5, 9.99999999999999e-5, 0.000123456789012345,
+                            1.79769313486231e308, std::nextafter(1.79769313486231e308, DBL_MAX),
+                            1.797693134862315e308, DBL_MAX, DBL_MIN, 5e-324,
+                            std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    for (const double value : edges) {
+        QCOMPARE(written(value), FormatNumber(value));
+        QCOMPARE(written(-value), FormatNumber(-value));
+    }
     QRandomGenerator random(20240611);
     for (int k = 0; k < 200000; ++k) {
         double value;

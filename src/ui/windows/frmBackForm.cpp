@@ -11,8 +11,7 @@
 #include <QScreen>
 
 frmBackForm::frmBackForm(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
-                          Qt::WindowDoesNotAcceptFocus),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint),
       m_session(session)
 {
     createControls();

@@ -22,8 +22,7 @@ QString frmCopyrigh::citationText(int year)
     return QStringLiteral("If you use this program in your research, please cite the following ") +
            QStringLiteral(" reference in your paper:") + lf + lf + QStringLiteral("The Vorlenza authors. ") +
            QString::number(year) +
-           QStringLiteral(". Vorlenza: Ecology Teaching Software. Example University, Exampletown, "
-                          "Exampleland.");
+           QStringLiteral(". Vorlenza Series. Example Univ., Exampletown, Exampleland.");
 }
 
 QString frmCopyrigh::newVersionText()
@@ -37,7 +36,8 @@ QString frmCopyrigh::newVersionText()
 
 QString frmCopyrigh::copyrightText(int year)
 {
-    return QStringLiteral("\u00A9 2004-") + QString::number(year) + QStringLiteral(" The Vorlenza authors");
+    // One line in its box: the holder's short name.
+    return QStringLiteral("\u00A9 2004-") + QString::number(year) + QStringLiteral(" Vorlenza authors");
 }
 
 void frmCopyrigh::createControls()

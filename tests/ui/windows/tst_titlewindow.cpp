@@ -78,6 +78,17 @@ private slots:
         QVERIFY(h->visible(WindowId::Background));
     }
 
+    void clickOnTheBackgroundBringsTheWorkingWindowBack()
+    {
+        QWidget* back = h->window(WindowId::Background);
+        QWidget* title = h->window(WindowId::Title);
+        back->activateWindow();
+        QTRY_VERIFY(back->isActiveWindow());
+        QTest::mouseClick(back, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(title->isActiveWindow());
+        QVERIFY(h->visible(WindowId::Title));
+    }
+
     void controls_data()
     {
         QTest::addColumn<QString>("name");
@@ -126,6 +137,15 @@ private slots:
         QCOMPARE(l->cursor().hotSpot(), QPoint(12, 1));
         if (name.startsWith(QLatin1String("Label1_")))
             QCOMPARE(l->text(), QStringLiteral("Vorlenza"));
+        // Every stroke of the text lies inside the label (the word has no descenders, so its
+        // line may be taller than the label).
+        const QFontMetrics fm(l->font());
+        const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed = fm.boundingRect(QRect(0, 0, l->contentsRect().width(), 10000), flags, l->text());
+        QVERIFY(needed.width() <= l->contentsRect().width());
+        const int lines = needed.height() / fm.lineSpacing();
+        const int inkBottom = (lines - 1) * fm.lineSpacing() + fm.ascent() + fm.tightBoundingRect(l->text()).bottom();
+        QVERIFY2(inkBottom <= l->contentsRect().height(), qPrintable(QString::number(inkBottom)));
     }
 
     void noWordUntilTheFirstTickThenExactlyOne()

@@ -104,5 +104,14 @@ struct MainHarness {
     }
 };
 
+/// A chart's title, the text element above its plot.
+inline QString chartTitle(ChartView* chart)
+{
+    for (QCPLayoutElement* e : chart->plotLayout()->elements(true))
+        if (auto* text = qobject_cast<QCPTextElement*>(e))
+            return text->text();
+    return QString();
+}
+
 /// The Liberation fonts stand in for the designed fonts in every test.
 inline void useDesignFonts() { look::installFontSubstitutions(); }

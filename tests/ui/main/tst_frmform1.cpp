@@ -386,11 +386,17 @@ void TestFrmForm1::chartClickCycle()
     // Cycle value after each click, and whether the graph drawn is a phase plane (Run kept).
     const int cycle[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
     const bool keepsRun[] = {false, false, false, true, true, true, false, false, false};
+    const char* const titles[] = {"N1 and dN1/dt vs. time", "N2 and dN2 vs. time", "dN1 and dN2 vs. time",
+                                  "N2 vs. N1", "N2 vs. N1", "N2 vs. N1 with isoclines", "N and dN/dt vs. time",
+                                  "N1 and N2 vs. time", "N1 and dN1/dt vs. time"};
+    auto* chart = h.child<ChartView>("MSChart1");
+    QCOMPARE(chartTitle(chart), QStringLiteral("N2 vs. N1"));
     for (int i = 0; i < 9; ++i) {
         h.enter("txtK1"); // Run enabled, nothing else changed
         QVERIFY(h.button("cmdRun")->isEnabled());
         h.click("MSChart1");
         QCOMPARE(int(h.session.graphCycle), cycle[i]);
+        QCOMPARE(chartTitle(chart), QLatin1String(titles[i]));
         QVERIFY2(h.button("cmdRun")->isEnabled() == keepsRun[i], qPrintable(QString::number(i + 1)));
         // The graph buttons and Run never move the cycle.
         h.click(i % 2 ? "cmdShowNvsT" : "cmdIsoclines");

@@ -1,0 +1,180 @@
+// Every caption, label text and field text of every window fits its control with the fonts the
+// program uses, and the windows keep their designed proportions at any scale factor.
+
+#include "AppWindows.h"
+#include "Look.h"
+#include "Session.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct WindowCase {
+    WindowId id;
+    const char* name;
+    int clientWidth; ///< twips
+    int clientHeight;
+};
+
+const WindowCase kWindows[] = {
+    {WindowId::Main, "frmForm1", 10176, 7800},        {WindowId::Large, "frmLarggraf", 11832, 8724},
+    {WindowId::Title, "frmTitlform", 10637, 7051},    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
+    {WindowId::References, "frmReference", 8690, 5731}, {WindowId::HowTo, "frmHowto", 6696, 5628},
+    {WindowId::About, "frmCopyrigh", 8220, 7128},     {WindowId::Dedication, "Vater", 6960, 7956},
+    {WindowId::Quiz, "frmQuiz", 9856, 7546},
+};
+
+/// Why a text does not fit its box, or an empty string when it does.
+QString labelProblem(const QLabel* label)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
+        return {};
+    const QRect box = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                     -label->margin());
+    const QFontMetrics fm(label->font());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 100000), flags, text);
+    if (!label->wordWrap() && !text.contains(QLatin1Char('\n')))
+        // one line: what must fit is the ink of the word, not the font's whole line box
+        needed.setHeight(fm.tightBoundingRect(text).height());
+    if (needed.width() > box.width() + 1 || needed.height() > box.height() + 1)
+        return QStringLiteral("needs %1x%2, has %3x%4")
+            .arg(needed.width())
+            .arg(needed.height())
+            .arg(box.width())
+            .arg(box.height());
+    return {};
+}
+
+QString buttonProblem(const QAbstractButton* button)
+{
+    const QString text = button->text();
+    if (text.isEmpty())
+        return {};
+    const QFontMetrics fm(button->font());
+    const int needed = fm.horizontalAdvance(text) + 4; // the frame takes two pixels a side at least
+    if (needed > button->width() || fm.height() > button->height())
+        return QStringLiteral("needs %1x%2, has %3x%4")
+            .arg(needed)
+            .arg(fm.height())
+            .arg(button->width())
+            .arg(button->height());
+    return {};
+}
+
+QString fieldProblem(const QLineEdit* field)
+{
+    const QFontMetrics fm(field->font());
+    const int needed = fm.horizontalAdvance(field->text()) + 6;
+    if (needed > field->width() || fm.height() > field->height())
+        return QStringLiteral("needs %1x%2, has %3x%4")
+            .arg(needed)
+            .arg(fm.height())
+            .arg(field->width())
+            .arg(field->height());
+    return {};
+}
+
+QString frameProblem(const QGroupBox* frame)
+{
+    const QFontMetrics fm(frame->font());
+    if (fm.horizontalAdvance(frame->title()) + 16 > frame->width())
+        return QStringLiteral("title wider than the frame");
+    return {};
+}
+
+} // namespace
+
+class TestTextFit : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyTextFits_data();
+    void everyTextFits();
+    void windowsKeepTheirDesignedSize_data();
+    void windowsKeepTheirDesignedSize();
+
+private:
+    std::unique_ptr<Session> m_session;
+};
+
+void TestTextFit::initTestCase()
+{
+    look::installFontSubstitutions();
+    m_session = std::make_unique<Session>();
+    RegisterWindows(*m_session);
+    m_session->windows().setExitFunction([] {});
+    m_session->windows().load(WindowId::Main);
+    // Fill the main window's read-outs as a run does, with the longest numbers a run writes.
+    if (QWidget* main = m_session->windows().window(WindowId::Main))
+        if (auto* run = main->findChild<QAbstractButton*>(QStringLiteral("cmdRun")))
+            run->click();
+}
+
+void TestTextFit::everyTextFits_data()
+{
+    QTest::addColumn<int>("window");
+    for (const WindowCase& c : kWindows)
+        QTest::newRow(c.name) << int(c.id);
+}
+
+void TestTextFit::everyTextFits()
+{
+    QFETCH(int, window);
+    QWidget* w = m_session->windows().load(WindowId(window));
+    QVERIFY(w);
+    QStringList problems;
+    for (const QLabel* label : w->findChildren<QLabel*>())
+        if (const QString p = labelProblem(label); !p.isEmpty())
+            problems << label->objectName() + QStringLiteral(": ") + p;
+    for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+        if (const QString p = buttonProblem(button); !p.isEmpty())
+            problems << button->objectName() + QStringLiteral(": ") + p;
+    for (const QLineEdit* field : w->findChildren<QLineEdit*>())
+        if (const QString p = fieldProblem(field); !p.isEmpty())
+            problems << field->objectName() + QStringLiteral(": ") + p;
+    for (const QGroupBox* frame : w->findChildren<QGroupBox*>())
+        if (const QString p = frameProblem(frame); !p.isEmpty())
+            problems << frame->objectName() + QStringLiteral(": ") + p;
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+}
+
+void TestTextFit::windowsKeepTheirDesignedSize_data()
+{
+    everyTextFits_data();
+}
+
+void TestTextFit::windowsKeepTheirDesignedSize()
+{
+    // Sizes are in device-independent pixels: at QT_SCALE_FACTOR=2 the same numbers hold and the
+    // window is painted with twice the device pixels.
+    QFETCH(int, window);
+    const WindowCase* c = nullptr;
+    for (const WindowCase& k : kWindows)
+        if (int(k.id) == window)
+            c = &k;
+    QWidget* w = m_session->windows().load(WindowId(window));
+    QVERIFY(w);
+    QVERIFY(c);
+    QVERIFY(std::abs(w->width() - twips::px(c->clientWidth)) <= 1);
+    QVERIFY(std::abs(w->height() - twips::px(c->clientHeight)) <= 1);
+    const QPixmap shot = w->grab();
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    QCOMPARE(shot.devicePixelRatio(), scale);
+    QCOMPARE(shot.width(), qRound(w->width() * scale));
+}
+
+QTEST_MAIN(TestTextFit)
+#include "tst_textfit.moc"

@@ -505,63 +505,6 @@ private slots:
                                                             .arg(c->height())));
     }
 
-    void fontsAndColours_data()
-    {
-        QTest::addColumn<WindowId>("id");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("back");
-        const QColor none;
-        const QColor blue(0, 0, 255), silver(0xC0, 0xC0, 0xC0), yellow(255, 255, 0), red(255, 0, 0);
-        QTest::addRow("intro text") << WindowId::Introduction << "txtText1" << "Liberation Serif" << 12.0 << true
-                                    << none << none;
-        QTest::addRow("intro OK") << WindowId::Introduction << "cmdCommand1" << "Liberation Sans" << 7.8 << false
-                                  << none << none;
-        QTest::addRow("references heading") << WindowId::References << "Label1_0" << "Liberation Serif" << 12.0
-                                            << true << QColor(Qt::black) << QColor(Qt::white);
-        QTest::addRow("references Quit") << WindowId::References << "Command2" << "Liberation Sans" << 7.8 << true
-                                         << none << none;
-        QTest::addRow("how-to text") << WindowId::HowTo << "lblLabel1" << "Liberation Serif" << 15.6 << false
-                                     << none << QColor(0xE0, 0xE0, 0xE0);
-        QTest::addRow("how-to OK") << WindowId::HowTo << "cmdCommand1" << "Liberation Serif" << 12.0 << true
-                                   << none << none;
-        QTest::addRow("usage") << WindowId::About << "lblLabel1" << "Liberation Serif" << 12.0 << false << blue
-                               << silver;
-        QTest::addRow("legal") << WindowId::About << "lblLabel3" << "Liberation Serif" << 12.0 << true << yellow
-                               << red;
-        QTest::addRow("citation") << WindowId::About << "lblLabel7" << "Liberation Serif" << 12.0 << false
-                                  << yellow << blue;
-        QTest::addRow("new version") << WindowId::About << "lblLabel6" << "Liberation Serif" << 9.6 << false
-                                     << none << QColor(0, 255, 255);
-        QTest::addRow("dedication button") << WindowId::Dedication << "Command1" << "Liberation Serif" << 14.4
-                                           << true << none << none;
-        QTest::addRow("quiz button") << WindowId::Quiz << "Command1" << "Liberation Serif" << 12.0 << true << none
-                                     << none;
-    }
-    void fontsAndColours()
-    {
-        QFETCH(WindowId, id);
-        QFETCH(QString, name);
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        QFETCH(QColor, text);
-        QFETCH(QColor, back);
-        open(id);
-        QWidget* c = h->child(id, name.toLatin1().constData());
-        QVERIFY(c);
-        QCOMPARE(QFontInfo(c->font()).family(), family);
-        QCOMPARE(c->font().pixelSize(), qRound(points * 96 / 72));
-        QCOMPARE(c->font().bold(), bold);
-        if (text.isValid())
-            QCOMPARE(c->palette().color(c->foregroundRole()), text);
-        if (back.isValid())
-            QCOMPARE(c->palette().color(QPalette::Window), back);
-    }
-
     void borderedLabelsKeepABlackLine_data()
     {
         QTest::addColumn<QString>("name");

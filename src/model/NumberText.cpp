@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -126,68 +127,100 @@ double NumericPrefix(std::string_view text)
     return negative ? -value : value;
 }
 
-std::string FormatNumber(double value)
+namespace {
+
+char* copyText(char* out, const char* text)
+{
+    const std::size_t n = std::strlen(text);
+    std::memcpy(out, text, n);
+    return out + n;
+}
+
+} // namespace
+
+char* WriteNumberText(char* out, double value)
 {
     if (std::isnan(value))
-        return "NaN";
+        return copyText(out, "NaN");
     if (std::isinf(value))
-        return value > 0 ? "Infinity" : "-Infinity";
-    if (value == 0.0)
-        return "0";
+        return copyText(out, value > 0 ? "Infinity" : "-Infinity");
+    if (value == 0.0) { // -0 too
+        *out++ = '0';
+        return out;
+    }
 
-    // 15 significant digits: one before the point, fourteen after.
-    char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    const std::string sci(buf, result.ptr);
+    // Rounded to 15 significant digits: "-d.ddddddddddddddde-dd".
+    char sci[40];
+    const char* const end = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14).ptr;
+    const char* s = sci;
+    if (*s == '-') {
+        *out++ = '-';
+        ++s;
+    }
 
-    std::size_t pos = 0;
-    const bool negative = sci[0] == '-';
-    if (negative)
-        pos = 1;
-    const std::size_t ePos = sci.find('e');
-    std::string digits;
-    for (std::size_t k = pos; k < ePos; ++k)
-        if (sci[k] != '.')
-            digits.push_back(sci[k]);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    int exponent = std::stoi(sci.substr(ePos + 1));
-    // Rounding to 15 digits carries the very largest doubles up to 1.79769313486232E+308, which is
-    // beyond the double range and would read back as infinity; write those rounded toward zero.
+    char digits[16];
+    int count = 0;
+    for (; *s != 'e'; ++s)
+        if (*s != '.')
+            digits[count++] = *s;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+
+    ++s; // past 'e'
+    const bool negativeExponent = *s == '-';
+    ++s; // past the exponent's sign, which to_chars always writes
+    int magnitude = 0;
+    for (; s < end; ++s)
+        magnitude = magnitude * 10 + (*s - '0');
+    int exponent = negativeExponent ? -magnitude : magnitude;
+    // Fifteen digits would round the very largest doubles up past the double range
+    // (1.79769313486232E+308 reads back as infinity): write those rounded toward zero.
     if (std::fabs(value) > 1.79769313486231e308) {
-        digits = "179769313486231";
+        std::memcpy(digits, "179769313486231", 15);
+        count = 15;
+        magnitude = 308;
         exponent = 308;
     }
 
-    std::string out = negative ? "-" : "";
     if (exponent < -4 || exponent >= 15) {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1, std::string::npos);
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            std::memcpy(out, digits + 1, static_cast<std::size_t>(count - 1));
+            out += count - 1;
         }
-        out += 'E';
-        out += exponent < 0 ? '-' : '+';
-        const std::string expDigits = std::to_string(exponent < 0 ? -exponent : exponent);
-        if (expDigits.size() < 2)
-            out += '0';
-        out += expDigits;
-    } else if (exponent >= 0) {
-        const std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= intLen) {
-            out += digits;
-            out.append(intLen - digits.size(), '0');
-        } else {
-            out.append(digits, 0, intLen);
-            out += '.';
-            out.append(digits, intLen, std::string::npos);
-        }
-    } else {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+        *out++ = 'E';
+        *out++ = negativeExponent ? '-' : '+';
+        if (magnitude < 10)
+            *out++ = '0';
+        return std::to_chars(out, out + 4, magnitude).ptr;
     }
-    return out;
+    if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        if (count <= integerDigits) {
+            std::memcpy(out, digits, static_cast<std::size_t>(count));
+            out += count;
+            std::memset(out, '0', static_cast<std::size_t>(integerDigits - count));
+            return out + (integerDigits - count);
+        }
+        std::memcpy(out, digits, static_cast<std::size_t>(integerDigits));
+        out += integerDigits;
+        *out++ = '.';
+        std::memcpy(out, digits + integerDigits, static_cast<std::size_t>(count - integerDigits));
+        return out + (count - integerDigits);
+    }
+    *out++ = '0';
+    *out++ = '.';
+    std::memset(out, '0', static_cast<std::size_t>(-exponent - 1));
+    out += -exponent - 1;
+    std::memcpy(out, digits, static_cast<std::size_t>(count));
+    return out + count;
+}
+
+std::string FormatNumber(double value)
+{
+    char buffer[MaxNumberText];
+    return std::string(buffer, WriteNumberText(buffer, value));
 }
 
 std::string FormatInteger(long long value) { return std::to_string(value); }

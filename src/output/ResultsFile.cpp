@@ -2,7 +2,6 @@
 
 #include "ModelState.h"
 #include "NumberText.h"
-#include "NumberWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,9 @@
 #include "NumberText.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <cfloat>
 
 #include <cmath>
 #include <limits>
@@ -16,6 +19,7 @@ private slots:
     void formatNumber();
     void formatReadsBack_data();
     void formatReadsBack();
+    void formatIsShortAndReadsBackOverAllMagnitudes();
 };
 
 void TestNumberText::numericPrefix_data()
@@ -132,6 +136,28 @@ void TestNumberText::formatReadsBack()
     QFETCH(double, value);
     const double back = NumericPrefix(FormatNumber(value));
     QVERIFY2(std::abs(back - value) <= std::abs(value) * 1e-14, FormatNumber(value).c_str());
+}
+
+void TestNumberText::formatIsShortAndReadsBackOverAllMagnitudes()
+{
+    // Values of every magnitude and values next to the roundings where 15 digits carry over: the
+    // text never exceeds MaxNumberText (the results file sizes its lines by it) and reads back.
+    QRandomGenerator random(20240611);
+    for (int k = 0; k < 200000; ++k) {
+        double value;
+        switch (k % 4) {
+        case 0: value = std::ldexp(random.generateDouble() + 0.5, random.bounded(-1070, 1020)); break;
+        case 1: value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 18)); break;
+        case 2: value = std::nextafter(std::pow(10.0, random.bounded(-6, 17)), k % 8 < 4 ? 0.0 : 1e300); break;
+        default: value = -DBL_MAX * random.generateDouble(); break;
+        }
+        const std::string text = FormatNumber(value);
+        if (text.size() > std::size_t(MaxNumberText))
+            QFAIL(text.c_str());
+        const double back = NumericPrefix(text);
+        if (!(std::abs(back - value) <= std::abs(value) * 1e-14))
+            QFAIL(text.c_str());
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)

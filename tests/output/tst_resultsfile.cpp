@@ -1,5 +1,5 @@
 #include "NumberText.h"
-#include "NumberWriter.h"
+#include "NumberText.h"
 #include "Presets.h"
 #include "ResultsFile.h"
 #include "Simulation.h"
@@ -84,12 +84,6 @@ QStringList entries(const QString& folder)
                                   QDir::Name);
 }
 
-std::string written(double value)
-{
-    char buffer[MaxNumberText + 8];
-    return std::string(buffer, WriteNumberText(buffer, value));
-}
-
 /// Lowers the largest file this process may write, as a full disk would, for one scope.
 class FileSizeLimit {
 public:
@@ -132,7 +126,6 @@ private slots:
     void numberForms_data();
     void numberForms();
     void decliningSpeciesHasNegativeIncrements();
-    void writerMatchesDisplayFormatOnManyValues();
     void independentOfTheLocale();
     void derivedName_data();
     void derivedName();
@@ -279,37 +272,6 @@ void TestResultsFile::decliningSpeciesHasNegativeIncrements()
         }
     }
     QVERIFY2(negatives > 10, "the declining species must give a run of negative increments");
-}
-
-void TestResultsFile::writerMatchesDisplayFormatOnManyValues()
-{
-    // The edges of each form first, then values of every magnitude and values near the roundings
-    // where 15 digits carry over.
-    const double edges[] = {0.0, -0.0, 1.0, 0.5, 10.0, 1.936158, 0.1, 0.7, 99999.5, 1e14, 1e15,
-                            9.99999999999999e14, 1e-4, 1e-5, 9.99999999999999e-5, 0.000123456789012345,
-                            1.79769313486231e308, std::nextafter(1.79769313486231e308, DBL_MAX),
-                            1.797693134862315e308, DBL_MAX, DBL_MIN, 5e-324,
-                            std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
-    for (const double value : edges) {
-        QCOMPARE(written(value), FormatNumber(value));
-        QCOMPARE(written(-value), FormatNumber(-value));
-    }
-    QRandomGenerator random(20240611);
-    for (int k = 0; k < 200000; ++k) {
-        double value;
-        switch (k % 4) {
-        case 0: value = std::ldexp(random.generateDouble() + 0.5, random.bounded(-1070, 1020)); break;
-        case 1: value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 18)); break;
-        case 2: value = std::nextafter(std::pow(10.0, random.bounded(-6, 17)), k % 8 < 4 ? 0.0 : 1e300); break;
-        default: value = std::round(random.generateDouble() * 1e6) / 1e6 * 250.0; break;
-        }
-        const std::string mine = written(value);
-        if (mine != FormatNumber(value))
-            QFAIL(qPrintable(QStringLiteral("%1 written as %2, displayed as %3")
-                                 .arg(value, 0, 'g', 17)
-                                 .arg(QString::fromStdString(mine), QString::fromStdString(FormatNumber(value)))));
-        QVERIFY(mine.size() <= std::size_t(MaxNumberText));
-    }
 }
 
 void TestResultsFile::independentOfTheLocale()

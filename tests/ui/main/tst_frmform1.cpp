@@ -2,7 +2,6 @@
 
 #include "NumberText.h"
 #include "ParameterFields.h"
-#include "ResultsFile.h"
 
 #include <QFontInfo>
 #include <QGroupBox>
@@ -718,18 +717,11 @@ void TestFrmForm1::textsBuiltAtLoad()
     QCOMPARE(contact.size(), 7);
     QCOMPARE(contact[0], QStringLiteral("The Vorlenza authors"));
     QVERIFY(contact[1].endsWith(QStringLiteral("@example.org")));
-    QCOMPARE(h.child<QLabel>("lblLabel7")->text(), QStringLiteral("dN1/dt = rN1 (1-N1/K1- aN2/K1)"));
-    QCOMPARE(h.child<QLabel>("lblLabel13")->text(), QStringLiteral("dN2/dt = sN2 (1-N2/K2- bN1/K2)"));
+    // Captions whose blanks matter.
     QCOMPARE(h.child<QGroupBox>("fraFrame4")->title(), QStringLiteral(" Model "));
     QCOMPARE(h.child<QLabel>("lblLabel1")->text(), QStringLiteral("Intrinsic rate of species A  (r):"));
     QCOMPARE(h.child<QLabel>("lblLabel2")->text(), QStringLiteral("Initial size of species A: "));
-    QCOMPARE(h.child<QLabel>("lblLabel3")->text(), QStringLiteral("For t = 0 to "));
-    QCOMPARE(h.child<QLabel>("lblLabel22")->text(), QStringLiteral("Guten Tag!"));
-    QCOMPARE(h.child<QLabel>("lblLabel22")->font().italic(), true);
-    QCOMPARE(h.child("lblLabel21")->toolTip(), QStringLiteral("Introduction"));
-    QCOMPARE(h.child("picPicture1")->toolTip(), QStringLiteral("How to"));
-    QCOMPARE(h.button("cmdRun")->toolTip(), QStringLiteral("Run this program"));
-    QCOMPARE(h.button("cmdSave")->toolTip(), QStringLiteral("Save graphic data"));
+    QCOMPARE(h.child<QLabel>("lblLabel7")->text(), QStringLiteral("dN1/dt = rN1 (1-N1/K1- aN2/K1)"));
     // The custom pointer where it is marked, the usual one elsewhere.
     for (const char* name : {"cmdRun", "cmdPrint", "cmdQuit", "cmdUseData1", "cmdShowN1vsN2", "cmdLargeGraph",
                              "picPicture1"})
@@ -849,8 +841,6 @@ void TestFrmForm1::save()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QFETCH(QString, says);
-    if (DerivedResultsName(QStringLiteral("/tmp/run1.txt")).isEmpty())
-        QSKIP("the results file writer is not built into this tree yet");
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -903,8 +893,6 @@ void TestFrmForm1::print()
     };
     h.click("cmdPrint");
     if (printer) {
-        if (!QFileInfo::exists(pdf) && !h.messages.isEmpty() && h.messages[0].endsWith(QLatin1String("printed.")))
-            QSKIP("window printing is not built into this tree yet");
         QCOMPARE(h.messages, QStringList());
         QVERIFY(QFileInfo(pdf).size() > 1000);
     } else {

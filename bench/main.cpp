@@ -1,14 +1,20 @@
 // Times the user's paths and prints one table of medians. Run it with `make bench` or
 // ./build/bench/vorlenza-bench; it needs no display (it uses the offscreen platform by default).
 
+#include "AppPaths.h"
+#include "AppWindows.h"
 #include "BenchCase.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
+#include "Look.h"
+#include "Session.h"
 #include "Simulation.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QTemporaryDir>
 
 #include <array>
 #include <cstdlib>
@@ -17,13 +23,6 @@
 
 namespace
 {
-
-constexpr double kPxPerTwip = 1.0 / 15.0;
-
-QSize chartSizeTwips(int width, int height)
-{
-    return QSize(static_cast<int>(width * kPxPerTwip), static_cast<int>(height * kPxPerTwip));
-}
 
 std::unique_ptr<ModelState> runOf(int days)
 {
@@ -97,8 +96,14 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
+    if (argc > 1) {
+        const int status = RunProbe(argv[1], argc, argv);
+        if (status >= 0)
+            return status;
+    }
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    look::installFontSubstitutions();
 
     std::map<int, std::unique_ptr<ModelState>> runs;
     for (int days : {100, 9999})
@@ -107,8 +112,8 @@ int main(int argc, char** argv)
     // The two chart controls at their window sizes: main 5100 x 4140, large 11628 x 7980 twips.
     ChartView mainChart;
     ChartView largeChart;
-    mainChart.resize(chartSizeTwips(5100, 4140));
-    largeChart.resize(chartSizeTwips(11628, 7980));
+    mainChart.resize(twips::size(5100, 4140));
+    largeChart.resize(twips::size(11628, 7980));
     for (ChartView* view : {&mainChart, &largeChart})
         QObject::connect(view, &QCustomPlot::afterReplot, [] { ++g_replots; });
     mainChart.show();
@@ -134,5 +139,16 @@ int main(int argc, char** argv)
                              [&view, p, &state] { drawAndPaint(view, p, state); }});
         }
     }
-    return RunBenchCases(cases) == 0 ? 0 : 1;
+
+    // The same paths through the real windows.
+    QTemporaryDir scratch;
+    Session session;
+    RegisterWindows(session);
+    session.windows().setExitFunction([] {});
+    for (BenchCase& c : AppPathCases(session, scratch.path()))
+        cases.push_back(std::move(c));
+
+    const int missed = RunBenchCases(cases);
+    ReportProbes(argv[0]);
+    return missed == 0 ? 0 : 1;
 }

@@ -1,0 +1,232 @@
+#include "AppPaths.h"
+
+#include "AppWindows.h"
+#include "ChartView.h"
+#include "Look.h"
+#include "Session.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+QWidget* need(QWidget* w)
+{
+    if (!w)
+        std::abort();
+    return w;
+}
+
+template <class T = QWidget> T* child(QWidget* window, const char* name)
+{
+    T* c = need(window)->findChild<T*>(QLatin1String(name));
+    if (!c)
+        std::abort();
+    return c;
+}
+
+void pressEnter(QWidget* w)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(w, &press);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+/// Processes events until `chart` has replotted, then paints it the way the screen would.
+void untilPainted(ChartView* chart, int& replots, int before)
+{
+    for (int i = 0; replots == before; ++i) {
+        if (i == 1000)
+            std::abort(); // the queued replot never came
+        QCoreApplication::processEvents();
+    }
+    (void)chart->grab();
+}
+
+/// Types a length into the main window's field and confirms it with Enter, as a student does.
+void setLength(QWidget* main, int days)
+{
+    auto* field = child<QLineEdit>(main, "txtSimut");
+    field->setText(QString::number(days));
+    pressEnter(field);
+}
+
+long peakMemoryKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFolder)
+{
+    WindowRegistry& windows = session.windows();
+    session.platform().reportProblem = [](QWidget*, const QString&, const QString& text) {
+        std::fprintf(stderr, "problem reported: %s\n", qPrintable(text));
+    };
+    session.platform().chooseSaveFile = [scratchFolder](QWidget*) {
+        return scratchFolder + QStringLiteral("/results.txt");
+    };
+    session.platform().defaultPrinter = [scratchFolder]() {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(scratchFolder + QStringLiteral("/page.pdf"));
+        return printer;
+    };
+
+    windows.load(WindowId::Main);
+    windows.hide(WindowId::Title);
+    QWidget* main = windows.show(WindowId::Main);
+    auto* chart = child<ChartView>(main, "MSChart1");
+    static int mainReplots = 0;
+    QObject::connect(chart, &QCustomPlot::afterReplot, [] { ++mainReplots; });
+    QCoreApplication::processEvents();
+
+    std::vector<BenchCase> cases;
+    for (int days : {100, 1000, 9999}) {
+        const double target = days == 100 ? 5.0 : 16.0;
+        cases.push_back({"cmdRun_Click to painted chart T=" + std::to_string(days), 30,
+                         days == 1000 ? 0.0 : target,
+                         [main, days] { setLength(main, days); },
+                         [main, chart] {
+                             const int before = mainReplots;
+                             child<QAbstractButton>(main, "cmdRun")->click();
+                             untilPainted(chart, mainReplots, before);
+                         }});
+    }
+    // The last run above was 9999 days long: click through the main window's cycle.
+    cases.push_back({"chart click to painted T=9999", 32, 16.0, nullptr, [chart] {
+                         const int before = mainReplots;
+                         emit chart->clicked();
+                         untilPainted(chart, mainReplots, before);
+                     }});
+    cases.push_back({"save results T=9999", 30, 20.0, nullptr,
+                     [main] { child<QAbstractButton>(main, "cmdSave")->click(); }});
+    cases.push_back({"print main window T=9999", 10, 150.0, nullptr,
+                     [main] { child<QAbstractButton>(main, "cmdPrint")->click(); }});
+    cases.push_back({"open large window T=9999", 20, 0.0,
+                     [&windows] {
+                         windows.hide(WindowId::Large);
+                         windows.show(WindowId::Main);
+                     },
+                     [&windows, main] {
+                         child<QAbstractButton>(main, "cmdLargeGraph")->click();
+                         QCoreApplication::processEvents();
+                         (void)need(windows.window(WindowId::Large))->grab();
+                     }});
+    cases.push_back({"print large window T=9999", 10, 150.0, nullptr, [&windows] {
+                         child<QAbstractButton>(windows.window(WindowId::Large), "Command6")->click();
+                     }});
+    return cases;
+}
+
+int RunProbe(const char* argument, int argc, char** argv)
+{
+    const QByteArray probe(argument);
+    if (probe != "--probe-startup" && probe != "--probe-visit-all")
+        return -1;
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    look::installFontSubstitutions();
+    Session session;
+    RegisterWindows(session);
+    session.windows().setExitFunction([] {});
+
+    if (probe == "--probe-startup") {
+        // What main() does, until the title window has painted itself once.
+        bool painted = false;
+        QObject::connect(&session.windows(), &WindowRegistry::windowCreated, [&](WindowId id) {
+            if (id != WindowId::Title)
+                return;
+            QWidget* title = session.windows().window(WindowId::Title);
+            struct PaintSpy : QObject {
+                bool* flag;
+                explicit PaintSpy(bool* f) : flag(f) {}
+                bool eventFilter(QObject*, QEvent* e) override
+                {
+                    if (e->type() == QEvent::Paint)
+                        *flag = true;
+                    return false;
+                }
+            };
+            title->installEventFilter(new PaintSpy(&painted));
+        });
+        session.windows().load(WindowId::Main);
+        while (!painted)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return 0;
+    }
+
+    // Visit every window, with the largest run drawn in both chart windows, then report.
+    const QString folder = QDir::tempPath();
+    const std::vector<BenchCase> paths = AppPathCases(session, folder);
+    long beforePrinting = 0;
+    long printingGrowth = 0;
+    for (const BenchCase& c : paths) {
+        const bool printing = c.name.rfind("print", 0) == 0;
+        if (printing)
+            beforePrinting = peakMemoryKb();
+        if (c.prepare)
+            c.prepare();
+        c.run();
+        if (printing)
+            printingGrowth = std::max(printingGrowth, peakMemoryKb() - beforePrinting);
+    }
+    for (WindowId id : {WindowId::Introduction, WindowId::References, WindowId::HowTo, WindowId::About,
+                        WindowId::Dedication, WindowId::Quiz}) {
+        (void)need(session.windows().show(id))->grab();
+        QCoreApplication::processEvents();
+        session.windows().hide(id);
+    }
+    std::printf("%ld %ld\n", peakMemoryKb(), printingGrowth);
+    return 0;
+}
+
+void ReportProbes(const char* program)
+{
+    std::vector<double> starts;
+    for (int i = 0; i < 11; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QProcess p;
+        p.start(QString::fromLocal8Bit(program), {QStringLiteral("--probe-startup")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0)
+            std::abort();
+        starts.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(starts.begin(), starts.end());
+    std::printf("%-44s %5d %10.3f %10s %9.3f %9.3f %10s\n", "launch to title window painted", 11, starts[5], "-",
+                starts.front(), starts.back(), starts[5] > 400.0 ? "400.0 MISSED" : "400.0");
+
+    QProcess p;
+    p.start(QString::fromLocal8Bit(program), {QStringLiteral("--probe-visit-all")});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0)
+        std::abort();
+    const QStringList kb = QString::fromLatin1(p.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
+    if (kb.size() != 2)
+        std::abort();
+    const double peakMb = kb[0].toDouble() / 1024.0;
+    const double printMb = kb[1].toDouble() / 1024.0;
+    std::printf("%-44s %5d %10.1f %10s %9s %9s %10s\n", "peak memory growth while printing (MB)", 1, printMb,
+                "-", "-", "-", printMb > 60.0 ? "60.0 MISSED" : "60.0");
+    std::printf("%-44s %5d %10.1f %10s %9s %9s %10s\n", "peak memory visiting every window (MB)", 1, peakMb, "-",
+                "-", "-", peakMb > 120.0 ? "120.0 MISSED" : "120.0");
+}

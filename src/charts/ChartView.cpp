@@ -172,6 +172,7 @@ protected:
 
 ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
 {
+    setAccessibleName(tr("Chart"));
     const QString family = font().family();
     m_titleFontName = family;
     m_xLook.fontName = family;
@@ -453,7 +454,18 @@ void ChartView::setAxisTitleText(ChartAxis axis, const QString& text)
 void ChartView::commit()
 {
     rebuild();
+    describe();
     replot(QCustomPlot::rpQueuedReplot);
+}
+
+void ChartView::describe()
+{
+    // What a screen reader says of the chart: its title, its axes and how much it holds.
+    const int series = m_columns / 2;
+    const int points = qMax(0, m_rows);
+    setAccessibleDescription(tr("%1: %2 against %3, %n series", nullptr, series)
+                                 .arg(m_titleText, m_yLook.title, m_xLook.title) +
+                             tr(" of %n points each", nullptr, points));
 }
 
 // --- building the drawing ---------------------------------------------------------------------

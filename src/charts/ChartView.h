@@ -130,6 +130,7 @@ private:
     AxisLook& axisLook(ChartAxis axis) { return axis == ChartAxis::X ? m_xLook : m_yLook; }
     void changed();
     void rebuild();
+    void describe();
     void buildSeries();
     void applyAxes();
     void applyRanges();

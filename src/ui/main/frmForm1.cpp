@@ -140,7 +140,33 @@ frmForm1::frmForm1(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     createControls();
     placeControls();
     connectHandlers();
+    nameForScreenReaders();
     Form_Load();
+}
+
+void frmForm1::nameForScreenReaders()
+{
+    // Captions and labels speak for themselves; these controls are named by what they hold.
+    const std::initializer_list<std::pair<QWidget*, const char*>> names = {
+        {txtRrateA, "Intrinsic rate of species A (r)"},
+        {txtA0, "Initial size of species A"},
+        {txtK1, "Carrying capacity for species A (K1)"},
+        {txtU, "Constant a"},
+        {txtRrateB, "Intrinsic rate of species B (s)"},
+        {txtB0, "Initial size of species B"},
+        {txtK2, "Carrying capacity for species B (K2)"},
+        {txtV, "Constant b"},
+        {txtSimut, "For t = 0 to (simulation length in days)"},
+        {txtNA, "N1 (species A) on the selected day"},
+        {txtNB, "N2 (species B) on the selected day"},
+        {Text1, "t = (selected day)"},
+        {VScroll1, "Day selector"},
+        {cmdQuiz, "Quiz"},
+        {picPicture1, "How to (picture of the two competing species)"},
+        {lblLabel6, "Clock"},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(tr(name));
 }
 
 void frmForm1::createControls()

@@ -90,6 +90,7 @@ private:
     void placeControls();
     void connectHandlers();
     void chainTabOrder();
+    void nameForScreenReaders();
 
     /// Any edit of a parameter field: the shown read-outs no longer belong to the fields.
     void fieldChanged();

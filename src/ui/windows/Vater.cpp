@@ -34,6 +34,7 @@ void Vater::createControls()
 
     Picture2 = new QLabel(Frame1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(tr("Picture: hills and a lake at dusk"));
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(parts::designPicture(QStringLiteral(":/vorlenza/dedication.jpg"), this));
 

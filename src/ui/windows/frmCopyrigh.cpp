@@ -75,6 +75,7 @@ void frmCopyrigh::createControls()
 
     picPicture1 = new QLabel(this);
     picPicture1->setObjectName(QStringLiteral("picPicture1"));
+    picPicture1->setAccessibleName(tr("Picture: the two competing species"));
     picPicture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picPicture1->setPixmap(parts::designPicture(QStringLiteral(":/vorlenza/author.jpg"), this));
     parts::background(picPicture1, silver);

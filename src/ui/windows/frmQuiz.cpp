@@ -34,6 +34,10 @@ void frmQuiz::createControls()
     // The image has no frame or background of its own and takes the size of its picture.
     imgImage1 = new QLabel(this);
     imgImage1->setObjectName(QStringLiteral("imgImage1"));
+    imgImage1->setAccessibleName(tr("Quiz: four phase planes with their isoclines"));
+    imgImage1->setAccessibleDescription(
+        tr("Which sketch shows coexistence, which a win of species A, which a win of species B, "
+           "and which an outcome that depends on the start?"));
     imgImage1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgImage1->setPixmap(parts::designPicture(kQuizPicture, this));
 

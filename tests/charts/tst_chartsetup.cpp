@@ -1,6 +1,7 @@
 // The common chart set-up and the seventeen chart definitions, checked on a recording component:
 // every setting in its order with its value, then the data cell by cell.
 
+#include "ModelFixtures.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
 #include "RecordingChart.h"
@@ -187,15 +188,6 @@ QStringList expectedSteps(const Expected& e, int n)
     return s;
 }
 
-std::unique_ptr<ModelState> runOf(const char* days)
-{
-    auto state = std::make_unique<ModelState>();
-    FieldTexts fields;
-    fields.simut = days;
-    if (!RunSimulation(*state, fields).ok())
-        qFatal("run failed");
-    return state;
-}
 
 } // namespace
 
@@ -220,8 +212,8 @@ private:
 
 void TestChartSetup::initTestCase()
 {
-    m_run100 = runOf("100");
-    m_run1 = runOf("1");
+    m_run100 = CompletedRun("100");
+    m_run1 = CompletedRun("1");
 }
 
 void TestChartSetup::everyProcedureHasOneDefinition()
@@ -308,7 +300,7 @@ void TestChartSetup::beforeAnyRunTheChartHasOneRow()
 
 void TestChartSetup::longestRunGivesEveryColumnAllDays()
 {
-    auto state = runOf("9999");
+    auto state = CompletedRun("9999");
     RecordingChart chart;
     DrawChart(chart, ChartProcedure::LargeShowN2vsN1withIsoclines, *state);
     QVERIFY(chart.steps.contains(QStringLiteral("rowCount 10000")));

@@ -1,6 +1,7 @@
 // The real chart widget after each chart procedure: series, points, styles, titles, legend, axis
 // ranges, clicks; and PNG pictures of every chart kind written into the build tree.
 
+#include "ModelFixtures.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
@@ -18,15 +19,6 @@ namespace
 const QSize kLargeChart(775, 532); // 11628 x 7980 twips
 const QSize kMainChart(340, 276);  // 5100 x 4140 twips
 
-std::unique_ptr<ModelState> runOf(const char* days)
-{
-    auto state = std::make_unique<ModelState>();
-    FieldTexts fields;
-    fields.simut = days;
-    if (!RunSimulation(*state, fields).ok())
-        qFatal("run failed");
-    return state;
-}
 
 /// A shown chart at a window's size, drawn and replotted so that its layout is final.
 struct Chart {
@@ -106,7 +98,7 @@ private:
 void TestChartView::initTestCase()
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    m_run = runOf("100");
+    m_run = CompletedRun("100");
 }
 
 void TestChartView::everyProcedureBuildsItsChart_data()
@@ -266,7 +258,7 @@ void TestChartView::negativeChangesExtendTheYAxisBelowZero()
 
 void TestChartView::oneDayRunGivesTwoPointsPerSeries()
 {
-    auto run = runOf("1");
+    auto run = CompletedRun("1");
     Chart chart;
     chart.draw(ChartProcedure::LargeShowN2vsN1withIsoclines, *run);
     QCOMPARE(chart.view.seriesCount(), 3);
@@ -482,7 +474,7 @@ void TestChartView::skippingHiddenPointsKeepsThePicture()
     QFETCH(ChartProcedure, before);
     QFETCH(ChartProcedure, procedure);
     QFETCH(QString, days);
-    auto run = runOf(days.toLatin1().constData());
+    auto run = CompletedRun(days.toLatin1().constData());
     QImage pictures[2];
     for (int every = 0; every < 2; ++every) {
         Chart chart;
@@ -515,7 +507,7 @@ void TestChartView::rendersEveryChartKind()
         ChartProcedure before;
         const ModelState* state;
     };
-    auto longRun = runOf("9999");
+    auto longRun = CompletedRun("9999");
     using P = ChartProcedure;
     const Render renders[] = {
         {"1-points", P::LargeShowN2vsN1, kLargeChart, P::LargeShowN2vsN1, m_run.get()},

@@ -1,3 +1,4 @@
+#include "ModelFixtures.h"
 #include "NumberText.h"
 #include "Presets.h"
 #include "Simulation.h"
@@ -15,22 +16,6 @@ FieldTexts withLength(const char* simut)
 {
     FieldTexts f;
     f.simut = simut;
-    return f;
-}
-
-FieldTexts fromPreset(int set, const char* simut = "100")
-{
-    const PresetValues& p = Preset(set);
-    FieldTexts f;
-    f.simut = simut;
-    f.rrateA = FormatNumber(p.r1);
-    f.a0 = FormatNumber(p.n1);
-    f.u = FormatNumber(p.alpha);
-    f.K1 = FormatNumber(p.K1);
-    f.rrateB = FormatNumber(p.r2);
-    f.b0 = FormatNumber(p.n2);
-    f.v = FormatNumber(p.beta);
-    f.K2 = FormatNumber(p.K2);
     return f;
 }
 
@@ -120,7 +105,7 @@ void TestSimulation::nextDayIsIncrementPlusDay()
     QFETCH(int, preset);
     QFETCH(QString, length);
     auto s = std::make_unique<ModelState>();
-    QVERIFY(RunSimulation(*s, fromPreset(preset, length.toLatin1().constData())).ok());
+    QVERIFY(RunSimulation(*s, PresetFields(preset, length.toLatin1().constData())).ok());
     for (int i = 0; i <= s->simTime; ++i) {
         QCOMPARE(s->N1[i + 1], s->dN1[i] + s->N1[i]);
         QCOMPARE(s->N2[i + 1], s->dN2[i] + s->N2[i]);
@@ -222,7 +207,7 @@ void TestSimulation::isoclines()
     QFETCH(double, bx);
     QFETCH(double, by);
     auto s = std::make_unique<ModelState>();
-    QVERIFY(RunSimulation(*s, fromPreset(preset)).ok());
+    QVERIFY(RunSimulation(*s, PresetFields(preset)).ok());
     const double eps = 1e-9;
     QVERIFY(std::abs(s->isoclineAX[point] - ax) < eps);
     QVERIFY(std::abs(s->isoclineAY[point] - ay) < eps);
@@ -246,7 +231,7 @@ void TestSimulation::presetsReachTheirClassicOutcomes()
     QFETCH(double, n1);
     QFETCH(double, n2);
     auto s = std::make_unique<ModelState>();
-    QVERIFY(RunSimulation(*s, fromPreset(preset, "2000")).ok());
+    QVERIFY(RunSimulation(*s, PresetFields(preset, "2000")).ok());
     QVERIFY2(std::abs(s->N1[2000] - n1) < 0.01, FormatNumber(s->N1[2000]).c_str());
     QVERIFY2(std::abs(s->N2[2000] - n2) < 0.01, FormatNumber(s->N2[2000]).c_str());
 }

@@ -1,3 +1,4 @@
+#include "ModelFixtures.h"
 #include "NumberText.h"
 #include "NumberText.h"
 #include "Presets.h"
@@ -21,31 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::unique_ptr<ModelState> runWith(const FieldTexts& fields)
-{
-    auto state = std::make_unique<ModelState>();
-    const RunResult result = RunSimulation(*state, fields);
-    if (!result.ok())
-        qFatal("the run failed: %s", DescribeRunFailure(result).c_str());
-    return state;
-}
-
-FieldTexts fromPreset(int set, const char* simut)
-{
-    const PresetValues& p = Preset(set);
-    FieldTexts f;
-    f.simut = simut;
-    f.rrateA = FormatNumber(p.r1);
-    f.a0 = FormatNumber(p.n1);
-    f.u = FormatNumber(p.alpha);
-    f.K1 = FormatNumber(p.K1);
-    f.rrateB = FormatNumber(p.r2);
-    f.b0 = FormatNumber(p.n2);
-    f.v = FormatNumber(p.beta);
-    f.K2 = FormatNumber(p.K2);
-    return f;
-}
 
 /// The file's lines without their CR LF; empty, with a failure noted, on any other line end.
 QList<QByteArray> crlfLines(const QByteArray& file)
@@ -159,7 +135,7 @@ void TestResultsFile::defaultRunLines()
     QFETCH(QByteArray, ends);
     QFETCH(bool, whole);
 
-    const auto state = runWith(FieldTexts{});
+    const auto state = CompletedRun(FieldTexts{});
     const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
     QCOMPARE(lines.size(), 104);
     const QByteArray& text = line < 0 ? lines.last() : lines.at(line);
@@ -182,7 +158,7 @@ void TestResultsFile::shapeOfTheFile()
     QFETCH(QString, days);
     FieldTexts texts;
     texts.simut = days.toStdString();
-    const auto state = runWith(texts);
+    const auto state = CompletedRun(texts);
     const int t = state->simTime;
 
     const QByteArray file = ResultsFileContents(*state);
@@ -258,7 +234,7 @@ void TestResultsFile::numberForms()
 void TestResultsFile::decliningSpeciesHasNegativeIncrements()
 {
     // Species A excludes species B: B first grows, then declines towards zero.
-    const auto state = runWith(fromPreset(2, "100"));
+    const auto state = CompletedRun(PresetFields(2, "100"));
     const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
     QCOMPARE(lines.size(), 104);
     int negatives = 0;
@@ -276,7 +252,7 @@ void TestResultsFile::decliningSpeciesHasNegativeIncrements()
 
 void TestResultsFile::independentOfTheLocale()
 {
-    const auto state = runWith(fromPreset(3, "250"));
+    const auto state = CompletedRun(PresetFields(3, "250"));
     const QByteArray plain = ResultsFileContents(*state);
     QVERIFY(plain.contains('.'));
 
@@ -337,7 +313,7 @@ void TestResultsFile::writesTheWholeFile()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const auto state = runWith(FieldTexts{});
+    const auto state = CompletedRun(FieldTexts{});
     const QString path = dir.filePath("run1-N1N2dN.txt");
 
     const WriteOutcome outcome = WriteResultsFile(path, *state);
@@ -352,8 +328,8 @@ void TestResultsFile::savingTwiceReplaces()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("x-N1N2dN.txt");
-    const auto longRun = runWith(FieldTexts{});
-    const auto shortRun = runWith(fromPreset(2, "5"));
+    const auto longRun = CompletedRun(FieldTexts{});
+    const auto shortRun = CompletedRun(PresetFields(2, "5"));
 
     QVERIFY(WriteResultsFile(path, *longRun).ok);
     QVERIFY(WriteResultsFile(path, *shortRun).ok);
@@ -403,7 +379,7 @@ void TestResultsFile::failureKeepsTheOldFile()
     const QStringList before = entries(dir.path());
     const QStringList lockedBefore = entries(dir.filePath("locked"));
 
-    const auto state = runWith(FieldTexts{});
+    const auto state = CompletedRun(FieldTexts{});
     const QString path = dir.path() + QLatin1Char('/') + QString(target).replace("\\0", QString(QChar(0)));
     WriteOutcome outcome;
     {

@@ -1,7 +1,8 @@
 // A seeded random driver over the real windows: it types, presses Enter, runs, switches graphs,
 // saves, prints and wanders through the companion windows, and after every event checks what
 // must always hold. VORLENZA_MONKEY_EVENTS and VORLENZA_MONKEY_SEED override the count and seed;
-// a failure prints the seed and event number so the run can be replayed.
+// a failure prints the seed and event number so the run can be replayed. Long runs also need
+// QTEST_FUNCTION_TIMEOUT (milliseconds) above Qt Test's five-minute limit.
 
 #include "AppWindows.h"
 #include "Look.h"

@@ -3,7 +3,7 @@
 #   make test   install what is missing, build, run the whole test suite
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench asan-test fuzz clean
+.PHONY: run test build deps bench package asan-test fuzz clean
 
 run: build
 	./build/src/app/vorlenza
@@ -21,6 +21,10 @@ deps:
 bench: build
 	./build/bench/vorlenza-bench
 
+# A Debian package of the program (build/vorlenza_<version>_<arch>.deb).
+package: build
+	cd build && cpack
+
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 asan-test: deps
 	cmake --preset asan
@@ -36,4 +40,4 @@ fuzz:
 	fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -1,40 +1,6 @@
 #include "Decorations.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-
-void ClickLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
-}
-
-void ClickLabel::setBoxed(bool boxed)
-{
-    m_boxed = boxed;
-    const int m = boxed ? 1 : 0;
-    setContentsMargins(m, m, m, m);
-    update();
-}
-
-void ClickLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (!m_boxed)
-        return;
-    QPainter p(this);
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
 
 void FrameBox::paintEvent(QPaintEvent*)
 {

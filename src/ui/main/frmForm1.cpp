@@ -1,6 +1,7 @@
 #include "frmForm1.h"
 
 #include "ChartView.h"
+#include "Controls.h"
 #include "Look.h"
 #include "NumberText.h"
 #include "Presets.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -516,8 +516,7 @@ void frmForm1::showEvent(QShowEvent* event)
         m_firstShow = false;
         cmdRun->setFocus();
         // Centred on the screen the first time; afterwards it stays where the user put it.
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     }
     QWidget::showEvent(event);
 }

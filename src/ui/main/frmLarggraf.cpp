@@ -1,6 +1,7 @@
 #include "frmLarggraf.h"
 
 #include "ChartView.h"
+#include "Controls.h"
 #include "Look.h"
 #include "Session.h"
 #include "WindowActions.h"
@@ -8,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
@@ -101,8 +101,7 @@ void frmLarggraf::showEvent(QShowEvent* event)
 {
     if (m_firstShow) {
         m_firstShow = false;
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     }
     QWidget::showEvent(event);
 }

@@ -29,7 +29,7 @@ void CompanionWindow::setUpWindow(const QString& caption, const QColor& backgrou
     setWindowTitle(caption);
     parts::background(this, background);
     setFixedSize(twips::size(widthTwips, heightTwips));
-    parts::centreOnScreen(this);
+    CentreOnScreen(this);
 }
 
 void CompanionWindow::leaveTo(WindowId next)

@@ -15,27 +15,6 @@
 
 namespace parts {
 
-void Label::setBoxed(bool boxed)
-{
-    m_boxed = boxed;
-    // The line takes one pixel on every side, like a frame.
-    setFrameShape(boxed ? QFrame::Box : QFrame::NoFrame);
-    setFrameShadow(QFrame::Plain);
-    setLineWidth(1);
-    update();
-}
-
-void Label::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (!m_boxed)
-        return;
-    QPainter p(this);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
 void place(QWidget* parent, std::initializer_list<Place> places)
 {
     for (const Place& p : places) {
@@ -46,10 +25,10 @@ void place(QWidget* parent, std::initializer_list<Place> places)
     }
 }
 
-Label* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
+ClickLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
              Qt::Alignment horizontal)
 {
-    auto* l = new Label(parent);
+    auto* l = new ClickLabel(parent);
     l->setObjectName(QLatin1String(name));
     l->setTextFormat(Qt::PlainText);
     l->setText(text);
@@ -76,7 +55,7 @@ void colour(QLabel* label, const QColor& text, const QColor& back, bool bordered
     pal.setColor(QPalette::WindowText, text);
     label->setPalette(pal);
     label->setAutoFillBackground(true);
-    if (auto* boxable = qobject_cast<Label*>(label))
+    if (auto* boxable = qobject_cast<ClickLabel*>(label))
         boxable->setBoxed(bordered);
 }
 
@@ -86,31 +65,6 @@ void background(QWidget* widget, const QColor& back)
     pal.setColor(QPalette::Window, back);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
-}
-
-QSize typicalFrameExtra() { return QSize(8, 30); }
-
-QSize outerSize(const QWidget* window)
-{
-    const QSize client = window->size();
-    const QSize outer = window->frameGeometry().size();
-    if (outer != client)
-        return outer;
-    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
-        return client;
-    return client + typicalFrameExtra();
-}
-
-void centreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QSize outer = outerSize(window);
-    window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
 QSize designPictureTwips(const QString& resource)

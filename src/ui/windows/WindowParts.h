@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include "Controls.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QSize>
@@ -26,25 +28,12 @@ struct Place {
 };
 
 /// A label that can draw a single black line around itself, whatever its text colour.
-class Label : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    void setBoxed(bool boxed);
-    bool boxed() const { return m_boxed; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    bool m_boxed = false;
-};
 
 /// Moves and sizes each named child of `parent` to its place (twips → pixels).
 void place(QWidget* parent, std::initializer_list<Place> places);
 
 /// A plain-text label with the given name, text, font and alignment (top-aligned, word-wrapped).
-Label* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
+ClickLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
               Qt::Alignment horizontal = Qt::AlignLeft);
 
 /// A push button; Enter presses it when it has the focus, as Space does.
@@ -55,17 +44,6 @@ void colour(QLabel* label, const QColor& text, const QColor& back, bool bordered
 
 /// Fills a window or box with a plain background colour.
 void background(QWidget* widget, const QColor& back);
-
-/// The frame a desktop typically puts around a captioned window (borders and caption bar), used
-/// while the real frame is not known yet: 4 px left, right and bottom, 26 px at the top.
-QSize typicalFrameExtra();
-
-/// A window's outer size in pixels: its real frame when the window system has told us one,
-/// else the client size plus the typical frame (frameless windows: the client size).
-QSize outerSize(const QWidget* window);
-
-/// Places a top-level window in the centre of the available area of its screen.
-void centreOnScreen(QWidget* window);
 
 /// The pictures were made for screens with 12 twips per pixel: this is the picture from the
 /// resources at that designed size in twips (smoothly scaled, sharp on high-density screens).

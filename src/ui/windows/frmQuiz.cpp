@@ -64,7 +64,7 @@ void frmQuiz::Form_Load()
     if (const QSize picture = parts::designPictureTwips(kQuizPicture); picture.isValid())
         image = picture;
     imgImage1->resize(twips::size(image.width(), image.height()));
-    const QSize frame = parts::outerSize(this) - size();
+    const QSize frame = OuterSize(this) - size();
     const QSize outer(kClientWidth + twips::fromPx(frame.width()), kClientHeight + twips::fromPx(frame.height()));
     const QPoint at = imagePlace(outer, image);
     imgImage1->move(twips::point(at.x(), at.y()));

@@ -95,7 +95,7 @@ void frmTitlform::placeControls()
     parts::place(this, {{"Label2", 1080, 1920, 1935, 1215}});
     for (const WordLook& w : kWords)
         parts::place(this, {w.place});
-    parts::centreOnScreen(this);
+    CentreOnScreen(this);
 }
 
 void frmTitlform::connectHandlers()

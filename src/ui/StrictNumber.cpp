@@ -11,7 +11,8 @@ std::optional<double> StrictNumber(const QString& text, const QLocale& locale)
     while (last > first && text.at(last - 1) == QLatin1Char(' '))
         --last;
     const QString core = text.mid(first, last - first);
-    if (core.isEmpty())
+    // Only blanks may surround the number; QLocale would also pass tabs, line feeds and the like.
+    if (core.isEmpty() || core.front().isSpace() || core.back().isSpace())
         return std::nullopt;
     bool ok = false;
     const double value = locale.toDouble(core, &ok);

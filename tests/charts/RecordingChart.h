@@ -31,8 +31,8 @@ public:
             steps << QStringLiteral("data");
         cells.push_back({row, column, value, nullFlag});
     }
-    void setSeriesType(ChartKind kind) override { add("seriesType", name(kind)); }
-    void setChartType(ChartKind kind) override { add("chartType", name(kind)); }
+    void setSeriesType(ChartKind) override { add("seriesType", "XY2D"); }
+    void setChartType(ChartKind) override { add("chartType", "XY2D"); }
     void setLegendShown(bool shown) override { add("legendShown", shown); }
     void setLegendPlace(LegendPlace) override { add("legendPlace", "Right"); }
     void setTitleFontSize(double points) override { add("titleFontSize", points); }
@@ -46,21 +46,15 @@ public:
     void setSeriesRegressionLine(int c, bool shown) override { add("regressionLine", c, shown); }
     void setPointMarkersVisible(int c, bool visible) override { add("pointMarkersVisible", c, visible); }
     void setMarkerSize(int c, int size) override { add("markerSize", c, size); }
-    void setMarkerShape(int c, MarkerShape shape) override
+    void setMarkerShape(int c, MarkerShape s) override
     {
-        add("markerShape", c, shape == MarkerShape::FilledSquare ? "FilledSquare" : "other");
+        add("markerShape", c, s == MarkerShape::FilledSquare ? "FilledSquare" : "other");
     }
     void setMarkerPenStyle(int c, LineStyle style) override { add("markerPenStyle", c, name(style)); }
     void setMarkerPenWidth(int c, int width) override { add("markerPenWidth", c, width); }
-    void setMarkerPenColour(int c, ColourPart part, int v) override
-    {
-        add("markerPenColour", c, name(part), v);
-    }
-    void setMarkerFillColour(int c, ColourPart part, int v) override
-    {
-        add("markerFillColour", c, name(part), v);
-    }
-    void setLineColour(int c, ColourPart part, int v) override { add("lineColour", c, name(part), v); }
+    void setMarkerPenColour(int c, ColourPart p, int v) override { add("markerPenColour", c, name(p), v); }
+    void setMarkerFillColour(int c, ColourPart p, int v) override { add("markerFillColour", c, name(p), v); }
+    void setLineColour(int c, ColourPart p, int v) override { add("lineColour", c, name(p), v); }
     void setLegendText(int c, const QString& text) override { add("legendText", c, text); }
 
     void setAxisScale(ChartAxis a, AxisScale) override { add("axisScale", name(a), "Linear"); }
@@ -69,31 +63,22 @@ public:
     {
         add("axisTickMarks", name(a), marks == TickMarks::Outside ? "Outside" : "other");
     }
-    void setAxisGridStyle(ChartAxis a, LineStyle style) override
-    {
-        add("axisGridStyle", name(a), name(style));
-    }
+    void setAxisGridStyle(ChartAxis a, LineStyle s) override { add("axisGridStyle", name(a), name(s)); }
     void setAxisGridAutoColour(ChartAxis a, bool automatic) override
     {
         add("axisGridAutoColour", name(a), automatic);
     }
-    void setAxisGridColour(ChartAxis a, ColourPart part, int v) override
+    void setAxisGridColour(ChartAxis a, ColourPart p, int v) override
     {
-        add("axisGridColour", name(a), name(part), v);
+        add("axisGridColour", name(a), name(p), v);
     }
-    void setAxisTitleFontSize(ChartAxis a, double points) override
+    void setAxisTitleFontSize(ChartAxis a, double pt) override { add("axisTitleFontSize", name(a), pt); }
+    void setAxisTitleFontName(ChartAxis a, const QString& f) override
     {
-        add("axisTitleFontSize", name(a), points);
+        add("axisTitleFontName", name(a), f);
     }
-    void setAxisTitleFontName(ChartAxis a, const QString& n) override
-    {
-        add("axisTitleFontName", name(a), n);
-    }
-    void setAxisTitleVisible(ChartAxis a, bool visible) override
-    {
-        add("axisTitleVisible", name(a), visible);
-    }
-    void setAxisTitleText(ChartAxis a, const QString& text) override { add("axisTitleText", name(a), text); }
+    void setAxisTitleVisible(ChartAxis a, bool v) override { add("axisTitleVisible", name(a), v); }
+    void setAxisTitleText(ChartAxis a, const QString& t) override { add("axisTitleText", name(a), t); }
     void commit() override { steps << QStringLiteral("commit"); }
 
 private:
@@ -104,7 +89,6 @@ private:
     static QString text(std::int16_t i) { return QString::number(i); }
     static QString text(double d) { return QString::number(d); }
 
-    static const char* name(ChartKind) { return "XY2D"; }
     static const char* name(ChartAxis a) { return a == ChartAxis::X ? "X" : "Y"; }
     static const char* name(ColourPart p)
     {
@@ -112,17 +96,8 @@ private:
     }
     static const char* name(LineStyle s)
     {
-        switch (s) {
-        case LineStyle::None:
-            return "None";
-        case LineStyle::Solid:
-            return "Solid";
-        case LineStyle::Dash:
-            return "Dash";
-        case LineStyle::Dot:
-            return "Dot";
-        }
-        return "?";
+        const char* const names[] = {"None", "Solid", "Dash", "Dot"};
+        return names[static_cast<int>(s)];
     }
 
     template <typename... Args> void add(const char* op, Args... args)

@@ -1,11 +1,11 @@
 // The common chart set-up and the seventeen chart definitions, checked on a recording component:
 // every setting in its order with its value, then the data cell by cell.
 
-#include "ModelFixtures.h"
 #include "ChartDefinition.h"
+#include "ChartExpectations.h"
 #include "ChartProcedures.h"
+#include "ModelFixtures.h"
 #include "RecordingChart.h"
-#include "Simulation.h"
 
 #include <QtTest>
 
@@ -17,113 +17,20 @@ Q_DECLARE_METATYPE(ChartProcedure)
 namespace
 {
 
-/// What a procedure must do, written out independently of the definitions in the code.
-/// `series`: "xColumn style xSource ySource [legend text]" joined by "|"; styles: L line,
-/// B line whose colour gets blue 255, ML line with markers shown, M markers, U not styled.
-struct Expected {
-    ChartProcedure procedure;
-    const char* name;
-    int columns;
-    const char* title;
-    bool legend;
-    const char* series;
-    const char* yTitle;
-    const char* xTitle;
-    bool disablesRun;
-};
-
-const char* const kPoints = "1 M N1 N2";
-const char* const kLine = "1 L N1 N2";
-const char* const kIsoclines = "1 L AX AY|3 L BX BY|5 M N1 N2";
-const char* const kAll = "1 L t N1|3 L t dN1|5 U t N2|7 U t dN2";
-
-const std::vector<Expected>& expectations()
-{
-    using P = ChartProcedure;
-    static const std::vector<Expected> all = {
-        {P::MainShowN1vsN2, "ShowN1vsN2", 2, "N2 vs. N1", false, kPoints, "N2", "N1", false},
-        {P::MainShowN2vsN1inLine, "ShowN2vsN1inLine", 2, "N2 vs. N1", false, kLine, "N2", "N1", false},
-        {P::MainShowN2vsN1withIsoclines, "ShowN2vsN1withIsoclines", 6, "N2 vs. N1 with isoclines", false,
-         kIsoclines, "N2", "N1", false},
-        {P::MainShowN1andN2vsT, "ShowN1andN2vsT", 4, "N1 and N2 vs. time", false, "1 L t N1|3 L t N2",
-         "N1 and N2", "Time", true},
-        {P::MainShowN1anddN1vsT, "ShowN1anddN1vsT", 4, "N1 and dN1/dt vs. time", false, "1 L t N1|3 L t dN1",
-         "N1 and dN1", "Time", true},
-        {P::MainShowN2anddN2vsT, "ShowN2anddN2vsT", 4, "N2 and dN2 vs. time", true,
-         "1 ML t N2 N2|3 L t dN2 dN2", "N2 and dN2", "Time", true},
-        {P::MainShowdNvsT, "ShowdNvsT", 4, "dN1 and dN2 vs. time", false, "1 B t dN1|3 L t dN2",
-         "dN1 and dN2", "Time", true},
-        {P::MainShowAllGraphs, "ShowAllGraphs", 8, "N and dN/dt vs. time", false, kAll, "N1, dN1, N2 and dN2",
-         "Time", true},
-        {P::MainShowLargeN2vsN1withIsoclines, "ShowLargeN2vsN1withIsoclines", 6, "N2 vs. N1", false,
-         kIsoclines, "N2", "N1", false},
-        {P::LargeShowN2vsN1, "ShowN2vsN1", 2, "N2 vs. N1", false, kPoints, "N2", "N1", false},
-        {P::LargeShowN2vsN1inLine, "ShowN2vsN1inLine", 2, "N2 vs. N1", false, kLine, "N2", "N1", false},
-        {P::LargeShowN2vsN1withIsoclines, "ShowN2vsN1withIsoclines", 6, "N2 vs. N1 with isoclines", false,
-         kIsoclines, "N2", "N1", false},
-        {P::LargeShowN1andN2vsT, "ShowN1andN2vsT", 4, "N1 and N2 vs. time", false, "1 L t N1|3 L t N2",
-         "N1 and N2", "Time", false},
-        {P::LargeShowN1anddN1vsT, "ShowN1anddN1vsT", 4, "N1 and dN1/dt vs. time", false, "1 L t N1|3 L t dN1",
-         "N1 and dN1", "Time", false},
-        {P::LargeShowN2anddN2vsT, "ShowN2anddN2vsT", 4, "N2 and dN2 vs. time", false, "1 L t N2|3 L t dN2",
-         "N2 and dN2", "Time", false},
-        {P::LargeShowdNvsT, "ShowdNvsT", 4, "dN1 and dN2 vs. time", false, "1 L t dN1|3 L t dN2",
-         "dN1 and dN2", "Time", false},
-        {P::LargeShowAllGraphs, "ShowAllGraphs", 8, "N and dN/dt vs. time", false, kAll,
-         "N1, dN1, N2 and dN2", "Time", false},
-    };
-    return all;
-}
-
-const Expected& expectationFor(ChartProcedure p)
-{
-    for (const Expected& e : expectations())
-        if (e.procedure == p)
-            return e;
-    qFatal("no expectation");
-}
-
-struct SeriesExpectation {
-    int xColumn;
-    QString style;
-    QString x;
-    QString y;
-    QString legend;
-};
-
-std::vector<SeriesExpectation> seriesOf(const Expected& e)
-{
-    std::vector<SeriesExpectation> out;
-    for (const QString& part : QString::fromUtf8(e.series).split(QLatin1Char('|'))) {
-        const QStringList w = part.split(QLatin1Char(' '));
-        out.push_back({w[0].toInt(), w[1], w[2], w[3], w.size() > 4 ? w[4] : QString()});
-    }
-    return out;
-}
-
 double valueOf(const ModelState& s, const QString& source, int t)
 {
-    const auto i = static_cast<std::size_t>(t);
     if (source == QLatin1String("t"))
         return t;
-    if (source == QLatin1String("N1"))
-        return s.N1[i];
-    if (source == QLatin1String("N2"))
-        return s.N2[i];
-    if (source == QLatin1String("dN1"))
-        return s.dN1[i];
-    if (source == QLatin1String("dN2"))
-        return s.dN2[i];
-    if (source == QLatin1String("AX"))
-        return s.isoclineAX[i];
-    if (source == QLatin1String("AY"))
-        return s.isoclineAY[i];
-    if (source == QLatin1String("BX"))
-        return s.isoclineBX[i];
-    if (source == QLatin1String("BY"))
-        return s.isoclineBY[i];
+    const std::pair<const char*, const ModelState::Series*> sources[] = {
+        {"N1", &s.N1},         {"N2", &s.N2},         {"dN1", &s.dN1},        {"dN2", &s.dN2},
+        {"AX", &s.isoclineAX}, {"AY", &s.isoclineAY}, {"BX", &s.isoclineBX}, {"BY", &s.isoclineBY}};
+    for (const auto& [name, series] : sources)
+        if (source == QLatin1String(name))
+            return (*series)[static_cast<std::size_t>(t)];
     qFatal("unknown source");
 }
+
+QStringList split(const char* steps) { return QString::fromUtf8(steps).split(QLatin1Char('|')); }
 
 /// The settings every procedure makes, in their order, with the definition's values filled in.
 QStringList expectedSteps(const Expected& e, int n)
@@ -131,63 +38,41 @@ QStringList expectedSteps(const Expected& e, int n)
     const auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
     QStringList s;
     s << QStringLiteral("columnCount %1").arg(e.columns) << QStringLiteral("rowCount %1").arg(n + 1)
-      << "seriesType XY2D"
-      << "chartType XY2D"
-      << "legendShown " + b(e.legend) << "titleFontSize 10"
-      << "titleFontName Arial"
-      << "titleText " + QString::fromUtf8(e.title) << "legendPlace Right"
+      << "seriesType XY2D" << "chartType XY2D" << "legendShown " + b(e.legend) << "titleFontSize 10"
+      << "titleFontName Arial" << "titleText " + QString::fromUtf8(e.title) << "legendPlace Right"
       << "axesScaledTogether false";
     for (const SeriesExpectation& se : seriesOf(e)) {
         const QString c = QString::number(se.xColumn) + QLatin1Char(' ');
         if (se.style == QLatin1String("U"))
             continue;
         if (se.style == QLatin1String("M")) {
-            s << "seriesMarkersAuto " + c + "false"
-              << "seriesLineShown " + c + "false"
-              << "regressionLine " + c + "false"
-              << "pointMarkersVisible " + c + "true"
-              << "markerSize " + c + "100"
-              << "markerShape " + c + "FilledSquare"
-              << "markerPenStyle " + c + "Solid"
-              << "markerPenWidth " + c + "5"
-              << "markerPenColour " + c + "Blue 0"
-              << "markerPenColour " + c + "Red 0"
-              << "markerPenColour " + c + "Green 0"
-              << "markerFillColour " + c + "Red 255";
+            s << QStringLiteral("seriesMarkersAuto %1 false|seriesLineShown %1 false|regressionLine %1 false|"
+                                "pointMarkersVisible %1 true|markerSize %1 100|markerShape %1 FilledSquare|"
+                                "markerPenStyle %1 Solid|markerPenWidth %1 5|markerPenColour %1 Blue 0|"
+                                "markerPenColour %1 Red 0|markerPenColour %1 Green 0|"
+                                "markerFillColour %1 Red 255")
+                     .arg(se.xColumn)
+                     .split(QLatin1Char('|'));
         } else {
             const bool marked = se.style == QLatin1String("ML");
             s << "seriesMarkersShown " + c + b(marked) << "seriesLineShown " + c + "true";
             if (se.style == QLatin1String("B"))
                 s << "lineColour " + c + "Blue 255";
-            s << "regressionLine " + c + "false"
-              << "pointMarkersVisible " + c + b(marked) << "markerSize " + c + "100"
-              << "markerFillColour " + c + "Red 255";
+            s << "regressionLine " + c + "false" << "pointMarkersVisible " + c + b(marked)
+              << "markerSize " + c + "100" << "markerFillColour " + c + "Red 255";
         }
         if (!se.legend.isEmpty())
             s << "legendText " + c + se.legend;
     }
-    s << "axisScale Y Linear"
-      << "axisAutoRange Y true"
-      << "axisTickMarks Y Outside"
-      << "axisGridStyle Y Solid"
-      << "axisGridAutoColour Y false"
-      << "axisGridColour Y Red 0"
-      << "axisGridColour Y Green 0"
-      << "axisGridColour Y Blue 0"
-      << "axisTitleFontSize Y 10"
-      << "axisTitleVisible Y true"
-      << "axisTitleText Y " + QString::fromUtf8(e.yTitle) << "axisTitleFontName Y Arial";
-    s << "axisScale X Linear"
-      << "axisTitleFontSize X 10"
-      << "axisTickMarks X Outside"
-      << "axisTitleFontName X Arial"
-      << "axisTitleVisible X true"
-      << "axisTitleText X " + QString::fromUtf8(e.xTitle);
-    s << "data"
-      << "commit";
+    s << split("axisScale Y Linear|axisAutoRange Y true|axisTickMarks Y Outside|axisGridStyle Y Solid|"
+               "axisGridAutoColour Y false|axisGridColour Y Red 0|axisGridColour Y Green 0|"
+               "axisGridColour Y Blue 0|axisTitleFontSize Y 10|axisTitleVisible Y true")
+      << "axisTitleText Y " + QString::fromUtf8(e.yTitle) << "axisTitleFontName Y Arial"
+      << split("axisScale X Linear|axisTitleFontSize X 10|axisTickMarks X Outside|axisTitleFontName X Arial|"
+               "axisTitleVisible X true")
+      << "axisTitleText X " + QString::fromUtf8(e.xTitle) << "data" << "commit";
     return s;
 }
-
 
 } // namespace
 
@@ -197,10 +82,8 @@ class TestChartSetup : public QObject
 private slots:
     void initTestCase();
     void everyProcedureHasOneDefinition();
-    void stepsInOrder_data();
-    void stepsInOrder();
-    void dataPassesInColumnOrder_data();
-    void dataPassesInColumnOrder();
+    void stepsAndDataInOrder_data();
+    void stepsAndDataInOrder();
     void beforeAnyRunTheChartHasOneRow();
     void longestRunGivesEveryColumnAllDays();
     void onlyMainTimeCourseAndAllGraphsDisableRun();
@@ -228,21 +111,16 @@ void TestChartSetup::everyProcedureHasOneDefinition()
     }
 }
 
-void TestChartSetup::stepsInOrder_data()
+void TestChartSetup::stepsAndDataInOrder_data()
 {
     QTest::addColumn<ChartProcedure>("procedure");
     QTest::addColumn<int>("days");
-    for (const Expected& e : expectations()) {
-        const char* window = static_cast<int>(e.procedure) <=
-                                     static_cast<int>(ChartProcedure::MainShowLargeN2vsN1withIsoclines)
-                                 ? "main"
-                                 : "large";
+    for (const Expected& e : expectations())
         for (int days : {100, 1})
-            QTest::addRow("%s %s, %d days", window, e.name, days) << e.procedure << days;
-    }
+            QTest::addRow("%s, %d days", rowName(e).constData(), days) << e.procedure << days;
 }
 
-void TestChartSetup::stepsInOrder()
+void TestChartSetup::stepsAndDataInOrder()
 {
     QFETCH(ChartProcedure, procedure);
     QFETCH(int, days);
@@ -254,25 +132,12 @@ void TestChartSetup::stepsInOrder()
     for (int i = 0; i < std::min(expected.size(), chart.steps.size()); ++i)
         QCOMPARE(chart.steps[i], expected[i]);
     QCOMPARE(chart.steps.size(), expected.size());
-}
 
-void TestChartSetup::dataPassesInColumnOrder_data()
-{
-    stepsInOrder_data();
-}
-
-void TestChartSetup::dataPassesInColumnOrder()
-{
-    QFETCH(ChartProcedure, procedure);
-    QFETCH(int, days);
-    const ModelState& state = days == 1 ? *m_run1 : *m_run100;
-    RecordingChart chart;
-    DrawChart(chart, procedure, state);
-
+    // The data: series by series in X-column order, day by day, X then Y.
     const std::vector<SeriesExpectation> series = seriesOf(expectationFor(procedure));
     QCOMPARE(chart.cells.size(), series.size() * 2 * std::size_t(days + 1));
     std::size_t i = 0;
-    for (const SeriesExpectation& se : series) { // written in X-column order in the table
+    for (const SeriesExpectation& se : series) {
         for (int t = 0; t <= days; ++t) {
             for (int part = 0; part < 2; ++part, ++i) {
                 const RecordingChart::Cell& cell = chart.cells[i];

@@ -1,11 +1,9 @@
 // The real chart widget after each chart procedure: series, points, styles, titles, legend, axis
 // ranges, clicks; and PNG pictures of every chart kind written into the build tree.
 
-#include "ModelFixtures.h"
-#include "ChartDefinition.h"
-#include "ChartProcedures.h"
+#include "ChartExpectations.h"
 #include "ChartView.h"
-#include "Simulation.h"
+#include "ModelFixtures.h"
 
 #include <QtTest>
 
@@ -18,7 +16,6 @@ namespace
 
 const QSize kLargeChart(775, 532); // 11628 x 7980 twips
 const QSize kMainChart(340, 276);  // 5100 x 4140 twips
-
 
 /// A shown chart at a window's size, drawn and replotted so that its layout is final.
 struct Chart {
@@ -55,14 +52,8 @@ int countPixels(const QImage& image, const std::function<bool(QColor)>& match)
     return n;
 }
 
-bool pureRed(QColor c)
-{
-    return c.red() > 230 && c.green() < 40 && c.blue() < 40;
-}
-bool pureBlue(QColor c)
-{
-    return c.blue() > 230 && c.red() < 40 && c.green() < 40;
-}
+bool pureRed(QColor c) { return c.red() > 230 && c.green() < 40 && c.blue() < 40; }
+bool pureBlue(QColor c) { return c.blue() > 230 && c.red() < 40 && c.green() < 40; }
 
 } // namespace
 
@@ -82,7 +73,6 @@ private slots:
     void mainN2ChartCarriesMarkersAndALegend();
     void unstyledSeriesKeepTheLookTheChartHolds();
     void gridTicksAndFonts();
-    void markerSizeAndOutlineInPixels();
     void leftClickAnywhereEmitsClicked();
     void settingsWithoutCommitReachTheScreen();
     void sameProcedureTwiceGivesTheSamePicture();
@@ -104,77 +94,15 @@ void TestChartView::initTestCase()
 void TestChartView::everyProcedureBuildsItsChart_data()
 {
     QTest::addColumn<ChartProcedure>("procedure");
-    QTest::addColumn<QString>("styles"); // per series: L line, M markers, K line with markers, U own look
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("yTitle");
-    QTest::addColumn<QString>("xTitle");
-    QTest::addColumn<bool>("legend");
-    using P = ChartProcedure;
-    const QString pp = QStringLiteral("N2 vs. N1"), iso = QStringLiteral("N2 vs. N1 with isoclines");
-    QTest::newRow("main points") << P::MainShowN1vsN2 << "M" << pp << "N2"
-                                 << "N1" << false;
-    QTest::newRow("main line") << P::MainShowN2vsN1inLine << "L" << pp << "N2"
-                               << "N1" << false;
-    QTest::newRow("main isoclines") << P::MainShowN2vsN1withIsoclines << "LLM" << iso << "N2"
-                                    << "N1" << false;
-    QTest::newRow("main large isoclines") << P::MainShowLargeN2vsN1withIsoclines << "LLM" << pp << "N2"
-                                          << "N1" << false;
-    QTest::newRow("main populations") << P::MainShowN1andN2vsT << "LL"
-                                      << "N1 and N2 vs. time"
-                                      << "N1 and N2"
-                                      << "Time" << false;
-    QTest::newRow("main species A") << P::MainShowN1anddN1vsT << "LL"
-                                    << "N1 and dN1/dt vs. time"
-                                    << "N1 and dN1"
-                                    << "Time" << false;
-    QTest::newRow("main species B") << P::MainShowN2anddN2vsT << "KL"
-                                    << "N2 and dN2 vs. time"
-                                    << "N2 and dN2"
-                                    << "Time" << true;
-    QTest::newRow("main changes") << P::MainShowdNvsT << "LL"
-                                  << "dN1 and dN2 vs. time"
-                                  << "dN1 and dN2"
-                                  << "Time" << false;
-    QTest::newRow("main all") << P::MainShowAllGraphs << "LLUU"
-                              << "N and dN/dt vs. time"
-                              << "N1, dN1, N2 and dN2"
-                              << "Time" << false;
-    QTest::newRow("large points") << P::LargeShowN2vsN1 << "M" << pp << "N2"
-                                  << "N1" << false;
-    QTest::newRow("large line") << P::LargeShowN2vsN1inLine << "L" << pp << "N2"
-                                << "N1" << false;
-    QTest::newRow("large isoclines") << P::LargeShowN2vsN1withIsoclines << "LLM" << iso << "N2"
-                                     << "N1" << false;
-    QTest::newRow("large populations") << P::LargeShowN1andN2vsT << "LL"
-                                       << "N1 and N2 vs. time"
-                                       << "N1 and N2"
-                                       << "Time" << false;
-    QTest::newRow("large species A") << P::LargeShowN1anddN1vsT << "LL"
-                                     << "N1 and dN1/dt vs. time"
-                                     << "N1 and dN1"
-                                     << "Time" << false;
-    QTest::newRow("large species B") << P::LargeShowN2anddN2vsT << "LL"
-                                     << "N2 and dN2 vs. time"
-                                     << "N2 and dN2"
-                                     << "Time" << false;
-    QTest::newRow("large changes") << P::LargeShowdNvsT << "LL"
-                                   << "dN1 and dN2 vs. time"
-                                   << "dN1 and dN2"
-                                   << "Time" << false;
-    QTest::newRow("large all") << P::LargeShowAllGraphs << "LLUU"
-                               << "N and dN/dt vs. time"
-                               << "N1, dN1, N2 and dN2"
-                               << "Time" << false;
+    for (const Expected& e : expectations())
+        QTest::newRow(rowName(e).constData()) << e.procedure;
 }
 
 void TestChartView::everyProcedureBuildsItsChart()
 {
     QFETCH(ChartProcedure, procedure);
-    QFETCH(QString, styles);
-    QFETCH(QString, title);
-    QFETCH(QString, yTitle);
-    QFETCH(QString, xTitle);
-    QFETCH(bool, legend);
+    const Expected& e = expectationFor(procedure);
+    const std::vector<SeriesExpectation> series = seriesOf(e);
 
     Chart chart;
     // Start from the chart with the most series, so that anything left over would show.
@@ -182,32 +110,35 @@ void TestChartView::everyProcedureBuildsItsChart()
     chart.draw(procedure, *m_run);
     ChartView& v = chart.view;
 
-    QCOMPARE(v.seriesCount(), styles.size());
-    QCOMPARE(v.plottableCount(), styles.size());
-    for (int k = 1; k <= styles.size(); ++k) {
+    QCOMPARE(v.seriesCount(), int(series.size()));
+    QCOMPARE(v.plottableCount(), int(series.size()));
+    for (int k = 1; k <= v.seriesCount(); ++k) {
         const QCPCurve* c = v.seriesCurve(k);
+        const QString style = series[std::size_t(k - 1)].style;
         QCOMPARE(c->dataCount(), 101);
         QCOMPARE(c->data()->at(0)->t, 0.0);
-        switch (styles[k - 1].toLatin1()) {
-        case 'L':
-        case 'U': // unstyled series start out as plain lines too
-            QVERIFY2(isLineSeries(c), qPrintable(QStringLiteral("series %1").arg(k)));
-            break;
-        case 'M':
+        if (style == QLatin1String("M")) {
+            // filled red squares of 6 px with a black solid outline of 1 px, no line
             QVERIFY2(isMarkerSeries(c), qPrintable(QStringLiteral("series %1").arg(k)));
-            break;
-        case 'K':
+            const QCPScatterStyle s = c->scatterStyle();
+            QCOMPARE(s.size(), 6.0);
+            QCOMPARE(s.pen().color(), QColor(Qt::black));
+            QCOMPARE(s.pen().widthF(), 1.0);
+            QCOMPARE(s.pen().style(), Qt::SolidLine);
+            QCOMPARE(s.brush().color(), QColor(255, 0, 0));
+        } else if (style == QLatin1String("ML")) {
             QCOMPARE(c->lineStyle(), QCPCurve::lsLine);
             QVERIFY(c->scatterStyle().shape() != QCPScatterStyle::ssNone);
-            break;
+        } else { // lines; unstyled series start out as plain lines too
+            QVERIFY2(isLineSeries(c), qPrintable(QStringLiteral("series %1").arg(k)));
         }
     }
-    QCOMPARE(v.titleElement()->text(), title);
-    QCOMPARE(v.yAxis->label(), yTitle);
-    QCOMPARE(v.xAxis->label(), xTitle);
-    QCOMPARE(v.legendOnChart(), legend);
-    QCOMPARE(v.legend->visible(), legend);
-    if (legend) {
+    QCOMPARE(v.titleElement()->text(), QString::fromUtf8(e.title));
+    QCOMPARE(v.yAxis->label(), QString::fromUtf8(e.yTitle));
+    QCOMPARE(v.xAxis->label(), QString::fromUtf8(e.xTitle));
+    QCOMPARE(v.legendOnChart(), e.legend);
+    QCOMPARE(v.legend->visible(), e.legend);
+    if (e.legend) {
         QVERIFY(v.legend->outerRect().left() >= v.axisRect()->outerRect().right());
         QCOMPARE(v.legend->itemCount(), 2);
     }
@@ -234,11 +165,7 @@ void TestChartView::rangesHoldEveryPointWithoutClipping()
             const double py = v.yAxis->coordToPixel(it->value);
             QVERIFY2(px - half >= plot.left() && px + half <= plot.right() && py - half >= plot.top() &&
                          py + half <= plot.bottom(),
-                     qPrintable(QStringLiteral("series %1 day %2 (%3, %4) falls outside the plot")
-                                    .arg(k)
-                                    .arg(it->t)
-                                    .arg(it->key)
-                                    .arg(it->value)));
+                     qPrintable(QStringLiteral("series %1 day %2 falls outside the plot").arg(k).arg(it->t)));
         }
     }
 }
@@ -320,7 +247,6 @@ void TestChartView::mainN2ChartCarriesMarkersAndALegend()
     ChartView& v = chart.view;
     const QCPCurve* n2 = v.seriesCurve(1);
     QCOMPARE(n2->scatterStyle().brush().color(), QColor(255, 0, 0));
-    QCOMPARE(v.legend->itemCount(), 2);
     QCOMPARE(qobject_cast<QCPPlottableLegendItem*>(v.legend->item(0))->plottable(), v.seriesCurve(1));
     QCOMPARE(v.seriesCurve(1)->name(), QStringLiteral("N2"));
     QCOMPARE(v.seriesCurve(2)->name(), QStringLiteral("dN2"));
@@ -375,18 +301,6 @@ void TestChartView::gridTicksAndFonts()
     QVERIFY(v.titleElement()->outerRect().bottom() <= v.axisRect()->outerRect().top());
 }
 
-void TestChartView::markerSizeAndOutlineInPixels()
-{
-    Chart chart;
-    chart.draw(ChartProcedure::LargeShowN2vsN1, *m_run);
-    const QCPScatterStyle s = chart.view.seriesCurve(1)->scatterStyle();
-    QCOMPARE(s.size(), 6.0);
-    QCOMPARE(s.pen().color(), QColor(Qt::black));
-    QCOMPARE(s.pen().widthF(), 1.0);
-    QCOMPARE(s.pen().style(), Qt::SolidLine);
-    QCOMPARE(s.brush().color(), QColor(255, 0, 0));
-}
-
 void TestChartView::leftClickAnywhereEmitsClicked()
 {
     Chart chart;
@@ -404,15 +318,11 @@ void TestChartView::leftClickAnywhereEmitsClicked()
     QTest::mouseRelease(&chart.view, Qt::LeftButton, {}, QPoint(r.right() + 40, r.center().y()));
     QCOMPARE(spy.count(), 4);
     // A double click (press, release, double-click press, release) steps once, not twice.
-    const QPointF at = r.center();
-    const QPointF global = chart.view.mapToGlobal(at);
-    const std::pair<QEvent::Type, Qt::MouseButtons> sequence[] = {
-        {QEvent::MouseButtonPress, Qt::LeftButton},
-        {QEvent::MouseButtonRelease, Qt::NoButton},
-        {QEvent::MouseButtonDblClick, Qt::LeftButton},
-        {QEvent::MouseButtonRelease, Qt::NoButton}};
-    for (const auto& [type, buttons] : sequence) {
-        QMouseEvent event(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier);
+    using E = QEvent;
+    for (E::Type type :
+         {E::MouseButtonPress, E::MouseButtonRelease, E::MouseButtonDblClick, E::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == E::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, r.center(), chart.view.mapToGlobal(r.center()), Qt::LeftButton, held, {});
         QApplication::sendEvent(&chart.view, &event);
     }
     QCOMPARE(spy.count(), 5);
@@ -484,14 +394,12 @@ void TestChartView::skippingHiddenPointsKeepsThePicture()
         pictures[every] = chart.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     int differing = 0;
-    for (int y = 0; y < pictures[0].height(); ++y) {
+    for (int y = 0; y < pictures[0].height(); ++y)
         for (int x = 0; x < pictures[0].width(); ++x) {
             const QColor a = pictures[0].pixelColor(x, y), b = pictures[1].pixelColor(x, y);
-            const int d = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                    std::abs(a.blue() - b.blue())});
-            differing += d > 64 ? 1 : 0;
+            differing += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                   std::abs(a.blue() - b.blue())}) > 64;
         }
-    }
     QVERIFY2(differing <= pictures[0].width() * pictures[0].height() / 5000,
              qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
 }
@@ -500,38 +408,38 @@ void TestChartView::rendersEveryChartKind()
 {
     const QDir dir(QStringLiteral(CHART_RENDER_DIR));
     QVERIFY(dir.mkpath(QStringLiteral(".")));
+    using P = ChartProcedure;
+    auto longRun = CompletedRun("9999");
     struct Render {
         const char* file;
-        ChartProcedure procedure;
-        QSize size;
-        ChartProcedure before;
-        const ModelState* state;
+        P procedure;
+        QSize size = kLargeChart;
+        P before = procedure;
+        const ModelState* state = nullptr; // the default run of 100 days
     };
-    auto longRun = CompletedRun("9999");
-    using P = ChartProcedure;
     const Render renders[] = {
-        {"1-points", P::LargeShowN2vsN1, kLargeChart, P::LargeShowN2vsN1, m_run.get()},
-        {"2-line", P::LargeShowN2vsN1inLine, kLargeChart, P::LargeShowN2vsN1inLine, m_run.get()},
-        {"3-isoclines", P::LargeShowN2vsN1withIsoclines, kLargeChart, P::LargeShowN2vsN1withIsoclines,
-         m_run.get()},
-        {"4-populations", P::LargeShowN1andN2vsT, kLargeChart, P::LargeShowN1andN2vsT, m_run.get()},
-        {"5-changes", P::LargeShowdNvsT, kLargeChart, P::LargeShowdNvsT, m_run.get()},
-        {"6-species-a", P::LargeShowN1anddN1vsT, kLargeChart, P::LargeShowN1anddN1vsT, m_run.get()},
-        {"7-species-b", P::LargeShowN2anddN2vsT, kLargeChart, P::LargeShowN2anddN2vsT, m_run.get()},
-        {"8-all-graphs", P::LargeShowAllGraphs, kLargeChart, P::LargeShowAllGraphs, m_run.get()},
-        {"main-points", P::MainShowN1vsN2, kMainChart, P::MainShowN1vsN2, m_run.get()},
-        {"main-changes", P::MainShowdNvsT, kMainChart, P::MainShowN1vsN2, m_run.get()},
-        {"main-species-b", P::MainShowN2anddN2vsT, kMainChart, P::MainShowN1vsN2, m_run.get()},
-        {"main-all-graphs-after-isoclines", P::MainShowAllGraphs, kMainChart, P::MainShowN2vsN1withIsoclines,
-         m_run.get()},
+        {"1-points", P::LargeShowN2vsN1},
+        {"2-line", P::LargeShowN2vsN1inLine},
+        {"3-isoclines", P::LargeShowN2vsN1withIsoclines},
+        {"4-populations", P::LargeShowN1andN2vsT},
+        {"5-changes", P::LargeShowdNvsT},
+        {"6-species-a", P::LargeShowN1anddN1vsT},
+        {"7-species-b", P::LargeShowN2anddN2vsT},
+        {"8-all-graphs", P::LargeShowAllGraphs},
+        {"main-points", P::MainShowN1vsN2, kMainChart},
+        {"main-changes", P::MainShowdNvsT, kMainChart, P::MainShowN1vsN2},
+        {"main-species-b", P::MainShowN2anddN2vsT, kMainChart, P::MainShowN1vsN2},
+        {"main-all-graphs-after-isoclines", P::MainShowAllGraphs, kMainChart,
+         P::MainShowN2vsN1withIsoclines},
         {"9999-points", P::LargeShowN2vsN1, kLargeChart, P::LargeShowN2vsN1, longRun.get()},
         {"9999-all-graphs-after-isoclines", P::LargeShowAllGraphs, kLargeChart,
          P::LargeShowN2vsN1withIsoclines, longRun.get()},
     };
     for (const Render& r : renders) {
         Chart chart(r.size);
-        chart.draw(r.before, *r.state);
-        chart.draw(r.procedure, *r.state);
+        const ModelState& state = r.state ? *r.state : *m_run;
+        chart.draw(r.before, state);
+        chart.draw(r.procedure, state);
         const QImage image = chart.view.grab().toImage();
         QCOMPARE(image.size(), r.size);
         QVERIFY(countPixels(image, [](QColor c) { return c.lightness() < 128; }) > 500); // not blank

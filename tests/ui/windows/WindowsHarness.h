@@ -3,6 +3,7 @@
 // A session with every window registered, the clock answered by the test and the end of the
 // program only counted. Helpers find the windows and their controls by name.
 
+#include "../UiSupport.h"
 #include "AppWindows.h"
 #include "Look.h"
 #include "Session.h"
@@ -79,28 +80,5 @@ struct WindowsHarness {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
-
-/// Counts close requests delivered to top-level windows while it lives.
-class CloseCounter : public QObject {
-public:
-    CloseCounter() { qApp->installEventFilter(this); }
-    ~CloseCounter() override { qApp->removeEventFilter(this); }
-    int closes = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Close && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
-            ++closes;
-        return false;
-    }
-};
-
-inline const char* idName(WindowId id)
-{
-    static const char* names[] = {"Main",         "Large", "Background", "Title", "Introduction",
-                                  "References", "HowTo", "About",      "Dedication", "Quiz"};
-    return names[static_cast<int>(id)];
-}
 
 Q_DECLARE_METATYPE(WindowId)

@@ -2,12 +2,11 @@
 // their texts, their layout, and the two ways the program ends.
 
 #include "WindowsHarness.h"
-#include "frmQuiz.h"
-#include "twips.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <memory>
@@ -18,16 +17,21 @@ QRect pixels(int l, int t, int w, int h)
     return QRect(qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0));
 }
 
-bool near(const QRect& a, const QRect& b)
-{
-    return qAbs(a.x() - b.x()) <= 1 && qAbs(a.y() - b.y()) <= 1 && qAbs(a.width() - b.width()) <= 1 &&
-           qAbs(a.height() - b.height()) <= 1;
-}
-
 QString labelText(const WindowsHarness& h, WindowId id, const char* name)
 {
     auto* l = h.child<QLabel>(id, name);
     return l ? l->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+/// Whether `text` is `pattern`, where each "*" stands for any run of characters within one line.
+bool matches(const QString& text, const QString& pattern)
+{
+    QStringList pieces = pattern.split(QLatin1Char('*'));
+    for (QString& piece : pieces)
+        piece = QRegularExpression::escape(piece);
+    return QRegularExpression(QStringLiteral("\\A") + pieces.join(QStringLiteral("[^\\n]*")) + QStringLiteral("\\z"))
+        .match(text)
+        .hasMatch();
 }
 } // namespace
 
@@ -52,37 +56,7 @@ private slots:
     }
     void cleanup() { h.reset(); }
 
-    // ---- ways in ---------------------------------------------------------------------------
-
-    void waysInFromTheMainWindow_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<WindowId>("opens");
-        QTest::addRow("Quit") << "cmdQuit" << WindowId::About;
-        QTest::addRow("How to") << "cmdHowTo" << WindowId::HowTo;
-        QTest::addRow("author picture") << "picPicture1" << WindowId::HowTo;
-        QTest::addRow("quiz button") << "cmdQuiz" << WindowId::Quiz;
-        QTest::addRow("product name") << "lblLabel21" << WindowId::Introduction;
-        QTest::addRow("author text") << "lblLabel5" << WindowId::Introduction;
-    }
-    void waysInFromTheMainWindow()
-    {
-        QFETCH(QString, control);
-        QFETCH(WindowId, opens);
-        h->click(WindowId::Main, control.toLatin1().constData());
-        QCOMPARE(h->upNow(), QList<WindowId>{opens});
-        QVERIFY(h->visible(WindowId::Background));
-    }
-
-    void quitOfTheLargeWindowLeadsToAbout()
-    {
-        open(WindowId::Large);
-        h->click(WindowId::Large, "Command5");
-        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::About});
-        QCOMPARE(h->exits, 0);
-    }
-
-    // ---- ways out --------------------------------------------------------------------------
+    // ---- ways out (the ways in from the main and large windows are tested with those windows) ----
 
     void buttons_data()
     {
@@ -110,34 +84,22 @@ private slots:
         auto* b = h->child<QPushButton>(from, button.toLatin1().constData());
         QVERIFY(b);
         QCOMPARE(b->text(), caption);
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(h->upNow(), QList<WindowId>{leadsTo});
-        // Left by a button, the window is only hidden.
-        QVERIFY(w);
-        QCOMPARE(h->window(from), w.data());
-        QCOMPARE(h->exits, 0);
-    }
-
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<WindowId>("from");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<WindowId>("leadsTo");
-        QTest::addRow("introduction") << WindowId::Introduction << "cmdCommand1" << WindowId::Main;
-        QTest::addRow("references") << WindowId::References << "Command2" << WindowId::About;
-        QTest::addRow("about") << WindowId::About << "cmdCommand1" << WindowId::Dedication;
-    }
-    void enterPressesTheFocusedButton()
-    {
-        QFETCH(WindowId, from);
-        QFETCH(QString, button);
-        QFETCH(WindowId, leadsTo);
-        open(from);
-        auto* b = h->child<QPushButton>(from, button.toLatin1().constData());
-        b->setFocus();
-        QTest::keyClick(b, Qt::Key_Return);
-        QCOMPARE(h->upNow(), QList<WindowId>{leadsTo});
+        // Pressed with the mouse, then again with Enter while it has the focus.
+        for (bool byKey : {false, true}) {
+            if (byKey) {
+                h->windows().hide(leadsTo);
+                open(from);
+                b->setFocus();
+                QTest::keyClick(b, Qt::Key_Return);
+            } else {
+                QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(h->upNow(), QList<WindowId>{leadsTo});
+            // Left by a button, the window is only hidden.
+            QCOMPARE(h->window(from), w.data());
+            QCOMPARE(h->exits, 0);
+        }
     }
 
     void frameCloseGoesBackToMain_data()
@@ -172,30 +134,6 @@ private slots:
         WindowsHarness::closeByFrame(h->window(WindowId::About));
         QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Main});
     }
-
-    void introductionThenReferencesThenBack()
-    {
-        h->click(WindowId::Main, "lblLabel21");
-        h->click(WindowId::Introduction, "cmdCommand2");
-        h->click(WindowId::References, "Command1");
-        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Main});
-        QVERIFY(h->window(WindowId::Introduction));
-        QVERIFY(!h->visible(WindowId::Introduction));
-    }
-
-    void quitPathEndsOnlyAtTheDedicationButton()
-    {
-        h->click(WindowId::Main, "lblLabel21");
-        h->click(WindowId::Introduction, "cmdCommand2");
-        h->click(WindowId::References, "Command2");
-        QCOMPARE(h->exits, 0);
-        h->click(WindowId::About, "cmdCommand1");
-        QCOMPARE(h->exits, 0);
-        QCOMPARE(h->upNow(), QList<WindowId>{WindowId::Dedication});
-        h->click(WindowId::Dedication, "Command1");
-        QCOMPARE(h->exits, 1);
-    }
-
     // ---- the two exits ---------------------------------------------------------------------
 
     void exitsRunNoOtherHandler_data()
@@ -211,8 +149,8 @@ private slots:
         QFETCH(bool, byDedicationButton);
         QFETCH(bool, byDedicationFrame);
         // Leave every other companion window created but hidden, so that a stray handler would show.
-        for (WindowId id : {WindowId::Introduction, WindowId::References, WindowId::HowTo, WindowId::Quiz,
-                            WindowId::About}) {
+        for (WindowId id : {WindowId::Large, WindowId::Introduction, WindowId::References, WindowId::HowTo,
+                            WindowId::Quiz, WindowId::About}) {
             open(id);
             h->windows().hide(id);
         }
@@ -221,7 +159,7 @@ private slots:
             h->click(WindowId::Main, "cmdQuit");
             h->click(WindowId::About, "cmdCommand1");
         }
-        CloseCounter counter;
+        WindowTrail trail(h->session);
         if (byDedicationButton)
             h->click(WindowId::Dedication, "Command1");
         else if (byDedicationFrame)
@@ -230,13 +168,14 @@ private slots:
             h->window(WindowId::Main)->close();
         QCOMPARE(h->exits, 1);
         QVERIFY(h->windows().ending());
-        // Only the frame close itself reached a window; nothing else was asked to close.
-        QCOMPARE(counter.closes, byDedicationButton ? 0 : 1);
+        // Only the frame close itself reached a window; nothing else was asked to close or shown.
+        QCOMPARE(trail.steps.filter(QStringLiteral("close ")).size(), byDedicationButton ? 0 : 1);
+        QCOMPARE(trail.steps.filter(QStringLiteral("show ")), QStringList());
         QCOMPARE(h->upNow(), QList<WindowId>{});
         QVERIFY(!h->visible(WindowId::Background));
 
         // While ending, a close handler does nothing: no window comes back.
-        for (WindowId id : {WindowId::Introduction, WindowId::Quiz, WindowId::About})
+        for (WindowId id : {WindowId::Large, WindowId::Introduction, WindowId::Quiz, WindowId::About})
             if (QWidget* w = h->window(id))
                 w->close();
         QCOMPARE(h->upNow(), QList<WindowId>{});
@@ -280,32 +219,80 @@ private slots:
 
     // ---- texts -------------------------------------------------------------------------------
 
+    void texts_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("pattern"); // "*": any run of characters within one line
+        QTest::addRow("introduction") << WindowId::Introduction << "txtText1" << QStringLiteral(
+            "*Lotka* model. It is extended from the logistic growth model.  It assumes that all individuals of a "
+            "species are identical (no age difference and no sexual dimorphism). Detailed discussions can be "
+            "found in most Ecology textbooks. This model is not applicable to age-structured populations. "
+            "However, the undergraduate students can use this model to learn about the isocline and "
+            "equilibrium analysis and vector addition. ");
+        QTest::addRow("how to") << WindowId::HowTo << "lblLabel1" << QStringLiteral(
+            "Click on RUN to run the simulation.\nClick on the graph to see more graphs.\nClick on a parameter "
+            "box to change the default value, then press Enter to confirm the change. \n\n*@example.org*");
+        QTest::addRow("citation") << WindowId::About << "lblLabel7" << QStringLiteral(
+            "If you use this program in your research, please cite the following  reference in your paper:\n\n"
+            "The Vorlenza authors. 2040. *");
+        QTest::addRow("new versions") << WindowId::About << "lblLabel6" << QStringLiteral(
+            "You can get new version of this program at:\n1. https://*example.org*\n2. https://*example.com*\n"
+            "(*).\n3. *.");
+        QTest::addRow("copyright") << WindowId::About << "lblLabel5" << "*-2040 Vorlenza authors";
+        QTest::addRow("references heading") << WindowId::References << "Label1_0" << "References";
+        QTest::addRow("Gause") << WindowId::References << "Label1_2" << QStringLiteral(
+            "Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed population of two "
+            "species of yeast. Journal of Experimental Biology 9: 389\u2013402.");
+        QTest::addRow("May") << WindowId::References << "Label1_4" << QStringLiteral(
+            "May, R. M. 1976. Models for two interacting populations. Pages 78\u2013104 in R. M. May (ed.), "
+            "Theoretical Ecology: Principles and Applications. Blackwell, Oxford.");
+        QTest::addRow("Volterra") << WindowId::References << "Label1_1" << QStringLiteral(
+            "Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali conviventi. "
+            "Memorie della Reale Accademia Nazionale dei Lincei, ser. 6, 2: 31\u2013113 (translated in R. N. "
+            "Chapman, 1931, Animal Ecology, McGraw-Hill, New York, pp. 409\u2013448).");
+        QTest::addRow("Yodzis") << WindowId::References << "Label1_3"
+                                << "Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & Row, New York.";
+    }
+    void texts()
+    {
+        QFETCH(WindowId, id);
+        QFETCH(QString, control);
+        QFETCH(QString, pattern);
+        h->now = QDateTime(QDate(2040, 12, 31), QTime(23, 59, 59));
+        open(id);
+        QWidget* w = h->child(id, control.toLatin1().constData());
+        QVERIFY(w);
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            text = l->text();
+        if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+            text = e->toPlainText();
+            QVERIFY(e->isReadOnly());
+        }
+        QVERIFY2(matches(text, pattern), qPrintable(text));
+    }
+
     void captions_data()
     {
         QTest::addColumn<WindowId>("id");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QColor>("background");
-        QTest::addColumn<QSize>("clientTwips");
-        QTest::addRow("introduction") << WindowId::Introduction << "Introduction" << QColor(0xE0, 0xE0, 0xE0)
-                                      << QSize(7645, 6083);
-        QTest::addRow("references") << WindowId::References << "References" << QColor(Qt::white)
-                                    << QSize(8690, 5731);
-        QTest::addRow("how-to") << WindowId::HowTo << "How to" << QColor(0xE0, 0xE0, 0xE0) << QSize(6696, 5628);
-        QTest::addRow("about") << WindowId::About << "Copyright" << QColor(0xC0, 0xC0, 0xC0) << QSize(8220, 7128);
-        QTest::addRow("dedication") << WindowId::Dedication << "Dedication" << QColor(Qt::white)
-                                    << QSize(6960, 7956);
-        QTest::addRow("quiz") << WindowId::Quiz << "Quiz" << QColor(0x80, 0xFF, 0x80) << QSize(9856, 7546);
+        QTest::addRow("introduction") << WindowId::Introduction << "Introduction" << QColor(0xE0, 0xE0, 0xE0);
+        QTest::addRow("references") << WindowId::References << "References" << QColor(Qt::white);
+        QTest::addRow("how-to") << WindowId::HowTo << "How to" << QColor(0xE0, 0xE0, 0xE0);
+        QTest::addRow("about") << WindowId::About << "Copyright" << QColor(0xC0, 0xC0, 0xC0);
+        QTest::addRow("dedication") << WindowId::Dedication << "Dedication" << QColor(Qt::white);
+        QTest::addRow("quiz") << WindowId::Quiz << "Quiz" << QColor(0x80, 0xFF, 0x80);
     }
     void captions()
     {
         QFETCH(WindowId, id);
         QFETCH(QString, caption);
         QFETCH(QColor, background);
-        QFETCH(QSize, clientTwips);
         QWidget* w = open(id);
         QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(w->palette().color(QPalette::Window), background);
-        QCOMPARE(w->size(), pixels(0, 0, clientTwips.width(), clientTwips.height()).size());
         QCOMPARE(w->minimumSize(), w->maximumSize());
         const Qt::WindowFlags f = w->windowFlags();
         QVERIFY(f.testFlag(Qt::WindowTitleHint));
@@ -316,104 +303,7 @@ private slots:
         QVERIFY(!w->isModal());
         // In the middle of the screen (its frame is guessed until the window system tells).
         const QPoint off = w->geometry().center() - w->screen()->availableGeometry().center();
-        QVERIFY2(qAbs(off.x()) <= 8 && qAbs(off.y()) <= 20, qPrintable(QStringLiteral("off centre by %1,%2")
-                                                                           .arg(off.x())
-                                                                           .arg(off.y())));
-    }
-
-    void introductionText()
-    {
-        open(WindowId::Introduction);
-        const QString text = h->child<QPlainTextEdit>(WindowId::Introduction, "txtText1")->toPlainText();
-        const QString fixed = QStringLiteral(
-            "model. It is extended from the logistic growth model.  It assumes that all individuals of a "
-            "species are identical (no age difference and no sexual dimorphism). Detailed discussions can be "
-            "found in most Ecology textbooks. This model is not applicable to age-structured populations. "
-            "However, the undergraduate students can use this model to learn about the isocline and "
-            "equilibrium analysis and vector addition. ");
-        QVERIFY2(text.endsWith(fixed), qPrintable(text));
-        const QString opening = text.left(text.size() - fixed.size());
-        QVERIFY(opening.endsWith(QLatin1Char(' ')));
-        QVERIFY(opening.contains(QLatin1String("Lotka")));
-        QVERIFY(!text.contains(QLatin1Char('\n')));
-        QVERIFY(h->child<QPlainTextEdit>(WindowId::Introduction, "txtText1")->isReadOnly());
-    }
-
-    void howToText()
-    {
-        open(WindowId::HowTo);
-        const QString text = labelText(*h, WindowId::HowTo, "lblLabel1");
-        const QString fixed = QStringLiteral(
-            "Click on RUN to run the simulation.\nClick on the graph to see more graphs.\nClick on a parameter "
-            "box to change the default value, then press Enter to confirm the change. \n\n");
-        QVERIFY2(text.startsWith(fixed), qPrintable(text));
-        const QString closing = text.mid(fixed.size());
-        QVERIFY(!closing.contains(QLatin1Char('\n')));
-        QVERIFY(closing.contains(QLatin1String("@example.org")) || closing.contains(QLatin1String("@example.com")));
-    }
-
-    void aboutTexts()
-    {
-        h->now = QDateTime(QDate(2040, 12, 31), QTime(23, 59, 59));
-        open(WindowId::About);
-        const QString citation = labelText(*h, WindowId::About, "lblLabel7");
-        const QString head = QStringLiteral("If you use this program in your research, please cite the following  "
-                                            "reference in your paper:\n\n");
-        QVERIFY2(citation.startsWith(head), qPrintable(citation));
-        QVERIFY(citation.mid(head.size()).startsWith(QLatin1String("The Vorlenza authors. 2040. ")));
-        QVERIFY(!citation.mid(head.size()).contains(QLatin1Char('\n')));
-
-        const QStringList news = labelText(*h, WindowId::About, "lblLabel6").split(QLatin1Char('\n'));
-        QCOMPARE(news.value(0), QStringLiteral("You can get new version of this program at:"));
-        QVERIFY(news.value(1).startsWith(QLatin1String("1. https://")));
-        QVERIFY(news.value(2).startsWith(QLatin1String("2. https://")));
-        QVERIFY(news.value(3).startsWith(QLatin1Char('(')) && news.value(3).endsWith(QLatin1String(").")));
-        QVERIFY(news.value(4).startsWith(QLatin1String("3. ")) && news.value(4).endsWith(QLatin1Char('.')));
-        for (int i : {1, 2})
-            QVERIFY(news.value(i).contains(QLatin1String("example.org")) ||
-                    news.value(i).contains(QLatin1String("example.com")));
-
-        const QString copyright = labelText(*h, WindowId::About, "lblLabel5");
-        QVERIFY2(copyright.endsWith(QLatin1String("-2040 Vorlenza authors")), qPrintable(copyright));
-    }
-
-    void references_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::addRow("heading") << "Label1_0" << "References";
-        QTest::addRow("Gause") << "Label1_2"
-                               << QStringLiteral("Gause, G. F. 1932. Experimental studies on the struggle for "
-                                                 "existence. I. Mixed population of two species of yeast. "
-                                                 "Journal of Experimental Biology 9: 389\u2013402.");
-        QTest::addRow("May") << "Label1_4"
-                             << QStringLiteral("May, R. M. 1976. Models for two interacting populations. Pages "
-                                               "78\u2013104 in R. M. May (ed.), Theoretical Ecology: Principles "
-                                               "and Applications. Blackwell, Oxford.");
-        QTest::addRow("Volterra") << "Label1_1"
-                                  << QStringLiteral("Volterra, V. 1926. Variazioni e fluttuazioni del numero "
-                                                    "d'individui in specie animali conviventi. Memorie della Reale "
-                                                    "Accademia Nazionale dei Lincei, ser. 6, 2: 31\u2013113 "
-                                                    "(translated in R. N. Chapman, 1931, Animal Ecology, "
-                                                    "McGraw-Hill, New York, pp. 409\u2013448).");
-        QTest::addRow("Yodzis") << "Label1_3"
-                                << QStringLiteral("Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & "
-                                                  "Row, New York.");
-    }
-    void references()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, text);
-        open(WindowId::References);
-        auto* l = h->child<QLabel>(WindowId::References, label.toLatin1().constData());
-        QVERIFY(l);
-        QCOMPARE(l->text(), text);
-        QCOMPARE(l->textFormat(), Qt::PlainText);
-        // The whole reference shows in its box (one pixel of line spacing may go below it).
-        const QRect needed = QFontMetrics(l->font()).boundingRect(
-            QRect(0, 0, l->contentsRect().width(), 10000), Qt::TextWordWrap | int(l->alignment()), text);
-        QVERIFY2(needed.height() <= l->contentsRect().height() + 1,
-                 qPrintable(QStringLiteral("needs %1 px, has %2").arg(needed.height()).arg(l->height())));
+        QVERIFY2(qAbs(off.x()) <= 8 && qAbs(off.y()) <= 20, "off centre");
     }
 
     void textsFitTheirBoxes_data()
@@ -436,12 +326,7 @@ private slots:
             const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
             const QRect needed = QFontMetrics(l->font()).boundingRect(QRect(0, 0, box.width(), 100000), flags, l->text());
             QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height() + 1,
-                     qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
-                                    .arg(l->objectName())
-                                    .arg(needed.width())
-                                    .arg(needed.height())
-                                    .arg(box.width())
-                                    .arg(box.height())));
+                     qPrintable(l->objectName()));
         }
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
             QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8 <= b->width(),
@@ -454,7 +339,7 @@ private slots:
     {
         QTest::addColumn<WindowId>("id");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("place");
+        QTest::addColumn<QRect>("twipsRect");
         struct Row {
             WindowId id;
             const char* name;
@@ -488,21 +373,17 @@ private slots:
             {WindowId::Quiz, "Command1", 3600, 6840, 3015, 495},
         };
         for (const Row& r : rows)
-            QTest::addRow("%s %s", idName(r.id), r.name) << r.id << r.name << pixels(r.l, r.t, r.w, r.hh);
+            QTest::addRow("%s %s", idName(r.id), r.name) << r.id << r.name << QRect(r.l, r.t, r.w, r.hh);
     }
     void controlPlaces()
     {
         QFETCH(WindowId, id);
         QFETCH(QString, name);
-        QFETCH(QRect, place);
+        QFETCH(QRect, twipsRect);
         open(id);
         QWidget* c = h->child(id, name.toLatin1().constData());
         QVERIFY(c);
-        QVERIFY2(near(c->geometry(), place), qPrintable(QStringLiteral("at %1,%2 %3x%4")
-                                                            .arg(c->x())
-                                                            .arg(c->y())
-                                                            .arg(c->width())
-                                                            .arg(c->height())));
+        QVERIFY2(misplaced(c, twipsRect).isEmpty(), qPrintable(misplaced(c, twipsRect)));
     }
 
     void borderedLabelsKeepABlackLine_data()
@@ -550,26 +431,8 @@ private slots:
         QCOMPARE(pic->parentWidget()->objectName(), QStringLiteral("Frame1"));
         // ((6492 - 6048) / 2, (6972 - 6708) / 2) = (222, 132) twips in the frame.
         QCOMPARE(pic->pos(), QPoint(qRound(222 / 15.0), qRound(132 / 15.0)));
-        QVERIFY(near(QRect(pic->pos(), pic->size()), pixels(222, 132, 6048, 6708)));
+        QVERIFY2(misplaced(pic, QRect(222, 132, 6048, 6708)).isEmpty(), qPrintable(misplaced(pic, QRect(222, 132, 6048, 6708))));
         QCOMPARE(pic->pixmap().deviceIndependentSize().toSize(), pic->size());
-    }
-
-    void quizImagePlacement_data()
-    {
-        QTest::addColumn<QSize>("outer");
-        QTest::addColumn<QSize>("image");
-        QTest::addColumn<QPoint>("place");
-        QTest::addRow("typical frame") << QSize(9976, 7996) << QSize(7200, 5064) << QPoint(1388, 1066);
-        QTest::addRow("no frame") << QSize(9856, 7546) << QSize(7200, 5064) << QPoint(1328, 841);
-        QTest::addRow("tall caption") << QSize(9976, 8146) << QSize(7200, 5064) << QPoint(1388, 1141);
-        QTest::addRow("image wider than window") << QSize(6000, 6000) << QSize(7200, 5064) << QPoint(-600, 68);
-    }
-    void quizImagePlacement()
-    {
-        QFETCH(QSize, outer);
-        QFETCH(QSize, image);
-        QFETCH(QPoint, place);
-        QCOMPARE(frmQuiz::imagePlace(outer, image), place);
     }
 
     void quizImageInTheWindow()

@@ -4,6 +4,7 @@
 // returns `saveAnswer`, the default printer comes from `makePrinter`, messages are collected in
 // `messages`, the clock reads `now`, and ending the program only counts.
 
+#include "../UiSupport.h"
 #include "AppWindows.h"
 #include "ChartView.h"
 #include "Look.h"
@@ -12,6 +13,7 @@
 #include "frmLarggraf.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -93,6 +95,31 @@ struct MainHarness {
         QVERIFY2(e, name);
         e->setFocus();
         QTest::keyClick(e, Qt::Key_Return);
+    }
+
+    /// The default printer becomes one that writes `pdf`; with no file name there is no printer.
+    void printTo(const QString& pdf)
+    {
+        makePrinter = [pdf]() -> std::unique_ptr<QPrinter> {
+            if (pdf.isEmpty())
+                return nullptr;
+            auto p = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return p;
+        };
+    }
+
+    /// After a print command: the page was written without a word, or the lack of a printer said.
+    void checkPrinted(const QString& pdf)
+    {
+        if (!pdf.isEmpty()) {
+            QCOMPARE(messages, QStringList());
+            QVERIFY(QFileInfo(pdf).size() > 1000);
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(QStringLiteral("No printer")), qPrintable(messages[0]));
+        }
     }
 
     /// Presses a key where the keyboard focus is, as the user would.

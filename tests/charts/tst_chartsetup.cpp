@@ -76,115 +76,106 @@ QStringList expectedSteps(const Expected& e, int n)
 
 } // namespace
 
-class TestChartSetup : public QObject
-{
+class TestChartSetup : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void everyProcedureHasOneDefinition();
-    void stepsAndDataInOrder_data();
-    void stepsAndDataInOrder();
-    void beforeAnyRunTheChartHasOneRow();
-    void longestRunGivesEveryColumnAllDays();
-    void onlyMainTimeCourseAndAllGraphsDisableRun();
-
 private:
     std::unique_ptr<ModelState> m_run100;
     std::unique_ptr<ModelState> m_run1;
-};
 
-void TestChartSetup::initTestCase()
-{
-    m_run100 = CompletedRun("100");
-    m_run1 = CompletedRun("1");
-}
-
-void TestChartSetup::everyProcedureHasOneDefinition()
-{
-    QCOMPARE(AllChartProcedures().size(), std::size_t(17));
-    QCOMPARE(expectations().size(), std::size_t(17));
-    std::set<ChartProcedure> seen(AllChartProcedures().begin(), AllChartProcedures().end());
-    QCOMPARE(seen.size(), std::size_t(17));
-    for (const Expected& e : expectations()) {
-        QVERIFY(seen.count(e.procedure) == 1);
-        QCOMPARE(ProcedureName(e.procedure), QString::fromUtf8(e.name));
+private slots:
+    void initTestCase()
+    {
+        m_run100 = CompletedRun("100");
+        m_run1 = CompletedRun("1");
     }
-}
 
-void TestChartSetup::stepsAndDataInOrder_data()
-{
-    QTest::addColumn<ChartProcedure>("procedure");
-    QTest::addColumn<int>("days");
-    for (const Expected& e : expectations())
-        for (int days : {100, 1})
-            QTest::addRow("%s, %d days", rowName(e).constData(), days) << e.procedure << days;
-}
+    void everyProcedureHasOneDefinition()
+    {
+        QCOMPARE(AllChartProcedures().size(), std::size_t(17));
+        QCOMPARE(expectations().size(), std::size_t(17));
+        std::set<ChartProcedure> seen(AllChartProcedures().begin(), AllChartProcedures().end());
+        QCOMPARE(seen.size(), std::size_t(17));
+        for (const Expected& e : expectations()) {
+            QVERIFY(seen.count(e.procedure) == 1);
+            QCOMPARE(ProcedureName(e.procedure), QString::fromUtf8(e.name));
+        }
+    }
 
-void TestChartSetup::stepsAndDataInOrder()
-{
-    QFETCH(ChartProcedure, procedure);
-    QFETCH(int, days);
-    const ModelState& state = days == 1 ? *m_run1 : *m_run100;
-    RecordingChart chart;
-    DrawChart(chart, procedure, state);
+    void stepsAndDataInOrder_data()
+    {
+        QTest::addColumn<ChartProcedure>("procedure");
+        QTest::addColumn<int>("days");
+        for (const Expected& e : expectations())
+            for (int days : {100, 1})
+                QTest::addRow("%s, %d days", rowName(e).constData(), days) << e.procedure << days;
+    }
 
-    const QStringList expected = expectedSteps(expectationFor(procedure), days);
-    for (int i = 0; i < std::min(expected.size(), chart.steps.size()); ++i)
-        QCOMPARE(chart.steps[i], expected[i]);
-    QCOMPARE(chart.steps.size(), expected.size());
+    void stepsAndDataInOrder()
+    {
+        QFETCH(ChartProcedure, procedure);
+        QFETCH(int, days);
+        const ModelState& state = days == 1 ? *m_run1 : *m_run100;
+        RecordingChart chart;
+        DrawChart(chart, procedure, state);
 
-    // The data: series by series in X-column order, day by day, X then Y.
-    const std::vector<SeriesExpectation> series = seriesOf(expectationFor(procedure));
-    QCOMPARE(chart.cells.size(), series.size() * 2 * std::size_t(days + 1));
-    std::size_t i = 0;
-    for (const SeriesExpectation& se : series) {
-        for (int t = 0; t <= days; ++t) {
-            for (int part = 0; part < 2; ++part, ++i) {
-                const RecordingChart::Cell& cell = chart.cells[i];
-                QCOMPARE(cell.row, t + 1);
-                QCOMPARE(cell.column, se.xColumn + part);
-                QCOMPARE(cell.value, valueOf(state, part == 0 ? se.x : se.y, t));
-                QCOMPARE(cell.nullFlag, 0);
+        const QStringList expected = expectedSteps(expectationFor(procedure), days);
+        for (int i = 0; i < std::min(expected.size(), chart.steps.size()); ++i)
+            QCOMPARE(chart.steps[i], expected[i]);
+        QCOMPARE(chart.steps.size(), expected.size());
+
+        // The data: series by series in X-column order, day by day, X then Y.
+        const std::vector<SeriesExpectation> series = seriesOf(expectationFor(procedure));
+        QCOMPARE(chart.cells.size(), series.size() * 2 * std::size_t(days + 1));
+        std::size_t i = 0;
+        for (const SeriesExpectation& se : series) {
+            for (int t = 0; t <= days; ++t) {
+                for (int part = 0; part < 2; ++part, ++i) {
+                    const RecordingChart::Cell& cell = chart.cells[i];
+                    QCOMPARE(cell.row, t + 1);
+                    QCOMPARE(cell.column, se.xColumn + part);
+                    QCOMPARE(cell.value, valueOf(state, part == 0 ? se.x : se.y, t));
+                    QCOMPARE(cell.nullFlag, 0);
+                }
             }
         }
     }
-}
 
-void TestChartSetup::beforeAnyRunTheChartHasOneRow()
-{
-    auto fresh = std::make_unique<ModelState>();
-    RecordingChart chart;
-    DrawChart(chart, ChartProcedure::LargeShowAllGraphs, *fresh);
-    QVERIFY(chart.steps.contains(QStringLiteral("rowCount 1")));
-    QCOMPARE(chart.cells.size(), std::size_t(8));
-    for (const RecordingChart::Cell& c : chart.cells) {
-        QCOMPARE(c.row, 1);
-        QCOMPARE(c.value, 0.0);
+    void beforeAnyRunTheChartHasOneRow()
+    {
+        auto fresh = std::make_unique<ModelState>();
+        RecordingChart chart;
+        DrawChart(chart, ChartProcedure::LargeShowAllGraphs, *fresh);
+        QVERIFY(chart.steps.contains(QStringLiteral("rowCount 1")));
+        QCOMPARE(chart.cells.size(), std::size_t(8));
+        for (const RecordingChart::Cell& c : chart.cells) {
+            QCOMPARE(c.row, 1);
+            QCOMPARE(c.value, 0.0);
+        }
     }
-}
 
-void TestChartSetup::longestRunGivesEveryColumnAllDays()
-{
-    auto state = CompletedRun("9999");
-    RecordingChart chart;
-    DrawChart(chart, ChartProcedure::LargeShowN2vsN1withIsoclines, *state);
-    QVERIFY(chart.steps.contains(QStringLiteral("rowCount 10000")));
-    std::vector<int> perColumn(7, 0);
-    for (const RecordingChart::Cell& c : chart.cells)
-        ++perColumn[static_cast<std::size_t>(c.column)];
-    for (int column = 1; column <= 6; ++column)
-        QCOMPARE(perColumn[static_cast<std::size_t>(column)], 10000);
-    // the last isocline point is the far end of the segment: (K1, 0) for isocline A
-    QCOMPARE(chart.cells[2 * 9999].value, state->K1);
-    QCOMPARE(chart.cells[2 * 9999 + 1].value, 0.0);
-}
+    void longestRunGivesEveryColumnAllDays()
+    {
+        auto state = CompletedRun("9999");
+        RecordingChart chart;
+        DrawChart(chart, ChartProcedure::LargeShowN2vsN1withIsoclines, *state);
+        QVERIFY(chart.steps.contains(QStringLiteral("rowCount 10000")));
+        std::vector<int> perColumn(7, 0);
+        for (const RecordingChart::Cell& c : chart.cells)
+            ++perColumn[static_cast<std::size_t>(c.column)];
+        for (int column = 1; column <= 6; ++column)
+            QCOMPARE(perColumn[static_cast<std::size_t>(column)], 10000);
+        // the last isocline point is the far end of the segment: (K1, 0) for isocline A
+        QCOMPARE(chart.cells[2 * 9999].value, state->K1);
+        QCOMPARE(chart.cells[2 * 9999 + 1].value, 0.0);
+    }
 
-void TestChartSetup::onlyMainTimeCourseAndAllGraphsDisableRun()
-{
-    RecordingChart chart;
-    for (const Expected& e : expectations())
-        QVERIFY2(DrawChart(chart, e.procedure, *m_run1) == e.disablesRun, e.name);
-}
+    void onlyMainTimeCourseAndAllGraphsDisableRun()
+    {
+        RecordingChart chart;
+        for (const Expected& e : expectations())
+            QVERIFY2(DrawChart(chart, e.procedure, *m_run1) == e.disablesRun, e.name);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestChartSetup)
 #include "tst_chartsetup.moc"

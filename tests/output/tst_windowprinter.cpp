@@ -136,189 +136,182 @@ bool near(QRgb a, QColor b, int tolerance = 40)
 class TestWindowPrinter : public QObject {
     Q_OBJECT
 private slots:
-    void printsOnePage_data();
-    void printsOnePage();
-    void fitsAndCentresOnThePage_data();
-    void fitsAndCentresOnThePage();
-    void printerThatCannotStart_data();
-    void printerThatCannotStart();
-};
+    void printsOnePage_data()
+    {
+        QTest::addColumn<int>("markers");
+        QTest::addColumn<bool>("chartShown");
+        QTest::addColumn<bool>("windowShown");
 
-void TestWindowPrinter::printsOnePage_data()
-{
-    QTest::addColumn<int>("markers");
-    QTest::addColumn<bool>("chartShown");
-    QTest::addColumn<bool>("windowShown");
+        QTest::newRow("chart of 10001 days") << Days << true << true;
+        QTest::newRow("chart of one day") << 1 << true << true;
+        QTest::newRow("chart hidden, before any run") << Days << false << true;
+        QTest::newRow("window not on screen") << 100 << true << false;
+    }
 
-    QTest::newRow("chart of 10001 days") << Days << true << true;
-    QTest::newRow("chart of one day") << 1 << true << true;
-    QTest::newRow("chart hidden, before any run") << Days << false << true;
-    QTest::newRow("window not on screen") << 100 << true << false;
-}
+    void printsOnePage()
+    {
+        QFETCH(int, markers);
+        QFETCH(bool, chartShown);
+        QFETCH(bool, windowShown);
 
-void TestWindowPrinter::printsOnePage()
-{
-    QFETCH(int, markers);
-    QFETCH(bool, chartShown);
-    QFETCH(bool, windowShown);
+        ChartWindow w(markers);
+        w.chart->setVisible(chartShown);
+        if (windowShown) {
+            w.window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        }
+        w.print->setFocus();
+        const QImage before = w.window.grab().toImage();
+        const QRect geometry = w.window.geometry();
+        const QCPRange xRange = w.chart->xAxis->range();
+        const QRect viewport = w.chart->viewport();
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString file = dir.filePath("page.pdf");
+        auto printer = pdfPrinter(file);
 
-    ChartWindow w(markers);
-    w.chart->setVisible(chartShown);
-    if (windowShown) {
+        const PrintOutcome outcome = PrintWindow(w.window, *printer);
+        QVERIFY2(outcome.ok, qPrintable(outcome.error));
+        QVERIFY(outcome.error.isEmpty());
+
+        const QByteArray pdf = readAll(file);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(count(pdf, QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+        QVERIFY2(pdf.size() < 2 * 1024 * 1024, qPrintable(QString::number(pdf.size())));
+
+        // No bitmap of the window or of the chart: only small pieces of control styling may be images.
+        QVERIFY2(largestImageArea(pdf) < 300 * 260 / 8, qPrintable(QString::number(largestImageArea(pdf))));
+
+        // The chart is drawn as vectors: one closed path per day marker, and none when it is hidden.
+        const QByteArray drawing = pdfDrawing(pdf);
+        QVERIFY(!drawing.isEmpty());
+        const int paths = count(drawing, QRegularExpression(QStringLiteral("(?m)^[-\\d.]+ [-\\d.]+ m$")));
+        if (chartShown)
+            QVERIFY2(paths >= markers, qPrintable(QStringLiteral("%1 paths for %2 markers").arg(paths).arg(markers)));
+        else
+            QVERIFY2(paths < 200, qPrintable(QStringLiteral("%1 paths without a chart").arg(paths)));
+
+        // The window is left as it was, and the chart still paints itself on screen as before.
+        QCOMPARE(w.window.isVisible(), windowShown);
+        QCOMPARE(w.window.geometry(), geometry);
+        QCOMPARE(w.chart->isVisible(), chartShown && windowShown);
+        QCOMPARE(w.overChart->isVisible(), windowShown);
+        if (windowShown)
+            QCOMPARE(w.window.focusWidget(), w.print);
+        QCOMPARE(w.chart->xAxis->range(), xRange);
+        QCOMPARE(w.chart->viewport(), viewport);
+        w.chart->replot();
+        QCOMPARE(w.window.grab().toImage(), before);
+    }
+
+    void fitsAndCentresOnThePage_data()
+    {
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QPoint>("origin"); // where the window's top left lands
+        QTest::addColumn<int>("dpi");       // of the device painted on; printers have several hundred
+
+        QTest::newRow("tall page: fit the width, centre vertically") << QSize(800, 800) << 2.0 << QPoint(0, 100) << 96;
+        QTest::newRow("wide page: fit the height, centre across") << QSize(1000, 300) << 1.0 << QPoint(300, 0) << 96;
+        QTest::newRow("small page: shrink") << QSize(200, 400) << 0.5 << QPoint(0, 125) << 96;
+        QTest::newRow("fine device: same fit") << QSize(800, 800) << 2.0 << QPoint(0, 100) << 600;
+    }
+
+    void fitsAndCentresOnThePage()
+    {
+        QFETCH(QSize, page);
+        QFETCH(double, scale);
+        QFETCH(QPoint, origin);
+        QFETCH(int, dpi);
+
+        ChartWindow w(50);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    }
-    w.print->setFocus();
-    const QImage before = w.window.grab().toImage();
-    const QRect geometry = w.window.geometry();
-    const QCPRange xRange = w.chart->xAxis->range();
-    const QRect viewport = w.chart->viewport();
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString file = dir.filePath("page.pdf");
-    auto printer = pdfPrinter(file);
+        const QImage screen = w.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen.size(), QSize(400, 300));
 
-    const PrintOutcome outcome = PrintWindow(w.window, *printer);
-    QVERIFY2(outcome.ok, qPrintable(outcome.error));
-    QVERIFY(outcome.error.isEmpty());
-
-    const QByteArray pdf = readAll(file);
-    QVERIFY(pdf.startsWith("%PDF"));
-    QCOMPARE(count(pdf, QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
-    QVERIFY2(pdf.size() < 2 * 1024 * 1024, qPrintable(QString::number(pdf.size())));
-
-    // No bitmap of the window or of the chart: only small pieces of control styling may be images.
-    QVERIFY2(largestImageArea(pdf) < 300 * 260 / 8, qPrintable(QString::number(largestImageArea(pdf))));
-
-    // The chart is drawn as vectors: one closed path per day marker, and none when it is hidden.
-    const QByteArray drawing = pdfDrawing(pdf);
-    QVERIFY(!drawing.isEmpty());
-    const int paths = count(drawing, QRegularExpression(QStringLiteral("(?m)^[-\\d.]+ [-\\d.]+ m$")));
-    if (chartShown)
-        QVERIFY2(paths >= markers, qPrintable(QStringLiteral("%1 paths for %2 markers").arg(paths).arg(markers)));
-    else
-        QVERIFY2(paths < 200, qPrintable(QStringLiteral("%1 paths without a chart").arg(paths)));
-
-    // The window is left as it was, and the chart still paints itself on screen as before.
-    QCOMPARE(w.window.isVisible(), windowShown);
-    QCOMPARE(w.window.geometry(), geometry);
-    QCOMPARE(w.chart->isVisible(), chartShown && windowShown);
-    QCOMPARE(w.overChart->isVisible(), windowShown);
-    if (windowShown)
-        QCOMPARE(w.window.focusWidget(), w.print);
-    QCOMPARE(w.chart->xAxis->range(), xRange);
-    QCOMPARE(w.chart->viewport(), viewport);
-    w.chart->replot();
-    QCOMPARE(w.window.grab().toImage(), before);
-}
-
-void TestWindowPrinter::fitsAndCentresOnThePage_data()
-{
-    QTest::addColumn<QSize>("page");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<QPoint>("origin"); // where the window's top left lands
-    QTest::addColumn<int>("dpi");       // of the device painted on; printers have several hundred
-
-    QTest::newRow("tall page: fit the width, centre vertically") << QSize(800, 800) << 2.0 << QPoint(0, 100) << 96;
-    QTest::newRow("wide page: fit the height, centre across") << QSize(1000, 300) << 1.0 << QPoint(300, 0) << 96;
-    QTest::newRow("small page: shrink") << QSize(200, 400) << 0.5 << QPoint(0, 125) << 96;
-    QTest::newRow("fine device: same fit") << QSize(800, 800) << 2.0 << QPoint(0, 100) << 600;
-}
-
-void TestWindowPrinter::fitsAndCentresOnThePage()
-{
-    QFETCH(QSize, page);
-    QFETCH(double, scale);
-    QFETCH(QPoint, origin);
-    QFETCH(int, dpi);
-
-    ChartWindow w(50);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    const QImage screen = w.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(screen.size(), QSize(400, 300));
-
-    QImage paper(page, QImage::Format_RGB32);
-    paper.fill(Qt::white);
-    paper.setDotsPerMeterX(qRound(dpi / 0.0254));
-    paper.setDotsPerMeterY(qRound(dpi / 0.0254));
-    QCOMPARE(paper.logicalDpiX(), dpi);
-    {
-        QPainter painter(&paper);
-        PaintWindowFitted(w.window, painter, QRectF(QPointF(0, 0), QSizeF(page)));
-    }
-    auto onPaper = [&](int x, int y) {
-        return paper.pixel(origin.x() + int((x + 0.5) * scale), origin.y() + int((y + 0.5) * scale));
-    };
-    const QColor windowColour = w.window.palette().color(QPalette::Window);
-
-    // The margins left by the fit stay blank, and the window fills the rest.
-    if (origin.y() > 0) {
-        QVERIFY(near(paper.pixel(page.width() / 2, origin.y() / 2), Qt::white, 0));
-        QVERIFY(near(paper.pixel(page.width() / 2, page.height() - origin.y() / 2), Qt::white, 0));
-    }
-    if (origin.x() > 0) {
-        QVERIFY(near(paper.pixel(origin.x() / 2, page.height() / 2), Qt::white, 0));
-        QVERIFY(near(paper.pixel(page.width() - origin.x() / 2, page.height() / 2), Qt::white, 0));
-    }
-    QVERIFY(near(onPaper(1, 1), windowColour, 8));
-    QVERIFY(near(onPaper(398, 298), windowColour, 8));
-
-    // The chart sits at its place, and the label lying over it is painted over it.
-    QVERIFY(near(onPaper(13, 13), QColor(255, 255, 0)));
-    QVERIFY(near(onPaper(205, 25), QColor(255, 0, 0)));
-    QVERIFY(near(screen.pixel(205, 25), QColor(255, 0, 0)));
-
-    // Overall, the page shows what the screen shows.
-    const QImage back = paper.copy(QRect(origin, QSize(int(400 * scale), int(300 * scale))))
-                            .scaled(400, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    qint64 difference = 0;
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 400; ++x) {
-            const QRgb a = back.pixel(x, y), b = screen.pixel(x, y);
-            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        QImage paper(page, QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        paper.setDotsPerMeterX(qRound(dpi / 0.0254));
+        paper.setDotsPerMeterY(qRound(dpi / 0.0254));
+        QCOMPARE(paper.logicalDpiX(), dpi);
+        {
+            QPainter painter(&paper);
+            PaintWindowFitted(w.window, painter, QRectF(QPointF(0, 0), QSizeF(page)));
         }
-    const double mean = double(difference) / (400 * 300 * 3);
-    QVERIFY2(mean < 12, qPrintable(QStringLiteral("mean difference %1").arg(mean)));
-}
+        auto onPaper = [&](int x, int y) {
+            return paper.pixel(origin.x() + int((x + 0.5) * scale), origin.y() + int((y + 0.5) * scale));
+        };
+        const QColor windowColour = w.window.palette().color(QPalette::Window);
 
-void TestWindowPrinter::printerThatCannotStart_data()
-{
-    QTest::addColumn<QString>("file"); // relative to a test folder
-    QTest::addColumn<QString>("reason");
+        // The margins left by the fit stay blank, and the window fills the rest.
+        if (origin.y() > 0) {
+            QVERIFY(near(paper.pixel(page.width() / 2, origin.y() / 2), Qt::white, 0));
+            QVERIFY(near(paper.pixel(page.width() / 2, page.height() - origin.y() / 2), Qt::white, 0));
+        }
+        if (origin.x() > 0) {
+            QVERIFY(near(paper.pixel(origin.x() / 2, page.height() / 2), Qt::white, 0));
+            QVERIFY(near(paper.pixel(page.width() - origin.x() / 2, page.height() / 2), Qt::white, 0));
+        }
+        QVERIFY(near(onPaper(1, 1), windowColour, 8));
+        QVERIFY(near(onPaper(398, 298), windowColour, 8));
 
-    QTest::newRow("folder does not exist") << "gone/page.pdf" << "does not exist";
-    QTest::newRow("folder is a file") << "plain.txt/page.pdf" << "is a file, not a folder";
-    QTest::newRow("name is a folder") << "sub" << "could not be written";
-}
+        // The chart sits at its place, and the label lying over it is painted over it.
+        QVERIFY(near(onPaper(13, 13), QColor(255, 255, 0)));
+        QVERIFY(near(onPaper(205, 25), QColor(255, 0, 0)));
+        QVERIFY(near(screen.pixel(205, 25), QColor(255, 0, 0)));
 
-void TestWindowPrinter::printerThatCannotStart()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, reason);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkdir("sub"));
-    {
-        QFile plain(dir.filePath("plain.txt"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
+        // Overall, the page shows what the screen shows.
+        const QImage back = paper.copy(QRect(origin, QSize(int(400 * scale), int(300 * scale))))
+                                .scaled(400, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 difference = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x) {
+                const QRgb a = back.pixel(x, y), b = screen.pixel(x, y);
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            }
+        const double mean = double(difference) / (400 * 300 * 3);
+        QVERIFY2(mean < 12, qPrintable(QStringLiteral("mean difference %1").arg(mean)));
     }
-    ChartWindow w(10);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    auto printer = pdfPrinter(dir.filePath(file));
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
-    const PrintOutcome outcome = PrintWindow(w.window, *printer);
-    QVERIFY(!outcome.ok);
-    QVERIFY2(outcome.error.startsWith(QStringLiteral("The printer could not be started: ")),
-             qPrintable(outcome.error));
-    QVERIFY2(outcome.error.contains(reason), qPrintable(outcome.error));
-    QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(dir.path())), qPrintable(outcome.error));
-    QVERIFY(w.window.isVisible());
-    QVERIFY(w.chart->isVisible());
-}
+    void printerThatCannotStart_data()
+    {
+        QTest::addColumn<QString>("file"); // relative to a test folder
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("folder does not exist") << "gone/page.pdf" << "does not exist";
+        QTest::newRow("folder is a file") << "plain.txt/page.pdf" << "is a file, not a folder";
+        QTest::newRow("name is a folder") << "sub" << "could not be written";
+    }
+
+    void printerThatCannotStart()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        {
+            QFile plain(dir.filePath("plain.txt"));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        }
+        ChartWindow w(10);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        auto printer = pdfPrinter(dir.filePath(file));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
+        const PrintOutcome outcome = PrintWindow(w.window, *printer);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.startsWith(QStringLiteral("The printer could not be started: ")),
+                 qPrintable(outcome.error));
+        QVERIFY2(outcome.error.contains(reason), qPrintable(outcome.error));
+        QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(dir.path())), qPrintable(outcome.error));
+        QVERIFY(w.window.isVisible());
+        QVERIFY(w.chart->isVisible());
+    }
+};
 
 QTEST_MAIN(TestWindowPrinter)
 #include "tst_windowprinter.moc"

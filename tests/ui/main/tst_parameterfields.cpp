@@ -10,220 +10,209 @@ class TestParameterFields : public QObject {
 private slots:
     void initTestCase() { useDesignFonts(); }
 
-    void readings_data();
-    void readings();
-    void keyCodes_data();
-    void keyCodes();
+    void readings_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("reading");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("locale"); // the system's regional format
 
-    void enterCheck_data();
-    void enterCheck();
-    void changeHandlerRunsForEveryKindOfEdit_data();
-    void changeHandlerRunsForEveryKindOfEdit();
-    void uncheckedTextIsReadLenientlyByRun();
+        const int prefix = int(FieldReading::Prefix);
+        const int strict = int(FieldReading::Strict);
+        const int days = int(FieldReading::WholeDays);
+        QTest::newRow("prefix plain") << "0.2" << prefix << true << "C";
+        QTest::newRow("prefix trailing junk") << "5x" << prefix << true << "C";
+        QTest::newRow("prefix blanks inside") << " 1 0 " << prefix << true << "C";
+        QTest::newRow("prefix hexadecimal") << "&H10" << prefix << true << "C";
+        QTest::newRow("prefix no number") << "x5" << prefix << false << "C";
+        QTest::newRow("prefix empty") << "" << prefix << false << "C";
+        QTest::newRow("prefix zero") << "0" << prefix << false << "C";
+        QTest::newRow("prefix negative") << "-3" << prefix << false << "C";
+        QTest::newRow("prefix tiny positive") << "1e-300" << prefix << true << "C";
+        QTest::newRow("prefix beyond doubles") << "1e999" << prefix << false << "C";
+        QTest::newRow("prefix comma is no point") << "0,5" << prefix << false << "C";
+        // The strict reading itself is tested with StrictNumber; here what the fields add to it.
+        QTest::newRow("strict plain") << "10" << strict << true << "C";
+        QTest::newRow("strict zero") << "0" << strict << false << "C";
+        QTest::newRow("strict negative") << "-0.3" << strict << false << "C";
+        QTest::newRow("days whole") << "100" << days << true << "C";
+        QTest::newRow("days fraction") << "12.5" << days << false << "C";
+        QTest::newRow("days exponent") << "1e2" << days << true << "C";
+        QTest::newRow("days huge but whole") << "50000" << days << true << "C";
+        QTest::newRow("days zero") << "0" << days << false << "C";
+        QTest::newRow("days negative whole") << "-5" << days << false << "C";
+        QTest::newRow("days junk after whole") << "7 days" << days << true << "C";
+        QTest::newRow("days beyond doubles") << "1e400" << days << false << "C";
+        // The strict reading follows the regional format; the lenient one always takes "." as the point.
+        QTest::newRow("strict German comma") << "0,3" << strict << true << "de_DE";
+        QTest::newRow("strict comma elsewhere") << "0,3" << strict << false << "C";
+        QTest::newRow("prefix German comma") << "0,3" << prefix << false << "de_DE";
+        QTest::newRow("prefix German point") << "0.3" << prefix << true << "de_DE";
+    }
+
+    void readings()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, reading);
+        QFETCH(bool, accepted);
+        QFETCH(QString, locale);
+        QCOMPARE(FieldTextAccepted(text, FieldReading(reading), QLocale(locale)), accepted);
+    }
+
+    void keyCodes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << 13;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "\r" << 13;
+        QTest::newRow("Return without text") << int(Qt::Key_Return) << "" << 13;
+        QTest::newRow("letter") << int(Qt::Key_A) << "a" << 97;
+        QTest::newRow("digit") << int(Qt::Key_5) << "5" << 53;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b" << 8;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << "" << -1;
+        QTest::newRow("function key") << int(Qt::Key_F2) << "" << -1;
+    }
+
+    void keyCodes()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        QCOMPARE(KeyAsciiOf(key, text), code);
+    }
+
+    void enterCheck_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+
+        const struct {
+            const char* field;
+            const char* reset;
+        } fields[] = {{"txtRrateA", "0.2"}, {"txtA0", "10"},  {"txtK1", "150"}, {"txtU", "2"},      {"txtRrateB", "0.3"},
+                      {"txtB0", "10"},      {"txtK2", "200"}, {"txtV", "100"},  {"txtSimut", "100"}};
+        for (const auto& f : fields) {
+            const QByteArray n(f.field);
+            QTest::newRow(n + " empty") << f.field << "" << f.reset;
+            QTest::newRow(n + " zero") << f.field << "0" << f.reset;
+            QTest::newRow(n + " negative") << f.field << "-4" << f.reset;
+            QTest::newRow(n + " letters") << f.field << "abc" << f.reset;
+            QTest::newRow(n + " beyond doubles") << f.field << "1e999" << f.reset;
+            QTest::newRow(n + " whole number") << f.field << "7" << "7";
+        }
+        QTest::newRow("txtB0 5x kept") << "txtB0" << "5x" << "5x";
+        QTest::newRow("txtK1 5x kept") << "txtK1" << "5x" << "5x";
+        QTest::newRow("txtA0 5x reset") << "txtA0" << "5x" << "10";
+        QTest::newRow("txtRrateB 5x reset") << "txtRrateB" << "5x" << "0.3";
+        QTest::newRow("txtRrateB fraction kept") << "txtRrateB" << "0.25" << "0.25";
+        QTest::newRow("txtA0 blanks around kept") << "txtA0" << " 12 " << " 12 ";
+        QTest::newRow("txtU fraction kept") << "txtU" << "0.5" << "0.5";
+        QTest::newRow("txtSimut 12.5 reset") << "txtSimut" << "12.5" << "100";
+        QTest::newRow("txtSimut 1e2 kept") << "txtSimut" << "1e2" << "1e2";
+        QTest::newRow("txtSimut 50000 kept") << "txtSimut" << "50000" << "50000";
+        QTest::newRow("txtSimut 0.5 reset") << "txtSimut" << "0.5" << "100";
+    }
+
+    void enterCheck()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+
+        MainHarness h;
+        QVERIFY(h.showMain());
+        h.click("cmdRun"); // read-outs filled, graph commands on
+        const QByteArray name = field.toLatin1();
+        h.type(name.constData(), typed);
+        QCOMPARE(h.text(name.constData()), typed);
+        QVERIFY(!h.button("cmdRun")->isEnabled());
+
+        h.enter(name.constData());
+        QCOMPARE(h.text(name.constData()), after);
+        QVERIFY(h.button("cmdRun")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), h.button("cmdRun"));
+        QVERIFY(h.messages.isEmpty()); // a rejected value is never reported, only reset
+        QVERIFY(!h.button("cmdShowN1vsN2")->isEnabled());
+        QVERIFY(h.button("cmdIsoclines")->isEnabled());
+        QCOMPARE(h.session.model().K1, 200.0); // the model waits for Run
+    }
+
+    void changeHandlerRunsForEveryKindOfEdit_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("how");
+        for (const char* f : {"txtRrateA", "txtA0", "txtK1", "txtU", "txtRrateB", "txtB0", "txtK2", "txtV", "txtSimut"}) {
+            QTest::newRow(QByteArray(f) + " typed") << f << "typed";
+            QTest::newRow(QByteArray(f) + " set by the program") << f << "program";
+        }
+        QTest::newRow("txtV pasted") << "txtV" << "pasted";
+        QTest::newRow("txtSimut deleted") << "txtSimut" << "deleted";
+    }
+
+    void changeHandlerRunsForEveryKindOfEdit()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, how);
+        MainHarness h;
+        QVERIFY(h.showMain());
+        h.click("cmdRun");
+        h.click("cmdShowN1vsN2");
+        QVERIFY(!h.text("txtNA").isEmpty());
+        const QString day = h.text("Text1");
+        QLineEdit* e = h.edit(field.toLatin1().constData());
+        if (how == QLatin1String("typed")) {
+            // Keys other than Enter are never filtered: letters, blanks, signs, arrows, Backspace.
+            const QString before = e->text();
+            e->setFocus();
+            e->end(false);
+            QTest::keyClicks(e, QStringLiteral("Ab c,.-+"));
+            QTest::keyClick(e, Qt::Key_Left);
+            QTest::keyClick(e, Qt::Key_Backspace);
+            QCOMPARE(e->text(), before + QStringLiteral("Ab c,.+"));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(e));
+        } else if (how == QLatin1String("program")) {
+            e->setText(QStringLiteral("3"));
+        } else if (how == QLatin1String("pasted")) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+            if (QGuiApplication::clipboard()->text() != QLatin1String("42"))
+                QSKIP("no clipboard on this platform");
+            e->setFocus();
+            e->selectAll();
+            e->paste();
+            QCOMPARE(e->text(), QStringLiteral("42"));
+        } else {
+            e->setFocus();
+            e->end(false);
+            QTest::keyClick(e, Qt::Key_Backspace);
+        }
+        QVERIFY(h.text("txtNA").isEmpty());
+        QVERIFY(h.text("txtNB").isEmpty());
+        for (const char* name : {"cmdRun", "cmdLargeGraph", "cmdShowN1vsN2", "cmdShowDNvsT", "cmdShowNvsT"})
+            QVERIFY2(!h.button(name)->isEnabled(), name);
+        // What the edit leaves alone.
+        QVERIFY(h.button("cmdIsoclines")->isEnabled());
+        QVERIFY(h.button("cmdSave")->isEnabled());
+        QVERIFY(h.button("cmdPrint")->isEnabled());
+        QVERIFY(h.child("MSChart1")->isVisible());
+        QCOMPARE(h.text("Text1"), day);
+        QCOMPARE(h.child<QScrollBar>("VScroll1")->value(), 100);
+    }
+
+    void uncheckedTextIsReadLenientlyByRun()
+    {
+        // Enter in one field enables Run while another still holds an unconfirmed edit.
+        MainHarness h;
+        QVERIFY(h.showMain());
+        h.type("txtA0", QStringLiteral("5x"));
+        h.enter("txtK1");
+        QCOMPARE(h.text("txtA0"), QStringLiteral("5x"));
+        MainHarness::pressKey(Qt::Key_Return);
+        QCOMPARE(h.session.model().N1[0], 5.0);
+        QVERIFY(h.messages.isEmpty());
+    }
 };
-
-void TestParameterFields::readings_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("reading");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("locale"); // the system's regional format
-
-    const int prefix = int(FieldReading::Prefix);
-    const int strict = int(FieldReading::Strict);
-    const int days = int(FieldReading::WholeDays);
-    QTest::newRow("prefix plain") << "0.2" << prefix << true << "C";
-    QTest::newRow("prefix trailing junk") << "5x" << prefix << true << "C";
-    QTest::newRow("prefix blanks inside") << " 1 0 " << prefix << true << "C";
-    QTest::newRow("prefix hexadecimal") << "&H10" << prefix << true << "C";
-    QTest::newRow("prefix no number") << "x5" << prefix << false << "C";
-    QTest::newRow("prefix empty") << "" << prefix << false << "C";
-    QTest::newRow("prefix zero") << "0" << prefix << false << "C";
-    QTest::newRow("prefix negative") << "-3" << prefix << false << "C";
-    QTest::newRow("prefix tiny positive") << "1e-300" << prefix << true << "C";
-    QTest::newRow("prefix beyond doubles") << "1e999" << prefix << false << "C";
-    QTest::newRow("prefix comma is no point") << "0,5" << prefix << false << "C";
-    // The strict reading itself is tested with StrictNumber; here what the fields add to it.
-    QTest::newRow("strict plain") << "10" << strict << true << "C";
-    QTest::newRow("strict zero") << "0" << strict << false << "C";
-    QTest::newRow("strict negative") << "-0.3" << strict << false << "C";
-    QTest::newRow("days whole") << "100" << days << true << "C";
-    QTest::newRow("days fraction") << "12.5" << days << false << "C";
-    QTest::newRow("days exponent") << "1e2" << days << true << "C";
-    QTest::newRow("days huge but whole") << "50000" << days << true << "C";
-    QTest::newRow("days zero") << "0" << days << false << "C";
-    QTest::newRow("days negative whole") << "-5" << days << false << "C";
-    QTest::newRow("days junk after whole") << "7 days" << days << true << "C";
-    QTest::newRow("days beyond doubles") << "1e400" << days << false << "C";
-    // The strict reading follows the regional format; the lenient one always takes "." as the point.
-    QTest::newRow("strict German comma") << "0,3" << strict << true << "de_DE";
-    QTest::newRow("strict comma elsewhere") << "0,3" << strict << false << "C";
-    QTest::newRow("prefix German comma") << "0,3" << prefix << false << "de_DE";
-    QTest::newRow("prefix German point") << "0.3" << prefix << true << "de_DE";
-}
-
-void TestParameterFields::readings()
-{
-    QFETCH(QString, text);
-    QFETCH(int, reading);
-    QFETCH(bool, accepted);
-    QFETCH(QString, locale);
-    QCOMPARE(FieldTextAccepted(text, FieldReading(reading), QLocale(locale)), accepted);
-}
-
-void TestParameterFields::keyCodes_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("code");
-    QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << 13;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "\r" << 13;
-    QTest::newRow("Return without text") << int(Qt::Key_Return) << "" << 13;
-    QTest::newRow("letter") << int(Qt::Key_A) << "a" << 97;
-    QTest::newRow("digit") << int(Qt::Key_5) << "5" << 53;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b" << 8;
-    QTest::newRow("arrow") << int(Qt::Key_Left) << "" << -1;
-    QTest::newRow("function key") << int(Qt::Key_F2) << "" << -1;
-}
-
-void TestParameterFields::keyCodes()
-{
-    QFETCH(int, key);
-    QFETCH(QString, text);
-    QFETCH(int, code);
-    QCOMPARE(KeyAsciiOf(key, text), code);
-}
-
-void TestParameterFields::enterCheck_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("after");
-
-    const struct {
-        const char* field;
-        const char* reset;
-    } fields[] = {{"txtRrateA", "0.2"}, {"txtA0", "10"},  {"txtK1", "150"}, {"txtU", "2"},      {"txtRrateB", "0.3"},
-                  {"txtB0", "10"},      {"txtK2", "200"}, {"txtV", "100"},  {"txtSimut", "100"}};
-    for (const auto& f : fields) {
-        const QByteArray n(f.field);
-        QTest::newRow(n + " empty") << f.field << "" << f.reset;
-        QTest::newRow(n + " zero") << f.field << "0" << f.reset;
-        QTest::newRow(n + " negative") << f.field << "-4" << f.reset;
-        QTest::newRow(n + " letters") << f.field << "abc" << f.reset;
-        QTest::newRow(n + " beyond doubles") << f.field << "1e999" << f.reset;
-        QTest::newRow(n + " whole number") << f.field << "7" << "7";
-    }
-    QTest::newRow("txtB0 5x kept") << "txtB0" << "5x" << "5x";
-    QTest::newRow("txtK1 5x kept") << "txtK1" << "5x" << "5x";
-    QTest::newRow("txtA0 5x reset") << "txtA0" << "5x" << "10";
-    QTest::newRow("txtRrateB 5x reset") << "txtRrateB" << "5x" << "0.3";
-    QTest::newRow("txtRrateB fraction kept") << "txtRrateB" << "0.25" << "0.25";
-    QTest::newRow("txtA0 blanks around kept") << "txtA0" << " 12 " << " 12 ";
-    QTest::newRow("txtU fraction kept") << "txtU" << "0.5" << "0.5";
-    QTest::newRow("txtSimut 12.5 reset") << "txtSimut" << "12.5" << "100";
-    QTest::newRow("txtSimut 1e2 kept") << "txtSimut" << "1e2" << "1e2";
-    QTest::newRow("txtSimut 50000 kept") << "txtSimut" << "50000" << "50000";
-    QTest::newRow("txtSimut 0.5 reset") << "txtSimut" << "0.5" << "100";
-}
-
-void TestParameterFields::enterCheck()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, after);
-
-    MainHarness h;
-    QVERIFY(h.showMain());
-    h.click("cmdRun"); // read-outs filled, graph commands on
-    const QByteArray name = field.toLatin1();
-    h.type(name.constData(), typed);
-    QCOMPARE(h.text(name.constData()), typed);
-    QVERIFY(!h.button("cmdRun")->isEnabled());
-
-    h.enter(name.constData());
-    QCOMPARE(h.text(name.constData()), after);
-    QVERIFY(h.button("cmdRun")->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), h.button("cmdRun"));
-    QVERIFY(h.messages.isEmpty()); // a rejected value is never reported, only reset
-    QVERIFY(!h.button("cmdShowN1vsN2")->isEnabled());
-    QVERIFY(h.button("cmdIsoclines")->isEnabled());
-    QCOMPARE(h.session.model().K1, 200.0); // the model waits for Run
-}
-
-void TestParameterFields::changeHandlerRunsForEveryKindOfEdit_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("how");
-    for (const char* f : {"txtRrateA", "txtA0", "txtK1", "txtU", "txtRrateB", "txtB0", "txtK2", "txtV", "txtSimut"}) {
-        QTest::newRow(QByteArray(f) + " typed") << f << "typed";
-        QTest::newRow(QByteArray(f) + " set by the program") << f << "program";
-    }
-    QTest::newRow("txtV pasted") << "txtV" << "pasted";
-    QTest::newRow("txtSimut deleted") << "txtSimut" << "deleted";
-}
-
-void TestParameterFields::changeHandlerRunsForEveryKindOfEdit()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, how);
-    MainHarness h;
-    QVERIFY(h.showMain());
-    h.click("cmdRun");
-    h.click("cmdShowN1vsN2");
-    QVERIFY(!h.text("txtNA").isEmpty());
-    const QString day = h.text("Text1");
-    QLineEdit* e = h.edit(field.toLatin1().constData());
-    if (how == QLatin1String("typed")) {
-        // Keys other than Enter are never filtered: letters, blanks, signs, arrows, Backspace.
-        const QString before = e->text();
-        e->setFocus();
-        e->end(false);
-        QTest::keyClicks(e, QStringLiteral("Ab c,.-+"));
-        QTest::keyClick(e, Qt::Key_Left);
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QCOMPARE(e->text(), before + QStringLiteral("Ab c,.+"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(e));
-    } else if (how == QLatin1String("program")) {
-        e->setText(QStringLiteral("3"));
-    } else if (how == QLatin1String("pasted")) {
-        QGuiApplication::clipboard()->setText(QStringLiteral("42"));
-        if (QGuiApplication::clipboard()->text() != QLatin1String("42"))
-            QSKIP("no clipboard on this platform");
-        e->setFocus();
-        e->selectAll();
-        e->paste();
-        QCOMPARE(e->text(), QStringLiteral("42"));
-    } else {
-        e->setFocus();
-        e->end(false);
-        QTest::keyClick(e, Qt::Key_Backspace);
-    }
-    QVERIFY(h.text("txtNA").isEmpty());
-    QVERIFY(h.text("txtNB").isEmpty());
-    for (const char* name : {"cmdRun", "cmdLargeGraph", "cmdShowN1vsN2", "cmdShowDNvsT", "cmdShowNvsT"})
-        QVERIFY2(!h.button(name)->isEnabled(), name);
-    // What the edit leaves alone.
-    QVERIFY(h.button("cmdIsoclines")->isEnabled());
-    QVERIFY(h.button("cmdSave")->isEnabled());
-    QVERIFY(h.button("cmdPrint")->isEnabled());
-    QVERIFY(h.child("MSChart1")->isVisible());
-    QCOMPARE(h.text("Text1"), day);
-    QCOMPARE(h.child<QScrollBar>("VScroll1")->value(), 100);
-}
-
-void TestParameterFields::uncheckedTextIsReadLenientlyByRun()
-{
-    // Enter in one field enables Run while another still holds an unconfirmed edit.
-    MainHarness h;
-    QVERIFY(h.showMain());
-    h.type("txtA0", QStringLiteral("5x"));
-    h.enter("txtK1");
-    QCOMPARE(h.text("txtA0"), QStringLiteral("5x"));
-    MainHarness::pressKey(Qt::Key_Return);
-    QCOMPARE(h.session.model().N1[0], 5.0);
-    QVERIFY(h.messages.isEmpty());
-}
 
 QTEST_MAIN(TestParameterFields)
 #include "tst_parameterfields.moc"

@@ -306,33 +306,6 @@ private slots:
         QVERIFY2(qAbs(off.x()) <= 8 && qAbs(off.y()) <= 20, "off centre");
     }
 
-    void textsFitTheirBoxes_data()
-    {
-        QTest::addColumn<WindowId>("id");
-        for (WindowId id : {WindowId::Introduction, WindowId::References, WindowId::HowTo, WindowId::About,
-                            WindowId::Dedication, WindowId::Quiz})
-            QTest::addRow("%s", idName(id)) << id;
-    }
-    void textsFitTheirBoxes()
-    {
-        QFETCH(WindowId, id);
-        // A year with the widest digits.
-        h->now = QDateTime(QDate(2888, 8, 8), QTime(8, 8, 8));
-        QWidget* w = open(id);
-        for (const QLabel* l : w->findChildren<QLabel*>()) {
-            if (l->text().isEmpty())
-                continue;
-            const QRect box = l->contentsRect();
-            const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect needed = QFontMetrics(l->font()).boundingRect(QRect(0, 0, box.width(), 100000), flags, l->text());
-            QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height() + 1,
-                     qPrintable(l->objectName()));
-        }
-        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8 <= b->width(),
-                     qPrintable(b->objectName()));
-    }
-
     // ---- layout ------------------------------------------------------------------------------
 
     void controlPlaces_data()

@@ -96,43 +96,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twipsRect");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<QColor>("back");
-        QTest::addRow("prompt") << "Label2" << QRect(1080, 1920, 1935, 1215) << 14.4 << true
-                                << int(Qt::AlignHCenter) << QColor(255, 0, 0);
-        QTest::addRow("place 0") << "Label1_0" << QRect(5160, 1920, 5172, 972) << 36.0 << false
-                                 << int(Qt::AlignRight) << QColor(0, 0, 0x80);
-        QTest::addRow("place 1") << "Label1_1" << QRect(2640, 360, 6132, 1332) << 48.0 << true
-                                 << int(Qt::AlignLeft) << QColor(0, 0, 0x80);
-        QTest::addRow("place 2") << "Label1_2" << QRect(240, 3840, 5652, 1332) << 48.0 << false
-                                 << int(Qt::AlignHCenter) << QColor(0, 0, 0x80);
-        QTest::addRow("place 3") << "Label1_3" << QRect(4320, 5400, 5892, 1332) << 48.0 << false
-                                 << int(Qt::AlignLeft) << QColor(0, 0, 0x80);
-        QTest::addRow("place 4") << "Label1_4" << QRect(5040, 3240, 5172, 972) << 48.0 << false
-                                 << int(Qt::AlignHCenter) << QColor(0, 0, 0x80);
+        QTest::addRow("prompt") << "Label2" << QRect(1080, 1920, 1935, 1215);
+        QTest::addRow("place 0") << "Label1_0" << QRect(5160, 1920, 5172, 972);
+        QTest::addRow("place 1") << "Label1_1" << QRect(2640, 360, 6132, 1332);
+        QTest::addRow("place 2") << "Label1_2" << QRect(240, 3840, 5652, 1332);
+        QTest::addRow("place 3") << "Label1_3" << QRect(4320, 5400, 5892, 1332);
+        QTest::addRow("place 4") << "Label1_4" << QRect(5040, 3240, 5172, 972);
     }
     void controls()
     {
         QFETCH(QString, name);
         QFETCH(QRect, twipsRect);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        QFETCH(int, alignment);
-        QFETCH(QColor, back);
         auto* l = h->child<QLabel>(WindowId::Title, name.toLatin1().constData());
         QVERIFY(l);
         QVERIFY2(misplaced(l, twipsRect).isEmpty(), qPrintable(misplaced(l, twipsRect)));
-        QCOMPARE(l->font().pixelSize(), qRound(points * 96 / 72));
-        QCOMPARE(l->font().bold(), bold);
-        QCOMPARE(int(l->alignment() & Qt::AlignHorizontal_Mask), alignment);
-        QCOMPARE(l->palette().color(l->foregroundRole()), QColor(255, 255, 0));
-        QCOMPARE(l->palette().color(QPalette::Window), back);
-        // The custom pointer shows over the label too.
-        QCOMPARE(l->cursor().hotSpot(), QPoint(12, 1));
         if (name.startsWith(QLatin1String("Label1_")))
             QCOMPARE(l->text(), QStringLiteral("Vorlenza"));
+        // The custom pointer shows over the label too.
+        QCOMPARE(l->cursor().hotSpot(), QPoint(12, 1));
         // Every stroke of the text lies inside the label (the word has no descenders, so its
         // line may be taller than the label).
         const QFontMetrics fm(l->font());

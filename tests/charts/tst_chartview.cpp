@@ -136,19 +136,6 @@ private slots:
         }
     }
 
-    void negativeChangesExtendTheYAxisBelowZero()
-    {
-        double lowest = 0.0;
-        for (int t = 0; t <= m_run->simTime; ++t)
-            lowest = std::min({lowest, m_run->dN1[t], m_run->dN2[t]});
-        QVERIFY(lowest < 0.0); // the default run has species B declining
-        Chart chart;
-        chart.draw(ChartProcedure::LargeShowN1andN2vsT, *m_run); // all positive
-        QVERIFY(chart.view.yAxis->range().lower > 0.0);
-        chart.draw(ChartProcedure::LargeShowdNvsT, *m_run);
-        QVERIFY(chart.view.yAxis->range().lower < lowest);
-    }
-
     void oneDayRunGivesTwoPointsPerSeries()
     {
         auto run = CompletedRun("1");
@@ -258,11 +245,11 @@ private slots:
         for (QCPAxis* axis : {v.xAxis, v.yAxis}) {
             QCOMPARE(axis->tickLengthIn(), 0);
             QVERIFY(axis->tickLengthOut() > 0);
-            QCOMPARE(axis->labelFont().family(), QStringLiteral("Arial"));
-            QCOMPARE(axis->labelFont().pixelSize(), 13);
+                QCOMPARE(axis->labelFont().family(), QStringLiteral("Arial")); // the name the set-up gives
+        QCOMPARE(axis->labelFont().pixelSize(), 13);
             QCOMPARE(axis->scaleType(), QCPAxis::stLinear);
         }
-        QCOMPARE(v.titleElement()->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(v.titleElement()->font().family(), QStringLiteral("Arial"));
         QCOMPARE(v.titleElement()->font().pixelSize(), 13);
         QVERIFY(v.titleElement()->outerRect().bottom() <= v.axisRect()->outerRect().top());
     }

@@ -42,8 +42,16 @@ const char* const kPresetFields[] = {"txtRrateA", "txtA0", "txtU", "txtK1", "txt
 
 class TestFrmForm1 : public QObject {
     Q_OBJECT
+    std::unique_ptr<MainHarness> h;
+
 private slots:
     void initTestCase() { useDesignFonts(); }
+    void init()
+    {
+        h = std::make_unique<MainHarness>();
+        QVERIFY(h->showMain());
+    }
+    void cleanup() { h.reset(); }
 
     void commandStates_data()
     {
@@ -78,28 +86,26 @@ private slots:
         QFETCH(QString, states);
         const QStringList on = states.split(QLatin1Char(' '));
 
-        MainHarness h;
-        QVERIFY(h.showMain());
-        perform(h, before + QLatin1Char(';') + event);
+        perform(*h, before + QLatin1Char(';') + event);
         if (QTest::currentTestFailed())
             return;
 
-        QCOMPARE(h.button("cmdRun")->isEnabled(), on.contains("Run"));
-        QCOMPARE(QApplication::focusWidget() == h.button("cmdRun"), on.contains("focused"));
+        QCOMPARE(h->button("cmdRun")->isEnabled(), on.contains("Run"));
+        QCOMPARE(QApplication::focusWidget() == h->button("cmdRun"), on.contains("focused"));
         for (const char* name : {"cmdShowN1vsN2", "cmdShowNvsT", "cmdShowDNvsT", "cmdLargeGraph"})
-            QVERIFY2(h.button(name)->isEnabled() == on.contains("results"), name);
-        QCOMPARE(h.button("cmdIsoclines")->isEnabled(), on.contains("Isoclines"));
-        QCOMPARE(h.text("txtNA").isEmpty(), on.contains("empty"));
-        QCOMPARE(h.text("txtNB").isEmpty(), on.contains("empty"));
+            QVERIFY2(h->button(name)->isEnabled() == on.contains("results"), name);
+        QCOMPARE(h->button("cmdIsoclines")->isEnabled(), on.contains("Isoclines"));
+        QCOMPARE(h->text("txtNA").isEmpty(), on.contains("empty"));
+        QCOMPARE(h->text("txtNB").isEmpty(), on.contains("empty"));
         // The chart replaces the greeting at the first run and stays.
         const bool ran = before.contains(QLatin1String("run")) || event == QLatin1String("run");
-        QCOMPARE(h.child("MSChart1")->isVisible(), ran);
-        QCOMPARE(h.child("lblLabel22")->isVisible(), !ran);
-        QCOMPARE(h.child("lblLabel23")->isVisible(), !ran);
+        QCOMPARE(h->child("MSChart1")->isVisible(), ran);
+        QCOMPARE(h->child("lblLabel22")->isVisible(), !ran);
+        QCOMPARE(h->child("lblLabel23")->isVisible(), !ran);
         // Commands no event touches.
         for (const char* name : {"cmdSave", "cmdPrint", "cmdHowTo", "cmdQuiz", "cmdQuit"})
-            QVERIFY2(h.button(name)->isEnabled(), name);
-        QVERIFY(h.messages.isEmpty());
+            QVERIFY2(h->button(name)->isEnabled(), name);
+        QVERIFY(h->messages.isEmpty());
     }
 
     void runShowsItsLastDay_data()
@@ -116,65 +122,59 @@ private slots:
     {
         QFETCH(QStringList, lengths);
         QFETCH(int, shownDay);
-        MainHarness h;
-        QVERIFY(h.showMain());
         for (const QString& length : lengths) {
-            if (h.text("txtSimut") != length) {
-                h.type("txtSimut", length);
-                h.enter("txtSimut");
+            if (h->text("txtSimut") != length) {
+                h->type("txtSimut", length);
+                h->enter("txtSimut");
             }
             MainHarness::pressKey(Qt::Key_Return);
         }
         // The read-outs come from a run of the default fields, made here without the window.
         const auto expected = CompletedRun(lengths.last().toLatin1().constData());
         const int days = lengths.last().toInt();
-        QCOMPARE(h.session.model().simTime, days);
-        QCOMPARE(h.text("Text1"), lengths.last());
-        QCOMPARE(h.text("txtNA"), shown(expected->N1[std::size_t(shownDay)]));
-        QCOMPARE(h.text("txtNB"), shown(expected->N2[std::size_t(shownDay)]));
-        auto* bar = h.child<QScrollBar>("VScroll1");
+        QCOMPARE(h->session.model().simTime, days);
+        QCOMPARE(h->text("Text1"), lengths.last());
+        QCOMPARE(h->text("txtNA"), shown(expected->N1[std::size_t(shownDay)]));
+        QCOMPARE(h->text("txtNB"), shown(expected->N2[std::size_t(shownDay)]));
+        auto* bar = h->child<QScrollBar>("VScroll1");
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), days);
         QCOMPARE(bar->value(), days);
-        QVERIFY(h.messages.isEmpty());
+        QVERIFY(h->messages.isEmpty());
     }
 
     void daySelectorReadsAnyDay()
     {
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
-        auto* bar = h.child<QScrollBar>("VScroll1");
+        h->click("cmdRun");
+        auto* bar = h->child<QScrollBar>("VScroll1");
         bar->setValue(0); // the thumb at the top
-        QCOMPARE(h.text("txtNA"), QStringLiteral("10"));
-        QCOMPARE(h.text("txtNB"), QStringLiteral("10"));
-        QCOMPARE(h.text("Text1"), QStringLiteral("0"));
+        QCOMPARE(h->text("txtNA"), QStringLiteral("10"));
+        QCOMPARE(h->text("txtNB"), QStringLiteral("10"));
+        QCOMPARE(h->text("Text1"), QStringLiteral("0"));
         bar->setFocus();
         QTest::keyClick(bar, Qt::Key_Down); // value grows downwards
-        QCOMPARE(h.text("Text1"), QStringLiteral("1"));
-        QCOMPARE(h.text("txtNA"), QStringLiteral("11.936158"));
-        QCOMPARE(h.text("txtNB"), QStringLiteral("12.850549"));
+        QCOMPARE(h->text("Text1"), QStringLiteral("1"));
+        QCOMPARE(h->text("txtNA"), QStringLiteral("11.936158"));
+        QCOMPARE(h->text("txtNB"), QStringLiteral("12.850549"));
 
         // An edit empties the read-outs; the selector fills them again from the last run.
-        h.type("txtK1", QStringLiteral("3"));
-        QVERIFY(h.text("txtNA").isEmpty());
+        h->type("txtK1", QStringLiteral("3"));
+        QVERIFY(h->text("txtNA").isEmpty());
         bar->setValue(2);
-        QCOMPARE(h.text("txtNA"), shown(h.session.model().N1[2]));
-        QCOMPARE(h.session.model().K1, 200.0);
+        QCOMPARE(h->text("txtNA"), shown(h->session.model().N1[2]));
+        QCOMPARE(h->session.model().K1, 200.0);
     }
 
     void selectorCannotPointPastTheArraysBeforeTheFirstRun()
     {
-        MainHarness h;
-        QVERIFY(h.showMain());
-        auto* bar = h.child<QScrollBar>("VScroll1");
+        auto* bar = h->child<QScrollBar>("VScroll1");
         QCOMPARE(bar->maximum(), 0);
         bar->setValue(32767);
         bar->setFocus();
         QTest::keyClick(bar, Qt::Key_PageDown);
         QCOMPARE(bar->value(), 0);
-        QVERIFY(h.text("txtNA").isEmpty());
-        QVERIFY(h.text("Text1").isEmpty());
+        QVERIFY(h->text("txtNA").isEmpty());
+        QVERIFY(h->text("Text1").isEmpty());
     }
 
     void failedRunSaysWhyAndChangesNothing_data()
@@ -197,51 +197,47 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, says);
 
-        MainHarness h;
-        QVERIFY(h.showMain());
         if (runFirst) {
-            h.click("cmdRun");
-            h.click("cmdShowNvsT"); // leaves Run disabled; Enter below enables it again
+            h->click("cmdRun");
+            h->click("cmdShowNvsT"); // leaves Run disabled; Enter below enables it again
         }
         const QByteArray name = field.toLatin1();
-        h.type(name.constData(), typed);
-        h.enter(name.constData());
-        QCOMPARE(h.text(name.constData()), typed); // accepted at Enter, whatever its size
-        const auto state = [&h] {
-            auto* bar = h.child<QScrollBar>("VScroll1");
-            return QList<int>{bar->maximum(), bar->value(), h.text("Text1").toInt(), h.child("MSChart1")->isVisible(),
-                              h.child("lblLabel22")->isVisible(), h.session.model().simTime};
+        h->type(name.constData(), typed);
+        h->enter(name.constData());
+        QCOMPARE(h->text(name.constData()), typed); // accepted at Enter, whatever its size
+        const auto state = [this] {
+            auto* bar = h->child<QScrollBar>("VScroll1");
+            return QList<int>{bar->maximum(), bar->value(), h->text("Text1").toInt(), h->child("MSChart1")->isVisible(),
+                              h->child("lblLabel22")->isVisible(), h->session.model().simTime};
         };
         const QList<int> before = state();
 
         MainHarness::pressKey(Qt::Key_Return); // Run has the focus
-        QCOMPARE(h.messages.size(), 1);
-        QVERIFY2(h.messages[0].startsWith(QStringLiteral("Vorlenza: ")) && h.messages[0].contains(says),
-                 qPrintable(h.messages[0]));
+        QCOMPARE(h->messages.size(), 1);
+        QVERIFY2(h->messages[0].startsWith(QStringLiteral("Vorlenza: ")) && h->messages[0].contains(says),
+                 qPrintable(h->messages[0]));
         // Chart, day selector, its read-out and the model stay as they were; the commands too.
         QCOMPARE(state(), before);
-        QCOMPARE(h.text("Text1").isEmpty(), !runFirst);
-        QVERIFY(h.text("txtNA").isEmpty());
+        QCOMPARE(h->text("Text1").isEmpty(), !runFirst);
+        QVERIFY(h->text("txtNA").isEmpty());
         for (const char* command : {"cmdShowN1vsN2", "cmdShowNvsT", "cmdShowDNvsT", "cmdLargeGraph"})
-            QVERIFY2(!h.button(command)->isEnabled(), command);
-        QCOMPARE(h.button("cmdIsoclines")->isEnabled(), runFirst);
-        QVERIFY(h.button("cmdRun")->isEnabled());
+            QVERIFY2(!h->button(command)->isEnabled(), command);
+        QCOMPARE(h->button("cmdIsoclines")->isEnabled(), runFirst);
+        QVERIFY(h->button("cmdRun")->isEnabled());
 
         // The window stays usable: a good value runs.
-        h.type(name.constData(), field == QLatin1String("txtSimut") ? QStringLiteral("100") : QStringLiteral("0.2"));
-        h.enter(name.constData());
+        h->type(name.constData(), field == QLatin1String("txtSimut") ? QStringLiteral("100") : QStringLiteral("0.2"));
+        h->enter(name.constData());
         MainHarness::pressKey(Qt::Key_Return);
-        QCOMPARE(h.messages.size(), 1);
-        QCOMPARE(h.text("Text1"), QStringLiteral("100"));
-        QVERIFY(h.child("MSChart1")->isVisible());
+        QCOMPARE(h->messages.size(), 1);
+        QCOMPARE(h->text("Text1"), QStringLiteral("100"));
+        QVERIFY(h->child("MSChart1")->isVisible());
     }
 
     void chartClickCycle()
     {
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
-        QCOMPARE(h.session.graphCycle, 0);
+        h->click("cmdRun");
+        QCOMPARE(h->session.graphCycle, 0);
 
         // Cycle value after each click, and whether the graph drawn is a phase plane (Run kept).
         const int cycle[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
@@ -249,24 +245,24 @@ private slots:
         const char* const titles[] = {"N1 and dN1/dt vs. time", "N2 and dN2 vs. time", "dN1 and dN2 vs. time",
                                       "N2 vs. N1", "N2 vs. N1", "N2 vs. N1 with isoclines", "N and dN/dt vs. time",
                                       "N1 and N2 vs. time", "N1 and dN1/dt vs. time"};
-        auto* chart = h.child<ChartView>("MSChart1");
+        auto* chart = h->child<ChartView>("MSChart1");
         QCOMPARE(chartTitle(chart), QStringLiteral("N2 vs. N1"));
         for (int i = 0; i < 9; ++i) {
-            h.enter("txtK1"); // Run enabled, nothing else changed
-            QVERIFY(h.button("cmdRun")->isEnabled());
-            h.click("MSChart1");
-            QCOMPARE(int(h.session.graphCycle), cycle[i]);
+            h->enter("txtK1"); // Run enabled, nothing else changed
+            QVERIFY(h->button("cmdRun")->isEnabled());
+            h->click("MSChart1");
+            QCOMPARE(int(h->session.graphCycle), cycle[i]);
             QCOMPARE(chartTitle(chart), QLatin1String(titles[i]));
-            QVERIFY2(h.button("cmdRun")->isEnabled() == keepsRun[i], qPrintable(QString::number(i + 1)));
+            QVERIFY2(h->button("cmdRun")->isEnabled() == keepsRun[i], qPrintable(QString::number(i + 1)));
             // The graph buttons and Run never move the cycle.
-            h.click(i % 2 ? "cmdShowNvsT" : "cmdIsoclines");
-            h.click("cmdShowN1vsN2");
-            QCOMPARE(int(h.session.graphCycle), cycle[i]);
+            h->click(i % 2 ? "cmdShowNvsT" : "cmdIsoclines");
+            h->click("cmdShowN1vsN2");
+            QCOMPARE(int(h->session.graphCycle), cycle[i]);
         }
-        h.enter("txtK1");
-        h.click("cmdRun");
-        QCOMPARE(int(h.session.graphCycle), 1);
-        QCOMPARE(h.session.largeGraphCycle, 0);
+        h->enter("txtK1");
+        h->click("cmdRun");
+        QCOMPARE(int(h->session.graphCycle), 1);
+        QCOMPARE(h->session.largeGraphCycle, 0);
     }
 
     void presets_data()
@@ -286,8 +282,7 @@ private slots:
         QFETCH(int, set);
         QFETCH(int, key);
         QFETCH(QStringList, texts);
-        MainHarness byPreset;
-        QVERIFY(byPreset.showMain());
+        MainHarness& byPreset = *h;
         QStringList order, written, now;
         for (const char* name : kPresetFields) {
             order << QLatin1String(name);
@@ -389,9 +384,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, parent);
         QFETCH(QRect, twipsRect);
-        MainHarness h;
-        QVERIFY(h.showMain());
-        QWidget* w = h.child(name.toLatin1().constData());
+        QWidget* w = h->child(name.toLatin1().constData());
         QVERIFY(w);
         // Controls inside a frame are placed relative to that frame.
         QCOMPARE(w->parentWidget()->objectName(), parent);
@@ -414,12 +407,10 @@ private slots:
     void captionsFit()
     {
         QFETCH(QString, name);
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.now = QDateTime(QDate(2031, 12, 28), QTime(23, 58, 59)); // a long clock text
-        QVERIFY(QMetaObject::invokeMethod(h.main(), "tmrTimer1_Timer"));
-        h.click("cmdRun"); // fills the read-outs
-        QWidget* w = h.child(name.toLatin1().constData());
+        h->now = QDateTime(QDate(2031, 12, 28), QTime(23, 58, 59)); // a long clock text
+        QVERIFY(QMetaObject::invokeMethod(h->main(), "tmrTimer1_Timer"));
+        h->click("cmdRun"); // fills the read-outs
+        QWidget* w = h->child(name.toLatin1().constData());
         QVERIFY(w);
         QVERIFY2(QFontInfo(w->font()).family().startsWith(QLatin1String("Liberation")),
                  qPrintable(QFontInfo(w->font()).family()));
@@ -455,9 +446,7 @@ private slots:
     void tabSkipsWhatCannotBeUsedNow()
     {
         // Before a run the graph commands are off: from txtSimut straight to the read-outs.
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.edit("txtSimut")->setFocus();
+        h->edit("txtSimut")->setFocus();
         MainHarness::pressKey(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtNA"));
         MainHarness::pressKey(Qt::Key_Tab);
@@ -467,42 +456,39 @@ private slots:
 
     void windowAsLoaded()
     {
-        MainHarness h;
-        h.now = QDateTime(QDate(2037, 1, 2), QTime(3, 4, 5));
-        QVERIFY(h.showMain());
-        QCOMPARE(h.main()->windowTitle(), QStringLiteral("Vorlenza"));
-        QCOMPARE(h.main()->minimumSize(), h.main()->maximumSize());
-        QVERIFY(h.text("Text1").isEmpty());
-        QVERIFY(h.edit("txtNA")->isReadOnly() && h.edit("txtNB")->isReadOnly());
-        QVERIFY(!h.edit("Text1")->isReadOnly());
+        QCOMPARE(h->main()->windowTitle(), QStringLiteral("Vorlenza"));
+        QCOMPARE(h->main()->minimumSize(), h->main()->maximumSize());
+        QVERIFY(h->text("Text1").isEmpty());
+        QVERIFY(h->edit("txtNA")->isReadOnly() && h->edit("txtNB")->isReadOnly());
+        QVERIFY(!h->edit("Text1")->isReadOnly());
 
-        const QString notice = h.child<QLabel>("lblLabel16")->text();
-        QVERIFY2(notice.contains(QStringLiteral("-2037 ")), qPrintable(notice));
+        const QString notice = h->child<QLabel>("lblLabel16")->text();
+        QVERIFY2(notice.contains(QStringLiteral("-2031 ")), qPrintable(notice)); // the year of the harness's clock
         QVERIFY(notice.endsWith(QStringLiteral("The Vorlenza authors")));
         QVERIFY(!notice.contains(QLatin1Char('\n')));
-        QCOMPARE(h.child<QLabel>("lblLabel23")->text(),
+        QCOMPARE(h->child<QLabel>("lblLabel23")->text(),
                  QStringLiteral("Press Enter to run this program using default values. You can also select a data set at "
                                 "first, then click RUN. To change a default value, move the mouse pointer to a data box "
                                 "and click it.After you change the default values, press Enter to confirm the change and "
                                 "click RUN to run it. Click on the graph to see more graphs.\nComments are welcome."));
-        const QStringList contact = h.child<QLabel>("lblLabel5")->text().split(QLatin1Char('\n'));
+        const QStringList contact = h->child<QLabel>("lblLabel5")->text().split(QLatin1Char('\n'));
         QCOMPARE(contact.size(), 7);
         QCOMPARE(contact[0], QStringLiteral("The Vorlenza authors"));
         QVERIFY(contact[1].endsWith(QStringLiteral("@example.org")));
         // Captions whose blanks matter.
-        QCOMPARE(h.child<QGroupBox>("fraFrame4")->title(), QStringLiteral(" Model "));
-        QCOMPARE(h.child<QLabel>("lblLabel1")->text(), QStringLiteral("Intrinsic rate of species A  (r):"));
-        QCOMPARE(h.child<QLabel>("lblLabel2")->text(), QStringLiteral("Initial size of species A: "));
+        QCOMPARE(h->child<QGroupBox>("fraFrame4")->title(), QStringLiteral(" Model "));
+        QCOMPARE(h->child<QLabel>("lblLabel1")->text(), QStringLiteral("Intrinsic rate of species A  (r):"));
+        QCOMPARE(h->child<QLabel>("lblLabel2")->text(), QStringLiteral("Initial size of species A: "));
         // The custom pointer where it is marked, the usual one elsewhere.
         for (const char* name : {"cmdRun", "cmdPrint", "cmdQuit", "cmdUseData1", "cmdShowN1vsN2", "cmdLargeGraph",
                                  "picPicture1"})
-            QVERIFY2(h.child(name)->cursor().shape() == Qt::BitmapCursor, name);
+            QVERIFY2(h->child(name)->cursor().shape() == Qt::BitmapCursor, name);
         for (const char* name : {"cmdHowTo", "cmdSave", "cmdIsoclines"})
-            QVERIFY2(h.child(name)->cursor().shape() == Qt::ArrowCursor, name);
+            QVERIFY2(h->child(name)->cursor().shape() == Qt::ArrowCursor, name);
 
         // Boxed labels carry a black single line, whatever their text colour; the others none.
         for (const char* boxedName : {"lblLabel21", "lblLabel22", "lblLabel23", "lblLabel6", "lblLabel16"}) {
-            const QImage img = h.child(boxedName)->grab().toImage();
+            const QImage img = h->child(boxedName)->grab().toImage();
             const QColor edge = img.pixelColor(0, img.height() / 2);
             const QColor top = img.pixelColor(img.width() / 2, 0);
             const QColor expected = qstrcmp(boxedName, "lblLabel16") == 0 ? QColor(Qt::white) : QColor(Qt::black);
@@ -512,19 +498,17 @@ private slots:
 
     void clockTicksAlsoWhileHidden()
     {
-        MainHarness h;
-        QVERIFY(h.showMain());
-        auto* timer = h.main()->findChild<QTimer*>(QStringLiteral("tmrTimer1"));
+        auto* timer = h->main()->findChild<QTimer*>(QStringLiteral("tmrTimer1"));
         QVERIFY(timer);
         QCOMPARE(timer->interval(), 500);
         QVERIFY(timer->isActive());
-        auto* clock = h.child<QLabel>("lblLabel6");
-        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), GeneralDateText(h.now), 2000);
+        auto* clock = h->child<QLabel>("lblLabel6");
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), GeneralDateText(h->now), 2000);
         QVERIFY(clock->text().contains(QStringLiteral("07:08:09")));
 
-        h.main()->hide();
-        h.now = h.now.addSecs(3600 * 24 * 400 + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), GeneralDateText(h.now), 2000);
+        h->main()->hide();
+        h->now = h->now.addSecs(3600 * 24 * 400 + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), GeneralDateText(h->now), 2000);
         QVERIFY(clock->text().contains(QStringLiteral("07:08:10")));
         QVERIFY(clock->text().contains(QStringLiteral("2032")));
     }
@@ -545,20 +529,18 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QStringList, steps);
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
-        const QString result = h.text("txtNA");
-        WindowTrail trail(h.session);
-        h.click(control.toLatin1().constData());
+        h->click("cmdRun");
+        const QString result = h->text("txtNA");
+        WindowTrail trail(h->session);
+        h->click(control.toLatin1().constData());
         QCOMPARE(trail.known(), steps);
-        QVERIFY(h.session.windows().isVisible(WindowId::Background));
-        QCOMPARE(h.exits, 0);
+        QVERIFY(h->session.windows().isVisible(WindowId::Background));
+        QCOMPARE(h->exits, 0);
 
         // Coming back finds the main window as it was left.
-        h.session.windows().show(WindowId::Main);
-        QCOMPARE(h.text("txtNA"), result);
-        QVERIFY(h.child("MSChart1")->isVisible());
+        h->session.windows().show(WindowId::Main);
+        QCOMPARE(h->text("txtNA"), result);
+        QVERIFY(h->child("MSChart1")->isVisible());
     }
 
     void save_data()
@@ -582,20 +564,18 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
-        h.saveAnswer = chosen.isEmpty() ? QString() : dir.filePath(chosen);
-        h.click("cmdSave");
-        QCOMPARE(h.saveDialogs, 1);
+        h->click("cmdRun");
+        h->saveAnswer = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+        h->click("cmdSave");
+        QCOMPARE(h->saveDialogs, 1);
 
         const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
         QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList({written}));
         if (says.isEmpty()) {
-            QCOMPARE(h.messages, QStringList());
+            QCOMPARE(h->messages, QStringList());
         } else {
-            QCOMPARE(h.messages.size(), 1);
-            QVERIFY2(h.messages[0].contains(says), qPrintable(h.messages[0]));
+            QCOMPARE(h->messages.size(), 1);
+            QVERIFY2(h->messages[0].contains(says), qPrintable(h->messages[0]));
         }
         if (!written.isEmpty()) {
             QFile f(dir.filePath(written));
@@ -603,8 +583,8 @@ private slots:
             QCOMPARE(f.readAll().count('\n'), 104);
         }
         // The window stays usable.
-        h.click("cmdRun");
-        QCOMPARE(h.text("Text1"), QStringLiteral("100"));
+        h->click("cmdRun");
+        QCOMPARE(h->text("Text1"), QStringLiteral("100"));
     }
 
     void print_data()
@@ -619,14 +599,12 @@ private slots:
         QFETCH(bool, printer);
         QTemporaryDir dir;
         const QString pdf = printer ? dir.filePath(QStringLiteral("main.pdf")) : QString();
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.printTo(pdf);
-        h.click("cmdPrint");
-        h.checkPrinted(pdf);
-        QVERIFY(h.main()->isVisible());
-        h.click("cmdRun");
-        QCOMPARE(h.text("Text1"), QStringLiteral("100"));
+        h->printTo(pdf);
+        h->click("cmdPrint");
+        h->checkPrinted(pdf);
+        QVERIFY(h->main()->isVisible());
+        h->click("cmdRun");
+        QCOMPARE(h->text("Text1"), QStringLiteral("100"));
     }
 };
 

@@ -34,37 +34,43 @@ void clickChart(QWidget* chart) { QTest::mouseClick(chart, Qt::LeftButton, {}, c
 
 class TestFrmLarggraf : public QObject {
     Q_OBJECT
+    std::unique_ptr<MainHarness> h;
+
 private slots:
     void initTestCase() { useDesignFonts(); }
+    void init()
+    {
+        h = std::make_unique<MainHarness>();
+        QVERIFY(h->showMain());
+    }
+    void cleanup() { h.reset(); }
 
     void opensFromLargeWithThePhasePlane()
     {
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
-        h.click("cmdShowNvsT"); // the main chart shows something else
-        h.click("cmdLargeGraph");
-        QVERIFY(h.large());
-        QVERIFY(h.large()->isVisible());
-        QVERIFY(!h.main()->isVisible());
-        QCOMPARE(h.large()->windowTitle(), QStringLiteral("Form2"));
-        QCOMPARE(h.large()->size(), QSize(789, 582));
-        QCOMPARE(h.large()->minimumSize(), h.large()->maximumSize());
-        QVERIFY(h.large()->chart()->isVisible());
+        h->click("cmdRun");
+        h->click("cmdShowNvsT"); // the main chart shows something else
+        h->click("cmdLargeGraph");
+        QVERIFY(h->large());
+        QVERIFY(h->large()->isVisible());
+        QVERIFY(!h->main()->isVisible());
+        QCOMPARE(h->large()->windowTitle(), QStringLiteral("Form2"));
+        QCOMPARE(h->large()->size(), QSize(789, 582));
+        QCOMPARE(h->large()->minimumSize(), h->large()->maximumSize());
+        QVERIFY(h->large()->chart()->isVisible());
         // The phase plane with both isoclines, under the plain title of the large opening.
-        ChartView* chart = h.large()->chart();
+        ChartView* chart = h->large()->chart();
         QCOMPARE(chartTitle(chart), QStringLiteral("N2 vs. N1"));
         const int plottables = chart->plottableCount();
         QVERIFY(plottables >= 3); // trajectory and both isoclines
         const QImage opened = picture(chart);
-        largeButton(h, "Command1")->click(); // the trajectory alone
+        largeButton(*h, "Command1")->click(); // the trajectory alone
         QCOMPARE(chartTitle(chart), QStringLiteral("N2 vs. N1"));
         QVERIFY(picture(chart) != opened);
-        largeButton(h, "cmdN1N2andIsoclines")->click();
+        largeButton(*h, "cmdN1N2andIsoclines")->click();
         QCOMPARE(chartTitle(chart), QStringLiteral("N2 vs. N1 with isoclines"));
         QCOMPARE(chart->plottableCount(), plottables);
-        QCOMPARE(h.session.largeGraphCycle, 0);
-        QCOMPARE(h.session.graphCycle, 0);
+        QCOMPARE(h->session.largeGraphCycle, 0);
+        QCOMPARE(h->session.graphCycle, 0);
     }
 
     void geometry_data()
@@ -97,11 +103,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, twipsRect);
         QFETCH(QString, caption);
-        MainHarness h;
-        QVERIFY(openLarge(h));
-        QWidget* w = h.large()->findChild<QWidget*>(name);
+        QVERIFY(openLarge(*h));
+        QWidget* w = h->large()->findChild<QWidget*>(name);
         QVERIFY(w);
-        QCOMPARE(w->parentWidget(), static_cast<QWidget*>(h.large()));
+        QCOMPARE(w->parentWidget(), static_cast<QWidget*>(h->large()));
         QVERIFY2(misplaced(w, twipsRect).isEmpty(), qPrintable(misplaced(w, twipsRect)));
         if (auto* b = qobject_cast<QPushButton*>(w))
             QCOMPARE(b->text(), caption);
@@ -109,10 +114,9 @@ private slots:
 
     void looksAndTabOrder()
     {
-        MainHarness h;
-        QVERIFY(openLarge(h));
-        QVERIFY(QTest::qWaitForWindowActive(h.large()));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(largeButton(h, "Command1")));
+        QVERIFY(openLarge(*h));
+        QVERIFY(QTest::qWaitForWindowActive(h->large()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(largeButton(*h, "Command1")));
         QStringList order;
         for (int i = 0; i < 8; ++i) {
             order << QApplication::focusWidget()->objectName();
@@ -122,39 +126,37 @@ private slots:
         QCOMPARE(order, QStringList({"Command1", "Command2", "Command3", "command4", "Command5", "Command6", "Command7",
                                      "cmdN1N2andIsoclines", "MSChart1"}));
         for (const char* name : {"Command1", "Command2", "Command3", "Command7", "Command6", "command4", "Command5"})
-            QVERIFY2(largeButton(h, name)->cursor().shape() == Qt::BitmapCursor, name);
-        QCOMPARE(largeButton(h, "cmdN1N2andIsoclines")->cursor().shape(), Qt::ArrowCursor);
+            QVERIFY2(largeButton(*h, name)->cursor().shape() == Qt::BitmapCursor, name);
+        QCOMPARE(largeButton(*h, "cmdN1N2andIsoclines")->cursor().shape(), Qt::ArrowCursor);
     }
 
     void ownCycleIndependentOfTheMainOneAndKeptAcrossAClose()
     {
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
+        h->click("cmdRun");
         for (int i = 0; i < 3; ++i)
-            h.click("MSChart1");
-        QCOMPARE(h.session.graphCycle, 3);
-        h.enter("txtK1");
-        QVERIFY(openLarge(h));
+            h->click("MSChart1");
+        QCOMPARE(h->session.graphCycle, 3);
+        h->enter("txtK1");
+        QVERIFY(openLarge(*h));
         const std::int16_t expected[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
         for (std::int16_t e : expected) {
-            clickChart(h.large()->chart());
-            QCOMPARE(h.session.largeGraphCycle, e);
+            clickChart(h->large()->chart());
+            QCOMPARE(h->session.largeGraphCycle, e);
             // The buttons draw but never move the cycle.
-            largeButton(h, "Command2")->click();
-            QCOMPARE(h.session.largeGraphCycle, e);
+            largeButton(*h, "Command2")->click();
+            QCOMPARE(h->session.largeGraphCycle, e);
         }
-        QCOMPARE(h.session.graphCycle, 3);
+        QCOMPARE(h->session.graphCycle, 3);
 
         // Closed through its frame the window goes; the cycle carries on in the next one.
-        QPointer<frmLarggraf> first = h.large();
+        QPointer<frmLarggraf> first = h->large();
         QVERIFY(first->close());
         QTRY_VERIFY(first.isNull());
-        h.click("cmdLargeGraph");
-        QVERIFY(h.large() && h.large()->isVisible());
-        clickChart(h.large()->chart());
-        QCOMPARE(h.session.largeGraphCycle, 2);
-        QCOMPARE(h.session.graphCycle, 3);
+        h->click("cmdLargeGraph");
+        QVERIFY(h->large() && h->large()->isVisible());
+        clickChart(h->large()->chart());
+        QCOMPARE(h->session.largeGraphCycle, 2);
+        QCOMPARE(h->session.graphCycle, 3);
     }
 
     void leaving_data()
@@ -172,25 +174,24 @@ private slots:
         QFETCH(QString, how);
         QFETCH(int, shown);
         QFETCH(bool, kept);
-        MainHarness h;
-        QVERIFY(openLarge(h));
-        const QString result = h.text("txtNA");
-        QPointer<frmLarggraf> large = h.large();
+        QVERIFY(openLarge(*h));
+        const QString result = h->text("txtNA");
+        QPointer<frmLarggraf> large = h->large();
         if (how == QLatin1String("close"))
             QVERIFY(large->close());
         else
-            QTest::mouseClick(largeButton(h, how.toLatin1().constData()), Qt::LeftButton);
+            QTest::mouseClick(largeButton(*h, how.toLatin1().constData()), Qt::LeftButton);
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(h.session.windows().isVisible(WindowId(shown)));
+        QVERIFY(h->session.windows().isVisible(WindowId(shown)));
         QCOMPARE(large.isNull(), !kept);
         if (large)
             QVERIFY(!large->isVisible());
-        QCOMPARE(h.main()->isVisible(), shown == int(WindowId::Main));
-        QCOMPARE(h.exits, 0);
-        QVERIFY(!h.session.windows().isVisible(WindowId::Dedication));
+        QCOMPARE(h->main()->isVisible(), shown == int(WindowId::Main));
+        QCOMPARE(h->exits, 0);
+        QVERIFY(!h->session.windows().isVisible(WindowId::Dedication));
         // The main window kept its state meanwhile.
-        QCOMPARE(h.text("txtNA"), result);
+        QCOMPARE(h->text("txtNA"), result);
     }
 
     void printing_data()
@@ -205,16 +206,15 @@ private slots:
         QFETCH(bool, printer);
         QTemporaryDir dir;
         const QString pdf = printer ? dir.filePath(QStringLiteral("large.pdf")) : QString();
-        MainHarness h;
-        h.printTo(pdf);
-        QVERIFY(openLarge(h));
-        QTest::mouseClick(largeButton(h, "Command6"), Qt::LeftButton);
-        h.checkPrinted(pdf);
+        h->printTo(pdf);
+        QVERIFY(openLarge(*h));
+        QTest::mouseClick(largeButton(*h, "Command6"), Qt::LeftButton);
+        h->checkPrinted(pdf);
         // Nothing else changes and the window stays usable.
-        QVERIFY(h.large()->isVisible());
-        QVERIFY(!h.main()->isVisible());
-        clickChart(h.large()->chart());
-        QCOMPARE(h.session.largeGraphCycle, 1);
+        QVERIFY(h->large()->isVisible());
+        QVERIFY(!h->main()->isVisible());
+        clickChart(h->large()->chart());
+        QCOMPARE(h->session.largeGraphCycle, 1);
     }
 };
 

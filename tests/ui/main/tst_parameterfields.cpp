@@ -7,8 +7,16 @@
 
 class TestParameterFields : public QObject {
     Q_OBJECT
+    std::unique_ptr<MainHarness> h;
+
 private slots:
     void initTestCase() { useDesignFonts(); }
+    void init()
+    {
+        h = std::make_unique<MainHarness>();
+        QVERIFY(h->showMain());
+    }
+    void cleanup() { h.reset(); }
 
     void readings_data()
     {
@@ -121,22 +129,20 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, after);
 
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun"); // read-outs filled, graph commands on
+        h->click("cmdRun"); // read-outs filled, graph commands on
         const QByteArray name = field.toLatin1();
-        h.type(name.constData(), typed);
-        QCOMPARE(h.text(name.constData()), typed);
-        QVERIFY(!h.button("cmdRun")->isEnabled());
+        h->type(name.constData(), typed);
+        QCOMPARE(h->text(name.constData()), typed);
+        QVERIFY(!h->button("cmdRun")->isEnabled());
 
-        h.enter(name.constData());
-        QCOMPARE(h.text(name.constData()), after);
-        QVERIFY(h.button("cmdRun")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), h.button("cmdRun"));
-        QVERIFY(h.messages.isEmpty()); // a rejected value is never reported, only reset
-        QVERIFY(!h.button("cmdShowN1vsN2")->isEnabled());
-        QVERIFY(h.button("cmdIsoclines")->isEnabled());
-        QCOMPARE(h.session.model().K1, 200.0); // the model waits for Run
+        h->enter(name.constData());
+        QCOMPARE(h->text(name.constData()), after);
+        QVERIFY(h->button("cmdRun")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), h->button("cmdRun"));
+        QVERIFY(h->messages.isEmpty()); // a rejected value is never reported, only reset
+        QVERIFY(!h->button("cmdShowN1vsN2")->isEnabled());
+        QVERIFY(h->button("cmdIsoclines")->isEnabled());
+        QCOMPARE(h->session.model().K1, 200.0); // the model waits for Run
     }
 
     void changeHandlerRunsForEveryKindOfEdit_data()
@@ -155,13 +161,11 @@ private slots:
     {
         QFETCH(QString, field);
         QFETCH(QString, how);
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.click("cmdRun");
-        h.click("cmdShowN1vsN2");
-        QVERIFY(!h.text("txtNA").isEmpty());
-        const QString day = h.text("Text1");
-        QLineEdit* e = h.edit(field.toLatin1().constData());
+        h->click("cmdRun");
+        h->click("cmdShowN1vsN2");
+        QVERIFY(!h->text("txtNA").isEmpty());
+        const QString day = h->text("Text1");
+        QLineEdit* e = h->edit(field.toLatin1().constData());
         if (how == QLatin1String("typed")) {
             // Keys other than Enter are never filtered: letters, blanks, signs, arrows, Backspace.
             const QString before = e->text();
@@ -187,30 +191,28 @@ private slots:
             e->end(false);
             QTest::keyClick(e, Qt::Key_Backspace);
         }
-        QVERIFY(h.text("txtNA").isEmpty());
-        QVERIFY(h.text("txtNB").isEmpty());
+        QVERIFY(h->text("txtNA").isEmpty());
+        QVERIFY(h->text("txtNB").isEmpty());
         for (const char* name : {"cmdRun", "cmdLargeGraph", "cmdShowN1vsN2", "cmdShowDNvsT", "cmdShowNvsT"})
-            QVERIFY2(!h.button(name)->isEnabled(), name);
+            QVERIFY2(!h->button(name)->isEnabled(), name);
         // What the edit leaves alone.
-        QVERIFY(h.button("cmdIsoclines")->isEnabled());
-        QVERIFY(h.button("cmdSave")->isEnabled());
-        QVERIFY(h.button("cmdPrint")->isEnabled());
-        QVERIFY(h.child("MSChart1")->isVisible());
-        QCOMPARE(h.text("Text1"), day);
-        QCOMPARE(h.child<QScrollBar>("VScroll1")->value(), 100);
+        QVERIFY(h->button("cmdIsoclines")->isEnabled());
+        QVERIFY(h->button("cmdSave")->isEnabled());
+        QVERIFY(h->button("cmdPrint")->isEnabled());
+        QVERIFY(h->child("MSChart1")->isVisible());
+        QCOMPARE(h->text("Text1"), day);
+        QCOMPARE(h->child<QScrollBar>("VScroll1")->value(), 100);
     }
 
     void uncheckedTextIsReadLenientlyByRun()
     {
         // Enter in one field enables Run while another still holds an unconfirmed edit.
-        MainHarness h;
-        QVERIFY(h.showMain());
-        h.type("txtA0", QStringLiteral("5x"));
-        h.enter("txtK1");
-        QCOMPARE(h.text("txtA0"), QStringLiteral("5x"));
+        h->type("txtA0", QStringLiteral("5x"));
+        h->enter("txtK1");
+        QCOMPARE(h->text("txtA0"), QStringLiteral("5x"));
         MainHarness::pressKey(Qt::Key_Return);
-        QCOMPARE(h.session.model().N1[0], 5.0);
-        QVERIFY(h.messages.isEmpty());
+        QCOMPARE(h->session.model().N1[0], 5.0);
+        QVERIFY(h->messages.isEmpty());
     }
 };
 

@@ -73,20 +73,24 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+/// Every match of `pattern` in `text`.
+QList<QRegularExpressionMatch> matches(const QByteArray& text, const QString& pattern)
+{
+    QList<QRegularExpressionMatch> found;
+    auto it = QRegularExpression(pattern).globalMatch(QString::fromLatin1(text));
+    while (it.hasNext())
+        found << it.next();
+    return found;
+}
+
 /// The decompressed content of every Flate stream in a PDF (the page's drawing commands among them).
 QByteArray pdfDrawing(const QByteArray& pdf)
 {
     QByteArray all;
-    static const QRegularExpression streamStart(QStringLiteral("<<([^>]*)>>\\s*stream\\r?\\n"));
-    auto it = streamStart.globalMatch(QString::fromLatin1(pdf));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const QString dictionary = m.captured(1);
-        if (!dictionary.contains(QLatin1String("/FlateDecode")) || dictionary.contains(QLatin1String("/Image")))
+    for (const QRegularExpressionMatch& m : matches(pdf, QStringLiteral("<<([^>]*)>>\\s*stream\\r?\\n"))) {
+        if (!m.captured(1).contains(QLatin1String("/FlateDecode")) || m.captured(1).contains(QLatin1String("/Image")))
             continue;
-        const qsizetype begin = m.capturedEnd();
-        const qsizetype end = pdf.indexOf("endstream", begin);
-        QByteArray zlib = pdf.mid(begin, end - begin);
+        QByteArray zlib = pdf.mid(m.capturedEnd(), pdf.indexOf("endstream", m.capturedEnd()) - m.capturedEnd());
         zlib.prepend(QByteArray("\x00\x10\x00\x00", 4)); // qUncompress wants a size hint first
         all += qUncompress(zlib);
     }
@@ -96,25 +100,10 @@ QByteArray pdfDrawing(const QByteArray& pdf)
 /// Largest width × height of the bitmaps in a PDF; 0 without any.
 qint64 largestImageArea(const QByteArray& pdf)
 {
-    static const QRegularExpression image(QStringLiteral("/Subtype\\s*/Image\\s*/Width\\s+(\\d+)\\s*/Height\\s+(\\d+)"));
     qint64 largest = 0;
-    auto it = image.globalMatch(QString::fromLatin1(pdf));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
+    for (const auto& m : matches(pdf, QStringLiteral("/Subtype\\s*/Image\\s*/Width\\s+(\\d+)\\s*/Height\\s+(\\d+)")))
         largest = std::max(largest, m.captured(1).toLongLong() * m.captured(2).toLongLong());
-    }
     return largest;
-}
-
-int count(const QByteArray& text, const QRegularExpression& pattern)
-{
-    int n = 0;
-    auto it = pattern.globalMatch(QString::fromLatin1(text));
-    while (it.hasNext()) {
-        it.next();
-        ++n;
-    }
-    return n;
 }
 
 std::unique_ptr<QPrinter> pdfPrinter(const QString& file)
@@ -176,7 +165,7 @@ private slots:
 
         const QByteArray pdf = readAll(file);
         QVERIFY(pdf.startsWith("%PDF"));
-        QCOMPARE(count(pdf, QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+        QCOMPARE(matches(pdf, QStringLiteral("/Type\\s*/Page\\b")).size(), 1);
         QVERIFY2(pdf.size() < 2 * 1024 * 1024, qPrintable(QString::number(pdf.size())));
 
         // No bitmap of the window or of the chart: only small pieces of control styling may be images.
@@ -185,7 +174,7 @@ private slots:
         // The chart is drawn as vectors: one closed path per day marker, and none when it is hidden.
         const QByteArray drawing = pdfDrawing(pdf);
         QVERIFY(!drawing.isEmpty());
-        const int paths = count(drawing, QRegularExpression(QStringLiteral("(?m)^[-\\d.]+ [-\\d.]+ m$")));
+        const qsizetype paths = matches(drawing, QStringLiteral("(?m)^[-\\d.]+ [-\\d.]+ m$")).size();
         if (chartShown)
             QVERIFY2(paths >= markers, qPrintable(QStringLiteral("%1 paths for %2 markers").arg(paths).arg(markers)));
         else

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 const char* const kWordLabels[] = {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Label1_4"};
@@ -200,28 +201,65 @@ private slots:
             }
     }
 
-    void characterKeysDismiss_data()
+    void waysPast_data()
     {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("dismisses");
-        QTest::addRow("Enter") << int(Qt::Key_Return) << true;
-        QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << true;
-        QTest::addRow("Escape") << int(Qt::Key_Escape) << true;
-        QTest::addRow("Space") << int(Qt::Key_Space) << true;
-        QTest::addRow("letter") << int(Qt::Key_Q) << true;
-        QTest::addRow("digit") << int(Qt::Key_7) << true;
-        QTest::addRow("left arrow") << int(Qt::Key_Left) << false;
-        QTest::addRow("down arrow") << int(Qt::Key_Down) << false;
-        QTest::addRow("F1") << int(Qt::Key_F1) << false;
-        QTest::addRow("F5") << int(Qt::Key_F5) << false;
-        QTest::addRow("Shift alone") << int(Qt::Key_Shift) << false;
+        // Keys that produce a character dismiss; arrows, function keys and a modifier alone do not.
+        const std::tuple<const char*, Qt::Key, bool> keys[] = {
+            {"Enter", Qt::Key_Return, true},     {"keypad Enter", Qt::Key_Enter, true},
+            {"Escape", Qt::Key_Escape, true},    {"Space", Qt::Key_Space, true},
+            {"letter", Qt::Key_Q, true},         {"digit", Qt::Key_7, true},
+            {"left arrow", Qt::Key_Left, false}, {"down arrow", Qt::Key_Down, false},
+            {"F1", Qt::Key_F1, false},           {"F5", Qt::Key_F5, false},
+            {"Shift alone", Qt::Key_Shift, false}};
+        for (const auto& [name, key, dismisses] : keys)
+            QTest::addRow("%s", name) << QStringLiteral("key %1").arg(int(key)) << dismisses;
+        // Any click or double-click: on the window, on the prompt, where a word is not shown (the
+        // window gets it) or on the word shown after a tick; and a close request from the system.
+        for (const char* how : {"click window", "double window", "click Label2", "double Label2",
+                                "click Label1_2", "double Label1_4", "click shown", "double shown", "close"})
+            QTest::addRow("%s", how) << how << true;
+        QTest::addRow("press without release") << "press" << false;
     }
-    void characterKeysDismiss()
+    void waysPast()
     {
-        QFETCH(int, key);
+        QFETCH(QString, how);
         QFETCH(bool, dismisses);
         QWidget* title = h->window(WindowId::Title);
-        QTest::keyClick(title, Qt::Key(key));
+        const QStringList part = how.split(QLatin1Char(' '));
+        if (part[0] == QLatin1String("key")) {
+            QTest::keyClick(title, Qt::Key(part[1].toInt()));
+        } else if (how == QLatin1String("press")) {
+            QTest::mousePress(title, Qt::LeftButton, {}, QPoint(20, 20));
+        } else if (how == QLatin1String("close")) {
+            QVERIFY(!title->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else {
+            QWidget* target = title;
+            QPoint at(20, title->height() - 20);
+            if (part[1] == QLatin1String("shown")) {
+                tick(title);
+                target = word(*h, h->session.titleCurrentIndex);
+                at = target->rect().center();
+                QVERIFY(target->isVisible());
+            } else if (part[1] != QLatin1String("window")) {
+                auto* l = h->child<QLabel>(WindowId::Title, qPrintable(part[1]));
+                QVERIFY(l);
+                target = l->isVisible() ? static_cast<QWidget*>(l) : title;
+                at = l->isVisible() ? l->rect().center() : l->geometry().center();
+                // Where nothing is drawn the click lands on the window itself.
+                QVERIFY(l->isVisible() || title->childAt(at) == nullptr);
+            }
+            if (part[0] == QLatin1String("double")) {
+                // The double-click alone, without the click that comes before it.
+                QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(at), target->mapToGlobal(QPointF(at)),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(target, &dbl);
+            } else {
+                QTest::mouseClick(target, Qt::LeftButton, {}, at);
+            }
+        }
         QCOMPARE(h->visible(WindowId::Title), !dismisses);
         QCOMPARE(h->visible(WindowId::Main), dismisses);
         // Hidden, not destroyed, and the word stops moving.
@@ -234,77 +272,10 @@ private slots:
             QVERIFY(main->focusWidget() && main->focusWidget()->isEnabled());
             QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("cmdRun"));
         }
-    }
-
-    void clicksDismiss_data()
-    {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<bool>("afterTick");
-        QTest::addColumn<bool>("doubleClick");
-        QTest::addRow("empty area") << "" << false << false;
-        QTest::addRow("prompt") << "Label2" << false << false;
-        QTest::addRow("prompt, double") << "Label2" << false << true;
-        QTest::addRow("invisible word") << "Label1_2" << false << false;
-        QTest::addRow("invisible word, double") << "Label1_4" << false << true;
-        QTest::addRow("visible word") << "shown" << true << false;
-        QTest::addRow("visible word, double") << "shown" << true << true;
-        QTest::addRow("window, double") << "" << false << true;
-    }
-    void clicksDismiss()
-    {
-        QFETCH(QString, where);
-        QFETCH(bool, afterTick);
-        QFETCH(bool, doubleClick);
-        QWidget* title = h->window(WindowId::Title);
-        if (afterTick)
-            tick(title);
-        QWidget* target = title;
-        QPoint at(20, title->height() - 20);
-        if (where == QLatin1String("shown")) {
-            target = word(*h, h->session.titleCurrentIndex);
-            at = target->rect().center();
-            QVERIFY(target->isVisible());
-        } else if (!where.isEmpty()) {
-            auto* l = h->child<QLabel>(WindowId::Title, where.toLatin1().constData());
-            QVERIFY(l);
-            if (l->isVisible()) {
-                target = l;
-                at = l->rect().center();
-            } else {
-                // Nothing is drawn there: the click lands on the window itself.
-                at = l->geometry().center();
-                QCOMPARE(title->childAt(at), nullptr);
-            }
+        if (how == QLatin1String("press")) { // the release completes the click
+            QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(20, 20));
+            QVERIFY(!h->visible(WindowId::Title));
         }
-        if (doubleClick) {
-            // The double-click alone, without the click that comes before it.
-            QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(at), target->mapToGlobal(QPointF(at)),
-                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(target, &dbl);
-        } else {
-            QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        }
-        QVERIFY(!h->visible(WindowId::Title));
-        QVERIFY(h->visible(WindowId::Main));
-    }
-
-    void pressAloneDoesNotDismiss()
-    {
-        QWidget* title = h->window(WindowId::Title);
-        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(h->visible(WindowId::Title));
-        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(!h->visible(WindowId::Title));
-    }
-
-    void closeRequestBringsUpTheMainWindow()
-    {
-        QWidget* title = h->window(WindowId::Title);
-        QVERIFY(!title->close());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(h->window(WindowId::Title), title);
-        QVERIFY(!title->isVisible());
-        QVERIFY(h->visible(WindowId::Main));
     }
 };
 

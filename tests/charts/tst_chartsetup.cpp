@@ -81,12 +81,15 @@ class TestChartSetup : public QObject {
 private:
     std::unique_ptr<ModelState> m_run100;
     std::unique_ptr<ModelState> m_run1;
+    std::unique_ptr<ModelState> m_run9999;
+    std::unique_ptr<ModelState> m_none = std::make_unique<ModelState>();
 
 private slots:
     void initTestCase()
     {
         m_run100 = CompletedRun("100");
         m_run1 = CompletedRun("1");
+        m_run9999 = CompletedRun("9999");
     }
 
     void everyProcedureHasOneDefinition()
@@ -108,13 +111,18 @@ private slots:
         for (const Expected& e : expectations())
             for (int days : {100, 1})
                 QTest::addRow("%s, %d days", rowName(e).constData(), days) << e.procedure << days;
+        // Before any run the one row of day 0 holds zeros; the longest run fills every column.
+        QTest::addRow("large ShowAllGraphs, before any run") << ChartProcedure::LargeShowAllGraphs << 0;
+        QTest::addRow("large ShowN2vsN1withIsoclines, 9999 days")
+            << ChartProcedure::LargeShowN2vsN1withIsoclines << 9999;
     }
 
     void stepsAndDataInOrder()
     {
         QFETCH(ChartProcedure, procedure);
         QFETCH(int, days);
-        const ModelState& state = days == 1 ? *m_run1 : *m_run100;
+        const ModelState& state = days == 0 ? *m_none : days == 1 ? *m_run1 : days == 100 ? *m_run100
+                                                                                      : *m_run9999;
         RecordingChart chart;
         DrawChart(chart, procedure, state);
 
@@ -138,35 +146,6 @@ private slots:
                 }
             }
         }
-    }
-
-    void beforeAnyRunTheChartHasOneRow()
-    {
-        auto fresh = std::make_unique<ModelState>();
-        RecordingChart chart;
-        DrawChart(chart, ChartProcedure::LargeShowAllGraphs, *fresh);
-        QVERIFY(chart.steps.contains(QStringLiteral("rowCount 1")));
-        QCOMPARE(chart.cells.size(), std::size_t(8));
-        for (const RecordingChart::Cell& c : chart.cells) {
-            QCOMPARE(c.row, 1);
-            QCOMPARE(c.value, 0.0);
-        }
-    }
-
-    void longestRunGivesEveryColumnAllDays()
-    {
-        auto state = CompletedRun("9999");
-        RecordingChart chart;
-        DrawChart(chart, ChartProcedure::LargeShowN2vsN1withIsoclines, *state);
-        QVERIFY(chart.steps.contains(QStringLiteral("rowCount 10000")));
-        std::vector<int> perColumn(7, 0);
-        for (const RecordingChart::Cell& c : chart.cells)
-            ++perColumn[static_cast<std::size_t>(c.column)];
-        for (int column = 1; column <= 6; ++column)
-            QCOMPARE(perColumn[static_cast<std::size_t>(column)], 10000);
-        // the last isocline point is the far end of the segment: (K1, 0) for isocline A
-        QCOMPARE(chart.cells[2 * 9999].value, state->K1);
-        QCOMPARE(chart.cells[2 * 9999 + 1].value, 0.0);
     }
 
     void onlyMainTimeCourseAndAllGraphsDisableRun()

@@ -443,17 +443,6 @@ private slots:
         }
     }
 
-    void tabSkipsWhatCannotBeUsedNow()
-    {
-        // Before a run the graph commands are off: from txtSimut straight to the read-outs.
-        h->edit("txtSimut")->setFocus();
-        MainHarness::pressKey(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtNA"));
-        MainHarness::pressKey(Qt::Key_Tab);
-        MainHarness::pressKey(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("picPicture1"));
-    }
-
     void windowAsLoaded()
     {
         QCOMPARE(h->main()->windowTitle(), QStringLiteral("Vorlenza"));

@@ -37,6 +37,36 @@ std::string capitalised(std::string s)
 
 } // namespace
 
+ModelParameters ParametersOf(const ModelState& state)
+{
+    return {state.K1, state.K2, state.alpha, state.beta, state.r1, state.r2};
+}
+
+DayStep StepOneDay(const ModelParameters& p, double x, double y)
+{
+    // Predictor: the slopes at the start of the day; only the predicted populations are clamped
+    // at zero, the returned ones are kept as computed.
+    const double a1 = ((1.0 - x / p.K1) - (p.alpha * y) / p.K1) * (p.r1 * x);
+    double p1 = x + a1;
+    if (p1 < 0.0)
+        p1 = 0.0;
+    const double a2 = ((1.0 - y / p.K2) - (p.beta * x) / p.K2) * (p.r2 * y);
+    double p2 = y + a2;
+    if (p2 < 0.0)
+        p2 = 0.0;
+    // Corrector: the slopes at the predicted point.
+    const double b1 = ((1.0 - p1 / p.K1) - (p.alpha * p2) / p.K1) * (p.r1 * p1);
+    const double b2 = ((1.0 - p2 / p.K2) - (p.beta * p1) / p.K2) * (p.r2 * p2);
+    DayStep step;
+    step.dN1 = (a1 + b1) / 2.0;
+    step.dN2 = (a2 + b2) / 2.0;
+    step.n1 = step.dN1 + x;
+    step.n2 = step.dN2 + y;
+    step.finite = isFiniteValue(a1) && isFiniteValue(p1) && isFiniteValue(a2) && isFiniteValue(p2) &&
+                  isFiniteValue(b1) && isFiniteValue(b2) && isFiniteValue(step.n1) && isFiniteValue(step.n2);
+    return step;
+}
+
 RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
 {
     RunResult result;
@@ -99,30 +129,16 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     double* bx = ay + rows;
     double* by = bx + rows;
 
+    const ModelParameters params{K1, K2, alpha, beta, r1, r2};
     n1[0] = n1Start;
     n2[0] = n2Start;
     for (int i = 1; i <= T + 1; ++i) {
-        const double x = n1[i - 1];
-        const double y = n2[i - 1];
-        // Predictor: the slopes at the start of the day; only the predicted populations are
-        // clamped at zero, the stored ones are kept as computed.
-        const double a1 = ((1.0 - x / K1) - (alpha * y) / K1) * (r1 * x);
-        double p1 = x + a1;
-        if (p1 < 0.0)
-            p1 = 0.0;
-        const double a2 = ((1.0 - y / K2) - (beta * x) / K2) * (r2 * y);
-        double p2 = y + a2;
-        if (p2 < 0.0)
-            p2 = 0.0;
-        // Corrector: the slopes at the predicted point.
-        const double b1 = ((1.0 - p1 / K1) - (alpha * p2) / K1) * (r1 * p1);
-        const double b2 = ((1.0 - p2 / K2) - (beta * p1) / K2) * (r2 * p2);
-        d1[i - 1] = (a1 + b1) / 2.0;
-        d2[i - 1] = (a2 + b2) / 2.0;
-        n1[i] = d1[i - 1] + n1[i - 1];
-        n2[i] = d2[i - 1] + n2[i - 1];
-        if (!(isFiniteValue(a1) && isFiniteValue(p1) && isFiniteValue(a2) && isFiniteValue(p2) && isFiniteValue(b1) && isFiniteValue(b2) &&
-              isFiniteValue(n1[i]) && isFiniteValue(n2[i]))) {
+        const DayStep step = StepOneDay(params, n1[i - 1], n2[i - 1]);
+        d1[i - 1] = step.dN1;
+        d2[i - 1] = step.dN2;
+        n1[i] = step.n1;
+        n2[i] = step.n2;
+        if (!step.finite) {
             result.error = RunError::Arithmetic;
             result.day = i;
             return result;

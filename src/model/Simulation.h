@@ -40,6 +40,34 @@ struct RunResult {
     bool ok() const { return error == RunError::None; }
 };
 
+/// The six constants of the model, as a run reads them.
+struct ModelParameters {
+    double K1 = 0.0;    ///< carrying capacity of species A
+    double K2 = 0.0;    ///< carrying capacity of species B
+    double alpha = 0.0; ///< effect of species B on species A
+    double beta = 0.0;  ///< effect of species A on species B
+    double r1 = 0.0;    ///< intrinsic rate of increase of species A, per day
+    double r2 = 0.0;    ///< intrinsic rate of increase of species B, per day
+};
+
+/// The constants the last run of `state` used.
+ModelParameters ParametersOf(const ModelState& state);
+
+/// One day of the model from (n1, n2): the change of each population over the day and the
+/// populations the next day.
+struct DayStep {
+    double dN1 = 0.0;
+    double dN2 = 0.0;
+    double n1 = 0.0;
+    double n2 = 0.0;
+    bool finite = true; ///< false when any slope, predicted or next value left the double range
+};
+
+/// The Heun step of one day that a run takes: slopes at the start of the day, a predicted point
+/// (each predicted population clamped at zero), slopes at the predicted point, and the mean of
+/// both slopes added to the populations. The next populations themselves are not clamped.
+DayStep StepOneDay(const ModelParameters& p, double n1, double n2);
+
 /// Runs the model from the field texts: reads T, K1, K2, alpha, beta, r1, r2, N1(0), N2(0) with
 /// NumericPrefix (T rounded half to even), integrates days 1..T+1 with one Heun step a day, then
 /// builds both isoclines. All or nothing: on any failure nothing in `state` changes.

@@ -1,0 +1,227 @@
+#include "ChartExport.h"
+
+#include <qcustomplot.h>
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("ChartExport", text); }
+
+/// Draws the chart as lines and text on `device`, at the chart's size in pixels.
+void paintVectors(QCustomPlot& plot, QPaintDevice& device)
+{
+    QCPPainter painter(&device);
+    painter.setMode(QCPPainter::pmVectorized);
+    painter.setMode(QCPPainter::pmNoCaching);
+    plot.toPainter(&painter, plot.width(), plot.height());
+    painter.end();
+}
+
+void writeSvg(QCustomPlot& plot, QIODevice& out)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(plot.size());
+    svg.setViewBox(QRect(QPoint(0, 0), plot.size()));
+    svg.setResolution(96);
+    svg.setTitle(ChartTitle(plot));
+    paintVectors(plot, svg);
+}
+
+void writePdf(QCustomPlot& plot, QIODevice& out)
+{
+    QPdfWriter pdf(&out);
+    pdf.setResolution(96);
+    pdf.setTitle(ChartTitle(plot));
+    pdf.setCreator(QCoreApplication::applicationName());
+    const QSizeF points = QSizeF(plot.size()) * (72.0 / 96.0);
+    pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                  QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    paintVectors(plot, pdf);
+}
+
+QString failure(const QString& path, const QString& reason)
+{
+    return tr("The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+const char* extensionOf(ChartFileType type)
+{
+    switch (type) {
+    case ChartFileType::Png: return "png";
+    case ChartFileType::Svg: return "svg";
+    case ChartFileType::Pdf: return "pdf";
+    }
+    return "png";
+}
+
+} // namespace
+
+QString ChartTitle(const QCustomPlot& plot)
+{
+    // The title is the first text element of the layout.
+    QCPLayoutGrid* layout = plot.plotLayout();
+    for (int i = 0; i < layout->elementCount(); ++i)
+        if (auto* text = qobject_cast<QCPTextElement*>(layout->elementAt(i)))
+            return text->text();
+    return {};
+}
+
+QImage ChartImage(QCustomPlot& plot)
+{
+    return plot.toPixmap(0, 0, 2.0 * plot.devicePixelRatioF()).toImage();
+}
+
+QByteArray ChartSvg(QCustomPlot& plot)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeSvg(plot, buffer);
+    return buffer.data();
+}
+
+QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    switch (type) {
+    case ChartFileType::Png:
+        QImageWriter(&buffer, "png").write(ChartImage(plot));
+        break;
+    case ChartFileType::Svg:
+        writeSvg(plot, buffer);
+        break;
+    case ChartFileType::Pdf:
+        writePdf(plot, buffer);
+        break;
+    }
+    return buffer.data();
+}
+
+ExportOutcome SaveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
+{
+    if (path.isEmpty())
+        return {false, tr("No file name was given.")};
+    if (QFileInfo(path).isDir())
+        return {false, failure(path, tr("it is a folder"))};
+    // Make the whole file first: a writer that meets a failing device may stop without saying so.
+    const QByteArray bytes = ChartBytes(plot, type);
+    if (bytes.isEmpty())
+        return {false, failure(path, tr("the chart could not be drawn"))};
+    return SaveBytes(path, bytes);
+}
+
+ExportOutcome SaveBytes(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, so that every write reaches the disk here and reports its own failure.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, failure(path, file.errorString())};
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // After a short write the next one tells why (a full disk, a file too large).
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    // A short write sets no error at all, and the commit alone does not always see a failed one.
+    const bool flushed = file.flush();
+    if (written != bytes.size() || !flushed || file.error() != QFileDevice::NoError) {
+        // A short write may leave only the device's "unknown error" behind.
+        const QString unknown = QFile().errorString();
+        const QString reason = file.error() != QFileDevice::NoError && file.errorString() != unknown
+                                   ? file.errorString()
+                                   : tr("only part of it could be written; the disk may be full");
+        file.cancelWriting();
+        return {false, failure(path, reason)};
+    }
+    if (!file.commit())
+        return {false, failure(path, file.errorString())};
+    return {true, {}};
+}
+
+std::unique_ptr<QMimeData> ChartMimeData(QCustomPlot& plot)
+{
+    auto data = std::make_unique<QMimeData>();
+    const QImage image = ChartImage(plot);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(image);
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/png"), png);
+    data->setData(QStringLiteral("image/svg+xml"), ChartSvg(plot));
+    return data;
+}
+
+void CopyChartToClipboard(QCustomPlot& plot)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(ChartMimeData(plot).release());
+}
+
+QString ChartSaveFilter(ChartFileType type)
+{
+    switch (type) {
+    case ChartFileType::Png: return tr("PNG image (*.png)");
+    case ChartFileType::Svg: return tr("SVG drawing (*.svg)");
+    case ChartFileType::Pdf: return tr("PDF document (*.pdf)");
+    }
+    return {};
+}
+
+QString ChartSaveFilters()
+{
+    return ChartSaveFilter(ChartFileType::Png) + QStringLiteral(";;") + ChartSaveFilter(ChartFileType::Svg) +
+           QStringLiteral(";;") + ChartSaveFilter(ChartFileType::Pdf);
+}
+
+QString DefaultChartFileName(const QString& title, ChartFileType type)
+{
+    QString name;
+    for (const QChar c : title) {
+        const bool unsafe = c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c);
+        name += unsafe ? QChar(u'-') : c;
+    }
+    name = name.trimmed();
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = tr("Chart");
+    return name + u'.' + QLatin1String(extensionOf(type));
+}
+
+ChosenChartFile ResolveChartFile(const QString& typedPath, const QString& chosenFilter)
+{
+    if (typedPath.isEmpty())
+        return {};
+    const QString suffix = QFileInfo(typedPath).suffix().toLower();
+    for (ChartFileType type : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Pdf})
+        if (suffix == QLatin1String(extensionOf(type)))
+            return {typedPath, type};
+
+    ChartFileType type = ChartFileType::Png;
+    for (ChartFileType t : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Pdf})
+        if (chosenFilter == ChartSaveFilter(t) ||
+            chosenFilter.contains(QStringLiteral("*.") + QLatin1String(extensionOf(t)), Qt::CaseInsensitive))
+            type = t;
+    QString path = typedPath;
+    if (!path.endsWith(u'.'))
+        path += u'.';
+    return {path + QLatin1String(extensionOf(type)), type};
+}

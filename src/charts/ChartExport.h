@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class QCustomPlot;
+class QMimeData;
+
+/// The file types a chart is saved as.
+enum class ChartFileType { Png, Svg, Pdf };
+
+struct ExportOutcome {
+    bool ok = false;
+    QString error; ///< names the file and why it could not be written, when !ok
+};
+
+/// The chart's title as shown above the plot (empty when it has none).
+QString ChartTitle(const QCustomPlot& plot);
+
+/// The chart as an image at twice its size in device pixels, as drawn on screen.
+QImage ChartImage(QCustomPlot& plot);
+
+/// The chart as SVG: lines and text at the chart's size in pixels (96 dpi).
+QByteArray ChartSvg(QCustomPlot& plot);
+
+/// Writes the chart to `path` as `type` through QSaveFile: either the whole new file is there
+/// afterwards, or whatever was at `path` before is left byte for byte and no temporary file stays.
+/// PNG at twice the chart's size in device pixels; SVG and PDF as lines and text at the chart's
+/// size (a PDF page of the chart's size at 96 dpi).
+ExportOutcome SaveChart(QCustomPlot& plot, const QString& path, ChartFileType type);
+
+/// The file `type` makes of the chart, as bytes.
+QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type);
+
+/// Writes `bytes` to `path` through QSaveFile: the whole new file, or on any failure whatever was
+/// at `path` before, byte for byte, and no temporary file. The error names the file and the reason.
+ExportOutcome SaveBytes(const QString& path, const QByteArray& bytes);
+
+/// What "Copy chart" puts on the clipboard: the image (offered as PNG and the other image types
+/// the clipboard takes) and the SVG drawing as "image/svg+xml".
+std::unique_ptr<QMimeData> ChartMimeData(QCustomPlot& plot);
+
+/// Puts ChartMimeData on the system clipboard.
+void CopyChartToClipboard(QCustomPlot& plot);
+
+/// The filters of the save dialog, PNG first, separated by ";;".
+QString ChartSaveFilters();
+
+/// The dialog filter that stands for `type`, one of those of ChartSaveFilters.
+QString ChartSaveFilter(ChartFileType type);
+
+/// The default file name of a chart: its title with the extension of `type`, e.g.
+/// "N2 vs. N1.png"; characters that cannot be in a file name become "-"; no title gives "Chart".
+QString DefaultChartFileName(const QString& title, ChartFileType type);
+
+struct ChosenChartFile {
+    QString path;
+    ChartFileType type = ChartFileType::Png;
+};
+
+/// The type of a file picked in the save dialog: a typed ".png", ".svg" or ".pdf" (any case) wins;
+/// otherwise the chosen filter decides and its extension is added to the name.
+ChosenChartFile ResolveChartFile(const QString& typedPath, const QString& chosenFilter);

@@ -1,0 +1,135 @@
+#include "DirectionField.h"
+
+#include <algorithm>
+#include <cmath>
+
+std::vector<FieldArrow> DirectionArrows(const ModelParameters& parameters, const PlotFrame& frame, int perSide)
+{
+    std::vector<FieldArrow> arrows;
+    const double spanX = frame.n1Hi - frame.n1Lo;
+    const double spanY = frame.n2Hi - frame.n2Lo;
+    if (perSide < 1 || frame.pixels.isEmpty() || !(spanX > 0.0) || !(spanY > 0.0) || !std::isfinite(spanX) ||
+        !std::isfinite(spanY))
+        return arrows;
+
+    const QRectF& px = frame.pixels;
+    const double pxPerN1 = px.width() / spanX;
+    const double pxPerN2 = px.height() / spanY;
+    const double cellW = px.width() / perSide;
+    const double cellH = px.height() / perSide;
+
+    struct Raw {
+        QPointF at;
+        double dx, dy; ///< the step in pixels, y downwards
+    };
+    std::vector<Raw> raw;
+    raw.reserve(static_cast<std::size_t>(perSide * perSide));
+    double longest = 0.0;
+    for (int j = 0; j < perSide; ++j) {
+        for (int i = 0; i < perSide; ++i) {
+            const double fx = (i + 0.5) / perSide;
+            const double fy = (j + 0.5) / perSide;
+            const double n1 = frame.n1Lo + fx * spanX;
+            const double n2 = frame.n2Lo + fy * spanY;
+            const DayStep step = StepOneDay(parameters, n1, n2);
+            if (!step.finite)
+                continue;
+            const double dx = step.dN1 * pxPerN1;
+            const double dy = -step.dN2 * pxPerN2;
+            const double length = std::hypot(dx, dy);
+            if (!std::isfinite(length) || length == 0.0)
+                continue;
+            raw.push_back({QPointF(px.left() + fx * px.width(), px.bottom() - fy * px.height()), dx, dy});
+            longest = std::max(longest, length);
+        }
+    }
+    if (longest == 0.0)
+        return arrows;
+
+    const double scale = 0.9 * std::min(cellW, cellH) / longest;
+    arrows.reserve(raw.size());
+    for (const Raw& r : raw) {
+        const QPointF half(r.dx * scale / 2.0, r.dy * scale / 2.0);
+        arrows.push_back({r.at, r.at - half, r.at + half});
+    }
+    return arrows;
+}
+
+PlotFrame FrameOf(const QCustomPlot& plot)
+{
+    PlotFrame frame;
+    QCPAxisRect* rect = plot.axisRect();
+    QCPAxis* x = rect ? rect->axis(QCPAxis::atBottom) : nullptr;
+    QCPAxis* y = rect ? rect->axis(QCPAxis::atLeft) : nullptr;
+    if (x == nullptr || y == nullptr)
+        return frame;
+    frame.n1Lo = x->range().lower;
+    frame.n1Hi = x->range().upper;
+    frame.n2Lo = y->range().lower;
+    frame.n2Hi = y->range().upper;
+    // From the axes' own mapping: QCustomPlot counts the bottom edge as the last pixel row.
+    frame.pixels = QRectF(QPointF(x->coordToPixel(frame.n1Lo), y->coordToPixel(frame.n2Hi)),
+                          QPointF(x->coordToPixel(frame.n1Hi), y->coordToPixel(frame.n2Lo)));
+    return frame;
+}
+
+DirectionField::DirectionField(QCustomPlot* plot, const ModelParameters& parameters)
+    : QCPLayerable(plot, QStringLiteral("grid")), m_parameters(parameters)
+{
+}
+
+QRect DirectionField::clipRect() const
+{
+    return mParentPlot->axisRect() ? mParentPlot->axisRect()->rect() : QCPLayerable::clipRect();
+}
+
+void DirectionField::applyDefaultAntialiasingHint(QCPPainter* painter) const
+{
+    painter->setAntialiasing(true);
+}
+
+void DirectionField::draw(QCPPainter* painter)
+{
+    m_drawn = DirectionArrows(m_parameters, FrameOf(*mParentPlot));
+
+    QPen pen(colour(), 1.2);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter->setPen(pen);
+    painter->setBrush(colour());
+    for (const FieldArrow& a : m_drawn) {
+        const QPointF d = a.head - a.tail;
+        const double length = std::hypot(d.x(), d.y());
+        if (length < 0.5)
+            continue;
+        painter->drawLine(a.tail, a.head);
+        // A small filled head, at most a third of the arrow.
+        const double headLength = std::min(5.0, length / 3.0);
+        const QPointF unit = d / length;
+        const QPointF normal(-unit.y(), unit.x());
+        const QPointF base = a.head - unit * headLength;
+        const QPointF wing = normal * (headLength * 0.5);
+        const QPointF head[3] = {a.head, base + wing, base - wing};
+        painter->drawPolygon(head, 3);
+    }
+}
+
+DirectionField* FindDirectionField(const QCustomPlot& plot)
+{
+    return plot.findChild<DirectionField*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void ShowDirectionField(QCustomPlot& plot, bool shown, const ModelParameters& parameters)
+{
+    DirectionField* field = FindDirectionField(plot);
+    if (!shown) {
+        if (field == nullptr)
+            return;
+        delete field;
+    } else if (field == nullptr) {
+        new DirectionField(&plot, parameters);
+    } else {
+        field->setParameters(parameters);
+    }
+    plot.replot(QCustomPlot::rpQueuedReplot);
+}

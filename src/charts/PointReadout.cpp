@@ -1,0 +1,123 @@
+#include "PointReadout.h"
+
+#include "ModelState.h"
+#include "NumberText.h"
+
+#include <qcustomplot.h>
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool isIsocline(ChartSource s)
+{
+    return s == ChartSource::IsoclineAX || s == ChartSource::IsoclineAY || s == ChartSource::IsoclineBX ||
+           s == ChartSource::IsoclineBY;
+}
+
+/// The value a source holds for `day`, and its name; a day axis has no name.
+const ModelState::Series* seriesOf(const ModelState& state, ChartSource s, const char** name)
+{
+    switch (s) {
+    case ChartSource::N1: *name = "N1"; return &state.N1;
+    case ChartSource::N2: *name = "N2"; return &state.N2;
+    case ChartSource::dN1: *name = "dN1"; return &state.dN1;
+    case ChartSource::dN2: *name = "dN2"; return &state.dN2;
+    default: break;
+    }
+    *name = nullptr;
+    return nullptr;
+}
+
+} // namespace
+
+NearestPoint FindNearestPoint(const std::vector<std::vector<QPointF>>& series, QPointF pointer)
+{
+    NearestPoint best;
+    double bestSquare = std::numeric_limits<double>::infinity();
+    for (std::size_t s = 0; s < series.size(); ++s) {
+        const std::vector<QPointF>& points = series[s];
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const double dx = points[i].x() - pointer.x();
+            const double dy = points[i].y() - pointer.y();
+            const double square = dx * dx + dy * dy;
+            if (square < bestSquare) { // NaN never compares less
+                bestSquare = square;
+                best.series = static_cast<int>(s);
+                best.index = static_cast<int>(i);
+            }
+        }
+    }
+    if (best.found())
+        best.distance = std::sqrt(bestSquare);
+    return best;
+}
+
+std::vector<int> RunSeriesOf(const ChartDefinition& definition)
+{
+    std::vector<int> run;
+    for (std::size_t k = 0; k < definition.series.size(); ++k) {
+        const SeriesDefinition& s = definition.series[k];
+        if (!isIsocline(s.x) && !isIsocline(s.y))
+            run.push_back(static_cast<int>(k));
+    }
+    return run;
+}
+
+CurvePixels PixelsOfCurve(QCustomPlot& plot, int index)
+{
+    CurvePixels out;
+    auto* curve = qobject_cast<QCPCurve*>(plot.plottable(index));
+    if (curve == nullptr)
+        return out;
+    const QCPAxis* key = curve->keyAxis();
+    const QCPAxis* value = curve->valueAxis();
+    const auto data = curve->data();
+    out.pixels.reserve(static_cast<std::size_t>(data->size()));
+    out.days.reserve(static_cast<std::size_t>(data->size()));
+    for (auto it = data->constBegin(); it != data->constEnd(); ++it) {
+        out.pixels.emplace_back(key->coordToPixel(it->key), value->coordToPixel(it->value));
+        out.days.push_back(static_cast<int>(std::lround(it->t)));
+    }
+    return out;
+}
+
+int NearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer)
+{
+    std::vector<std::vector<QPointF>> pixels;
+    std::vector<std::vector<int>> days;
+    for (int k : RunSeriesOf(definition)) {
+        CurvePixels c = PixelsOfCurve(plot, k);
+        pixels.push_back(std::move(c.pixels));
+        days.push_back(std::move(c.days));
+    }
+    const NearestPoint nearest = FindNearestPoint(pixels, pointer);
+    if (!nearest.found())
+        return -1;
+    return days[static_cast<std::size_t>(nearest.series)][static_cast<std::size_t>(nearest.index)];
+}
+
+QString PointReadout(const ChartDefinition& definition, const ModelState& state, int day)
+{
+    if (day < 0 || day > ModelState::MaxDay)
+        return {};
+    QStringList values;
+    for (int k : RunSeriesOf(definition)) {
+        const SeriesDefinition& s = definition.series[static_cast<std::size_t>(k)];
+        for (ChartSource source : {s.x, s.y}) {
+            const char* name = nullptr;
+            const ModelState::Series* series = seriesOf(state, source, &name);
+            if (series == nullptr)
+                continue;
+            const QString item = QStringLiteral("%1 = %2").arg(
+                QLatin1String(name), QString::fromStdString(FormatNumber((*series)[static_cast<std::size_t>(day)])));
+            if (!values.contains(item))
+                values << item;
+        }
+    }
+    return QCoreApplication::translate("PointReadout", "Day %1: %2")
+        .arg(QString::fromStdString(FormatInteger(day)), values.join(QStringLiteral(", ")));
+}

@@ -54,6 +54,20 @@ void writePdf(QCustomPlot& plot, QIODevice& out)
     paintVectors(plot, pdf);
 }
 
+/// PNG bytes of `image`. An opaque picture is written without an alpha channel, and with light
+/// compression: a chart at twice its size is some 1.6 million pixels, and the default level costs
+/// a third more time for a file a fifth smaller.
+QByteArray encodePng(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(78);
+    writer.write(image.hasAlphaChannel() ? image : image.convertToFormat(QImage::Format_RGB888));
+    return bytes;
+}
+
 QString failure(const QString& path, const QString& reason)
 {
     return tr("The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
@@ -96,11 +110,12 @@ QByteArray ChartSvg(QCustomPlot& plot)
 
 QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type)
 {
+    if (type == ChartFileType::Png)
+        return encodePng(ChartImage(plot));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     switch (type) {
     case ChartFileType::Png:
-        QImageWriter(&buffer, "png").write(ChartImage(plot));
         break;
     case ChartFileType::Svg:
         writeSvg(plot, buffer);
@@ -159,12 +174,8 @@ std::unique_ptr<QMimeData> ChartMimeData(QCustomPlot& plot)
 {
     auto data = std::make_unique<QMimeData>();
     const QImage image = ChartImage(plot);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(image);
     data->setImageData(image);
-    data->setData(QStringLiteral("image/png"), png);
+    data->setData(QStringLiteral("image/png"), encodePng(image));
     data->setData(QStringLiteral("image/svg+xml"), ChartSvg(plot));
     return data;
 }

@@ -384,17 +384,6 @@ private slots:
         QCOMPARE(chosen.type, type);
     }
 
-    void filtersOfferTheThreeTypes()
-    {
-        const QStringList filters = ChartSaveFilters().split(QStringLiteral(";;"));
-        QCOMPARE(filters.size(), 3);
-        QVERIFY(filters[0].contains(QLatin1String("*.png")));
-        QVERIFY(filters[1].contains(QLatin1String("*.svg")));
-        QVERIFY(filters[2].contains(QLatin1String("*.pdf")));
-        for (ChartFileType t : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Pdf})
-            QCOMPARE(ResolveChartFile(QStringLiteral("/t/x"), ChartSaveFilter(t)).type, t);
-    }
-
     void cancelledDialogWritesNothing()
     {
         Chart chart(ChartProcedure::MainShowN1vsN2, *m_run);

@@ -117,18 +117,6 @@ private slots:
         QVERIFY(!StepOneDay(p, std::numeric_limits<double>::infinity(), 1.0).finite);
         QVERIFY(StepOneDay(p, 0.0, 1.0).finite);
     }
-
-    void parametersComeFromTheLastRun()
-    {
-        const auto s = CompletedRun(PresetFields(3));
-        const ModelParameters p = ParametersOf(*s);
-        QCOMPARE(p.K1, s->K1);
-        QCOMPARE(p.K2, s->K2);
-        QCOMPARE(p.alpha, s->alpha);
-        QCOMPARE(p.beta, s->beta);
-        QCOMPARE(p.r1, s->r1);
-        QCOMPARE(p.r2, s->r2);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestDayStep)

@@ -3,7 +3,8 @@
 #include <QLibrary>
 #include <QPrinter>
 
-namespace {
+namespace
+{
 
 // The few CUPS types and calls used here, as the CUPS 2 library exports them. The library is
 // opened at run time: Qt's printing already loads it, and building needs no CUPS headers.
@@ -60,7 +61,10 @@ bool isQueue(const QPrinter& printer)
 }
 
 /// The queue's own name: CUPS instances are written "queue/instance".
-QByteArray queueName(const QPrinter& printer) { return printer.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit(); }
+QByteArray queueName(const QPrinter& printer)
+{
+    return printer.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+}
 
 } // namespace
 

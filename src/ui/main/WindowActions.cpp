@@ -8,8 +8,9 @@
 namespace {
 QString refusedMessage(const QPrinter& printer, const QString& why)
 {
-    return QStringLiteral("The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set "
-                          "up another printer as the default printer of this computer, then try again.")
+    return QStringLiteral("The printer “%1” did not take the page: %2. Let the printer accept jobs "
+                          "again, or set up another printer as the default printer of this computer, "
+                          "then try again.")
         .arg(printer.printerName(), why);
 }
 } // namespace
@@ -26,8 +27,9 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     }
     printer->setDocName(jobName);
     // A queue that rejects jobs would swallow the page without a word: say so instead.
-    if (const QString why = platform.printerRefusal ? platform.printerRefusal(*printer) : QString(); !why.isEmpty()) {
-        platform.reportProblem(&window, MessageTitle(), refusedMessage(*printer, why));
+    const QString refused = platform.printerRefusal ? platform.printerRefusal(*printer) : QString();
+    if (!refused.isEmpty()) {
+        platform.reportProblem(&window, MessageTitle(), refusedMessage(*printer, refused));
         return;
     }
     const PrintOutcome outcome = PrintWindow(window, *printer);

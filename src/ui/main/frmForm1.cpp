@@ -703,7 +703,10 @@ void frmForm1::SaveResults()
                    : outcome.error);
 }
 
-void frmForm1::cmdPrint_Click() { PrintOnDefaultPrinter(m_session, *this, QStringLiteral("Vorlenza — main window")); }
+void frmForm1::cmdPrint_Click()
+{
+    PrintOnDefaultPrinter(m_session, *this, QStringLiteral("Vorlenza — main window"));
+}
 
 void frmForm1::cmdQuit_Click()
 {

@@ -9,15 +9,18 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestSaveDialog : public QObject {
+class TestSaveDialog : public QObject
+{
     Q_OBJECT
 private slots:
     void startFolder_data()
     {
         QTest::addColumn<QString>("documents"); // made under the home folder; empty: none made
         QTest::addColumn<QString>("opensIn");   // relative to the home folder
-        QTest::newRow("documents folder") << "Documents" << "Documents";
-        QTest::newRow("no documents folder") << "" << "";
+        QTest::newRow("documents folder") << "Documents"
+                                          << "Documents";
+        QTest::newRow("no documents folder") << ""
+                                             << "";
     }
     void startFolder()
     {

@@ -11,7 +11,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 /// The caption the window manager draws: the window's _NET_WM_NAME, read with xprop.
 QString wmName(const QWidget* w)
@@ -29,11 +30,15 @@ QString wmName(const QWidget* w)
 }
 
 /// Whether the shown window has been framed by the window manager.
-bool framed(const QWidget* w) { return w->frameGeometry().size() != w->size(); }
+bool framed(const QWidget* w)
+{
+    return w->frameGeometry().size() != w->size();
+}
 
 } // namespace
 
-class TestWindowManager : public QObject {
+class TestWindowManager : public QObject
+{
     Q_OBJECT
     std::unique_ptr<WindowsHarness> h;
 
@@ -101,8 +106,12 @@ private slots:
                               qRound(((outer.height() - 5064) / 2 - 400) / 15.0));
         QTRY_VERIFY2((img->pos() - expected).manhattanLength() <= 1,
                      qPrintable(QStringLiteral("at %1,%2, expected %3,%4 in a frame of %5x%6")
-                                    .arg(img->x()).arg(img->y()).arg(expected.x()).arg(expected.y())
-                                    .arg(frame.width()).arg(frame.height())));
+                                    .arg(img->x())
+                                    .arg(img->y())
+                                    .arg(expected.x())
+                                    .arg(expected.y())
+                                    .arg(frame.width())
+                                    .arg(frame.height())));
         const QPoint first = img->pos();
 
         // Hidden and shown again: not placed anew. Closed and opened again: the same place.

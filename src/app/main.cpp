@@ -1,5 +1,5 @@
+#include "AppSetup.h"
 #include "AppWindows.h"
-#include "Look.h"
 #include "Session.h"
 
 #include <QApplication>
@@ -7,13 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorlenza"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlenza"));
-    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
-    QApplication::setWindowIcon(look::windowIcon());
-    // The program ends only through its two exits, never because a window was closed.
-    QApplication::setQuitOnLastWindowClosed(false);
-    look::installFontSubstitutions();
+    SetUpApplication();
 
     int status = 0;
     {

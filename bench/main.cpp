@@ -4,6 +4,8 @@
 #include "AppPaths.h"
 #include "AppWindows.h"
 #include "BenchCase.h"
+#include "ExportPaths.h"
+#include "frmLarggraf.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
@@ -148,7 +150,14 @@ int main(int argc, char** argv)
     for (BenchCase& c : AppPathCases(session, scratch.path()))
         cases.push_back(std::move(c));
 
+    // Charts leaving the program, from a large graph window of its own with T = 9999.
+    frmLarggraf exportWindow(session);
+    exportWindow.show();
+    for (BenchCase& c : ExportCases(*exportWindow.chart(), exportWindow, *runs[9999], scratch.path()))
+        cases.push_back(std::move(c));
+
     const int missed = RunBenchCases(cases);
+    ReportExportSizes(*exportWindow.chart(), *runs[9999], scratch.path());
     ReportProbes(argv[0]);
     return missed == 0 ? 0 : 1;
 }

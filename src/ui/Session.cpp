@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -35,6 +38,20 @@ Session::Session() : m_model(std::make_unique<ModelState>()), m_windows(*this)
     m_platform.reportProblem = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text);
     };
+    m_platform.offerSaveAsPdf = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        QPushButton* save = box.addButton(QCoreApplication::translate("Session", "Save as PDF…"),
+                                          QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        return box.clickedButton() == save;
+    };
+    m_platform.chooseExportFile = [](QWidget* parent, const QString& suggested, const QString& filters,
+                                     QString* chosenFilter) {
+        return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Session", "Save"),
+                                            QDir(SaveDialogFolder()).filePath(suggested), filters, chosenFilter);
+    };
+    m_platform.runMenu = [](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); };
     m_platform.now = [] { return QDateTime::currentDateTime(); };
 }
 

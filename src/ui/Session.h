@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QMenu;
+class QPoint;
 class QPrinter;
 class QWidget;
 
@@ -26,6 +29,16 @@ struct Platform {
     std::function<QString(const QPrinter&)> jobRefusal;
     /// Tells the user something went wrong (a message box by default).
     std::function<void(QWidget* parent, const QString& title, const QString& text)> reportProblem;
+    /// Tells the user that printing failed and offers "Save as PDF…" beside "OK"; true when the
+    /// user chose to save. Unset: told through reportProblem, with nothing offered.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> offerSaveAsPdf;
+    /// The save dialog of charts and window pages: starts with the file name `suggested` and the
+    /// filters (";;"-separated); the chosen full file name, or empty when cancelled, and in
+    /// `chosenFilter` the filter that was chosen.
+    std::function<QString(QWidget* parent, const QString& suggested, const QString& filters, QString* chosenFilter)>
+        chooseExportFile;
+    /// Shows a context menu at a global position and returns the action chosen, or nullptr.
+    std::function<QAction*(QMenu& menu, const QPoint& globalPos)> runMenu;
     /// The system clock.
     std::function<QDateTime()> now;
 };
@@ -51,6 +64,10 @@ public:
     std::int16_t graphCycle = 0;
     /// Large window chart-click cycle, 0..7; survives closing and reopening that window.
     std::int16_t largeGraphCycle = 0;
+    /// Whether the direction arrows are on in the main and in the large window's chart; off at
+    /// start, kept while the program runs (also when the large window is closed and made anew).
+    bool mainArrows = false;
+    bool largeArrows = false;
     /// Title window: the place chosen at the latest tick and the place shown before it.
     std::int16_t titleCurrentIndex = 0;
     std::int16_t titlePreviousIndex = 0;

@@ -1,5 +1,6 @@
 #include "WindowActions.h"
 
+#include "ChartActions.h"
 #include "Session.h"
 #include "WindowPrinter.h"
 
@@ -13,6 +14,17 @@ QString refusedMessage(const QPrinter& printer, const QString& why)
                           "then try again.")
         .arg(printer.printerName(), why);
 }
+/// Says why printing failed and offers the same page as a PDF file instead.
+void printFailed(Session& session, QWidget& window, const QString& text)
+{
+    Platform& platform = session.platform();
+    if (!platform.offerSaveAsPdf) {
+        platform.reportProblem(&window, MessageTitle(), text);
+        return;
+    }
+    if (platform.offerSaveAsPdf(&window, MessageTitle(), text))
+        SaveWindowAsPdfAsked(session, window);
+}
 } // namespace
 
 void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName)
@@ -20,7 +32,7 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     Platform& platform = session.platform();
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
     if (!printer) {
-        platform.reportProblem(&window, MessageTitle(),
+        printFailed(session, window,
                                QStringLiteral("No printer is set up. Set up a printer as the default printer "
                                               "of this computer, then try again."));
         return;
@@ -29,16 +41,16 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     // A queue that rejects jobs would swallow the page without a word: say so instead.
     const QString refused = platform.printerRefusal ? platform.printerRefusal(*printer) : QString();
     if (!refused.isEmpty()) {
-        platform.reportProblem(&window, MessageTitle(), refusedMessage(*printer, refused));
+        printFailed(session, window, refusedMessage(*printer, refused));
         return;
     }
     const PrintOutcome outcome = PrintWindow(window, *printer);
     if (!outcome.ok) {
-        platform.reportProblem(&window, MessageTitle(),
+        printFailed(session, window,
                                outcome.error.isEmpty() ? QStringLiteral("The window could not be printed.")
                                                        : outcome.error);
         return;
     }
     if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())
-        platform.reportProblem(&window, MessageTitle(), refusedMessage(*printer, why));
+        printFailed(session, window, refusedMessage(*printer, why));
 }

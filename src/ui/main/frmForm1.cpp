@@ -1,5 +1,7 @@
 #include "frmForm1.h"
 
+#include "ChartActions.h"
+
 #include "ChartView.h"
 #include "Controls.h"
 #include "Look.h"
@@ -437,6 +439,7 @@ void frmForm1::connectHandlers()
     connect(cmdIsoclines, &QPushButton::clicked, this, &frmForm1::cmdIsoclines_Click);
     connect(cmdLargeGraph, &QPushButton::clicked, this, &frmForm1::cmdLargeGraph_Click);
     connect(MSChart1, &ChartView::clicked, this, &frmForm1::MSChart1_Click);
+    m_chartActions = new ChartActions(m_session, *this, *MSChart1, m_session.mainArrows);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmForm1::VScroll1_Change);
     connect(tmrTimer1, &QTimer::timeout, this, &frmForm1::tmrTimer1_Timer);
 
@@ -636,7 +639,9 @@ void frmForm1::cmdRun_Click()
 
 void frmForm1::drawChart(ChartProcedure procedure)
 {
-    if (DrawChart(*MSChart1, procedure, m_session.model()))
+    const bool disablesRun = DrawChart(*MSChart1, procedure, m_session.model());
+    m_chartActions->chartDrawn(procedure);
+    if (disablesRun)
         cmdRun->setEnabled(false);
 }
 
@@ -676,8 +681,10 @@ void frmForm1::cmdLargeGraph_Click()
     WindowRegistry& windows = m_session.windows();
     windows.show(WindowId::Large);
     hide();
-    if (auto* large = windows.window<frmLarggraf>(WindowId::Large))
+    if (auto* large = windows.window<frmLarggraf>(WindowId::Large)) {
         DrawChart(*large->chart(), ChartProcedure::MainShowLargeN2vsN1withIsoclines, m_session.model());
+        large->chartActions()->chartDrawn(ChartProcedure::MainShowLargeN2vsN1withIsoclines);
+    }
 }
 
 // ---- Save, print and the ways to the other windows ---------------------------------------------

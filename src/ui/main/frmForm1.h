@@ -24,6 +24,8 @@ class Session;
 /// time with seconds (without a time zone).
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
 
+class ChartActions;
+
 class frmForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -113,6 +115,7 @@ private:
     void report(const QString& text);
 
     Session& m_session;
+    ChartActions* m_chartActions = nullptr; ///< the chart's menu and tooltip
     bool m_firstShow = true;
 
     // On the window

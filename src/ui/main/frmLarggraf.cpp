@@ -1,5 +1,7 @@
 #include "frmLarggraf.h"
 
+#include "ChartActions.h"
+
 #include "ChartView.h"
 #include "Controls.h"
 #include "Look.h"
@@ -93,6 +95,7 @@ void frmLarggraf::connectHandlers()
     connect(command4, &QPushButton::clicked, this, &frmLarggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmLarggraf::Command5_Click);
     connect(MSChart1, &ChartView::clicked, this, &frmLarggraf::MSChart1_Click);
+    m_chartActions = new ChartActions(m_session, *this, *MSChart1, m_session.largeArrows);
 }
 
 void frmLarggraf::Form_Load() { Command1->setFocus(); }
@@ -159,4 +162,5 @@ void frmLarggraf::drawChart(ChartProcedure procedure)
 {
     // The large window has no Run button of its own, so what a graph asks of Run does not apply here.
     DrawChart(*MSChart1, procedure, m_session.model());
+    m_chartActions->chartDrawn(procedure);
 }

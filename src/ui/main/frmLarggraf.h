@@ -11,6 +11,8 @@ class Session;
 /// The large graph window: the last run on one large chart with its own graph buttons, its own
 /// chart-click cycle (kept in the session, so it survives closing the window), printing, and the
 /// ways back to the main window or on to the about window.
+class ChartActions;
+
 class frmLarggraf : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +20,8 @@ public:
 
     /// This window's chart `MSChart1`; the main window's "Large" draws its first graph on it.
     ChartView* chart() const { return MSChart1; }
+    /// The chart's menu and tooltip; to be told of every chart drawn on it.
+    ChartActions* chartActions() const { return m_chartActions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +57,7 @@ private:
     void drawChart(ChartProcedure procedure);
 
     Session& m_session;
+    ChartActions* m_chartActions = nullptr;
     bool m_firstShow = true;
 
     ChartView* MSChart1 = nullptr;

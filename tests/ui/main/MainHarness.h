@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,6 +35,12 @@ struct MainHarness {
     QString jobRefused;     ///< its answer after a job: why it did not take it
     QStringList printJobs;  ///< the name of every job offered to the print system
     QDateTime now = QDateTime(QDate(2031, 5, 6), QTime(7, 8, 9));
+    bool savePdfAnswer = false; ///< the answer to "Save as PDF…" beside "OK" after a failed print
+    QString exportAnswer;       ///< the chart and page save dialog's answer (empty: cancelled)
+    QString exportFilter;       ///< the filter chosen there (empty: the one it starts with)
+    QStringList exportSuggested; ///< the file name each of those dialogs started with
+    QString menuChoice;          ///< the item taken from a chart menu (empty: the menu is closed)
+    QList<QStringList> menus;    ///< the items of every chart menu opened
 
     MainHarness()
     {
@@ -52,6 +59,29 @@ struct MainHarness {
         p.jobRefusal = [this](const QPrinter&) { return jobRefused; };
         p.reportProblem = [this](QWidget*, const QString& title, const QString& text) {
             messages << title + QStringLiteral(": ") + text;
+        };
+        p.offerSaveAsPdf = [this](QWidget*, const QString& title, const QString& text) {
+            messages << title + QStringLiteral(": ") + text;
+            return savePdfAnswer;
+        };
+        p.chooseExportFile = [this](QWidget*, const QString& suggested, const QString&, QString* filter) {
+            exportSuggested << suggested;
+            if (!exportFilter.isEmpty())
+                *filter = exportFilter;
+            return exportAnswer;
+        };
+        p.runMenu = [this](QMenu& menu, const QPoint&) -> QAction* {
+            QStringList items;
+            QAction* chosen = nullptr;
+            for (QAction* a : menu.actions()) {
+                if (a->isSeparator())
+                    continue;
+                items << a->text() + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]")) : QString());
+                if (a->text() == menuChoice)
+                    chosen = a;
+            }
+            menus << items;
+            return chosen;
         };
         p.now = [this] { return now; };
     }

@@ -103,6 +103,13 @@ void TestMonkey::initTestCase()
         ++m_problems;
         QVERIFY2(!text.isEmpty(), "a problem was reported without words");
     };
+    p.offerSaveAsPdf = [this](QWidget*, const QString&, const QString& text) {
+        ++m_problems;
+        [&] { QVERIFY2(!text.isEmpty(), "a print failure was reported without words"); }();
+        return m_rng.bounded(2) == 0; // sometimes the page goes to a PDF file instead
+    };
+    p.chooseExportFile = [this](QWidget*, const QString&, const QString&, QString*) { return randomSaveName(); };
+    p.runMenu = [](QMenu&, const QPoint&) -> QAction* { return nullptr; };
 
     m_session->windows().load(WindowId::Main);
     QVERIFY(m_session->windows().isVisible(WindowId::Title));

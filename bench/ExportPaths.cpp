@@ -53,17 +53,17 @@ std::vector<BenchCase> ExportCases(ChartView& chart, QWidget& window, const Mode
     for (const auto& f : files) {
         const QString path = dir.filePath(DefaultChartFileName(QStringLiteral("chart"), f.type));
         const ChartFileType type = f.type;
-        cases.push_back({f.name, 20, f.target, prepare, [&chart, path, type] { check(SaveChart(chart, path, type).ok); }});
+        cases.push_back({f.name, 20, f.target, prepare, [&chart, path, type] { check(SaveChart(chart, path, type).ok); }, {}});
     }
     const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
     const PrintPage page = DefaultPrintPage();
     cases.push_back({"save window as PDF", 20, 150.0, prepare,
-                     [&window, windowPdf, page] { check(SaveWindowAsPdf(window, windowPdf, page).ok); }});
+                     [&window, windowPdf, page] { check(SaveWindowAsPdf(window, windowPdf, page).ok); }, {}});
     cases.push_back({"tooltip lookup", 200, 1.0, prepare, [&chart] {
                          // The pointer in the middle of the plot, where the trajectory settles.
                          const QPointF pointer = QRectF(chart.axisRect()->rect()).center();
                          check(NearestDayAt(chart, DefinitionOf(kChart), pointer) >= 0);
-                     }});
+                     }, {}});
     cases.push_back({"arrows on, chart redraw", 30, 16.0,
                      [&chart, &state] {
                          shown(chart, state);
@@ -73,7 +73,7 @@ std::vector<BenchCase> ExportCases(ChartView& chart, QWidget& window, const Mode
                          DrawChart(chart, kChart, state);
                          chart.replot();
                          (void)chart.grab();
-                     }});
+                     }, {}});
     return cases;
 }
 

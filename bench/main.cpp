@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "AppWindows.h"
 #include "BenchCase.h"
+#include "BenchRuns.h"
 #include "ExportPaths.h"
 #include "frmLarggraf.h"
 #include "ChartDefinition.h"
@@ -20,17 +21,16 @@
 
 #include <array>
 #include <cstdlib>
-#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace
 {
 
-std::unique_ptr<ModelState> runOf(int days)
+std::unique_ptr<ModelState> runOf(const FieldTexts& fields)
 {
     auto state = std::make_unique<ModelState>();
-    FieldTexts fields;
-    fields.simut = std::to_string(days);
     if (!RunSimulation(*state, fields).ok())
         std::abort();
     return state;
@@ -107,9 +107,19 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutions();
 
-    std::map<int, std::unique_ptr<ModelState>> runs;
-    for (int days : {100, 9999})
-        runs[days] = runOf(days);
+    // The short default run, then the four long runs every chart is timed on.
+    struct Drawn {
+        std::string label;
+        int days;
+        std::unique_ptr<ModelState> state;
+    };
+    std::vector<Drawn> runs;
+    {
+        FieldTexts shortRun;
+        runs.push_back({"default", 100, runOf(shortRun)});
+        for (const BenchRun& r : BenchRuns(9999))
+            runs.push_back({r.label, 9999, runOf(r.fields)});
+    }
 
     // The two chart controls at their window sizes: main 5100 x 4140, large 11628 x 7980 twips.
     ChartView mainChart;
@@ -128,17 +138,19 @@ int main(int argc, char** argv)
         FieldTexts fields;
         fields.simut = std::to_string(days);
         cases.push_back({"RunSimulation T=" + std::to_string(days), days == 100 ? 200 : 50, 0.5, nullptr,
-                         [scratch, fields] { (void)RunSimulation(*scratch, fields); }});
+                         [scratch, fields] { (void)RunSimulation(*scratch, fields); }, {}});
     }
-    for (int days : {100, 9999}) {
-        const ModelState& state = *runs[days];
+    for (const Drawn& run : runs) {
+        const ModelState& state = *run.state;
+        const std::string group = run.label + " T=" + std::to_string(run.days);
         for (ChartProcedure p : AllChartProcedures()) {
             ChartView& view = drawsOnLargeChart(p) ? largeChart : mainChart;
             const ChartProcedure before = previousInCycle(p);
-            const QString name = QStringLiteral("%1 %2 T=%3").arg(windowOf(p), ProcedureName(p)).arg(days);
-            cases.push_back({name.toStdString(), 30, days == 100 ? 5.0 : 16.0,
+            const QString name = QStringLiteral("%1 %2 %3")
+                                     .arg(windowOf(p), ProcedureName(p), QString::fromStdString(group));
+            cases.push_back({name.toStdString(), 30, run.days == 100 ? 5.0 : 16.0,
                              [&view, before, &state] { drawAndPaint(view, before, state); },
-                             [&view, p, &state] { drawAndPaint(view, p, state); }});
+                             [&view, p, &state] { drawAndPaint(view, p, state); }, group});
         }
     }
 
@@ -150,14 +162,16 @@ int main(int argc, char** argv)
     for (BenchCase& c : AppPathCases(session, scratch.path()))
         cases.push_back(std::move(c));
 
-    // Charts leaving the program, from a large graph window of its own with T = 9999.
+    // Charts leaving the program, from a large graph window of its own, with the default fields
+    // at T = 9999 (the first long run).
+    const ModelState& exportRun = *runs[1].state;
     frmLarggraf exportWindow(session);
     exportWindow.show();
-    for (BenchCase& c : ExportCases(*exportWindow.chart(), exportWindow, *runs[9999], scratch.path()))
+    for (BenchCase& c : ExportCases(*exportWindow.chart(), exportWindow, exportRun, scratch.path()))
         cases.push_back(std::move(c));
 
     const int missed = RunBenchCases(cases);
-    ReportExportSizes(*exportWindow.chart(), *runs[9999], scratch.path());
+    ReportExportSizes(*exportWindow.chart(), exportRun, scratch.path());
     ReportProbes(argv[0]);
     return missed == 0 ? 0 : 1;
 }

@@ -79,6 +79,9 @@ void frmQuiz::placeImage()
 
 bool frmQuiz::event(QEvent* event)
 {
+    // A deferred delete destroys the window inside the base handler: touch nothing after it.
+    if (event->type() == QEvent::DeferredDelete)
+        return CompanionWindow::event(event);
     const bool handled = CompanionWindow::event(event);
     // The load runs before the window system has framed the window, so it can only guess the
     // frame. The window manager tells the frame after the first show (with the moves, paints

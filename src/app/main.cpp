@@ -1,12 +1,16 @@
 #include "AppWindows.h"
+#include "Language.h"
 #include "Look.h"
 #include "Session.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    vorlenza::Translations translations;
+    translations.use(QLocale::system().uiLanguages());
     QApplication::setApplicationName(QStringLiteral("Vorlenza"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlenza"));
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));

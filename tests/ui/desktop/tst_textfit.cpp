@@ -1,7 +1,9 @@
 // Every caption, label text and field text of every window fits its control with the fonts the
-// program uses, and the windows keep their designed proportions at any scale factor.
+// program uses, in English and in every language the program is translated to, and the windows
+// keep their designed proportions at any scale factor.
 
 #include "AppWindows.h"
+#include "Language.h"
 #include "Look.h"
 #include "Session.h"
 #include "twips.h"
@@ -105,12 +107,27 @@ private slots:
     void windowsKeepTheirDesignedSize();
 
 private:
+    /// Builds the windows anew in `language` ("en" for the texts in the code) unless they are.
+    void speak(const QString& language);
+
+    vorlenza::Translations m_translations;
+    QString m_language;
     std::unique_ptr<Session> m_session;
 };
 
 void TestTextFit::initTestCase()
 {
     look::installFontSubstitutions();
+    speak(QStringLiteral("en"));
+}
+
+void TestTextFit::speak(const QString& language)
+{
+    if (m_session && language == m_language)
+        return;
+    m_session.reset();
+    m_language = language;
+    QCOMPARE(m_translations.use({language}), language == QLatin1String("en") ? QString() : language);
     m_session = std::make_unique<Session>();
     RegisterWindows(*m_session);
     m_session->windows().setExitFunction([] {});
@@ -123,35 +140,43 @@ void TestTextFit::initTestCase()
 
 void TestTextFit::everyTextFits_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("window");
-    for (const WindowCase& c : kWindows)
-        QTest::newRow(c.name) << int(c.id);
+    // one language after the other, so that the windows are built once per language
+    for (const QString& language : QStringList{QStringLiteral("en")} + vorlenza::Translations::available())
+        for (const WindowCase& c : kWindows)
+            QTest::addRow("%s %s", qPrintable(language), c.name) << language << int(c.id);
 }
 
 void TestTextFit::everyTextFits()
 {
+    QFETCH(QString, language);
     QFETCH(int, window);
+    speak(language);
     QWidget* w = m_session->windows().load(WindowId(window));
     QVERIFY(w);
     QStringList problems;
+    const auto note = [&](const QWidget* control, const QString& text, const QString& problem) {
+        if (!problem.isEmpty())
+            problems << QStringLiteral("%1, %2, %3 \"%4\": %5")
+                            .arg(language, w->objectName(), control->objectName(), text, problem);
+    };
     for (const QLabel* label : w->findChildren<QLabel*>())
-        if (const QString p = labelProblem(label); !p.isEmpty())
-            problems << label->objectName() + QStringLiteral(": ") + p;
+        note(label, label->text(), labelProblem(label));
     for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
-        if (const QString p = buttonProblem(button); !p.isEmpty())
-            problems << button->objectName() + QStringLiteral(": ") + p;
+        note(button, button->text(), buttonProblem(button));
     for (const QLineEdit* field : w->findChildren<QLineEdit*>())
-        if (const QString p = fieldProblem(field); !p.isEmpty())
-            problems << field->objectName() + QStringLiteral(": ") + p;
+        note(field, field->text(), fieldProblem(field));
     for (const QGroupBox* frame : w->findChildren<QGroupBox*>())
-        if (const QString p = frameProblem(frame); !p.isEmpty())
-            problems << frame->objectName() + QStringLiteral(": ") + p;
+        note(frame, frame->title(), frameProblem(frame));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 }
 
 void TestTextFit::windowsKeepTheirDesignedSize_data()
 {
-    everyTextFits_data();
+    QTest::addColumn<int>("window");
+    for (const WindowCase& c : kWindows)
+        QTest::newRow(c.name) << int(c.id);
 }
 
 void TestTextFit::windowsKeepTheirDesignedSize()
@@ -159,6 +184,7 @@ void TestTextFit::windowsKeepTheirDesignedSize()
     // Sizes are in device-independent pixels: at QT_SCALE_FACTOR=2 the same numbers hold and the
     // window is painted with twice the device pixels.
     QFETCH(int, window);
+    speak(QStringLiteral("en"));
     const WindowCase* c = nullptr;
     for (const WindowCase& k : kWindows)
         if (int(k.id) == window)

@@ -1,19 +1,35 @@
 # The two commands a newcomer needs:
-#   make run    install what is missing, build, start the program
-#   make test   install what is missing, build, run the whole test suite
+#   make run    install what is missing, build the program only, start it
+#   make test   install what is missing, build everything, run the whole test suite
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench package asan-test fuzz clean
+.PHONY: run test build configure display deps bench package asan-test fuzz clean
 
-run: build
+run: deps display configure
+	cmake --build --preset default -j $(JOBS) --target vorlenza
 	./build/src/app/vorlenza
 
 test: build
 	ctest --preset default -j $(JOBS)
 
-build: deps
-	cmake --preset default
+build: configure
 	cmake --build --preset default -j $(JOBS)
+
+# A build folder with files of another user (root, after a build as root) cannot be reused:
+# say so before cmake fails on the first of them.
+configure: deps
+	@if [ -d build ] && f=$$(find build ! -writable -print -quit) && [ -n "$$f" ]; then \
+	  echo "make: build/ holds files you cannot write ($$f, owner $$(stat -c %U "$$f")); remove it as that user (su -c 'rm -rf build') and run make again" >&2; \
+	  exit 1; \
+	fi
+	cmake --preset default
+
+# Without a graphical session Qt would abort with a misleading hint; say what to do instead.
+display:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "make run: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it headless: xvfb-run -a make run" >&2; \
+	  exit 1; \
+	fi
 
 deps:
 	@scripts/install-deps

@@ -1,6 +1,6 @@
+#include "AppSetup.h"
 #include "AppWindows.h"
 #include "Language.h"
-#include "Look.h"
 #include "Session.h"
 
 #include <QApplication>
@@ -11,13 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     vorlenza::Translations translations;
     translations.use(QLocale::system().uiLanguages());
-    QApplication::setApplicationName(QStringLiteral("Vorlenza"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlenza"));
-    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
-    QApplication::setWindowIcon(look::windowIcon());
-    // The program ends only through its two exits, never because a window was closed.
-    QApplication::setQuitOnLastWindowClosed(false);
-    look::installFontSubstitutions();
+    SetUpApplication();
 
     int status = 0;
     {

@@ -1,19 +1,37 @@
 #include "Session.h"
 
+#include "PrintQueue.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+
+QString SaveDialogFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
 
 Session::Session() : m_model(std::make_unique<ModelState>()), m_windows(*this)
 {
-    m_platform.chooseSaveFile = [](QWidget* parent) { return QFileDialog::getSaveFileName(parent); };
+    // Qt's plain save dialog; only its start folder is ours, one the user can usually write to.
+    m_platform.chooseSaveFile = [](QWidget* parent) {
+        return QFileDialog::getSaveFileName(parent, QString(), SaveDialogFolder());
+    };
     m_platform.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return nullptr;
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     };
+    m_platform.printerRefusal = QueueRefusal;
+    m_platform.jobRefusal = LastJobRefusal;
     m_platform.reportProblem = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text);
     };

@@ -19,11 +19,19 @@ struct Platform {
     std::function<QString(QWidget* parent)> chooseSaveFile;
     /// The system's default printer, or nullptr when there is none.
     std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
+    /// Why the print system will not take a job for the printer now, in plain words; empty when
+    /// it will. Asked before the page is drawn.
+    std::function<QString(const QPrinter&)> printerRefusal;
+    /// Why the print system did not take the job just sent to the printer; empty when it did.
+    std::function<QString(const QPrinter&)> jobRefusal;
     /// Tells the user something went wrong (a message box by default).
     std::function<void(QWidget* parent, const QString& title, const QString& text)> reportProblem;
     /// The system clock.
     std::function<QDateTime()> now;
 };
+
+/// Where the save dialog opens: the user's documents folder, or the home folder when there is none.
+QString SaveDialogFolder();
 
 /// Everything that lives for the whole program: the one ModelState, the windows, the chart-click
 /// counters and title-window places that outlive any window, and the desktop services.

@@ -15,7 +15,14 @@ std::optional<double> StrictNumber(const QString& text, const QLocale& locale)
     if (core.isEmpty() || core.front().isSpace() || core.back().isSpace())
         return std::nullopt;
     bool ok = false;
-    const double value = locale.toDouble(core, &ok);
+    double value = locale.toDouble(core, &ok);
+    // The program writes its own numbers with a point and no grouping (the presets, the reset
+    // texts), so that form is a number under every regional format too.
+    if (!ok) {
+        QLocale own = QLocale::c();
+        own.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = own.toDouble(core, &ok);
+    }
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -10,7 +10,10 @@
 #include <cmath>
 #include <optional>
 
-bool FieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale)
+namespace {
+
+/// The value the Enter check accepts from `text`, or nothing when the field must be reset.
+std::optional<double> acceptedValue(const QString& text, FieldReading reading, const QLocale& locale)
 {
     std::optional<double> value;
     if (reading == FieldReading::Strict) {
@@ -21,10 +24,29 @@ bool FieldTextAccepted(const QString& text, FieldReading reading, const QLocale&
             value = prefix;
     }
     if (!value || !(*value > 0.0))
-        return false;
-    if (reading == FieldReading::WholeDays)
-        return *value == std::floor(*value);
-    return true;
+        return std::nullopt;
+    if (reading == FieldReading::WholeDays && *value != std::floor(*value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool FieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale)
+{
+    return acceptedValue(text, reading, locale).has_value();
+}
+
+std::optional<QString> EnteredFieldText(const QString& text, FieldReading reading, const QLocale& locale)
+{
+    const std::optional<double> value = acceptedValue(text, reading, locale);
+    if (!value)
+        return std::nullopt;
+    // The run reads every field leniently; a regional text it would read otherwise is written
+    // the program's way, so that Run uses what Enter accepted.
+    if (NumericPrefix(text.toStdString()) != *value)
+        return QString::fromStdString(FormatNumber(*value));
+    return text;
 }
 
 int KeyAsciiOf(int key, const QString& text)

@@ -5,7 +5,17 @@
 
 #include <QPrinter>
 
-void PrintOnDefaultPrinter(Session& session, QWidget& window)
+namespace {
+QString refusedMessage(const QPrinter& printer, const QString& why)
+{
+    return QStringLiteral("The printer “%1” did not take the page: %2. Let the printer accept jobs "
+                          "again, or set up another printer as the default printer of this computer, "
+                          "then try again.")
+        .arg(printer.printerName(), why);
+}
+} // namespace
+
+void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName)
 {
     Platform& platform = session.platform();
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
@@ -15,9 +25,20 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window)
                                               "of this computer, then try again."));
         return;
     }
+    printer->setDocName(jobName);
+    // A queue that rejects jobs would swallow the page without a word: say so instead.
+    const QString refused = platform.printerRefusal ? platform.printerRefusal(*printer) : QString();
+    if (!refused.isEmpty()) {
+        platform.reportProblem(&window, MessageTitle(), refusedMessage(*printer, refused));
+        return;
+    }
     const PrintOutcome outcome = PrintWindow(window, *printer);
-    if (!outcome.ok)
+    if (!outcome.ok) {
         platform.reportProblem(&window, MessageTitle(),
                                outcome.error.isEmpty() ? QStringLiteral("The window could not be printed.")
                                                        : outcome.error);
+        return;
+    }
+    if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())
+        platform.reportProblem(&window, MessageTitle(), refusedMessage(*printer, why));
 }

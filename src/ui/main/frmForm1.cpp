@@ -551,8 +551,12 @@ void frmForm1::confirmField(QLineEdit* field, int keyAscii, FieldReading reading
 {
     if (keyAscii != 13)
         return;
-    if (!FieldTextAccepted(field->text(), reading))
+    // A reset text, or an accepted regional number rewritten the program's way, fires Change.
+    const std::optional<QString> kept = EnteredFieldText(field->text(), reading);
+    if (!kept)
         field->setText(QLatin1String(resetText));
+    else if (*kept != field->text())
+        field->setText(*kept);
     cmdRun->setEnabled(true);
     cmdRun->setFocus();
 }
@@ -699,7 +703,10 @@ void frmForm1::SaveResults()
                    : outcome.error);
 }
 
-void frmForm1::cmdPrint_Click() { PrintOnDefaultPrinter(m_session, *this); }
+void frmForm1::cmdPrint_Click()
+{
+    PrintOnDefaultPrinter(m_session, *this, QStringLiteral("Vorlenza — main window"));
+}
 
 void frmForm1::cmdQuit_Click()
 {

@@ -120,7 +120,10 @@ void frmLarggraf::Form_Unload()
     m_session.windows().show(WindowId::Main);
 }
 
-void frmLarggraf::Command6_Click() { PrintOnDefaultPrinter(m_session, *this); }
+void frmLarggraf::Command6_Click()
+{
+    PrintOnDefaultPrinter(m_session, *this, QStringLiteral("Vorlenza — large graph"));
+}
 
 void frmLarggraf::command4_Click()
 {

@@ -4,6 +4,7 @@
 #include "WindowParts.h"
 #include "twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,6 +59,12 @@ void frmQuiz::connectHandlers() { connect(Command1, &QPushButton::clicked, this,
 
 void frmQuiz::Form_Load()
 {
+    placeImage();
+    Command1->setFocus();
+}
+
+void frmQuiz::placeImage()
+{
     // The image keeps the size of its picture; the window's outer size (frame included) decides
     // where it goes.
     QSize image(kImage.width, kImage.height);
@@ -68,7 +75,34 @@ void frmQuiz::Form_Load()
     const QSize outer(kClientWidth + twips::fromPx(frame.width()), kClientHeight + twips::fromPx(frame.height()));
     const QPoint at = imagePlace(outer, image);
     imgImage1->move(twips::point(at.x(), at.y()));
-    Command1->setFocus();
+}
+
+bool frmQuiz::event(QEvent* event)
+{
+    const bool handled = CompanionWindow::event(event);
+    // The load runs before the window system has framed the window, so it can only guess the
+    // frame. The window manager tells the frame after the first show (with the moves, paints
+    // and activation that follow it): place the image once more then, with the real frame.
+    // Where no frame ever comes (no window manager), the guessed frame stays.
+    if (!m_placedWithFrame && isVisible()) {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Paint:
+        case QEvent::UpdateRequest:
+        case QEvent::WindowActivate:
+        case QEvent::ActivationChange:
+            if (frameGeometry().size() != size()) {
+                m_placedWithFrame = true;
+                placeImage();
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return handled;
 }
 
 void frmQuiz::Command1_Click() { leaveTo(WindowId::Main); }

@@ -15,6 +15,9 @@ public:
     /// and a picture of the given size (twips): centred across, raised 400 twips above the middle.
     static QPoint imagePlace(QSize outerTwips, QSize imageTwips);
 
+protected:
+    bool event(QEvent* event) override;
+
 private slots:
     void Form_Load();
     void Command1_Click();
@@ -23,7 +26,9 @@ private:
     void createControls();
     void placeControls();
     void connectHandlers();
+    void placeImage();
 
+    bool m_placedWithFrame = false; ///< placed with the frame the window manager reported
     QLabel* imgImage1 = nullptr;
     QPushButton* Command1 = nullptr;
 };

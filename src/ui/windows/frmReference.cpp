@@ -12,9 +12,8 @@ namespace {
 const std::array<QString, 5> kTexts{
     QStringLiteral("References"),
     QStringLiteral("Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali "
-                   "conviventi. Memorie della Reale Accademia Nazionale dei Lincei, ser. 6, 2: 31\u2013113 "
-                   "(translated in R. N. Chapman, 1931, Animal Ecology, McGraw-Hill, New York, "
-                   "pp. 409\u2013448)."),
+                   "conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31\u2013113. Translated in R. N. Chapman. "
+                   "1931. Animal Ecology. McGraw-Hill, New York, pp. 409\u2013448."),
     QStringLiteral("Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed "
                    "population of two species of yeast. Journal of Experimental Biology 9: 389\u2013402."),
     QStringLiteral("Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & Row, New York."),
@@ -53,10 +52,8 @@ void frmReference::placeControls()
                            {"Label1_0", 240, 240, 6735, 255},
                            {"Label1_2", 240, 720, 8295, 615},
                            {"Label1_4", 240, 1440, 8415, 615},
-                           // Two rows lower and taller than first drawn, so that the Volterra
-                           // reference with its translation note shows in full.
-                           {"Label1_1", 240, 2160, 8415, 1155},
-                           {"Label1_3", 240, 3360, 8415, 375},
+                           {"Label1_1", 240, 2160, 8415, 975},
+                           {"Label1_3", 240, 3240, 8415, 375},
                            {"Command1", 2520, 5160, 2295, 495},
                            {"Command2", 5160, 5160, 975, 495},
                        });

@@ -31,8 +31,18 @@ void TestStrictNumber::reading_data()
     QTest::newRow("beyond double") << "C" << "1e400" << false << 0.0;
     QTest::newRow("hex is not regional") << "C" << "&H10" << false << 0.0;
     QTest::newRow("German comma") << "de_DE" << "0,3" << true << 0.3;
-    QTest::newRow("German point is grouping") << "de_DE" << "0.3" << false << 0.0;
+    // The program's own way of writing numbers is read under every regional format; where the
+    // regional format reads a text too, it wins.
+    QTest::newRow("German point of the program") << "de_DE" << "0.3" << true << 0.3;
+    QTest::newRow("German grouping wins") << "de_DE" << "1.000" << true << 1000.0;
+    QTest::newRow("German both marks") << "de_DE" << "1.000,5" << true << 1000.5;
+    QTest::newRow("German junk") << "de_DE" << "0,3x" << false << 0.0;
+    QTest::newRow("French comma") << "fr_FR" << "0,2" << true << 0.2;
+    QTest::newRow("French point of the program") << "fr_FR" << "1.000" << true << 1.0;
     QTest::newRow("English comma is grouping") << "en_US" << "1,234.5" << true << 1234.5;
+    QTest::newRow("English misplaced comma") << "en_US" << "0,3" << false << 0.0;
+    QTest::newRow("C grouping") << "C" << "1,000" << true << 1000.0;
+    QTest::newRow("German with English grouping") << "de_DE" << "1,000.5" << false << 0.0;
 }
 
 void TestStrictNumber::reading()

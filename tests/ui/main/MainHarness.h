@@ -30,6 +30,9 @@ struct MainHarness {
     QString saveAnswer;
     int saveDialogs = 0;
     std::function<std::unique_ptr<QPrinter>()> makePrinter = [] { return std::unique_ptr<QPrinter>(); };
+    QString queueRefuses;   ///< the print system's answer before a job: why the queue takes none
+    QString jobRefused;     ///< its answer after a job: why it did not take it
+    QStringList printJobs;  ///< the name of every job offered to the print system
     QDateTime now = QDateTime(QDate(2031, 5, 6), QTime(7, 8, 9));
 
     MainHarness()
@@ -42,6 +45,11 @@ struct MainHarness {
             return saveAnswer;
         };
         p.defaultPrinter = [this] { return makePrinter(); };
+        p.printerRefusal = [this](const QPrinter& printer) {
+            printJobs << printer.docName();
+            return queueRefuses;
+        };
+        p.jobRefusal = [this](const QPrinter&) { return jobRefused; };
         p.reportProblem = [this](QWidget*, const QString& title, const QString& text) {
             messages << title + QStringLiteral(": ") + text;
         };
@@ -110,10 +118,16 @@ struct MainHarness {
         };
     }
 
-    /// After a print command: the page was written without a word, or the lack of a printer said.
+    /// After a print command: the page was written without a word, or the lack of a printer said,
+    /// or the printer's refusal said with its reason (before a job: and no page drawn).
     void checkPrinted(const QString& pdf)
     {
-        if (!pdf.isEmpty()) {
+        if (!pdf.isEmpty() && (!queueRefuses.isEmpty() || !jobRefused.isEmpty())) {
+            QCOMPARE(messages.size(), 1);
+            const QString why = queueRefuses.isEmpty() ? jobRefused : queueRefuses;
+            QVERIFY2(messages[0].contains(QStringLiteral("did not take the page: ") + why), qPrintable(messages[0]));
+            QCOMPARE(QFileInfo::exists(pdf), queueRefuses.isEmpty());
+        } else if (!pdf.isEmpty()) {
             QCOMPARE(messages, QStringList());
             QVERIFY(QFileInfo(pdf).size() > 1000);
         } else {

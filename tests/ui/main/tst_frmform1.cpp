@@ -579,18 +579,28 @@ private slots:
     void print_data()
     {
         QTest::addColumn<bool>("printer");
-        QTest::newRow("no printer") << false;
-        QTest::newRow("PDF printer") << true;
+        QTest::addColumn<QString>("queueRefuses"); // what the print system says before the job
+        QTest::addColumn<QString>("jobRefused");   // and after it
+        QTest::newRow("no printer") << false << QString() << QString();
+        QTest::newRow("PDF printer") << true << QString() << QString();
+        QTest::newRow("queue rejects jobs")
+            << true << QStringLiteral("the printer does not accept jobs (Rejecting Jobs)") << QString();
+        QTest::newRow("job refused when sent") << true << QString() << QStringLiteral("server-error-not-accepting-jobs");
     }
 
     void print()
     {
         QFETCH(bool, printer);
+        QFETCH(QString, queueRefuses);
+        QFETCH(QString, jobRefused);
+        h->queueRefuses = queueRefuses;
+        h->jobRefused = jobRefused;
         QTemporaryDir dir;
         const QString pdf = printer ? dir.filePath(QStringLiteral("main.pdf")) : QString();
         h->printTo(pdf);
         h->click("cmdPrint");
         h->checkPrinted(pdf);
+        QCOMPARE(h->printJobs, printer ? QStringList{QStringLiteral("Vorlenza — main window")} : QStringList());
         QVERIFY(h->main()->isVisible());
         h->click("cmdRun");
         QCOMPARE(h->text("Text1"), QStringLiteral("100"));

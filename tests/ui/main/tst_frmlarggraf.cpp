@@ -197,19 +197,29 @@ private slots:
     void printing_data()
     {
         QTest::addColumn<bool>("printer");
-        QTest::newRow("no printer") << false;
-        QTest::newRow("PDF printer") << true;
+        QTest::addColumn<QString>("queueRefuses"); // what the print system says before the job
+        QTest::addColumn<QString>("jobRefused");   // and after it
+        QTest::newRow("no printer") << false << QString() << QString();
+        QTest::newRow("PDF printer") << true << QString() << QString();
+        QTest::newRow("queue rejects jobs")
+            << true << QStringLiteral("the printer does not accept jobs (Rejecting Jobs)") << QString();
+        QTest::newRow("job refused when sent") << true << QString() << QStringLiteral("server-error-not-accepting-jobs");
     }
 
     void printing()
     {
         QFETCH(bool, printer);
+        QFETCH(QString, queueRefuses);
+        QFETCH(QString, jobRefused);
+        h->queueRefuses = queueRefuses;
+        h->jobRefused = jobRefused;
         QTemporaryDir dir;
         const QString pdf = printer ? dir.filePath(QStringLiteral("large.pdf")) : QString();
         h->printTo(pdf);
         QVERIFY(openLarge(*h));
         QTest::mouseClick(largeButton(*h, "Command6"), Qt::LeftButton);
         h->checkPrinted(pdf);
+        QCOMPARE(h->printJobs, printer ? QStringList{QStringLiteral("Vorlenza — large graph")} : QStringList());
         // Nothing else changes and the window stays usable.
         QVERIFY(h->large()->isVisible());
         QVERIFY(!h->main()->isVisible());

@@ -4,6 +4,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScopeGuard>
+#include <QSignalSpy>
 
 class TestParameterFields : public QObject {
     Q_OBJECT
@@ -56,6 +58,68 @@ private slots:
         QTest::newRow("strict comma elsewhere") << "0,3" << strict << false << "C";
         QTest::newRow("prefix German comma") << "0,3" << prefix << false << "de_DE";
         QTest::newRow("prefix German point") << "0.3" << prefix << true << "de_DE";
+        QTest::newRow("strict German point") << "0.25" << strict << true << "de_DE";
+    }
+
+    // What Enter leaves in a field and what Run then reads, under each regional format: a number
+    // the run would read otherwise is written the program's way (and that fires Change).
+    void decimalComma_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<double>("run");
+        const auto row = [](const char* locale, const char* field, const char* typed, const char* after, double run) {
+            QTest::addRow("%s %s %s", locale, field, typed) << locale << field << typed << after << run;
+        };
+        row("de_DE", "txtRrateB", "0,2", "0.2", 0.2);
+        row("de_DE", "txtA0", "0,2", "0.2", 0.2);
+        row("de_DE", "txtA0", "1.000", "1000", 1000.0);
+        row("de_DE", "txtA0", "1.000,5", "1000.5", 1000.5);
+        row("de_DE", "txtRrateB", " 0,25 ", "0.25", 0.25);
+        row("de_DE", "txtRrateB", "0.25", "0.25", 0.25);
+        row("de_DE", "txtA0", "12", "12", 12.0);
+        row("de_DE", "txtRrateB", "0,2x", "0.3", 0.3);
+        row("de_DE", "txtA0", "0,0", "10", 10.0);
+        row("de_DE", "txtRrateA", "0,5", "0.2", 0.2); // the lenient reading knows only "."
+        row("fr_FR", "txtRrateB", "0,2", "0.2", 0.2);
+        row("fr_FR", "txtA0", "2,5", "2.5", 2.5);
+        row("fr_FR", "txtA0", "1.000", "1.000", 1.0);
+        row("fr_FR", "txtRrateB", "0.25", "0.25", 0.25);
+        row("en_US", "txtRrateB", "0.25", "0.25", 0.25);
+        row("en_US", "txtRrateB", "0,2", "0.3", 0.3);
+        row("en_US", "txtA0", "1e2", "1e2", 100.0);
+        row("en_US", "txtA0", "1,000", "1000", 1000.0);
+        row("C", "txtRrateB", "0.25", "0.25", 0.25);
+        row("C", "txtRrateB", "0,2", "0.3", 0.3);
+        row("C", "txtA0", " 12 ", " 12 ", 12.0);
+        row("C", "txtA0", "1,000", "1000", 1000.0);
+        row("de_DE", "txtA0", "1,000.5", "10", 10.0);
+    }
+
+    void decimalComma()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(double, run);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        const QByteArray name = field.toLatin1();
+        h->type(name.constData(), typed);
+        QSignalSpy changes(h->edit(name.constData()), &QLineEdit::textChanged);
+        h->enter(name.constData());
+        QCOMPARE(h->text(name.constData()), after);
+        QCOMPARE(changes.size(), typed == after ? 0 : 1);
+        QCOMPARE(QApplication::focusWidget(), h->button("cmdRun"));
+        MainHarness::pressKey(Qt::Key_Return); // the second Enter runs
+        const ModelState& m = h->session.model();
+        const double read = field == QLatin1String("txtRrateB") ? m.r2 : field == QLatin1String("txtA0") ? m.N1[0] : m.r1;
+        QCOMPARE(read, run);
     }
 
     void readings()

@@ -1,0 +1,18 @@
+#include "AppSetup.h"
+
+#include "Look.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vorlenza"));
+    // The desktop entry (and with it the task bar and the AppStream data) names the program.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vorlenza"));
+    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
+    QApplication::setWindowIcon(look::windowIcon());
+    // The program ends only through its two exits, never because a window was closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    look::installFontSubstitutions();
+}

@@ -1,0 +1,62 @@
+// The save dialog the program opens: Qt's plain dialog, starting in the user's documents folder,
+// or in the home folder when there is no documents folder.
+
+#include "Session.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestSaveDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startFolder_data()
+    {
+        QTest::addColumn<QString>("documents"); // made under the home folder; empty: none made
+        QTest::addColumn<QString>("opensIn");   // relative to the home folder
+        QTest::newRow("documents folder") << "Documents"
+                                          << "Documents";
+        QTest::newRow("no documents folder") << ""
+                                             << "";
+    }
+    void startFolder()
+    {
+        QFETCH(QString, documents);
+        QFETCH(QString, opensIn);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        if (!documents.isEmpty())
+            QVERIFY(QDir(home.path()).mkpath(documents));
+        // No user-dirs file: the documents folder is ~/Documents.
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+
+        Session session;
+        QString folder;
+        QStringList filters;
+        bool saving = false;
+        QTimer look;
+        connect(&look, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    folder = dialog->directory().absolutePath();
+                    filters = dialog->nameFilters();
+                    saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+                    dialog->reject();
+                }
+        });
+        look.start(20);
+        const QString chosen = session.platform().chooseSaveFile(nullptr);
+        look.stop();
+        QCOMPARE(chosen, QString()); // cancelled
+        QVERIFY(saving);
+        QCOMPARE(QDir(folder).canonicalPath(), QDir(home.filePath(opensIn)).canonicalPath());
+        QCOMPARE(filters, QFileDialog().nameFilters()); // no file types of ours
+    }
+};
+
+QTEST_MAIN(TestSaveDialog)
+#include "tst_savedialog.moc"

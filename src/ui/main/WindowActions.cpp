@@ -3,14 +3,16 @@
 #include "Session.h"
 #include "WindowPrinter.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 namespace {
 QString refusedMessage(const QPrinter& printer, const QString& why)
 {
-    return QStringLiteral("The printer “%1” did not take the page: %2. Let the printer accept jobs "
-                          "again, or set up another printer as the default printer of this computer, "
-                          "then try again.")
+    return QCoreApplication::translate("WindowActions",
+                                       "The printer “%1” did not take the page: %2. Let the printer accept "
+                                       "jobs again, or set up another printer as the default printer of this "
+                                       "computer, then try again.")
         .arg(printer.printerName(), why);
 }
 } // namespace
@@ -20,9 +22,12 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     Platform& platform = session.platform();
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
     if (!printer) {
-        platform.reportProblem(&window, MessageTitle(),
-                               QStringLiteral("No printer is set up. Set up a printer as the default printer "
-                                              "of this computer, then try again."));
+        platform.reportProblem(
+            &window, MessageTitle(),
+            QCoreApplication::translate(
+                "WindowActions",
+                "No printer is set up. Set up a printer as the default printer of this computer, then try "
+                "again."));
         return;
     }
     printer->setDocName(jobName);
@@ -34,9 +39,11 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     }
     const PrintOutcome outcome = PrintWindow(window, *printer);
     if (!outcome.ok) {
-        platform.reportProblem(&window, MessageTitle(),
-                               outcome.error.isEmpty() ? QStringLiteral("The window could not be printed.")
-                                                       : outcome.error);
+        platform.reportProblem(
+            &window, MessageTitle(),
+            outcome.error.isEmpty()
+                ? QCoreApplication::translate("WindowActions", "The window could not be printed.")
+                : outcome.error);
         return;
     }
     if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())

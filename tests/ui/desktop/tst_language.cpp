@@ -4,6 +4,7 @@
 #include "AppWindows.h"
 #include "Language.h"
 #include "Look.h"
+#include "RunFailureText.h"
 #include "Session.h"
 #include "TranslationTable.h"
 
@@ -69,6 +70,8 @@ private slots:
     void builtInTranslationsMatchTheirSources();
     void qtsOwnTextsFollow();
     void englishAgainAfterAnotherLanguage();
+    void runFailuresInEveryLanguage_data();
+    void runFailuresInEveryLanguage();
     void damagedFileLeavesEnglish_data();
     void damagedFileLeavesEnglish();
 
@@ -181,6 +184,53 @@ void TestLanguage::englishAgainAfterAnotherLanguage()
     }
     // the translation goes with the object that installed it
     QCOMPARE(everyWindowsTexts(), m_english);
+}
+
+void TestLanguage::runFailuresInEveryLanguage_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("day");
+    const auto add = [](const char* name, RunError e, ParameterField f, int day = 0) {
+        QTest::newRow(name) << int(e) << int(f) << day;
+    };
+    add("length overflow", RunError::LengthOverflow, ParameterField::Simut);
+    add("length out of range", RunError::LengthOutOfRange, ParameterField::Simut);
+    add("K1 too large", RunError::ParameterTooLarge, ParameterField::K1);
+    add("r too large", RunError::ParameterTooLarge, ParameterField::R1);
+    add("N2(0) too large", RunError::ParameterTooLarge, ParameterField::N2Start);
+    add("length too large", RunError::ParameterTooLarge, ParameterField::Simut);
+    add("unknown field too large", RunError::ParameterTooLarge, ParameterField::None);
+    add("alpha zero", RunError::ZeroDivisor, ParameterField::Alpha);
+    add("K2 zero", RunError::ZeroDivisor, ParameterField::K2);
+    add("beta zero", RunError::ZeroDivisor, ParameterField::Beta);
+    add("arithmetic on day 37", RunError::Arithmetic, ParameterField::None, 37);
+    add("isoclines", RunError::IsoclineArithmetic, ParameterField::None);
+}
+
+void TestLanguage::runFailuresInEveryLanguage()
+{
+    QFETCH(int, error);
+    QFETCH(int, field);
+    QFETCH(int, day);
+    RunResult result;
+    result.error = RunError(error);
+    result.field = ParameterField(field);
+    result.day = day;
+    // in English word for word what the model says
+    const QString english = QString::fromStdString(DescribeRunFailure(result));
+    QCOMPARE(RunFailureText(result), english);
+    for (const QString& language : Translations::available()) {
+        Translations t;
+        QCOMPARE(t.use({language}), language);
+        const QString text = RunFailureText(result);
+        QVERIFY2(text != english, qPrintable(language + QStringLiteral(": ") + text));
+        QVERIFY2(!text.contains(QLatin1Char('%')), qPrintable(language + QStringLiteral(": ") + text));
+        if (day != 0)
+            QVERIFY2(text.contains(QString::number(day)), qPrintable(language + QStringLiteral(": ") + text));
+        // a sentence never starts with a lower-case letter
+        QVERIFY2(!text.front().isLower(), qPrintable(language + QStringLiteral(": ") + text));
+    }
 }
 
 void TestLanguage::damagedFileLeavesEnglish_data()

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <memory>
@@ -35,6 +36,27 @@ const WindowCase kWindows[] = {
     {WindowId::Quiz, "frmQuiz", 9856, 7546},
 };
 
+/// Where the ink of a one-line text lies in a box of `height` pixels, top and bottom, as the label
+/// draws it: the line's ascent is that of the tallest font in it (a fallback font for characters
+/// the label's font lacks).
+std::pair<int, int> inkSpan(const QString& text, const QFont& font, Qt::Alignment alignment, int height)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const int lineHeight = qCeil(line.height());
+    int top = 0;
+    if (alignment & Qt::AlignBottom)
+        top = height - lineHeight;
+    else if (alignment & Qt::AlignVCenter)
+        top = (height - lineHeight) / 2;
+    const int baseline = top + qRound(line.ascent());
+    const QRect ink = QFontMetrics(font).tightBoundingRect(text);
+    return {baseline + ink.top(), baseline + ink.bottom() + 1};
+}
+
 /// Why a text does not fit its box, or an empty string when it does.
 QString labelProblem(const QLabel* label)
 {
@@ -45,10 +67,16 @@ QString labelProblem(const QLabel* label)
                                                      -label->margin());
     const QFontMetrics fm(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 100000), flags, text);
-    if (!label->wordWrap() && !text.contains(QLatin1Char('\n')))
-        // one line: what must fit is the ink of the word, not the font's whole line box
-        needed.setHeight(fm.tightBoundingRect(text).height());
+    const QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 100000), flags, text);
+    const bool oneLine = !text.contains(QLatin1Char('\n')) && fm.horizontalAdvance(text) <= box.width();
+    if (oneLine && needed.width() <= box.width() + 1) {
+        // one line: what must fit is the ink of the text where the label puts it, not the
+        // font's whole line box
+        const auto [top, bottom] = inkSpan(text, label->font(), label->alignment(), box.height());
+        if (top < -1 || bottom > box.height() + 1)
+            return QStringLiteral("ink from %1 to %2 px, has %3 px").arg(top).arg(bottom).arg(box.height());
+        return {};
+    }
     if (needed.width() > box.width() + 1 || needed.height() > box.height() + 1)
         return QStringLiteral("needs %1x%2, has %3x%4")
             .arg(needed.width())

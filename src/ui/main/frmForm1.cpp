@@ -132,6 +132,8 @@ QString GeneralDateText(const QDateTime& moment, const QLocale& locale)
             continue;
         time += c;
     }
+    // and the brackets that held them ("H:mm:ss (t)" in Spanish)
+    time.remove(QStringLiteral("()"));
     time = time.trimmed();
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(moment.time(), time);
 }

@@ -54,6 +54,7 @@ private slots:
     void noEnglishLeft_data();
     void noEnglishLeft();
     void resultsFileIsTheEnglishOne();
+    void clockInTheRegionsFormat();
     void strictFieldsReadTheRegionsNumbers_data();
     void strictFieldsReadTheRegionsNumbers();
 
@@ -123,6 +124,19 @@ void TestTranslated::resultsFileIsTheEnglishOne()
     QVERIFY(english.size() > 1000);
     QVERIFY(english.startsWith("\"N1(0) =10, r1 =0.2, alpha = 1, K1 = 200\"\r\n"));
     QCOMPARE(here, english);
+}
+
+void TestTranslated::clockInTheRegionsFormat()
+{
+    // the date and time with seconds as the region writes them, without a time zone
+    const QDateTime moment(QDate(2031, 5, 6), QTime(17, 8, 9));
+    const QString clock = GeneralDateText(moment);
+    QVERIFY2(clock.contains(QStringLiteral("8:09")), qPrintable(clock));
+    QVERIFY2(clock.contains(QStringLiteral("31")), qPrintable(clock));
+    QVERIFY2(!clock.contains(QStringLiteral("()")), qPrintable(clock));
+    QVERIFY2(!clock.contains(QStringLiteral("  ")), qPrintable(clock));
+    QCOMPARE(clock, clock.trimmed());
+    QVERIFY2(!clock.contains(QLatin1String("UTC")) && !clock.contains(QLatin1String("GMT")), qPrintable(clock));
 }
 
 void TestTranslated::strictFieldsReadTheRegionsNumbers_data()

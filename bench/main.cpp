@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "AppWindows.h"
 #include "BenchCase.h"
+#include "BenchRuns.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
@@ -18,17 +19,16 @@
 
 #include <array>
 #include <cstdlib>
-#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace
 {
 
-std::unique_ptr<ModelState> runOf(int days)
+std::unique_ptr<ModelState> runOf(const FieldTexts& fields)
 {
     auto state = std::make_unique<ModelState>();
-    FieldTexts fields;
-    fields.simut = std::to_string(days);
     if (!RunSimulation(*state, fields).ok())
         std::abort();
     return state;
@@ -105,9 +105,19 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutions();
 
-    std::map<int, std::unique_ptr<ModelState>> runs;
-    for (int days : {100, 9999})
-        runs[days] = runOf(days);
+    // The short default run, then the four long runs every chart is timed on.
+    struct Drawn {
+        std::string label;
+        int days;
+        std::unique_ptr<ModelState> state;
+    };
+    std::vector<Drawn> runs;
+    {
+        FieldTexts shortRun;
+        runs.push_back({"default", 100, runOf(shortRun)});
+        for (const BenchRun& r : BenchRuns(9999))
+            runs.push_back({r.label, 9999, runOf(r.fields)});
+    }
 
     // The two chart controls at their window sizes: main 5100 x 4140, large 11628 x 7980 twips.
     ChartView mainChart;
@@ -126,17 +136,19 @@ int main(int argc, char** argv)
         FieldTexts fields;
         fields.simut = std::to_string(days);
         cases.push_back({"RunSimulation T=" + std::to_string(days), days == 100 ? 200 : 50, 0.5, nullptr,
-                         [scratch, fields] { (void)RunSimulation(*scratch, fields); }});
+                         [scratch, fields] { (void)RunSimulation(*scratch, fields); }, {}});
     }
-    for (int days : {100, 9999}) {
-        const ModelState& state = *runs[days];
+    for (const Drawn& run : runs) {
+        const ModelState& state = *run.state;
+        const std::string group = run.label + " T=" + std::to_string(run.days);
         for (ChartProcedure p : AllChartProcedures()) {
             ChartView& view = drawsOnLargeChart(p) ? largeChart : mainChart;
             const ChartProcedure before = previousInCycle(p);
-            const QString name = QStringLiteral("%1 %2 T=%3").arg(windowOf(p), ProcedureName(p)).arg(days);
-            cases.push_back({name.toStdString(), 30, days == 100 ? 5.0 : 16.0,
+            const QString name = QStringLiteral("%1 %2 %3")
+                                     .arg(windowOf(p), ProcedureName(p), QString::fromStdString(group));
+            cases.push_back({name.toStdString(), 30, run.days == 100 ? 5.0 : 16.0,
                              [&view, before, &state] { drawAndPaint(view, before, state); },
-                             [&view, p, &state] { drawAndPaint(view, p, state); }});
+                             [&view, p, &state] { drawAndPaint(view, p, state); }, group});
         }
     }
 

@@ -1,5 +1,7 @@
 #include "ChartView.h"
 
+#include "SeriesThinning.h"
+
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -119,37 +121,19 @@ void applyTicks(QCPAxis* axis, TickMarks marks)
     }
 }
 
-/// Drops points that would land within `tolerance` pixels of the point drawn before them, keeping
-/// the first and last point of every stretch between gaps (NaN). A trajectory that settles at its
-/// equilibrium puts thousands of days on the same pixel; drawing them once looks the same.
-QVector<QPointF> thinned(const QVector<QPointF>& points, double tolerance)
+/// Device pixels per logical pixel of what `painter` draws on.
+double deviceScale(const QPainter* painter)
 {
-    QVector<QPointF> out;
-    out.reserve(points.size());
-    bool haveLast = false;
-    QPointF last;
-    const auto gap = [](const QPointF& p) { return std::isnan(p.x()) || std::isnan(p.y()); };
-    for (int i = 0; i < points.size(); ++i) {
-        const QPointF& p = points[i];
-        if (gap(p)) {
-            out.append(p);
-            haveLast = false;
-            continue;
-        }
-        const bool endOfStretch = i + 1 == points.size() || gap(points[i + 1]);
-        if (haveLast && !endOfStretch && std::abs(p.x() - last.x()) < tolerance &&
-            std::abs(p.y() - last.y()) < tolerance)
-            continue;
-        out.append(p);
-        last = p;
-        haveLast = true;
-    }
-    return out;
+    const QTransform t = painter->deviceTransform();
+    const double s = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    return s > 0.0 && std::isfinite(s) ? s : 1.0;
 }
 
-/// A curve (points joined in row order, X need not be sorted) that skips what cannot be seen:
-/// line points closer than half a pixel to the previous one and markers drawn again on the spot
-/// of the previous marker.
+/// A curve (points joined in row order, X need not be sorted) that draws only what can be seen.
+/// A line in day order keeps the first, lowest, highest and last point of each pixel column; any
+/// other line leaves out the segments that join two pixels already joined. A marker on the pixel
+/// of a later marker is left out. The line is handed to the painter as separate segments with flat
+/// caps (a long antialiased polyline costs the raster engine far more than its segments do).
 class SeriesCurve : public QCPCurve
 {
 public:
@@ -159,12 +143,30 @@ public:
 protected:
     void drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const override
     {
-        QCPCurve::drawCurveLine(painter, skipHidden ? thinned(lines, 0.5) : lines);
+        const QPen pen = painter->pen();
+        if (!skipHidden || pen.style() != Qt::SolidLine || pen.capStyle() != Qt::SquareCap) {
+            QCPCurve::drawCurveLine(painter, lines);
+            return;
+        }
+        if (pen.color().alpha() == 0)
+            return;
+        const double scale = deviceScale(painter);
+        const double halfWidth = pen.widthF() / 2.0;
+        const QVector<QLineF> segments =
+            inColumnOrder(lines) ? lineSegments(columnExtremes(lines, scale), scale, false, halfWidth)
+                                 : lineSegments(lines, scale, true, halfWidth);
+        QPen flat = pen;
+        flat.setCapStyle(Qt::FlatCap);
+        applyDefaultAntialiasingHint(painter);
+        painter->setPen(flat);
+        painter->drawLines(segments);
+        painter->setPen(pen);
     }
     void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                          const QCPScatterStyle& style) const override
     {
-        QCPCurve::drawScatterPlot(painter, skipHidden ? thinned(points, 0.25) : points, style);
+        QCPCurve::drawScatterPlot(painter, skipHidden ? topmostMarkers(points, deviceScale(painter)) : points,
+                                  style);
     }
 };
 

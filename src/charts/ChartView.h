@@ -76,9 +76,10 @@ public:
     /// Whether the legend is on the chart (shown, to the right of the plot).
     bool legendOnChart() const;
 
-    /// Normally line points closer than half a pixel to the previous one, and markers that would be
-    /// drawn on the spot of the previous marker, are skipped (a long run that settles puts thousands
-    /// of days on one pixel). Set to draw every point, e.g. to check that the pictures agree.
+    /// Normally only what can be seen is drawn: per pixel column the extremes of a line in day
+    /// order, a segment of any other line once per pair of pixels, a marker once per pixel (a long
+    /// run puts thousands of days on a few pixels). Screen and printed page are thinned alike.
+    /// Set to draw every point, e.g. to check that the pictures agree.
     void setDrawEveryPoint(bool every);
 
 signals:

@@ -1,12 +1,16 @@
 #include "AppSetup.h"
 #include "AppWindows.h"
+#include "Language.h"
 #include "Session.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    vorlenza::Translations translations;
+    translations.use(QLocale::system().uiLanguages());
     SetUpApplication();
 
     int status = 0;

@@ -2,6 +2,8 @@
 #include "ChartProcedures.h"
 #include "ChartSetup.h"
 
+#include <QtGlobal>
+
 namespace
 {
 
@@ -21,19 +23,21 @@ ChartDefinition timeCourse(const char* title, ChartSource first, ChartSource sec
     d.title = QString::fromUtf8(title);
     d.series = {timeSeries(1, first), timeSeries(3, second)};
     d.yTitle = QString::fromUtf8(yTitle);
-    d.xTitle = QStringLiteral("Time");
+    d.xTitle = QStringLiteral(QT_TRANSLATE_NOOP("Chart", "Time"));
     d.disablesRun = main;
     return d;
 }
 
 ChartDefinition populations(bool main)
 {
-    return timeCourse("N1 and N2 vs. time", S::N1, S::N2, "N1 and N2", main);
+    return timeCourse(QT_TRANSLATE_NOOP("Chart", "N1 and N2 vs. time"), S::N1, S::N2,
+                      QT_TRANSLATE_NOOP("Chart", "N1 and N2"), main);
 }
 
 ChartDefinition changes(bool main)
 {
-    ChartDefinition d = timeCourse("dN1 and dN2 vs. time", S::dN1, S::dN2, "dN1 and dN2", main);
+    ChartDefinition d = timeCourse(QT_TRANSLATE_NOOP("Chart", "dN1 and dN2 vs. time"), S::dN1, S::dN2,
+                                   QT_TRANSLATE_NOOP("Chart", "dN1 and dN2"), main);
     if (main)
         d.series[0].style = SeriesStyle::BlueLine;
     return d;
@@ -41,12 +45,14 @@ ChartDefinition changes(bool main)
 
 ChartDefinition speciesA(bool main)
 {
-    return timeCourse("N1 and dN1/dt vs. time", S::N1, S::dN1, "N1 and dN1", main);
+    return timeCourse(QT_TRANSLATE_NOOP("Chart", "N1 and dN1/dt vs. time"), S::N1, S::dN1,
+                      QT_TRANSLATE_NOOP("Chart", "N1 and dN1"), main);
 }
 
 ChartDefinition speciesB(bool main)
 {
-    ChartDefinition d = timeCourse("N2 and dN2 vs. time", S::N2, S::dN2, "N2 and dN2", main);
+    ChartDefinition d = timeCourse(QT_TRANSLATE_NOOP("Chart", "N2 and dN2 vs. time"), S::N2, S::dN2,
+                                   QT_TRANSLATE_NOOP("Chart", "N2 and dN2"), main);
     if (main) {
         d.legend = true;
         d.series[0] = timeSeries(1, S::N2, SeriesStyle::MarkedLine, "N2");
@@ -59,11 +65,11 @@ ChartDefinition allGraphs(bool main)
 {
     ChartDefinition d;
     d.columns = 8;
-    d.title = QStringLiteral("N and dN/dt vs. time");
+    d.title = QStringLiteral(QT_TRANSLATE_NOOP("Chart", "N and dN/dt vs. time"));
     d.series = {timeSeries(1, S::N1), timeSeries(3, S::dN1), timeSeries(5, S::N2, SeriesStyle::Unstyled),
                 timeSeries(7, S::dN2, SeriesStyle::Unstyled)};
-    d.yTitle = QStringLiteral("N1, dN1, N2 and dN2");
-    d.xTitle = QStringLiteral("Time");
+    d.yTitle = QStringLiteral(QT_TRANSLATE_NOOP("Chart", "N1, dN1, N2 and dN2"));
+    d.xTitle = QStringLiteral(QT_TRANSLATE_NOOP("Chart", "Time"));
     d.disablesRun = main;
     return d;
 }
@@ -83,12 +89,12 @@ const SeriesDefinition kTrajectoryMarkers{1, SeriesStyle::Marker, {}, S::N1, S::
 
 ChartDefinition points()
 {
-    return phasePlane(2, "N2 vs. N1", {kTrajectoryMarkers});
+    return phasePlane(2, QT_TRANSLATE_NOOP("Chart", "N2 vs. N1"), {kTrajectoryMarkers});
 }
 
 ChartDefinition line()
 {
-    return phasePlane(2, "N2 vs. N1", {{1, SeriesStyle::Line, {}, S::N1, S::N2}});
+    return phasePlane(2, QT_TRANSLATE_NOOP("Chart", "N2 vs. N1"), {{1, SeriesStyle::Line, {}, S::N1, S::N2}});
 }
 
 ChartDefinition isoclines(const char* title)
@@ -111,18 +117,18 @@ const std::vector<Entry>& table()
         {ChartProcedure::MainShowN1vsN2, "ShowN1vsN2", points()},
         {ChartProcedure::MainShowN2vsN1inLine, "ShowN2vsN1inLine", line()},
         {ChartProcedure::MainShowN2vsN1withIsoclines, "ShowN2vsN1withIsoclines",
-         isoclines("N2 vs. N1 with isoclines")},
+         isoclines(QT_TRANSLATE_NOOP("Chart", "N2 vs. N1 with isoclines"))},
         {ChartProcedure::MainShowN1andN2vsT, "ShowN1andN2vsT", populations(true)},
         {ChartProcedure::MainShowN1anddN1vsT, "ShowN1anddN1vsT", speciesA(true)},
         {ChartProcedure::MainShowN2anddN2vsT, "ShowN2anddN2vsT", speciesB(true)},
         {ChartProcedure::MainShowdNvsT, "ShowdNvsT", changes(true)},
         {ChartProcedure::MainShowAllGraphs, "ShowAllGraphs", allGraphs(true)},
         {ChartProcedure::MainShowLargeN2vsN1withIsoclines, "ShowLargeN2vsN1withIsoclines",
-         isoclines("N2 vs. N1")},
+         isoclines(QT_TRANSLATE_NOOP("Chart", "N2 vs. N1"))},
         {ChartProcedure::LargeShowN2vsN1, "ShowN2vsN1", points()},
         {ChartProcedure::LargeShowN2vsN1inLine, "ShowN2vsN1inLine", line()},
         {ChartProcedure::LargeShowN2vsN1withIsoclines, "ShowN2vsN1withIsoclines",
-         isoclines("N2 vs. N1 with isoclines")},
+         isoclines(QT_TRANSLATE_NOOP("Chart", "N2 vs. N1 with isoclines"))},
         {ChartProcedure::LargeShowN1andN2vsT, "ShowN1andN2vsT", populations(false)},
         {ChartProcedure::LargeShowN1anddN1vsT, "ShowN1anddN1vsT", speciesA(false)},
         {ChartProcedure::LargeShowN2anddN2vsT, "ShowN2anddN2vsT", speciesB(false)},

@@ -3,6 +3,8 @@
 #include "ChartComponent.h"
 #include "ModelState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace
@@ -115,6 +117,16 @@ void ApplyMarkerStyle(ChartComponent& chart, int xColumn)
     chart.setMarkerFillColour(xColumn, ColourPart::Red, 255);
 }
 
+namespace
+{
+/// A chart or axis title in the user's language; series names such as "N1" have no translation
+/// and stay as they are.
+QString translated(const QString& title)
+{
+    return QCoreApplication::translate("Chart", title.toUtf8().constData());
+}
+} // namespace
+
 void ApplyChartDefinition(ChartComponent& chart, const ChartDefinition& definition, const ModelState& state)
 {
     // A run never leaves simTime outside 0..MaxDay; keep the reads inside the arrays regardless.
@@ -127,15 +139,15 @@ void ApplyChartDefinition(ChartComponent& chart, const ChartDefinition& definiti
     chart.setLegendShown(definition.legend);
     chart.setTitleFontSize(kFontPoints);
     chart.setTitleFontName(kFontName);
-    chart.setTitleText(definition.title);
+    chart.setTitleText(translated(definition.title));
     chart.setLegendPlace(LegendPlace::Right);
     chart.setAxesScaledTogether(false);
 
     for (const SeriesDefinition& series : definition.series)
         applySeriesStyle(chart, series);
 
-    styleYAxis(chart, definition.yTitle);
-    styleXAxis(chart, definition.xTitle);
+    styleYAxis(chart, translated(definition.yTitle));
+    styleXAxis(chart, translated(definition.xTitle));
 
     std::vector<SeriesDefinition> byColumn = definition.series;
     std::stable_sort(

@@ -1,5 +1,6 @@
 #include "PrintQueue.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QPrinter>
 
@@ -81,7 +82,7 @@ QString QueueRefusal(const QPrinter& printer)
         return QString::fromLocal8Bit(c.getOption(name, dest->numOptions, dest->options)).trimmed();
     };
     if (option("printer-is-accepting-jobs") == QLatin1String("false")) {
-        why = QStringLiteral("the printer does not accept jobs");
+        why = QCoreApplication::translate("PrintQueue", "the printer does not accept jobs");
         const QString message = option("printer-state-message");
         const QString reasons = option("printer-state-reasons");
         if (!message.isEmpty())
@@ -99,5 +100,6 @@ QString LastJobRefusal(const QPrinter& printer)
     if (!isQueue(printer) || !c.canTellLastAnswer() || c.lastError() < kFirstIppError)
         return {};
     const QString answer = QString::fromLocal8Bit(c.lastErrorString()).trimmed();
-    return answer.isEmpty() ? QStringLiteral("the print system gave no reason") : answer;
+    return answer.isEmpty() ? QCoreApplication::translate("PrintQueue", "the print system gave no reason")
+                            : answer;
 }

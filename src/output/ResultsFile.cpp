@@ -3,6 +3,7 @@
 #include "ModelState.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,17 +65,18 @@ QString shown(const QString& path)
 QString pathProblem(const QString& path)
 {
     if (path.isEmpty())
-        return QStringLiteral("no file name was given");
+        return QCoreApplication::translate("ResultsFile", "no file name was given");
     if (path.contains(QChar(0)))
-        return QStringLiteral("the name contains a character that is not allowed in file names");
+        return QCoreApplication::translate("ResultsFile",
+                                           "the name contains a character that is not allowed in file names");
 
     const QFileInfo target(path);
     if (QFile::encodeName(target.fileName()).size() > 255)
-        return QStringLiteral("the file name is too long");
+        return QCoreApplication::translate("ResultsFile", "the file name is too long");
     if (QFile::encodeName(target.absoluteFilePath()).size() >= 4096)
-        return QStringLiteral("the path is too long");
+        return QCoreApplication::translate("ResultsFile", "the path is too long");
     if (target.isDir())
-        return QStringLiteral("“%1” is a folder, not a file").arg(shown(path));
+        return QCoreApplication::translate("ResultsFile", "“%1” is a folder, not a file").arg(shown(path));
 
     const QString folderPath = target.absolutePath();
     const QFileInfo folder(folderPath);
@@ -84,15 +86,19 @@ QString pathProblem(const QString& path)
         while (!step.exists() && !step.isRoot() && step.absoluteFilePath() != step.absolutePath())
             step = QFileInfo(step.absolutePath());
         if (step.exists() && !step.isDir())
-            return QStringLiteral("“%1” is a file, not a folder").arg(shown(step.absoluteFilePath()));
-        return QStringLiteral("the folder “%1” does not exist").arg(shown(folderPath));
+            return QCoreApplication::translate("ResultsFile", "“%1” is a file, not a folder")
+                .arg(shown(step.absoluteFilePath()));
+        return QCoreApplication::translate("ResultsFile", "the folder “%1” does not exist")
+            .arg(shown(folderPath));
     }
     if (!folder.isDir())
-        return QStringLiteral("“%1” is a file, not a folder").arg(shown(folderPath));
+        return QCoreApplication::translate("ResultsFile", "“%1” is a file, not a folder")
+            .arg(shown(folderPath));
     if (!folder.isWritable())
-        return QStringLiteral("you may not write in the folder “%1”").arg(shown(folderPath));
+        return QCoreApplication::translate("ResultsFile", "you may not write in the folder “%1”")
+            .arg(shown(folderPath));
     if (target.exists() && !target.isWritable())
-        return QStringLiteral("the file is read-only");
+        return QCoreApplication::translate("ResultsFile", "the file is read-only");
     return {};
 }
 
@@ -154,7 +160,8 @@ QString DerivedResultsName(const QString& chosen)
 
 WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
 {
-    const QString failedTo = QStringLiteral("The results could not be saved to “%1”: %2.");
+    const QString failedTo =
+        QCoreApplication::translate("ResultsFile", "The results could not be saved to “%1”: %2.");
     QString problem = pathProblem(path);
     if (!problem.isEmpty())
         return {false, failedTo.arg(shown(path), problem)};
@@ -165,7 +172,8 @@ WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         problem = pathProblem(path);
         if (problem.isEmpty())
-            problem = QStringLiteral("the file could not be created (%1)").arg(file.errorString());
+            problem = QCoreApplication::translate("ResultsFile", "the file could not be created (%1)")
+                          .arg(file.errorString());
         return {false, failedTo.arg(shown(path), problem)};
     }
 
@@ -177,11 +185,12 @@ WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
         file.cancelWriting();
         problem = pathProblem(path);
         if (problem.isEmpty()) {
-            problem = QStringLiteral("not all of it could be written, perhaps because the disk is full");
+            problem = QCoreApplication::translate(
+                "ResultsFile", "not all of it could be written, perhaps because the disk is full");
             if (error != QFileDevice::NoError && error != QFileDevice::UnspecifiedError)
                 problem += QStringLiteral(" (%1)").arg(systemText);
         }
-        problem += QStringLiteral("; any earlier file of that name is unchanged");
+        problem += QCoreApplication::translate("ResultsFile", "; any earlier file of that name is unchanged");
         return {false, failedTo.arg(shown(path), problem)};
     }
     return {true, {}};

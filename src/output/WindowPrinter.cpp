@@ -1,5 +1,6 @@
 #include "WindowPrinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -85,27 +86,33 @@ QString printerName(const QPrinter& printer)
 /// Why the printer would not start, as far as we can tell from outside.
 QString startFailure(const QPrinter& printer)
 {
-    const QString intro = QStringLiteral("The printer could not be started: ");
+    const QString intro = QCoreApplication::translate("WindowPrinter", "The printer could not be started: ");
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString file = printer.outputFileName();
         if (file.isEmpty())
-            return intro + QStringLiteral("no output file was chosen.");
+            return intro + QCoreApplication::translate("WindowPrinter", "no output file was chosen.");
         const QFileInfo folder(QFileInfo(file).absolutePath());
         const QString shownFile = QDir::toNativeSeparators(file);
         const QString shownFolder = QDir::toNativeSeparators(folder.absoluteFilePath());
         if (folder.exists() && !folder.isDir())
-            return intro + QStringLiteral("“%1” is a file, not a folder, so “%2” cannot be written.")
+            return intro + QCoreApplication::translate(
+                               "WindowPrinter", "“%1” is a file, not a folder, so “%2” cannot be written.")
                                .arg(shownFolder, shownFile);
         if (!folder.exists())
-            return intro + QStringLiteral("the folder “%1” for the file “%2” does not exist.")
+            return intro + QCoreApplication::translate("WindowPrinter",
+                                                       "the folder “%1” for the file “%2” does not exist.")
                                .arg(shownFolder, shownFile);
         if (QFileInfo(file).isDir())
-            return intro + QStringLiteral("the file “%1” could not be written: it is a folder.").arg(shownFile);
-        return intro + QStringLiteral("the file “%1” could not be written.").arg(shownFile);
+            return intro + QCoreApplication::translate("WindowPrinter",
+                                                       "the file “%1” could not be written: it is a folder.")
+                               .arg(shownFile);
+        return intro + QCoreApplication::translate("WindowPrinter", "the file “%1” could not be written.")
+                           .arg(shownFile);
     }
     if (printer.printerName().isEmpty())
-        return intro + QStringLiteral("no printer is set up on this computer.");
-    return intro + QStringLiteral("the printer “%1” is not available or reported an error.")
+        return intro + QCoreApplication::translate("WindowPrinter", "no printer is set up on this computer.");
+    return intro + QCoreApplication::translate("WindowPrinter",
+                                               "the printer “%1” is not available or reported an error.")
                        .arg(printer.printerName());
 }
 
@@ -138,7 +145,8 @@ PrintOutcome PrintWindow(QWidget& window, QPrinter& printer)
     if (!printer.isValid())
         return {false, startFailure(printer)};
     if (window.width() <= 0 || window.height() <= 0)
-        return {false, QStringLiteral("The window could not be printed: it has no area.")};
+        return {false, QCoreApplication::translate("WindowPrinter",
+                                                   "The window could not be printed: it has no area.")};
 
     QPainter painter;
     if (!painter.begin(&printer))
@@ -148,7 +156,9 @@ PrintOutcome PrintWindow(QWidget& window, QPrinter& printer)
     PaintWindowFitted(window, painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return {false, QStringLiteral("The page could not be printed: the printer “%1” reported an error.")
-                           .arg(printerName(printer))};
+        return {false,
+                QCoreApplication::translate(
+                    "WindowPrinter", "The page could not be printed: the printer “%1” reported an error.")
+                    .arg(printerName(printer))};
     return {true, {}};
 }

@@ -4,14 +4,16 @@
 #include "Session.h"
 #include "WindowPrinter.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 namespace {
 QString refusedMessage(const QPrinter& printer, const QString& why)
 {
-    return QStringLiteral("The printer “%1” did not take the page: %2. Let the printer accept jobs "
-                          "again, or set up another printer as the default printer of this computer, "
-                          "then try again.")
+    return QCoreApplication::translate("WindowActions",
+                                       "The printer “%1” did not take the page: %2. Let the printer accept "
+                                       "jobs again, or set up another printer as the default printer of this "
+                                       "computer, then try again.")
         .arg(printer.printerName(), why);
 }
 /// Says why printing failed and offers the same page as a PDF file instead.
@@ -33,8 +35,9 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
     if (!printer) {
         printFailed(session, window,
-                               QStringLiteral("No printer is set up. Set up a printer as the default printer "
-                                              "of this computer, then try again."));
+                    QCoreApplication::translate("WindowActions",
+                                                "No printer is set up. Set up a printer as the default "
+                                                "printer of this computer, then try again."));
         return;
     }
     printer->setDocName(jobName);
@@ -47,8 +50,9 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     const PrintOutcome outcome = PrintWindow(window, *printer);
     if (!outcome.ok) {
         printFailed(session, window,
-                               outcome.error.isEmpty() ? QStringLiteral("The window could not be printed.")
-                                                       : outcome.error);
+                    outcome.error.isEmpty()
+                        ? QCoreApplication::translate("WindowActions", "The window could not be printed.")
+                        : outcome.error);
         return;
     }
     if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())

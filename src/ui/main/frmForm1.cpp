@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "Presets.h"
 #include "ResultsFile.h"
+#include "RunFailureText.h"
 #include "Session.h"
 #include "Simulation.h"
 #include "WindowActions.h"
@@ -133,6 +134,8 @@ QString GeneralDateText(const QDateTime& moment, const QLocale& locale)
             continue;
         time += c;
     }
+    // and the brackets that held them ("H:mm:ss (t)" in Spanish)
+    time.remove(QStringLiteral("()"));
     time = time.trimmed();
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(moment.time(), time);
 }
@@ -150,22 +153,22 @@ void frmForm1::nameForScreenReaders()
 {
     // Captions and labels speak for themselves; these controls are named by what they hold.
     const std::initializer_list<std::pair<QWidget*, const char*>> names = {
-        {txtRrateA, "Intrinsic rate of species A (r)"},
-        {txtA0, "Initial size of species A"},
-        {txtK1, "Carrying capacity for species A (K1)"},
-        {txtU, "Constant a"},
-        {txtRrateB, "Intrinsic rate of species B (s)"},
-        {txtB0, "Initial size of species B"},
-        {txtK2, "Carrying capacity for species B (K2)"},
-        {txtV, "Constant b"},
-        {txtSimut, "For t = 0 to (simulation length in days)"},
-        {txtNA, "N1 (species A) on the selected day"},
-        {txtNB, "N2 (species B) on the selected day"},
-        {Text1, "t = (selected day)"},
-        {VScroll1, "Day selector"},
-        {cmdQuiz, "Quiz"},
-        {picPicture1, "How to (picture of the two competing species)"},
-        {lblLabel6, "Clock"},
+        {txtRrateA, QT_TR_NOOP("Intrinsic rate of species A (r)")},
+        {txtA0, QT_TR_NOOP("Initial size of species A")},
+        {txtK1, QT_TR_NOOP("Carrying capacity for species A (K1)")},
+        {txtU, QT_TR_NOOP("Constant a")},
+        {txtRrateB, QT_TR_NOOP("Intrinsic rate of species B (s)")},
+        {txtB0, QT_TR_NOOP("Initial size of species B")},
+        {txtK2, QT_TR_NOOP("Carrying capacity for species B (K2)")},
+        {txtV, QT_TR_NOOP("Constant b")},
+        {txtSimut, QT_TR_NOOP("For t = 0 to (simulation length in days)")},
+        {txtNA, QT_TR_NOOP("N1 (species A) on the selected day")},
+        {txtNB, QT_TR_NOOP("N2 (species B) on the selected day")},
+        {Text1, QT_TR_NOOP("t = (selected day)")},
+        {VScroll1, QT_TR_NOOP("Day selector")},
+        {cmdQuiz, QT_TR_NOOP("Quiz")},
+        {picPicture1, QT_TR_NOOP("How to (picture of the two competing species)")},
+        {lblLabel6, QT_TR_NOOP("Clock")},
     };
     for (const auto& [control, name] : names)
         control->setAccessibleName(tr(name));
@@ -184,16 +187,16 @@ void frmForm1::createControls()
     const QCursor pointer = look::customPointer();
 
     // Frames first, so that the quiz button lies in front of the Model frame.
-    fraFrame4 = frame(this, "fraFrame4", QStringLiteral(" Model "));
-    fraFrame2 = frame(this, "fraFrame2", QStringLiteral("Data"));
-    fraFrame1 = frame(this, "fraFrame1", QStringLiteral("Graph"));
-    fraFrame3 = frame(this, "fraFrame3", QStringLiteral("Author"));
+    fraFrame4 = frame(this, "fraFrame4", tr(" Model "));
+    fraFrame2 = frame(this, "fraFrame2", tr("Data"));
+    fraFrame1 = frame(this, "fraFrame1", tr("Graph"));
+    fraFrame3 = frame(this, "fraFrame3", tr("Author"));
 
     lblLabel21 = label<ClickLabel>(this, "lblLabel21", QStringLiteral("Vorlenza"), true);
     lblLabel21->setFont(look::font(TimesNewRoman, 18, true));
     paint(lblLabel21, Yellow, Red);
     boxed(lblLabel21);
-    lblLabel21->setToolTip(QStringLiteral("Introduction"));
+    lblLabel21->setToolTip(tr("Introduction"));
 
     lblLabel16 = label(this, "lblLabel16", QString(), true);
     background(lblLabel16, White);
@@ -203,18 +206,18 @@ void frmForm1::createControls()
     cmdQuiz->setIcon(QIcon(QPixmap(QStringLiteral(":/vorlenza/quiz-button.png"))));
     cmdQuiz->setIconSize(QSize(32, 32));
 
-    cmdRun = button(this, "cmdRun", QStringLiteral("Run"));
-    cmdRun->setToolTip(QStringLiteral("Run this program"));
+    cmdRun = button(this, "cmdRun", tr("Run"));
+    cmdRun->setToolTip(tr("Run this program"));
     cmdRun->setCursor(pointer);
-    cmdHowTo = button(this, "cmdHowTo", QStringLiteral("How to"));
-    cmdHowTo->setToolTip(QStringLiteral("How to run this program"));
-    cmdSave = button(this, "cmdSave", QStringLiteral("S"));
-    cmdSave->setToolTip(QStringLiteral("Save graphic data"));
-    cmdPrint = button(this, "cmdPrint", QStringLiteral("P"));
-    cmdPrint->setToolTip(QStringLiteral("Print this form"));
+    cmdHowTo = button(this, "cmdHowTo", tr("How to"));
+    cmdHowTo->setToolTip(tr("How to run this program"));
+    cmdSave = button(this, "cmdSave", tr("S"));
+    cmdSave->setToolTip(tr("Save graphic data"));
+    cmdPrint = button(this, "cmdPrint", tr("P"));
+    cmdPrint->setToolTip(tr("Print this form"));
     cmdPrint->setCursor(pointer);
-    cmdQuit = button(this, "cmdQuit", QStringLiteral("Quit"));
-    cmdQuit->setToolTip(QStringLiteral("Quit this program"));
+    cmdQuit = button(this, "cmdQuit", tr("Quit"));
+    cmdQuit->setToolTip(tr("Quit this program"));
     cmdQuit->setCursor(pointer);
     for (QPushButton* b : {cmdRun, cmdHowTo, cmdSave, cmdPrint, cmdQuit})
         b->setFont(tnr12);
@@ -223,9 +226,9 @@ void frmForm1::createControls()
     tmrTimer1->setInterval(500);
 
     // " Model "
-    lblLabel14 = label(fraFrame4, "lblLabel14", QStringLiteral("Species A"));
+    lblLabel14 = label(fraFrame4, "lblLabel14", tr("Species A"));
     lblLabel7 = label(fraFrame4, "lblLabel7", QStringLiteral("dN1/dt = rN1 (1-N1/K1- aN2/K1)"));
-    lblLabel15 = label(fraFrame4, "lblLabel15", QStringLiteral("Species B"));
+    lblLabel15 = label(fraFrame4, "lblLabel15", tr("Species B"));
     lblLabel13 = label(fraFrame4, "lblLabel13", QStringLiteral("dN2/dt = sN2 (1-N2/K2- bN1/K2)"));
     for (QLabel* l : {lblLabel14, lblLabel7})
         paint(l, Navy, White);
@@ -235,33 +238,33 @@ void frmForm1::createControls()
         l->setFont(tnr12);
 
     // "Data"
-    lblLabel18 = label(fraFrame2, "lblLabel18", QStringLiteral("Select data set:"));
+    lblLabel18 = label(fraFrame2, "lblLabel18", tr("Select data set:"));
     cmdUseData1 = button(fraFrame2, "cmdUseData1", QStringLiteral("1"));
     cmdUseData2 = button(fraFrame2, "cmdUseData2", QStringLiteral("2"));
     cmdUseData3 = button(fraFrame2, "cmdUseData3", QStringLiteral("3"));
-    cmdUseData1->setToolTip(QStringLiteral("Select data set 1"));
-    cmdUseData2->setToolTip(QStringLiteral("Select data set 2"));
-    cmdUseData3->setToolTip(QStringLiteral("Select data set 3"));
+    cmdUseData1->setToolTip(tr("Select data set 1"));
+    cmdUseData2->setToolTip(tr("Select data set 2"));
+    cmdUseData3->setToolTip(tr("Select data set 3"));
     for (QPushButton* b : {cmdUseData1, cmdUseData2, cmdUseData3})
         b->setCursor(pointer);
 
-    lblLabel1 = label(fraFrame2, "lblLabel1", QStringLiteral("Intrinsic rate of species A  (r):"));
+    lblLabel1 = label(fraFrame2, "lblLabel1", tr("Intrinsic rate of species A  (r):"));
     txtRrateA = field(fraFrame2, "txtRrateA", QStringLiteral("0.2"), Blue);
-    lblLabel2 = label(fraFrame2, "lblLabel2", QStringLiteral("Initial size of species A: "));
+    lblLabel2 = label(fraFrame2, "lblLabel2", tr("Initial size of species A: "));
     txtA0 = field(fraFrame2, "txtA0", QStringLiteral("10"), Blue);
-    lblLabel19 = label(fraFrame2, "lblLabel19", QStringLiteral("Carrying capacity for species A (K1):"));
+    lblLabel19 = label(fraFrame2, "lblLabel19", tr("Carrying capacity for species A (K1):"));
     txtK1 = field(fraFrame2, "txtK1", QStringLiteral("200"), Blue);
-    lblLabel8 = label(fraFrame2, "lblLabel8", QStringLiteral("Constant a:"));
+    lblLabel8 = label(fraFrame2, "lblLabel8", tr("Constant a:"));
     txtU = field(fraFrame2, "txtU", QStringLiteral("1"), Blue);
-    lblLabel9 = label(fraFrame2, "lblLabel9", QStringLiteral("Intrinsic rate of species B (s):"));
+    lblLabel9 = label(fraFrame2, "lblLabel9", tr("Intrinsic rate of species B (s):"));
     txtRrateB = field(fraFrame2, "txtRrateB", QStringLiteral("0.3"), Red);
-    lblLabel10 = label(fraFrame2, "lblLabel10", QStringLiteral("Initial size of species B:"));
+    lblLabel10 = label(fraFrame2, "lblLabel10", tr("Initial size of species B:"));
     txtB0 = field(fraFrame2, "txtB0", QStringLiteral("10"), Red);
-    lblLabel20 = label(fraFrame2, "lblLabel20", QStringLiteral("Carrying capacity for species B (K2):"));
+    lblLabel20 = label(fraFrame2, "lblLabel20", tr("Carrying capacity for species B (K2):"));
     txtK2 = field(fraFrame2, "txtK2", QStringLiteral("100"), Red);
-    lblLabel11 = label(fraFrame2, "lblLabel11", QStringLiteral("Constant b:"));
+    lblLabel11 = label(fraFrame2, "lblLabel11", tr("Constant b:"));
     txtV = field(fraFrame2, "txtV", QStringLiteral("0.4"), Red);
-    lblLabel3 = label(fraFrame2, "lblLabel3", QStringLiteral("For t = 0 to "));
+    lblLabel3 = label(fraFrame2, "lblLabel3", tr("For t = 0 to "));
     txtSimut = field(fraFrame2, "txtSimut", QStringLiteral("100"), Green);
     Label1 = label(fraFrame2, "Label1", QStringLiteral("t = "), true);
     Text1 = field(fraFrame2, "Text1", QString(), palette().color(QPalette::Text));
@@ -273,10 +276,10 @@ void frmForm1::createControls()
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(1);
-    lblLabel4 = label(fraFrame2, "lblLabel4", QStringLiteral("N1 (species A)"));
+    lblLabel4 = label(fraFrame2, "lblLabel4", tr("N1 (species A)"));
     txtNA = field(fraFrame2, "txtNA", QString(), Red);
     txtNA->setReadOnly(true);
-    lblLabel12 = label(fraFrame2, "lblLabel12", QStringLiteral("N2 (species B)"));
+    lblLabel12 = label(fraFrame2, "lblLabel12", tr("N2 (species B)"));
     txtNB = field(fraFrame2, "txtNB", QString(), MidBlue);
     txtNB->setReadOnly(true);
 
@@ -304,11 +307,11 @@ void frmForm1::createControls()
     lblLabel23->setFont(look::font(TimesNewRoman, 12, false));
     paint(lblLabel23, Yellow, Blue);
     boxed(lblLabel23);
-    cmdShowN1vsN2 = button(fraFrame1, "cmdShowN1vsN2", QStringLiteral("N2 vs. N1"));
-    cmdShowDNvsT = button(fraFrame1, "cmdShowDNvsT", QStringLiteral("dN vs. t"));
-    cmdShowNvsT = button(fraFrame1, "cmdShowNvsT", QStringLiteral("N vs. t"));
-    cmdIsoclines = button(fraFrame1, "cmdIsoclines", QStringLiteral("Isoclines"));
-    cmdLargeGraph = button(fraFrame1, "cmdLargeGraph", QStringLiteral("Large"));
+    cmdShowN1vsN2 = button(fraFrame1, "cmdShowN1vsN2", tr("N2 vs. N1"));
+    cmdShowDNvsT = button(fraFrame1, "cmdShowDNvsT", tr("dN vs. t"));
+    cmdShowNvsT = button(fraFrame1, "cmdShowNvsT", tr("N vs. t"));
+    cmdIsoclines = button(fraFrame1, "cmdIsoclines", tr("Isoclines"));
+    cmdLargeGraph = button(fraFrame1, "cmdLargeGraph", tr("Large"));
     for (QPushButton* b : {cmdShowN1vsN2, cmdShowDNvsT, cmdShowNvsT, cmdLargeGraph})
         b->setCursor(pointer);
     cmdIsoclines->setEnabled(false);
@@ -323,7 +326,7 @@ void frmForm1::createControls()
     background(lblLabel5, White);
     picPicture1 = make<ClickLabel>(fraFrame3, "picPicture1");
     background(picPicture1, White);
-    picPicture1->setToolTip(QStringLiteral("How to"));
+    picPicture1->setToolTip(tr("How to"));
     picPicture1->setCursor(pointer);
     picPicture1->setFocusPolicy(Qt::TabFocus);
     picPicture1->setAlignment(Qt::AlignCenter);
@@ -468,8 +471,7 @@ void frmForm1::connectHandlers()
 void frmForm1::Form_Load()
 {
     // 1. The copyright notice, with the year of the system clock.
-    lblLabel16->setText(
-        QStringLiteral("\u00A9 2004-%1 The Vorlenza authors").arg(m_session.platform().now().date().year()));
+    lblLabel16->setText(tr("© 2004-%1 The Vorlenza authors").arg(m_session.platform().now().date().year()));
 
     // 2. Start-up: the background window maximised, the title window over it; this window stays
     //    hidden until the title window is dismissed.
@@ -488,19 +490,17 @@ void frmForm1::Form_Load()
     cmdShowDNvsT->setEnabled(false);
 
     // 5. The instructions.
-    lblLabel23->setText(QStringLiteral("Press Enter to run this program using default values. You can also select a data ") +
-                        QStringLiteral("set at first, then click RUN. To change a default ") +
-                        QStringLiteral("value, move the mouse pointer to a data box and click it.") +
-                        QStringLiteral("After you change the default values, press Enter to confirm the") +
-                        QStringLiteral(" change and click RUN to run it. Click on the graph to see more graphs.") +
-                        QChar(10) + QStringLiteral("Comments are welcome."));
+    lblLabel23->setText(tr("Press Enter to run this program using default values. You can also select a data "
+                           "set at first, then click RUN. To change a default "
+                           "value, move the mouse pointer to a data box and click it."
+                           "After you change the default values, press Enter to confirm the"
+                           " change and click RUN to run it. Click on the graph to see more graphs.\n"
+                           "Comments are welcome."));
 
     // 6. Where to reach the authors.
-    const QChar lf(10);
-    lblLabel5->setText(QStringLiteral("The Vorlenza authors") + lf + QStringLiteral("vorlenza@example.org") + lf +
-                       QStringLiteral("P.O. Box 1234") + lf + QStringLiteral("Population Ecology Laboratory") + lf +
-                       QStringLiteral("Department of Biology") + lf + QStringLiteral("Example University") + lf +
-                       QStringLiteral("Exampletown, Exampleland"));
+    lblLabel5->setText(
+        tr("The Vorlenza authors\nvorlenza@example.org\nP.O. Box 1234\nPopulation Ecology Laboratory\n"
+           "Department of Biology\nExample University\nExampletown, Exampleland"));
 
     // 7. The picture against the right edge of its frame, centred vertically.
     picPicture1->move(twips::point(AuthorFrameWidth - PictureWidth - 100, (AuthorFrameHeight - PictureHeight) / 2));
@@ -612,7 +612,7 @@ void frmForm1::cmdRun_Click()
     const RunResult result = RunSimulation(model, fields);
     if (!result.ok()) {
         // The last good run stays whole in the model and on screen; say what went wrong.
-        report(text(DescribeRunFailure(result)));
+        report(RunFailureText(result));
         return;
     }
 
@@ -697,22 +697,22 @@ void frmForm1::SaveResults()
         return;
     const QString target = DerivedResultsName(chosen);
     if (target.isEmpty()) {
-        report(QStringLiteral("The file name \u201C%1\u201D is too short. The results file is named after it "
-                              "with its last four characters replaced by \u201C-N1N2dN.txt\u201D, so please "
-                              "choose a name of at least four characters, such as results.txt. Nothing was saved.")
+        report(tr("The file name “%1” is too short. The results file is named after it with its last four "
+                  "characters replaced by “-N1N2dN.txt”, so please choose a name of at least four "
+                  "characters, such as results.txt. Nothing was saved.")
                    .arg(QFileInfo(chosen).fileName()));
         return;
     }
     const WriteOutcome outcome = WriteResultsFile(target, m_session.model());
     if (!outcome.ok)
         report(outcome.error.isEmpty()
-                   ? QStringLiteral("The results could not be saved to %1.").arg(QDir::toNativeSeparators(target))
+                   ? tr("The results could not be saved to %1.").arg(QDir::toNativeSeparators(target))
                    : outcome.error);
 }
 
 void frmForm1::cmdPrint_Click()
 {
-    PrintOnDefaultPrinter(m_session, *this, QStringLiteral("Vorlenza — main window"));
+    PrintOnDefaultPrinter(m_session, *this, tr("Vorlenza — main window"));
 }
 
 void frmForm1::cmdQuit_Click()

@@ -37,7 +37,7 @@ void frmLarggraf::createControls()
     const QFont font = look::font(QStringLiteral("Times New Roman"), 9.6, false);
     const QCursor pointer = look::customPointer();
     auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QLatin1String(name));
         b->setFont(font);
         b->setCursor(pointer);
@@ -45,16 +45,16 @@ void frmLarggraf::createControls()
         b->setAutoDefault(true);
         return b;
     };
-    Command1 = button("Command1", "N2 vs. N1");
-    Command2 = button("Command2", "dN1 and dN2 vs. time");
-    Command3 = button("Command3", "N1 and N2 vs. t");
-    Command7 = button("Command7", "All graphs");
-    cmdN1N2andIsoclines = button("cmdN1N2andIsoclines", "N1, N2 and isoclines");
+    Command1 = button("Command1", QT_TR_NOOP("N2 vs. N1"));
+    Command2 = button("Command2", QT_TR_NOOP("dN1 and dN2 vs. time"));
+    Command3 = button("Command3", QT_TR_NOOP("N1 and N2 vs. t"));
+    Command7 = button("Command7", QT_TR_NOOP("All graphs"));
+    cmdN1N2andIsoclines = button("cmdN1N2andIsoclines", QT_TR_NOOP("N1, N2 and isoclines"));
     cmdN1N2andIsoclines->unsetCursor();
-    Command6 = button("Command6", "Print");
-    Command6->setToolTip(QStringLiteral("Print this form"));
-    command4 = button("command4", "Main form");
-    Command5 = button("Command5", "Quit");
+    Command6 = button("Command6", QT_TR_NOOP("Print"));
+    Command6->setToolTip(tr("Print this form"));
+    command4 = button("command4", QT_TR_NOOP("Main form"));
+    Command5 = button("Command5", QT_TR_NOOP("Quit"));
 }
 
 void frmLarggraf::placeControls()
@@ -125,7 +125,7 @@ void frmLarggraf::Form_Unload()
 
 void frmLarggraf::Command6_Click()
 {
-    PrintOnDefaultPrinter(m_session, *this, QStringLiteral("Vorlenza — large graph"));
+    PrintOnDefaultPrinter(m_session, *this, tr("Vorlenza — large graph"));
 }
 
 void frmLarggraf::command4_Click()

@@ -38,13 +38,13 @@ void Vater::createControls()
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(parts::designPicture(QStringLiteral(":/vorlenza/dedication.jpg"), this));
 
-    Command1 = parts::button(this, "Command1", QStringLiteral("God rest his soul"),
+    Command1 = parts::button(this, "Command1", tr("God rest his soul"),
                              look::font(QStringLiteral("Times New Roman"), 14.4, true));
 }
 
 void Vater::placeControls()
 {
-    setUpWindow(QStringLiteral("Dedication"), look::vb(0xFFFFFF), 6960, 7956);
+    setUpWindow(tr("Dedication"), look::vb(0xFFFFFF), 6960, 7956);
     parts::place(this, {kFrame1, {"Command1", 1320, 7320, 4575, 495}});
     parts::place(Frame1, {kPicture2});
 }

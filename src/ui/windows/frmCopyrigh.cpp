@@ -18,26 +18,21 @@ frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent)
 
 QString frmCopyrigh::citationText(int year)
 {
-    const QChar lf(10);
-    return QStringLiteral("If you use this program in your research, please cite the following ") +
-           QStringLiteral(" reference in your paper:") + lf + lf + QStringLiteral("The Vorlenza authors. ") +
-           QString::number(year) +
-           QStringLiteral(". Vorlenza Series. Example Univ., Exampletown, Exampleland.");
+    return tr("If you use this program in your research, please cite the following  reference in your "
+              "paper:\n\nThe Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.")
+        .arg(year);
 }
 
 QString frmCopyrigh::newVersionText()
 {
-    const QChar lf(10);
-    return QStringLiteral("You can get new version of this program at:") + lf +
-           QStringLiteral("1. https://vorlenza.example.org/") + lf +
-           QStringLiteral("2. https://www.example.com/vorlenza/") + lf +
-           QStringLiteral("(Example Teaching Network).") + lf + QStringLiteral("3. The Vorlenza Project.");
+    return tr("You can get new version of this program at:\n1. https://vorlenza.example.org/\n"
+              "2. https://www.example.com/vorlenza/\n(Example Teaching Network).\n3. The Vorlenza Project.");
 }
 
 QString frmCopyrigh::copyrightText(int year)
 {
     // One line in its box: the holder's short name.
-    return QStringLiteral("\u00A9 2004-") + QString::number(year) + QStringLiteral(" Vorlenza authors");
+    return tr("© 2004-%1 Vorlenza authors").arg(year);
 }
 
 void frmCopyrigh::createControls()
@@ -48,23 +43,22 @@ void frmCopyrigh::createControls()
     const QColor silver = look::vb(0xC0C0C0);
     const QColor yellow = look::vb(0x00FFFF);
 
-    lblLabel1 = parts::label(this, "lblLabel1", QStringLiteral("Free software for teaching and learning ecology"),
+    lblLabel1 = parts::label(this, "lblLabel1", tr("Free software for teaching and learning ecology"),
                              look::font(tnr, 12), Qt::AlignHCenter);
     parts::colour(lblLabel1, blue, silver);
     lblLabel2 = parts::label(
         this, "lblLabel2",
-        QStringLiteral("You may run, copy and share this program, in class or anywhere else, and you may "
-                       "change it under the terms of the GNU General Public License, version 3 or any later "
-                       "version. It comes with ABSOLUTELY NO WARRANTY."),
+        tr("You may run, copy and share this program, in class or anywhere else, and you may change "
+           "it under the terms of the GNU General Public License, version 3 or any later version. It "
+           "comes with ABSOLUTELY NO WARRANTY."),
         look::font(tnr, 12), Qt::AlignHCenter);
     parts::colour(lblLabel2, blue, silver);
-    lblLabel3 = parts::label(
-        this, "lblLabel3",
-        QStringLiteral("Protected by copyright law. Copies, changed or not, must keep this notice."),
-        look::font(tnr, 12, true), Qt::AlignHCenter);
+    lblLabel3 = parts::label(this, "lblLabel3",
+                             tr("Protected by copyright law. Copies, changed or not, must keep this notice."),
+                             look::font(tnr, 12, true), Qt::AlignHCenter);
     parts::colour(lblLabel3, yellow, look::vb(0x0000FF), true);
-    lblLabel4 = parts::label(this, "lblLabel4", QStringLiteral("Some rights reserved."), look::font(tnr, 12),
-                             Qt::AlignHCenter);
+    lblLabel4 =
+        parts::label(this, "lblLabel4", tr("Some rights reserved."), look::font(tnr, 12), Qt::AlignHCenter);
     parts::colour(lblLabel4, blue, silver);
     lblLabel5 = parts::label(this, "lblLabel5", QString(), look::font(tnr, 12), Qt::AlignHCenter);
     parts::colour(lblLabel5, blue, silver);
@@ -80,14 +74,14 @@ void frmCopyrigh::createControls()
     picPicture1->setPixmap(parts::designPicture(QStringLiteral(":/vorlenza/author.jpg"), this));
     parts::background(picPicture1, silver);
 
-    cmdCommand1 = parts::button(this, "cmdCommand1", QStringLiteral("OK"),
-                                look::font(QStringLiteral("MS Sans Serif"), 7.8));
+    cmdCommand1 =
+        parts::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("MS Sans Serif"), 7.8));
     cmdCommand1->setCursor(look::customPointer());
 }
 
 void frmCopyrigh::placeControls()
 {
-    setUpWindow(QStringLiteral("Copyright"), look::vb(0xC0C0C0), 8220, 7128);
+    setUpWindow(tr("Copyright"), look::vb(0xC0C0C0), 8220, 7128);
     parts::place(this, {
                            {"lblLabel1", 600, 120, 6615, 375},
                            {"lblLabel2", 480, 480, 7335, 1575},

@@ -16,12 +16,9 @@ frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session,
 
 QString frmHowto::howToText()
 {
-    const QChar lf(10);
-    return QStringLiteral("Click on RUN to run the simulation.") + lf +
-           QStringLiteral("Click on the graph to see more graphs.") + lf +
-           QStringLiteral("Click on a parameter box to change the default value, ") +
-           QStringLiteral("then press Enter to confirm the change. ") + lf + lf +
-           QStringLiteral("Comments and suggestions are welcome by e-mail to vorlenza@example.org.");
+    return tr("Click on RUN to run the simulation.\nClick on the graph to see more graphs.\n"
+              "Click on a parameter box to change the default value, then press Enter to confirm the "
+              "change. \n\nComments and suggestions are welcome by e-mail to vorlenza@example.org.");
 }
 
 void frmHowto::createControls()
@@ -30,13 +27,13 @@ void frmHowto::createControls()
     lblLabel1 = parts::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6),
                              Qt::AlignHCenter);
     parts::colour(lblLabel1, palette().color(QPalette::WindowText), look::vb(0xE0E0E0));
-    cmdCommand1 = parts::button(this, "cmdCommand1", QStringLiteral("OK"),
-                                look::font(QStringLiteral("Times New Roman"), 12, true));
+    cmdCommand1 =
+        parts::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("Times New Roman"), 12, true));
 }
 
 void frmHowto::placeControls()
 {
-    setUpWindow(QStringLiteral("How to"), look::vb(0xE0E0E0), 6696, 5628);
+    setUpWindow(tr("How to"), look::vb(0xE0E0E0), 6696, 5628);
     parts::place(this, {
                            {"lblLabel1", 240, 240, 6255, 4575},
                            {"cmdCommand1", 2760, 5040, 1215, 495},

@@ -19,14 +19,12 @@ QString frmIntrofrm::introductionText()
 {
     // One paragraph; it wraps in the box. The double space after "model." and the trailing
     // blank are part of the text.
-    return QStringLiteral("The Lotka\u2013Volterra model of two species that compete for the same resources "
-                          "is the simplest two-species competition ") +
-           QStringLiteral("model. It is extended from the logistic growth model.  It assumes that ") +
-           QStringLiteral("all individuals of a species are identical (no age difference and no sexual ") +
-           QStringLiteral("dimorphism). Detailed discussions can be found in most Ecology textbooks.") +
-           QStringLiteral(" This model is not applicable to age-structured populations. ") +
-           QStringLiteral("However, the undergraduate students can use this model to learn about ") +
-           QStringLiteral("the isocline and equilibrium analysis and vector addition. ");
+    return tr("The Lotka–Volterra model of two species that compete for the same resources is the simplest "
+              "two-species competition model. It is extended from the logistic growth model.  It assumes "
+              "that all individuals of a species are identical (no age difference and no sexual "
+              "dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not "
+              "applicable to age-structured populations. However, the undergraduate students can use this "
+              "model to learn about the isocline and equilibrium analysis and vector addition. ");
 }
 
 void frmIntrofrm::createControls()
@@ -42,13 +40,13 @@ void frmIntrofrm::createControls()
     txtText1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtText1->setFont(look::font(QStringLiteral("Times New Roman"), 12, true));
 
-    cmdCommand2 = parts::button(this, "cmdCommand2", QStringLiteral("References"), buttonFont);
-    cmdCommand1 = parts::button(this, "cmdCommand1", QStringLiteral("OK"), buttonFont);
+    cmdCommand2 = parts::button(this, "cmdCommand2", tr("References"), buttonFont);
+    cmdCommand1 = parts::button(this, "cmdCommand1", tr("OK"), buttonFont);
 }
 
 void frmIntrofrm::placeControls()
 {
-    setUpWindow(QStringLiteral("Introduction"), look::vb(0xE0E0E0), 7645, 6083);
+    setUpWindow(tr("Introduction"), look::vb(0xE0E0E0), 7645, 6083);
     parts::place(this, {
                            {"txtText1", 240, 120, 7215, 5295},
                            {"cmdCommand2", 2160, 5520, 1815, 495},

@@ -42,13 +42,13 @@ void frmQuiz::createControls()
     imgImage1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgImage1->setPixmap(parts::designPicture(kQuizPicture, this));
 
-    Command1 = parts::button(this, "Command1", QStringLiteral("Back to the mainform"),
+    Command1 = parts::button(this, "Command1", tr("Back to the mainform"),
                              look::font(QStringLiteral("Times New Roman"), 12, true));
 }
 
 void frmQuiz::placeControls()
 {
-    setUpWindow(QStringLiteral("Quiz"), look::vb(0x80FF80), kClientWidth, kClientHeight);
+    setUpWindow(tr("Quiz"), look::vb(0x80FF80), kClientWidth, kClientHeight);
     parts::place(this, {
                            kImage,
                            {"Command1", 3600, 6840, 3015, 495},

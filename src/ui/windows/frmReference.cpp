@@ -9,16 +9,21 @@
 namespace {
 // Label1_0 is the heading; the references follow in the order they stand in the window:
 // Label1_2, Label1_4, Label1_1, Label1_3.
-const std::array<QString, 5> kTexts{
-    QStringLiteral("References"),
-    QStringLiteral("Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali "
-                   "conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31\u2013113. Translated in R. N. Chapman. "
-                   "1931. Animal Ecology. McGraw-Hill, New York, pp. 409\u2013448."),
-    QStringLiteral("Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed "
-                   "population of two species of yeast. Journal of Experimental Biology 9: 389\u2013402."),
-    QStringLiteral("Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & Row, New York."),
-    QStringLiteral("May, R. M. 1976. Models for two interacting populations. Pages 78\u2013104 in R. M. May "
-                   "(ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford."),
+// Only the connecting words of a reference are translated; Gause and Yodzis have none.
+const std::array<const char*, 5> kTexts{
+    QT_TRANSLATE_NOOP("frmReference", "References"),
+    QT_TRANSLATE_NOOP(
+        "frmReference",
+        "Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali "
+        "conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. "
+        "1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448."),
+    "Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed "
+    "population of two species of yeast. Journal of Experimental Biology 9: 389–402.",
+    "Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & Row, New York.",
+    QT_TRANSLATE_NOOP(
+        "frmReference",
+        "May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), "
+        "Theoretical Ecology: Principles and Applications. Blackwell, Oxford."),
 };
 } // namespace
 
@@ -37,17 +42,17 @@ void frmReference::createControls()
     const QFont labelFont = look::font(QStringLiteral("Times New Roman"), 12, true);
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         const QByteArray name = "Label1_" + QByteArray::number(static_cast<int>(i));
-        Label1[i] = parts::label(this, name.constData(), kTexts[i], labelFont);
+        Label1[i] = parts::label(this, name.constData(), tr(kTexts[i]), labelFont);
         parts::colour(Label1[i], look::vb(0x000000), look::vb(0xFFFFFF));
     }
     const QFont buttonFont = look::font(QStringLiteral("MS Sans Serif"), 7.8, true);
-    Command1 = parts::button(this, "Command1", QStringLiteral("Back to main form"), buttonFont);
-    Command2 = parts::button(this, "Command2", QStringLiteral("Quit"), buttonFont);
+    Command1 = parts::button(this, "Command1", tr("Back to main form"), buttonFont);
+    Command2 = parts::button(this, "Command2", tr("Quit"), buttonFont);
 }
 
 void frmReference::placeControls()
 {
-    setUpWindow(QStringLiteral("References"), look::vb(0xFFFFFF), 8690, 5731);
+    setUpWindow(tr("References"), look::vb(0xFFFFFF), 8690, 5731);
     parts::place(this, {
                            {"Label1_0", 240, 240, 6735, 255},
                            {"Label1_2", 240, 720, 8295, 615},

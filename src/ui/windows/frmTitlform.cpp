@@ -74,7 +74,7 @@ void frmTitlform::createControls()
     tmrTimer1->setObjectName(QStringLiteral("tmrTimer1"));
     tmrTimer1->setInterval(TickMs);
 
-    Label2 = parts::label(this, "Label2", QStringLiteral("Press any key or click mouse to start."),
+    Label2 = parts::label(this, "Label2", tr("Press any key or click mouse to start."),
                           look::font(QStringLiteral("Times New Roman"), 14.4, true), Qt::AlignHCenter);
     parts::colour(Label2, look::vb(0x00FFFF), look::vb(0x0000FF), true);
 

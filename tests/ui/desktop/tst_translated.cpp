@@ -1,0 +1,180 @@
+// The program in one language, as a student of that language starts it (LANGUAGE and the regional
+// format come from the environment): every window shows translated texts, the results file is the
+// English one byte for byte, and the strictly read fields read numbers in the region's format.
+
+#include "../main/MainHarness.h"
+#include "Language.h"
+#include "TranslationTable.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+
+using vorlenza::Translations;
+
+namespace {
+
+const WindowId kWindows[] = {WindowId::Main,         WindowId::Large,      WindowId::Title,
+                             WindowId::Introduction, WindowId::References, WindowId::HowTo,
+                             WindowId::About,        WindowId::Dedication, WindowId::Quiz};
+
+/// The window's readable texts in a fresh session, after a run and with the large window's chart
+/// drawn, so that read-outs, chart titles and axis titles are there.
+QMap<QString, QString> textsOf(WindowId id)
+{
+    MainHarness h;
+    h.session.windows().load(WindowId::Main);
+    if (auto* run = h.button("cmdRun"))
+        run->click();
+    QWidget* w = h.session.windows().load(id);
+    return w ? readableTexts(w) : QMap<QString, QString>();
+}
+
+/// The results file of a default run, as Save writes it.
+QByteArray resultsFile()
+{
+    QTemporaryDir dir;
+    MainHarness h;
+    h.showMain();
+    h.button("cmdRun")->click();
+    h.saveAnswer = dir.filePath(QStringLiteral("run.txt"));
+    h.button("cmdSave")->click();
+    QFile file(dir.filePath(QStringLiteral("run-N1N2dN.txt")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+class TestTranslated : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void noEnglishLeft_data();
+    void noEnglishLeft();
+    void resultsFileIsTheEnglishOne();
+    void clockInTheRegionsFormat();
+    void strictFieldsReadTheRegionsNumbers_data();
+    void strictFieldsReadTheRegionsNumbers();
+
+private:
+    Translations m_translations;
+    QString m_language; ///< "en" or a translation's suffix
+};
+
+void TestTranslated::initTestCase()
+{
+    look::installFontSubstitutions();
+    // what main() does
+    m_translations.use(QLocale::system().uiLanguages());
+    m_language = qEnvironmentVariable("LANGUAGE");
+    QVERIFY2(!m_language.isEmpty(), "run with LANGUAGE set");
+    QCOMPARE(m_translations.language(), m_language == QLatin1String("en") ? QString() : m_language);
+}
+
+void TestTranslated::noEnglishLeft_data()
+{
+    QTest::addColumn<int>("window");
+    for (WindowId id : kWindows)
+        QTest::newRow(idName(id)) << int(id);
+}
+
+void TestTranslated::noEnglishLeft()
+{
+    QFETCH(int, window);
+    if (m_language == QLatin1String("en"))
+        QSKIP("the English texts are the code's own");
+    // the texts that have a translation of their own (not those spelt alike, such as "OK")
+    QStringList translatable;
+    for (const TsEntry& e : readTs(QStringLiteral(VORLENZA_TRANSLATIONS_DIR "/vorlenza_%1.ts").arg(m_language)))
+        if (!e.translations.isEmpty() && e.translations.first() != QString::fromUtf8(e.source) &&
+            e.source.size() >= 3)
+            translatable << QString::fromUtf8(e.source).replace(QLatin1String("%n"), QLatin1String("1"));
+    QVERIFY(translatable.size() > 20);
+
+    const QMap<QString, QString> shown = textsOf(WindowId(window));
+    m_translations.use({QStringLiteral("en")});
+    const QMap<QString, QString> english = textsOf(WindowId(window));
+    m_translations.use({m_language});
+    QCOMPARE(shown.keys(), english.keys());
+
+    QStringList left;
+    for (auto it = english.begin(); it != english.end(); ++it) {
+        if (shown.value(it.key()) != it.value())
+            continue;
+        // a text left in English: one that has a translation, or holds a phrase of three words or
+        // more that has one (a title in a reference, "Introduction to ...", is no such phrase)
+        for (const QString& source : translatable)
+            if (it.value() == source ||
+                (source.count(QLatin1Char(' ')) >= 2 && it.value().contains(source))) {
+                left << QStringLiteral("%1 %2: \"%3\"").arg(m_language, it.key(), source);
+                break;
+            }
+    }
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("; "))));
+}
+
+void TestTranslated::resultsFileIsTheEnglishOne()
+{
+    const QByteArray here = resultsFile();
+    m_translations.use({QStringLiteral("en")});
+    const QByteArray english = resultsFile();
+    m_translations.use({m_language});
+    QVERIFY(english.size() > 1000);
+    QVERIFY(english.startsWith("\"N1(0) =10, r1 =0.2, alpha = 1, K1 = 200\"\r\n"));
+    QCOMPARE(here, english);
+}
+
+void TestTranslated::clockInTheRegionsFormat()
+{
+    // the date and time with seconds as the region writes them, without a time zone
+    const QDateTime moment(QDate(2031, 5, 6), QTime(17, 8, 9));
+    const QString clock = GeneralDateText(moment);
+    QVERIFY2(clock.contains(QStringLiteral("8:09")), qPrintable(clock));
+    QVERIFY2(clock.contains(QStringLiteral("31")), qPrintable(clock));
+    QVERIFY2(!clock.contains(QStringLiteral("()")), qPrintable(clock));
+    QVERIFY2(!clock.contains(QStringLiteral("  ")), qPrintable(clock));
+    QCOMPARE(clock, clock.trimmed());
+    QVERIFY2(!clock.contains(QLatin1String("UTC")) && !clock.contains(QLatin1String("GMT")), qPrintable(clock));
+}
+
+void TestTranslated::strictFieldsReadTheRegionsNumbers_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after"); ///< the field's text after Enter
+    // the regions the students of each language use
+    const QMap<QString, QString> region = {{"en", "en_US"}, {"de", "de_DE"},    {"fr", "fr_FR"},
+                                           {"es", "es_ES"}, {"pt_BR", "pt_BR"}, {"zh_CN", "zh_CN"}};
+    const bool comma = m_language != QLatin1String("en") && m_language != QLatin1String("zh_CN");
+    QCOMPARE(QLocale::system().name(), region.value(m_language, QStringLiteral("?")));
+    for (const QString& field : {QStringLiteral("txtRrateB"), QStringLiteral("txtA0")}) {
+        const QString reset = field == QLatin1String("txtA0") ? QStringLiteral("10") : QStringLiteral("0.3");
+        const QByteArray row = field.toLatin1();
+        // a regional decimal comma is accepted and written the program's way, so that Run reads it
+        QTest::newRow(row + " 0,2") << field << "0,2" << (comma ? QStringLiteral("0.2") : reset);
+        QTest::newRow(row + " 0.2") << field << "0.2" << "0.2";
+        QTest::newRow(row + " 2") << field << "2" << "2";
+        QTest::newRow(row + " 2,5x") << field << "2,5x" << reset;
+    }
+    // the lenient fields read "." whatever the region
+    QTest::newRow("txtV 0,5") << "txtV" << "0,5" << "100";
+    QTest::newRow("txtV 0.5") << "txtV" << "0.5" << "0.5";
+}
+
+void TestTranslated::strictFieldsReadTheRegionsNumbers()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    MainHarness h;
+    h.showMain();
+    const QByteArray name = field.toLatin1();
+    h.type(name.constData(), typed);
+    h.enter(name.constData());
+    QCOMPARE(h.text(name.constData()), after);
+}
+
+QTEST_MAIN(TestTranslated)
+#include "tst_translated.moc"

@@ -1,0 +1,724 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. time</source>
+        <translation>N1 und N2 im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>N1 and N2</source>
+        <translation>N1 und N2</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1, dN2 im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2</source>
+        <translation>dN1 und dN2</translation>
+    </message>
+    <message>
+        <source>N1 and dN1/dt vs. time</source>
+        <translation>N1 und dN1/dt im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>N1 and dN1</source>
+        <translation>N1 und dN1</translation>
+    </message>
+    <message>
+        <source>N2 and dN2 vs. time</source>
+        <translation>N2 und dN2 im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>N2 and dN2</source>
+        <translation>N2 und dN2</translation>
+    </message>
+    <message>
+        <source>N and dN/dt vs. time</source>
+        <translation>N und dN/dt im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>N1, dN1, N2 and dN2</source>
+        <translation>N1, dN1, N2 und dN2</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 gegen N1</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1 with isoclines</source>
+        <translation>N2 gegen N1 mit Isoklinen</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 against %3, %n series</source>
+        <translation>
+            <numerusform>%1: %2 gegen %3, %n Datenreihe</numerusform>
+            <numerusform>%1: %2 gegen %3, %n Datenreihen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> of %n points each</source>
+        <translation>
+            <numerusform> mit je %n Punkt</numerusform>
+            <numerusform> mit je %n Punkten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>the printer does not accept jobs</source>
+        <translation>Der Drucker nimmt keine Aufträge an</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>Das Drucksystem hat keinen Grund genannt</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>Es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>Der Name enthält ein Zeichen, das in Dateinamen nicht erlaubt ist</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>Der Pfad ist zu lang</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>„%1“ ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>Der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1”</source>
+        <translation>Du darfst im Ordner „%1“ nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to “%1”: %2.</source>
+        <translation>Die Ergebnisse konnten nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>Die Datei konnte nicht angelegt werden (%1)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>Die Daten konnten nicht vollständig geschrieben werden, vielleicht ist der Datenträger voll</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>; eine ältere Datei dieses Namens bleibt unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>the simulation length</source>
+        <translation>die Simulationsdauer</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species A (K1)</source>
+        <translation>die Tragfähigkeit von Art A (K1)</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species B (K2)</source>
+        <translation>die Tragfähigkeit von Art B (K2)</translation>
+    </message>
+    <message>
+        <source>constant a</source>
+        <translation>die Konstante a</translation>
+    </message>
+    <message>
+        <source>constant b</source>
+        <translation>die Konstante b</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species A (r)</source>
+        <translation>die intrinsische Wachstumsrate von Art A (r)</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species B (s)</source>
+        <translation>die intrinsische Wachstumsrate von Art B (s)</translation>
+    </message>
+    <message>
+        <source>the initial size of species A</source>
+        <translation>die Anfangsgröße von Art A</translation>
+    </message>
+    <message>
+        <source>the initial size of species B</source>
+        <translation>die Anfangsgröße von Art B</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>ein Wert</translation>
+    </message>
+    <message>
+        <source>The simulation length must be a whole number of days from 1 to %1.</source>
+        <translation>Die Simulationsdauer muss eine ganze Zahl von Tagen zwischen 1 und %1 sein.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with.</source>
+        <translation>%1 ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 darf nicht 0 sein.</translation>
+    </message>
+    <message>
+        <source>The populations grew too large to compute on day %1. Try smaller growth rates.</source>
+        <translation>Am Tag %1 wurden die Populationen zu groß zum Rechnen. Versuche es mit kleineren Wachstumsraten.</translation>
+    </message>
+    <message>
+        <source>The isoclines cannot be computed with these values. Try a larger constant a or b.</source>
+        <translation>Mit diesen Werten lassen sich die Isoklinen nicht berechnen. Versuche eine größere Konstante a oder b.</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Bild: Hügel und ein See in der Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Gott hab ihn selig</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Widmung</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
+        <translation>Der Drucker „%1“ hat die Seite nicht angenommen: %2. Lass den Drucker wieder Aufträge annehmen oder richte auf diesem Computer einen anderen Standarddrucker ein und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Set up a printer as the default printer of this computer, then try again.</source>
+        <translation>Es ist kein Drucker eingerichtet. Richte auf diesem Computer einen Standarddrucker ein und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed.</source>
+        <translation>Das Fenster konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrinter</name>
+    <message>
+        <source>The printer could not be started: </source>
+        <translation>Der Drucker konnte nicht gestartet werden: </translation>
+    </message>
+    <message>
+        <source>no output file was chosen.</source>
+        <translation>Es wurde keine Ausgabedatei gewählt.</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
+        <translation>„%1“ ist eine Datei, kein Ordner, daher kann „%2“ nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” for the file “%2” does not exist.</source>
+        <translation>Der Ordner „%1“ für die Datei „%2“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written: it is a folder.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>no printer is set up on this computer.</source>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>the printer “%1” is not available or reported an error.</source>
+        <translation>Der Drucker „%1“ ist nicht erreichbar oder hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed: it has no area.</source>
+        <translation>Das Fenster konnte nicht gedruckt werden: Es hat keine Fläche.</translation>
+    </message>
+    <message>
+        <source>The page could not be printed: the printer “%1” reported an error.</source>
+        <translation>Die Seite konnte nicht gedruckt werden: Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyrigh</name>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Bild: die zwei konkurrierenden Arten</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Wenn du dieses Programm für eine Forschungsarbeit nutzt, zitiere bitte in deiner Arbeit die folgende Quelle:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Neue Versionen dieses Programms gibt es hier:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. Das Vorlenza-Projekt.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 Vorlenza-Autoren</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Freie Software zum Lehren und Lernen von Ökologie</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Du darfst dieses Programm im Unterricht oder anderswo ausführen, kopieren und weitergeben und es nach den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, verändern. Es kommt OHNE JEDE GEWÄHRLEISTUNG.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Urheberrechtlich geschützt. Kopien, auch veränderte, müssen diesen Hinweis behalten.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Einige Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Urheberrecht</translation>
+    </message>
+</context>
+<context>
+    <name>frmForm1</name>
+    <message>
+        <source>Intrinsic rate of species A (r)</source>
+        <translation>Intrinsische Wachstumsrate von Art A (r)</translation>
+    </message>
+    <message>
+        <source>Initial size of species A</source>
+        <translation>Anfangsgröße von Art A</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Tragfähigkeit für Art A (K1)</translation>
+    </message>
+    <message>
+        <source>Constant a</source>
+        <translation>Konstante a</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s)</source>
+        <translation>Intrinsische Wachstumsrate von Art B (s)</translation>
+    </message>
+    <message>
+        <source>Initial size of species B</source>
+        <translation>Anfangsgröße von Art B</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Tragfähigkeit für Art B (K2)</translation>
+    </message>
+    <message>
+        <source>Constant b</source>
+        <translation>Konstante b</translation>
+    </message>
+    <message>
+        <source>For t = 0 to (simulation length in days)</source>
+        <translation>Für t = 0 bis (Simulationsdauer in Tagen)</translation>
+    </message>
+    <message>
+        <source>N1 (species A) on the selected day</source>
+        <translation>N1 (Art A) am gewählten Tag</translation>
+    </message>
+    <message>
+        <source>N2 (species B) on the selected day</source>
+        <translation>N2 (Art B) am gewählten Tag</translation>
+    </message>
+    <message>
+        <source>t = (selected day)</source>
+        <translation>t = (gewählter Tag)</translation>
+    </message>
+    <message>
+        <source>Day selector</source>
+        <translation>Tagauswahl</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>How to (picture of the two competing species)</source>
+        <translation>Anleitung (Bild der zwei konkurrierenden Arten)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source> Model </source>
+        <translation> Modell </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Run this program</source>
+        <translation>Das Programm starten</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>How to run this program</source>
+        <translation>So benutzt du das Programm</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Diagrammdaten speichern</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Dieses Fenster drucken</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Art A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Art B</translation>
+    </message>
+    <message>
+        <source>Select data set:</source>
+        <translation>Datensatz wählen:</translation>
+    </message>
+    <message>
+        <source>Select data set 1</source>
+        <translation>Datensatz 1 wählen</translation>
+    </message>
+    <message>
+        <source>Select data set 2</source>
+        <translation>Datensatz 2 wählen</translation>
+    </message>
+    <message>
+        <source>Select data set 3</source>
+        <translation>Datensatz 3 wählen</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Wachstumsrate Art A (r):</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Anfangsgröße Art A:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Tragfähigkeit Art A (K1):</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Konstante a:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Wachstumsrate Art B (s):</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Anfangsgröße Art B:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Tragfähigkeit Art B (K2):</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Konstante b:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Für t = 0 bis </translation>
+    </message>
+    <message>
+        <source>N1 (species A)</source>
+        <translation>N1 (Art A)</translation>
+    </message>
+    <message>
+        <source>N2 (species B)</source>
+        <translation>N2 (Art B)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 gegen N1</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN gegen t</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <translation>N gegen t</translation>
+    </message>
+    <message>
+        <source>Isoclines</source>
+        <translation>Isoklinen</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Die Vorlenza-Autoren</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Drücke Enter, um das Programm mit den voreingestellten Werten zu starten. Du kannst auch zuerst einen Datensatz wählen und dann auf START klicken. Um einen Wert zu ändern, klicke mit der Maus in sein Feld. Wenn du die Werte geändert hast, bestätige mit Enter und klicke auf START. Klicke auf das Diagramm, um weitere Diagramme zu sehen.
+Kommentare sind willkommen.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Die Vorlenza-Autoren
+vorlenza@example.org
+Postfach 1234
+Labor für Populationsökologie
+Fachbereich Biologie
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>Der Dateiname „%1“ ist zu kurz. Die Ergebnisdatei wird nach ihm benannt, wobei seine letzten vier Zeichen durch „-N1N2dN.txt“ ersetzt werden. Wähle deshalb bitte einen Namen mit mindestens vier Zeichen, zum Beispiel ergebnisse.txt. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — Hauptfenster</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowto</name>
+    <message>
+        <source>Click on RUN to run the simulation.
+Click on the graph to see more graphs.
+Click on a parameter box to change the default value, then press Enter to confirm the change. 
+
+Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
+        <translation>Klicke auf START, um die Simulation laufen zu lassen.
+Klicke auf das Diagramm, um weitere Diagramme zu sehen.
+Klicke in ein Parameterfeld, um den voreingestellten Wert zu ändern, und bestätige die Änderung dann mit Enter.
+
+Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntrofrm</name>
+    <message>
+        <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
+        <translation>Das Lotka-Volterra-Modell für zwei Arten, die um dieselben Ressourcen konkurrieren, ist das einfachste Konkurrenzmodell für zwei Arten. Es erweitert das Modell des logistischen Wachstums. Es nimmt an, dass alle Individuen einer Art gleich sind (keine Altersunterschiede und kein Geschlechtsdimorphismus). Ausführlich wird es in den meisten Ökologie-Lehrbüchern behandelt. Für Populationen mit Altersstruktur ist das Modell nicht geeignet. Trotzdem kannst du mit ihm gut lernen, wie man Isoklinen und Gleichgewichte untersucht und Vektoren addiert.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+</context>
+<context>
+    <name>frmLarggraf</name>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 gegen N1</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1, dN2 im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. t</source>
+        <translation>N1 und N2 gegen t</translation>
+    </message>
+    <message>
+        <source>All graphs</source>
+        <translation>Alle Graphen</translation>
+    </message>
+    <message>
+        <source>N1, N2 and isoclines</source>
+        <translation>N1, N2 und Isoklinen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Dieses Fenster drucken</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Vorlenza — large graph</source>
+        <translation>Vorlenza — großes Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuiz</name>
+    <message>
+        <source>Quiz: four phase planes with their isoclines</source>
+        <translation>Quiz: vier Phasenebenen mit ihren Isoklinen</translation>
+    </message>
+    <message>
+        <source>Which sketch shows coexistence, which a win of species A, which a win of species B, and which an outcome that depends on the start?</source>
+        <translation>Welche Skizze zeigt Koexistenz, welche einen Sieg von Art A, welche einen Sieg von Art B und welche einen Ausgang, der vom Anfangszustand abhängt?</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Übersetzt in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, S. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. S. 78–104 in R. M. May (Hrsg.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+    <message>
+        <source>Back to main form</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>frmTitlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Taste drücken oder klicken zum Start.</translation>
+    </message>
+</context>
+</TS>

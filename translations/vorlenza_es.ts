@@ -1,0 +1,724 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. time</source>
+        <translation>N1 y N2 = f(t)</translation>
+    </message>
+    <message>
+        <source>N1 and N2</source>
+        <translation>N1 y N2</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1 y dN2 = f(t)</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2</source>
+        <translation>dN1 y dN2</translation>
+    </message>
+    <message>
+        <source>N1 and dN1/dt vs. time</source>
+        <translation>N1 y dN1/dt = f(t)</translation>
+    </message>
+    <message>
+        <source>N1 and dN1</source>
+        <translation>N1 y dN1</translation>
+    </message>
+    <message>
+        <source>N2 and dN2 vs. time</source>
+        <translation>N2 y dN2 = f(t)</translation>
+    </message>
+    <message>
+        <source>N2 and dN2</source>
+        <translation>N2 y dN2</translation>
+    </message>
+    <message>
+        <source>N and dN/dt vs. time</source>
+        <translation>N y dN/dt = f(t)</translation>
+    </message>
+    <message>
+        <source>N1, dN1, N2 and dN2</source>
+        <translation>N1, dN1, N2 y dN2</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 = f(N1)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1 with isoclines</source>
+        <translation>N2 = f(N1) con isoclinas</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 against %3, %n series</source>
+        <translation>
+            <numerusform>%1: %2 frente a %3, %n serie</numerusform>
+            <numerusform>%1: %2 frente a %3, %n series</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> of %n points each</source>
+        <translation>
+            <numerusform> de %n punto cada una</numerusform>
+            <numerusform> de %n puntos cada una</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>the printer does not accept jobs</source>
+        <translation>la impresora no acepta trabajos</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>el sistema de impresión no indicó ningún motivo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>el nombre contiene un carácter que no se permite en los nombres de archivo</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>el nombre del archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>la ruta es demasiado larga</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>«%1» es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>«%1» es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>la carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1”</source>
+        <translation>no tienes permiso para escribir en la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to “%1”: %2.</source>
+        <translation>No se pudieron guardar los resultados en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>no se pudo crear el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>no se pudo escribir todo, quizá porque el disco está lleno</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>; cualquier archivo anterior con ese nombre queda sin cambios</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>the simulation length</source>
+        <translation>la duración de la simulación</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species A (K1)</source>
+        <translation>la capacidad de carga de la especie A (K1)</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species B (K2)</source>
+        <translation>la capacidad de carga de la especie B (K2)</translation>
+    </message>
+    <message>
+        <source>constant a</source>
+        <translation>la constante a</translation>
+    </message>
+    <message>
+        <source>constant b</source>
+        <translation>la constante b</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species A (r)</source>
+        <translation>la tasa intrínseca de crecimiento de la especie A (r)</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species B (s)</source>
+        <translation>la tasa intrínseca de crecimiento de la especie B (s)</translation>
+    </message>
+    <message>
+        <source>the initial size of species A</source>
+        <translation>el tamaño inicial de la especie A</translation>
+    </message>
+    <message>
+        <source>the initial size of species B</source>
+        <translation>el tamaño inicial de la especie B</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>un valor</translation>
+    </message>
+    <message>
+        <source>The simulation length must be a whole number of days from 1 to %1.</source>
+        <translation>La duración de la simulación debe ser un número entero de días entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with.</source>
+        <translation>%1 es demasiado grande para el cálculo.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 no puede ser 0.</translation>
+    </message>
+    <message>
+        <source>The populations grew too large to compute on day %1. Try smaller growth rates.</source>
+        <translation>El día %1 las poblaciones crecieron demasiado para poder calcularlas. Prueba con tasas de crecimiento menores.</translation>
+    </message>
+    <message>
+        <source>The isoclines cannot be computed with these values. Try a larger constant a or b.</source>
+        <translation>Con estos valores no se pueden calcular las isoclinas. Prueba con una constante a o b mayor.</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Imagen: colinas y un lago al anochecer</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que en paz descanse</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Dedicatoria</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
+        <translation>La impresora «%1» no aceptó la página: %2. Haz que la impresora vuelva a aceptar trabajos o configura otra impresora predeterminada en este equipo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Set up a printer as the default printer of this computer, then try again.</source>
+        <translation>No hay ninguna impresora configurada. Configura una impresora predeterminada en este equipo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed.</source>
+        <translation>No se pudo imprimir la ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrinter</name>
+    <message>
+        <source>The printer could not be started: </source>
+        <translation>No se pudo iniciar la impresora: </translation>
+    </message>
+    <message>
+        <source>no output file was chosen.</source>
+        <translation>no se eligió ningún archivo de salida.</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
+        <translation>«%1» es un archivo, no una carpeta, así que no se puede escribir «%2».</translation>
+    </message>
+    <message>
+        <source>the folder “%1” for the file “%2” does not exist.</source>
+        <translation>la carpeta «%1» del archivo «%2» no existe.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written: it is a folder.</source>
+        <translation>no se pudo escribir el archivo «%1»: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written.</source>
+        <translation>no se pudo escribir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>no printer is set up on this computer.</source>
+        <translation>no hay ninguna impresora configurada en este equipo.</translation>
+    </message>
+    <message>
+        <source>the printer “%1” is not available or reported an error.</source>
+        <translation>la impresora «%1» no está disponible o ha informado de un error.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed: it has no area.</source>
+        <translation>No se pudo imprimir la ventana: no tiene superficie.</translation>
+    </message>
+    <message>
+        <source>The page could not be printed: the printer “%1” reported an error.</source>
+        <translation>No se pudo imprimir la página: la impresora «%1» ha informado de un error.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyrigh</name>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Imagen: las dos especies en competencia</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Si usas este programa en tu investigación, cita la siguiente referencia en tu trabajo:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Puedes obtener nuevas versiones de este programa en:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. El proyecto Vorlenza.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 autores de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Software libre para enseñar y aprender ecología</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Puedes ejecutar, copiar y compartir este programa, en clase o en cualquier otro lugar, y modificarlo según los términos de la GNU General Public License, versión 3 o cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Protegido por derechos de autor. Las copias, modificadas o no, deben conservar este aviso.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Algunos derechos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Derechos de autor</translation>
+    </message>
+</context>
+<context>
+    <name>frmForm1</name>
+    <message>
+        <source>Intrinsic rate of species A (r)</source>
+        <translation>Tasa intrínseca de crecimiento de la especie A (r)</translation>
+    </message>
+    <message>
+        <source>Initial size of species A</source>
+        <translation>Tamaño inicial de la especie A</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacidad de carga para la especie A (K1)</translation>
+    </message>
+    <message>
+        <source>Constant a</source>
+        <translation>Constante a</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s)</source>
+        <translation>Tasa intrínseca de crecimiento de la especie B (s)</translation>
+    </message>
+    <message>
+        <source>Initial size of species B</source>
+        <translation>Tamaño inicial de la especie B</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacidad de carga para la especie B (K2)</translation>
+    </message>
+    <message>
+        <source>Constant b</source>
+        <translation>Constante b</translation>
+    </message>
+    <message>
+        <source>For t = 0 to (simulation length in days)</source>
+        <translation>Para t = 0 a (duración de la simulación en días)</translation>
+    </message>
+    <message>
+        <source>N1 (species A) on the selected day</source>
+        <translation>N1 (especie A) en el día elegido</translation>
+    </message>
+    <message>
+        <source>N2 (species B) on the selected day</source>
+        <translation>N2 (especie B) en el día elegido</translation>
+    </message>
+    <message>
+        <source>t = (selected day)</source>
+        <translation>t = (día elegido)</translation>
+    </message>
+    <message>
+        <source>Day selector</source>
+        <translation>Selector de día</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Cuestionario</translation>
+    </message>
+    <message>
+        <source>How to (picture of the two competing species)</source>
+        <translation>Guía (imagen de las dos especies en competencia)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source> Model </source>
+        <translation> Modelo </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Run this program</source>
+        <translation>Ejecutar el programa</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>How to run this program</source>
+        <translation>Cómo usar este programa</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Guardar los datos del gráfico</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta ventana</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Especie A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Especie B</translation>
+    </message>
+    <message>
+        <source>Select data set:</source>
+        <translation>Elige un conjunto:</translation>
+    </message>
+    <message>
+        <source>Select data set 1</source>
+        <translation>Elegir el conjunto de datos 1</translation>
+    </message>
+    <message>
+        <source>Select data set 2</source>
+        <translation>Elegir el conjunto de datos 2</translation>
+    </message>
+    <message>
+        <source>Select data set 3</source>
+        <translation>Elegir el conjunto de datos 3</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Tasa intrínseca especie A (r):</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Tamaño inicial especie A:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Capacidad de carga especie A (K1):</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Constante a:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Tasa intrínseca especie B (s):</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Tamaño inicial especie B:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Capacidad de carga especie B (K2):</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Constante b:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Para t = 0 a </translation>
+    </message>
+    <message>
+        <source>N1 (species A)</source>
+        <translation>N1 (especie A)</translation>
+    </message>
+    <message>
+        <source>N2 (species B)</source>
+        <translation>N2 (especie B)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 = f(N1)</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN = f(t)</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <translation>N = f(t)</translation>
+    </message>
+    <message>
+        <source>Isoclines</source>
+        <translation>Isoclinas</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Los autores de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Pulsa Enter para ejecutar el programa con los valores predeterminados. También puedes elegir antes un conjunto de datos y luego hacer clic en EJECUTAR. Para cambiar un valor, haz clic con el ratón en su casilla. Después de cambiar los valores, pulsa Enter para confirmar y haz clic en EJECUTAR. Haz clic en el gráfico para ver más gráficos.
+Tus comentarios son bienvenidos.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Los autores de Vorlenza
+vorlenza@example.org
+Apartado postal 1234
+Laboratorio de Ecología de Poblaciones
+Departamento de Biología
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>El nombre de archivo «%1» es demasiado corto. El archivo de resultados recibe ese nombre con sus cuatro últimos caracteres cambiados por «-N1N2dN.txt», así que elige un nombre de al menos cuatro caracteres, por ejemplo resultados.txt. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>No se pudieron guardar los resultados en %1.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — ventana principal</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowto</name>
+    <message>
+        <source>Click on RUN to run the simulation.
+Click on the graph to see more graphs.
+Click on a parameter box to change the default value, then press Enter to confirm the change. 
+
+Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
+        <translation>Haz clic en EJECUTAR para ejecutar la simulación.
+Haz clic en el gráfico para ver más gráficos.
+Haz clic en la casilla de un parámetro para cambiar su valor predeterminado y pulsa Enter para confirmar el cambio.
+
+Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza@example.org.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Guía</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntrofrm</name>
+    <message>
+        <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
+        <translation>El modelo de Lotka-Volterra de dos especies que compiten por los mismos recursos es el modelo de competencia entre dos especies más sencillo. Es una ampliación del modelo de crecimiento logístico. Supone que todos los individuos de una especie son idénticos (sin diferencias de edad ni dimorfismo sexual). La mayoría de los libros de ecología lo tratan en detalle. Este modelo no se aplica a poblaciones con estructura de edades. Aun así, con él puedes aprender el análisis de isoclinas y del equilibrio, y la suma de vectores.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+</context>
+<context>
+    <name>frmLarggraf</name>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 = f(N1)</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1 y dN2 = f(t)</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. t</source>
+        <translation>N1 y N2 = f(t)</translation>
+    </message>
+    <message>
+        <source>All graphs</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>N1, N2 and isoclines</source>
+        <translation>N1, N2 e isoclinas</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta ventana</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Vorlenza — large graph</source>
+        <translation>Vorlenza — gráfico grande</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuiz</name>
+    <message>
+        <source>Quiz: four phase planes with their isoclines</source>
+        <translation>Cuestionario: cuatro planos de fase con sus isoclinas</translation>
+    </message>
+    <message>
+        <source>Which sketch shows coexistence, which a win of species A, which a win of species B, and which an outcome that depends on the start?</source>
+        <translation>¿Qué esquema muestra la coexistencia, cuál la victoria de la especie A, cuál la de la especie B y cuál un resultado que depende del punto de partida?</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Volver a la ventana principal</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Cuestionario</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traducido en R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, págs. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. Págs. 78–104 en R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+    <message>
+        <source>Back to main form</source>
+        <translation>Volver a la ventana principal</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>frmTitlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Pulsa una tecla o haz clic.</translation>
+    </message>
+</context>
+</TS>

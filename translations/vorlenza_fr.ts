@@ -1,0 +1,724 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. time</source>
+        <translation>N1 et N2 = f(t)</translation>
+    </message>
+    <message>
+        <source>N1 and N2</source>
+        <translation>N1 et N2</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1 et dN2 = f(t)</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2</source>
+        <translation>dN1 et dN2</translation>
+    </message>
+    <message>
+        <source>N1 and dN1/dt vs. time</source>
+        <translation>N1 et dN1/dt = f(t)</translation>
+    </message>
+    <message>
+        <source>N1 and dN1</source>
+        <translation>N1 et dN1</translation>
+    </message>
+    <message>
+        <source>N2 and dN2 vs. time</source>
+        <translation>N2 et dN2 = f(t)</translation>
+    </message>
+    <message>
+        <source>N2 and dN2</source>
+        <translation>N2 et dN2</translation>
+    </message>
+    <message>
+        <source>N and dN/dt vs. time</source>
+        <translation>N et dN/dt = f(t)</translation>
+    </message>
+    <message>
+        <source>N1, dN1, N2 and dN2</source>
+        <translation>N1, dN1, N2 et dN2</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 = f(N1)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1 with isoclines</source>
+        <translation>N2 = f(N1) avec isoclines</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 against %3, %n series</source>
+        <translation>
+            <numerusform>%1&#xa0;: %2 en fonction de %3, %n série</numerusform>
+            <numerusform>%1&#xa0;: %2 en fonction de %3, %n séries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> of %n points each</source>
+        <translation>
+            <numerusform> de %n point chacune</numerusform>
+            <numerusform> de %n points chacune</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>the printer does not accept jobs</source>
+        <translation>l&apos;imprimante n&apos;accepte pas de travaux</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>le système d&apos;impression n&apos;a donné aucune raison</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n&apos;a été donné</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>le nom contient un caractère interdit dans les noms de fichiers</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>le chemin est trop long</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1”</source>
+        <translation>vous n&apos;avez pas le droit d&apos;écrire dans le dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to “%1”: %2.</source>
+        <translation>Impossible d&apos;enregistrer les résultats dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>le fichier n&apos;a pas pu être créé (%1)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>tout n&apos;a pas pu être écrit, peut-être parce que le disque est plein</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>&#xa0;; tout fichier antérieur de ce nom reste inchangé</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>the simulation length</source>
+        <translation>la durée de la simulation</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species A (K1)</source>
+        <translation>la capacité de charge de l&apos;espèce A (K1)</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species B (K2)</source>
+        <translation>la capacité de charge de l&apos;espèce B (K2)</translation>
+    </message>
+    <message>
+        <source>constant a</source>
+        <translation>la constante a</translation>
+    </message>
+    <message>
+        <source>constant b</source>
+        <translation>la constante b</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species A (r)</source>
+        <translation>le taux d&apos;accroissement intrinsèque de l&apos;espèce A (r)</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species B (s)</source>
+        <translation>le taux d&apos;accroissement intrinsèque de l&apos;espèce B (s)</translation>
+    </message>
+    <message>
+        <source>the initial size of species A</source>
+        <translation>l&apos;effectif initial de l&apos;espèce A</translation>
+    </message>
+    <message>
+        <source>the initial size of species B</source>
+        <translation>l&apos;effectif initial de l&apos;espèce B</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>une valeur</translation>
+    </message>
+    <message>
+        <source>The simulation length must be a whole number of days from 1 to %1.</source>
+        <translation>La durée de la simulation doit être un nombre entier de jours, de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with.</source>
+        <translation>%1 dépasse ce que le calcul peut traiter.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 ne doit pas valoir 0.</translation>
+    </message>
+    <message>
+        <source>The populations grew too large to compute on day %1. Try smaller growth rates.</source>
+        <translation>Au jour %1, les populations sont devenues trop grandes pour le calcul. Essayez des taux d&apos;accroissement plus petits.</translation>
+    </message>
+    <message>
+        <source>The isoclines cannot be computed with these values. Try a larger constant a or b.</source>
+        <translation>Les isoclines ne peuvent pas être calculées avec ces valeurs. Essayez une constante a ou b plus grande.</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Image&#xa0;: des collines et un lac au crépuscule</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que Dieu ait son âme</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Dédicace</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas accepté la page&#xa0;: %2. Faites de nouveau accepter les travaux à l&apos;imprimante, ou définissez une autre imprimante par défaut sur cet ordinateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Set up a printer as the default printer of this computer, then try again.</source>
+        <translation>Aucune imprimante n&apos;est configurée. Définissez une imprimante par défaut sur cet ordinateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed.</source>
+        <translation>Impossible d&apos;imprimer la fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrinter</name>
+    <message>
+        <source>The printer could not be started: </source>
+        <translation>Impossible de démarrer l&apos;impression&#xa0;: </translation>
+    </message>
+    <message>
+        <source>no output file was chosen.</source>
+        <translation>aucun fichier de sortie n&apos;a été choisi.</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
+        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier&#xa0;: «&#xa0;%2&#xa0;» ne peut donc pas être écrit.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” for the file “%2” does not exist.</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» du fichier «&#xa0;%2&#xa0;» n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written: it is a folder.</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written.</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>no printer is set up on this computer.</source>
+        <translation>aucune imprimante n&apos;est configurée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>the printer “%1” is not available or reported an error.</source>
+        <translation>l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;est pas disponible ou a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed: it has no area.</source>
+        <translation>Impossible d&apos;imprimer la fenêtre&#xa0;: elle n&apos;a aucune surface.</translation>
+    </message>
+    <message>
+        <source>The page could not be printed: the printer “%1” reported an error.</source>
+        <translation>Impossible d&apos;imprimer la page&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyrigh</name>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Image&#xa0;: les deux espèces en compétition</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Si vous utilisez ce programme pour vos recherches, merci de citer la référence suivante dans votre article&#xa0;:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Les nouvelles versions de ce programme sont disponibles ici&#xa0;:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. Le projet Vorlenza.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 auteurs de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Logiciel libre pour enseigner et apprendre l&apos;écologie</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Vous pouvez exécuter, copier et partager ce programme, en classe ou ailleurs, et le modifier selon les termes de la GNU General Public License, version 3 ou toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Protégé par le droit d&apos;auteur. Toute copie, modifiée ou non, doit garder cette mention.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Certains droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Droits d&apos;auteur</translation>
+    </message>
+</context>
+<context>
+    <name>frmForm1</name>
+    <message>
+        <source>Intrinsic rate of species A (r)</source>
+        <translation>Taux d&apos;accroissement intrinsèque de l&apos;espèce A (r)</translation>
+    </message>
+    <message>
+        <source>Initial size of species A</source>
+        <translation>Effectif initial de l&apos;espèce A</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacité de charge pour l&apos;espèce A (K1)</translation>
+    </message>
+    <message>
+        <source>Constant a</source>
+        <translation>Constante a</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s)</source>
+        <translation>Taux d&apos;accroissement intrinsèque de l&apos;espèce B (s)</translation>
+    </message>
+    <message>
+        <source>Initial size of species B</source>
+        <translation>Effectif initial de l&apos;espèce B</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacité de charge pour l&apos;espèce B (K2)</translation>
+    </message>
+    <message>
+        <source>Constant b</source>
+        <translation>Constante b</translation>
+    </message>
+    <message>
+        <source>For t = 0 to (simulation length in days)</source>
+        <translation>Pour t = 0 à (durée de la simulation en jours)</translation>
+    </message>
+    <message>
+        <source>N1 (species A) on the selected day</source>
+        <translation>N1 (espèce A) au jour choisi</translation>
+    </message>
+    <message>
+        <source>N2 (species B) on the selected day</source>
+        <translation>N2 (espèce B) au jour choisi</translation>
+    </message>
+    <message>
+        <source>t = (selected day)</source>
+        <translation>t = (jour choisi)</translation>
+    </message>
+    <message>
+        <source>Day selector</source>
+        <translation>Choix du jour</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>How to (picture of the two competing species)</source>
+        <translation>Guide (image des deux espèces en compétition)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source> Model </source>
+        <translation> Modèle </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Run this program</source>
+        <translation>Lancer le programme</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>How to run this program</source>
+        <translation>Comment utiliser ce programme</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Enregistrer les données du graphique</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Espèce A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Espèce B</translation>
+    </message>
+    <message>
+        <source>Select data set:</source>
+        <translation>Jeu de données&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select data set 1</source>
+        <translation>Choisir le jeu de données 1</translation>
+    </message>
+    <message>
+        <source>Select data set 2</source>
+        <translation>Choisir le jeu de données 2</translation>
+    </message>
+    <message>
+        <source>Select data set 3</source>
+        <translation>Choisir le jeu de données 3</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Taux intrinsèque espèce A (r)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Effectif initial espèce A&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Capacité de charge espèce A (K1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Constante a&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Taux intrinsèque espèce B (s)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Effectif initial espèce B&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Capacité de charge espèce B (K2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Constante b&#xa0;:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Pour t = 0 à </translation>
+    </message>
+    <message>
+        <source>N1 (species A)</source>
+        <translation>N1 (espèce A)</translation>
+    </message>
+    <message>
+        <source>N2 (species B)</source>
+        <translation>N2 (espèce B)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 = f(N1)</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN = f(t)</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <translation>N = f(t)</translation>
+    </message>
+    <message>
+        <source>Isoclines</source>
+        <translation>Isoclines</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Les auteurs de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Appuyez sur Entrée pour lancer le programme avec les valeurs par défaut. Vous pouvez aussi choisir d&apos;abord un jeu de données, puis cliquer sur LANCER. Pour changer une valeur, cliquez dans sa case avec la souris. Après avoir changé les valeurs, appuyez sur Entrée pour confirmer, puis cliquez sur LANCER. Cliquez sur le graphique pour voir d&apos;autres graphiques.
+Vos commentaires sont les bienvenus.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Les auteurs de Vorlenza
+vorlenza@example.org
+Boîte postale 1234
+Laboratoire d&apos;écologie des populations
+Département de biologie
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;-N1N2dN.txt&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple resultats.txt. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>Impossible d&apos;enregistrer les résultats dans %1.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — fenêtre principale</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowto</name>
+    <message>
+        <source>Click on RUN to run the simulation.
+Click on the graph to see more graphs.
+Click on a parameter box to change the default value, then press Enter to confirm the change. 
+
+Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
+        <translation>Cliquez sur LANCER pour lancer la simulation.
+Cliquez sur le graphique pour voir d&apos;autres graphiques.
+Cliquez dans la case d&apos;un paramètre pour changer sa valeur par défaut, puis appuyez sur Entrée pour confirmer.
+
+Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@example.org.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Guide</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntrofrm</name>
+    <message>
+        <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
+        <translation>Le modèle de Lotka-Volterra pour deux espèces en compétition pour les mêmes ressources est le plus simple des modèles de compétition entre deux espèces. Il prolonge le modèle de croissance logistique. Il suppose que tous les individus d&apos;une espèce sont identiques (aucune différence d&apos;âge, aucun dimorphisme sexuel). La plupart des manuels d&apos;écologie le présentent en détail. Ce modèle ne s&apos;applique pas aux populations structurées en âge. Il permet cependant d&apos;apprendre l&apos;analyse des isoclines et de l&apos;équilibre ainsi que l&apos;addition de vecteurs.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+</context>
+<context>
+    <name>frmLarggraf</name>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 = f(N1)</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1 et dN2 = f(t)</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. t</source>
+        <translation>N1 et N2 = f(t)</translation>
+    </message>
+    <message>
+        <source>All graphs</source>
+        <translation>Tout voir</translation>
+    </message>
+    <message>
+        <source>N1, N2 and isoclines</source>
+        <translation>N1, N2 et isoclines</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Vorlenza — large graph</source>
+        <translation>Vorlenza — grand graphique</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuiz</name>
+    <message>
+        <source>Quiz: four phase planes with their isoclines</source>
+        <translation>Quiz&#xa0;: quatre plans de phase avec leurs isoclines</translation>
+    </message>
+    <message>
+        <source>Which sketch shows coexistence, which a win of species A, which a win of species B, and which an outcome that depends on the start?</source>
+        <translation>Quel croquis montre la coexistence, lequel la victoire de l&apos;espèce A, lequel celle de l&apos;espèce B, et lequel une issue qui dépend du point de départ&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Vers la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traduit dans R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, p. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. P. 78–104 dans R. M. May (dir.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+    <message>
+        <source>Back to main form</source>
+        <translation>Retour à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>frmTitlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Touche ou clic pour commencer.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,724 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. time</source>
+        <translation>N1 e N2 × tempo</translation>
+    </message>
+    <message>
+        <source>N1 and N2</source>
+        <translation>N1 e N2</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1 e dN2 × tempo</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2</source>
+        <translation>dN1 e dN2</translation>
+    </message>
+    <message>
+        <source>N1 and dN1/dt vs. time</source>
+        <translation>N1 e dN1/dt × tempo</translation>
+    </message>
+    <message>
+        <source>N1 and dN1</source>
+        <translation>N1 e dN1</translation>
+    </message>
+    <message>
+        <source>N2 and dN2 vs. time</source>
+        <translation>N2 e dN2 × tempo</translation>
+    </message>
+    <message>
+        <source>N2 and dN2</source>
+        <translation>N2 e dN2</translation>
+    </message>
+    <message>
+        <source>N and dN/dt vs. time</source>
+        <translation>N e dN/dt × tempo</translation>
+    </message>
+    <message>
+        <source>N1, dN1, N2 and dN2</source>
+        <translation>N1, dN1, N2 e dN2</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 × N1</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1 with isoclines</source>
+        <translation>N2 × N1 com isóclinas</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 against %3, %n series</source>
+        <translation>
+            <numerusform>%1: %2 em função de %3, %n série</numerusform>
+            <numerusform>%1: %2 em função de %3, %n séries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> of %n points each</source>
+        <translation>
+            <numerusform> de %n ponto cada</numerusform>
+            <numerusform> de %n pontos cada</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>the printer does not accept jobs</source>
+        <translation>a impressora não aceita trabalhos</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>o sistema de impressão não informou o motivo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>nenhum nome de arquivo foi informado</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>o nome contém um caractere que não é permitido em nomes de arquivo</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>o nome do arquivo é longo demais</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>o caminho é longo demais</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>“%1” é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>“%1” é um arquivo, não uma pasta</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>a pasta “%1” não existe</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1”</source>
+        <translation>você não tem permissão para gravar na pasta “%1”</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>o arquivo é somente leitura</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to “%1”: %2.</source>
+        <translation>Não foi possível salvar os resultados em “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>não foi possível criar o arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>não foi possível gravar tudo, talvez porque o disco esteja cheio</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>; qualquer arquivo anterior com esse nome continua inalterado</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>the simulation length</source>
+        <translation>a duração da simulação</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species A (K1)</source>
+        <translation>a capacidade de suporte da espécie A (K1)</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species B (K2)</source>
+        <translation>a capacidade de suporte da espécie B (K2)</translation>
+    </message>
+    <message>
+        <source>constant a</source>
+        <translation>a constante a</translation>
+    </message>
+    <message>
+        <source>constant b</source>
+        <translation>a constante b</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species A (r)</source>
+        <translation>a taxa intrínseca de crescimento da espécie A (r)</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species B (s)</source>
+        <translation>a taxa intrínseca de crescimento da espécie B (s)</translation>
+    </message>
+    <message>
+        <source>the initial size of species A</source>
+        <translation>o tamanho inicial da espécie A</translation>
+    </message>
+    <message>
+        <source>the initial size of species B</source>
+        <translation>o tamanho inicial da espécie B</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>um valor</translation>
+    </message>
+    <message>
+        <source>The simulation length must be a whole number of days from 1 to %1.</source>
+        <translation>A duração da simulação deve ser um número inteiro de dias entre 1 e %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with.</source>
+        <translation>%1 é grande demais para o cálculo.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 não pode ser 0.</translation>
+    </message>
+    <message>
+        <source>The populations grew too large to compute on day %1. Try smaller growth rates.</source>
+        <translation>No dia %1, as populações ficaram grandes demais para o cálculo. Tente taxas de crescimento menores.</translation>
+    </message>
+    <message>
+        <source>The isoclines cannot be computed with these values. Try a larger constant a or b.</source>
+        <translation>Não é possível calcular as isóclinas com esses valores. Tente uma constante a ou b maior.</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Imagem: colinas e um lago ao entardecer</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que Deus o tenha</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Dedicatória</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
+        <translation>A impressora “%1” não aceitou a página: %2. Faça a impressora voltar a aceitar trabalhos ou defina outra impressora padrão neste computador e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Set up a printer as the default printer of this computer, then try again.</source>
+        <translation>Nenhuma impressora está configurada. Defina uma impressora padrão neste computador e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed.</source>
+        <translation>Não foi possível imprimir a janela.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrinter</name>
+    <message>
+        <source>The printer could not be started: </source>
+        <translation>Não foi possível iniciar a impressora: </translation>
+    </message>
+    <message>
+        <source>no output file was chosen.</source>
+        <translation>nenhum arquivo de saída foi escolhido.</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
+        <translation>“%1” é um arquivo, não uma pasta, por isso não é possível gravar “%2”.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” for the file “%2” does not exist.</source>
+        <translation>a pasta “%1” do arquivo “%2” não existe.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written: it is a folder.</source>
+        <translation>não foi possível gravar o arquivo “%1”: é uma pasta.</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written.</source>
+        <translation>não foi possível gravar o arquivo “%1”.</translation>
+    </message>
+    <message>
+        <source>no printer is set up on this computer.</source>
+        <translation>não há nenhuma impressora configurada neste computador.</translation>
+    </message>
+    <message>
+        <source>the printer “%1” is not available or reported an error.</source>
+        <translation>a impressora “%1” não está disponível ou informou um erro.</translation>
+    </message>
+    <message>
+        <source>The window could not be printed: it has no area.</source>
+        <translation>Não foi possível imprimir a janela: ela não tem área.</translation>
+    </message>
+    <message>
+        <source>The page could not be printed: the printer “%1” reported an error.</source>
+        <translation>Não foi possível imprimir a página: a impressora “%1” informou um erro.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyrigh</name>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Imagem: as duas espécies em competição</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Se você usar este programa em sua pesquisa, cite a seguinte referência em seu trabalho:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Você pode obter novas versões deste programa em:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. O Projeto Vorlenza.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 autores do Vorlenza</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Software livre para ensinar e aprender ecologia</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Você pode executar, copiar e compartilhar este programa, na sala de aula ou em qualquer outro lugar, e modificá-lo nos termos da GNU General Public License, versão 3 ou qualquer versão posterior. Ele é fornecido SEM NENHUMA GARANTIA.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Protegido por direitos autorais. As cópias, modificadas ou não, devem manter este aviso.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Alguns direitos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Direitos autorais</translation>
+    </message>
+</context>
+<context>
+    <name>frmForm1</name>
+    <message>
+        <source>Intrinsic rate of species A (r)</source>
+        <translation>Taxa intrínseca de crescimento da espécie A (r)</translation>
+    </message>
+    <message>
+        <source>Initial size of species A</source>
+        <translation>Tamanho inicial da espécie A</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacidade de suporte para a espécie A (K1)</translation>
+    </message>
+    <message>
+        <source>Constant a</source>
+        <translation>Constante a</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s)</source>
+        <translation>Taxa intrínseca de crescimento da espécie B (s)</translation>
+    </message>
+    <message>
+        <source>Initial size of species B</source>
+        <translation>Tamanho inicial da espécie B</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacidade de suporte para a espécie B (K2)</translation>
+    </message>
+    <message>
+        <source>Constant b</source>
+        <translation>Constante b</translation>
+    </message>
+    <message>
+        <source>For t = 0 to (simulation length in days)</source>
+        <translation>Para t = 0 a (duração da simulação em dias)</translation>
+    </message>
+    <message>
+        <source>N1 (species A) on the selected day</source>
+        <translation>N1 (espécie A) no dia escolhido</translation>
+    </message>
+    <message>
+        <source>N2 (species B) on the selected day</source>
+        <translation>N2 (espécie B) no dia escolhido</translation>
+    </message>
+    <message>
+        <source>t = (selected day)</source>
+        <translation>t = (dia escolhido)</translation>
+    </message>
+    <message>
+        <source>Day selector</source>
+        <translation>Seletor de dia</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>How to (picture of the two competing species)</source>
+        <translation>Guia (imagem das duas espécies em competição)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Relógio</translation>
+    </message>
+    <message>
+        <source> Model </source>
+        <translation> Modelo </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introdução</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Simular</translation>
+    </message>
+    <message>
+        <source>Run this program</source>
+        <translation>Executar o programa</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>How to run this program</source>
+        <translation>Como usar este programa</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Salvar os dados do gráfico</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta janela</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Sair do programa</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Espécie A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Espécie B</translation>
+    </message>
+    <message>
+        <source>Select data set:</source>
+        <translation>Escolha um conjunto:</translation>
+    </message>
+    <message>
+        <source>Select data set 1</source>
+        <translation>Escolher o conjunto de dados 1</translation>
+    </message>
+    <message>
+        <source>Select data set 2</source>
+        <translation>Escolher o conjunto de dados 2</translation>
+    </message>
+    <message>
+        <source>Select data set 3</source>
+        <translation>Escolher o conjunto de dados 3</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Taxa intrínseca espécie A (r):</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Tamanho inicial espécie A:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Capacidade de suporte A (K1):</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Constante a:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Taxa intrínseca espécie B (s):</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Tamanho inicial espécie B:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Capacidade de suporte B (K2):</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Constante b:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Para t = 0 a </translation>
+    </message>
+    <message>
+        <source>N1 (species A)</source>
+        <translation>N1 (espécie A)</translation>
+    </message>
+    <message>
+        <source>N2 (species B)</source>
+        <translation>N2 (espécie B)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 × N1</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN × t</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <translation>N × t</translation>
+    </message>
+    <message>
+        <source>Isoclines</source>
+        <translation>Isóclinas</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Os autores do Vorlenza</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Pressione Enter para executar o programa com os valores padrão. Você também pode escolher antes um conjunto de dados e depois clicar em SIMULAR. Para mudar um valor, clique com o mouse na caixa dele. Depois de mudar os valores, pressione Enter para confirmar e clique em SIMULAR. Clique no gráfico para ver mais gráficos.
+Comentários são bem-vindos.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Os autores do Vorlenza
+vorlenza@example.org
+Caixa Postal 1234
+Laboratório de Ecologia de Populações
+Departamento de Biologia
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>O nome de arquivo “%1” é curto demais. O arquivo de resultados recebe esse nome com os quatro últimos caracteres trocados por “-N1N2dN.txt”; por isso, escolha um nome com pelo menos quatro caracteres, como resultados.txt. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>Não foi possível salvar os resultados em %1.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — janela principal</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowto</name>
+    <message>
+        <source>Click on RUN to run the simulation.
+Click on the graph to see more graphs.
+Click on a parameter box to change the default value, then press Enter to confirm the change. 
+
+Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
+        <translation>Clique em SIMULAR para executar a simulação.
+Clique no gráfico para ver mais gráficos.
+Clique na caixa de um parâmetro para mudar o valor padrão e pressione Enter para confirmar a mudança.
+
+Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Guia</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntrofrm</name>
+    <message>
+        <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
+        <translation>O modelo de Lotka-Volterra de duas espécies que competem pelos mesmos recursos é o modelo mais simples de competição entre duas espécies. Ele amplia o modelo de crescimento logístico. Ele supõe que todos os indivíduos de uma espécie são idênticos (sem diferença de idade nem dimorfismo sexual). A maioria dos livros de ecologia o discute em detalhe. Este modelo não se aplica a populações com estrutura etária. Mesmo assim, com ele você pode aprender a análise de isóclinas e do equilíbrio e a soma de vetores.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Referências</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introdução</translation>
+    </message>
+</context>
+<context>
+    <name>frmLarggraf</name>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2 × N1</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1 e dN2 × tempo</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. t</source>
+        <translation>N1 e N2 × t</translation>
+    </message>
+    <message>
+        <source>All graphs</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>N1, N2 and isoclines</source>
+        <translation>N1, N2 e isóclinas</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta janela</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Vorlenza — large graph</source>
+        <translation>Vorlenza — gráfico grande</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuiz</name>
+    <message>
+        <source>Quiz: four phase planes with their isoclines</source>
+        <translation>Teste: quatro planos de fase com suas isóclinas</translation>
+    </message>
+    <message>
+        <source>Which sketch shows coexistence, which a win of species A, which a win of species B, and which an outcome that depends on the start?</source>
+        <translation>Qual esboço mostra a coexistência, qual a vitória da espécie A, qual a da espécie B e qual um resultado que depende do ponto de partida?</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Voltar à janela principal</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Teste</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Referências</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traduzido em R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, p. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. P. 78–104 em R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+    <message>
+        <source>Back to main form</source>
+        <translation>Voltar à janela principal</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>frmTitlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Tecle ou clique para começar.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. time</source>
+        <translation>N1 和 N2 随时间变化</translation>
+    </message>
+    <message>
+        <source>N1 and N2</source>
+        <translation>N1 和 N2</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1、dN2 随时间变化</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2</source>
+        <translation>dN1 和 dN2</translation>
+    </message>
+    <message>
+        <source>N1 and dN1/dt vs. time</source>
+        <translation>N1 和 dN1/dt 随时间变化</translation>
+    </message>
+    <message>
+        <source>N1 and dN1</source>
+        <translation>N1 和 dN1</translation>
+    </message>
+    <message>
+        <source>N2 and dN2 vs. time</source>
+        <translation>N2 和 dN2 随时间变化</translation>
+    </message>
+    <message>
+        <source>N2 and dN2</source>
+        <translation>N2 和 dN2</translation>
+    </message>
+    <message>
+        <source>N and dN/dt vs. time</source>
+        <translation>N 和 dN/dt 随时间变化</translation>
+    </message>
+    <message>
+        <source>N1, dN1, N2 and dN2</source>
+        <translation>N1、dN1、N2 和 dN2</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2–N1 图</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1 with isoclines</source>
+        <translation>N2–N1 图及等斜线</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>图表</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 against %3, %n series</source>
+        <translation>
+            <numerusform>%1：%2 对 %3，%n 个数据系列</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> of %n points each</source>
+        <translation>
+            <numerusform>，每个系列 %n 个点</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>the printer does not accept jobs</source>
+        <translation>打印机不接受打印任务</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>打印系统未说明原因</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>未给出文件名</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>名称中含有文件名不允许使用的字符</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>文件名太长</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>路径太长</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>“%1”是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>“%1”是文件，不是文件夹</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>文件夹“%1”不存在</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1”</source>
+        <translation>你没有在文件夹“%1”中写入的权限</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>该文件为只读</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to “%1”: %2.</source>
+        <translation>无法将结果保存到“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>无法创建该文件（%1）</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>未能全部写入，可能是磁盘已满</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>；同名的原有文件保持不变</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>the simulation length</source>
+        <translation>模拟时长</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species A (K1)</source>
+        <translation>物种 A 的环境容纳量 (K1)</translation>
+    </message>
+    <message>
+        <source>the carrying capacity of species B (K2)</source>
+        <translation>物种 B 的环境容纳量 (K2)</translation>
+    </message>
+    <message>
+        <source>constant a</source>
+        <translation>常数 a</translation>
+    </message>
+    <message>
+        <source>constant b</source>
+        <translation>常数 b</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species A (r)</source>
+        <translation>物种 A 的内禀增长率 (r)</translation>
+    </message>
+    <message>
+        <source>the intrinsic rate of species B (s)</source>
+        <translation>物种 B 的内禀增长率 (s)</translation>
+    </message>
+    <message>
+        <source>the initial size of species A</source>
+        <translation>物种 A 的初始数量</translation>
+    </message>
+    <message>
+        <source>the initial size of species B</source>
+        <translation>物种 B 的初始数量</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>某个数值</translation>
+    </message>
+    <message>
+        <source>The simulation length must be a whole number of days from 1 to %1.</source>
+        <translation>模拟时长必须是 1 到 %1 之间的整数天数。</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with.</source>
+        <translation>%1过大，无法计算。</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1不能为 0。</translation>
+    </message>
+    <message>
+        <source>The populations grew too large to compute on day %1. Try smaller growth rates.</source>
+        <translation>第 %1 天时种群数量过大，无法计算。请尝试更小的增长率。</translation>
+    </message>
+    <message>
+        <source>The isoclines cannot be computed with these values. Try a larger constant a or b.</source>
+        <translation>用这些数值无法计算等斜线。请尝试更大的常数 a 或 b。</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>图片：黄昏时的山丘与湖泊</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>愿他安息</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>献词</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
+        <translation>打印机“%1”未接受该页面：%2。请让打印机重新接受打印任务，或在这台计算机上另设一台默认打印机，然后重试。</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Set up a printer as the default printer of this computer, then try again.</source>
+        <translation>尚未设置打印机。请在这台计算机上设置默认打印机，然后重试。</translation>
+    </message>
+    <message>
+        <source>The window could not be printed.</source>
+        <translation>无法打印该窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrinter</name>
+    <message>
+        <source>The printer could not be started: </source>
+        <translation>无法启动打印机：</translation>
+    </message>
+    <message>
+        <source>no output file was chosen.</source>
+        <translation>未选择输出文件。</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
+        <translation>“%1”是文件而不是文件夹，因此无法写入“%2”。</translation>
+    </message>
+    <message>
+        <source>the folder “%1” for the file “%2” does not exist.</source>
+        <translation>文件“%2”所在的文件夹“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written: it is a folder.</source>
+        <translation>无法写入文件“%1”：它是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>the file “%1” could not be written.</source>
+        <translation>无法写入文件“%1”。</translation>
+    </message>
+    <message>
+        <source>no printer is set up on this computer.</source>
+        <translation>这台计算机上没有设置打印机。</translation>
+    </message>
+    <message>
+        <source>the printer “%1” is not available or reported an error.</source>
+        <translation>打印机“%1”不可用或报告了错误。</translation>
+    </message>
+    <message>
+        <source>The window could not be printed: it has no area.</source>
+        <translation>无法打印该窗口：窗口没有面积。</translation>
+    </message>
+    <message>
+        <source>The page could not be printed: the printer “%1” reported an error.</source>
+        <translation>无法打印该页面：打印机“%1”报告了错误。</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyrigh</name>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>图片：两个相互竞争的物种</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>如果你在研究中使用本程序，请在论文中引用以下文献：
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>可以从以下途径获取本程序的新版本：
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. Vorlenza 项目。</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 Vorlenza 作者组</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>用于生态学教与学的自由软件</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>你可以在课堂上或其他任何地方运行、复制和分享本程序，并可以依照 GNU General Public License 第 3 版或任何更新版本的条款修改它。本程序不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>受版权法保护。任何副本，无论是否修改，都必须保留本声明。</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>保留部分权利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+</context>
+<context>
+    <name>frmForm1</name>
+    <message>
+        <source>Intrinsic rate of species A (r)</source>
+        <translation>物种 A 的内禀增长率 (r)</translation>
+    </message>
+    <message>
+        <source>Initial size of species A</source>
+        <translation>物种 A 的初始数量</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>物种 A 的环境容纳量 (K1)</translation>
+    </message>
+    <message>
+        <source>Constant a</source>
+        <translation>常数 a</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s)</source>
+        <translation>物种 B 的内禀增长率 (s)</translation>
+    </message>
+    <message>
+        <source>Initial size of species B</source>
+        <translation>物种 B 的初始数量</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>物种 B 的环境容纳量 (K2)</translation>
+    </message>
+    <message>
+        <source>Constant b</source>
+        <translation>常数 b</translation>
+    </message>
+    <message>
+        <source>For t = 0 to (simulation length in days)</source>
+        <translation>t 从 0 到（模拟天数）</translation>
+    </message>
+    <message>
+        <source>N1 (species A) on the selected day</source>
+        <translation>所选那一天的 N1（物种 A）</translation>
+    </message>
+    <message>
+        <source>N2 (species B) on the selected day</source>
+        <translation>所选那一天的 N2（物种 B）</translation>
+    </message>
+    <message>
+        <source>t = (selected day)</source>
+        <translation>t =（所选的天）</translation>
+    </message>
+    <message>
+        <source>Day selector</source>
+        <translation>天数选择器</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>测验</translation>
+    </message>
+    <message>
+        <source>How to (picture of the two competing species)</source>
+        <translation>使用说明（两个相互竞争的物种的图片）</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>时钟</translation>
+    </message>
+    <message>
+        <source> Model </source>
+        <translation> 模型 </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>简介</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Run this program</source>
+        <translation>运行本程序</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>使用说明</translation>
+    </message>
+    <message>
+        <source>How to run this program</source>
+        <translation>如何使用本程序</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>存</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>保存图表数据</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>印</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>打印本窗口</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>退出本程序</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>物种 A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>物种 B</translation>
+    </message>
+    <message>
+        <source>Select data set:</source>
+        <translation>选择数据组：</translation>
+    </message>
+    <message>
+        <source>Select data set 1</source>
+        <translation>选择数据组 1</translation>
+    </message>
+    <message>
+        <source>Select data set 2</source>
+        <translation>选择数据组 2</translation>
+    </message>
+    <message>
+        <source>Select data set 3</source>
+        <translation>选择数据组 3</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>物种 A 内禀增长率 (r)：</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>物种 A 初始数量：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>物种 A 环境容纳量 (K1)：</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>常数 a：</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>物种 B 内禀增长率 (s)：</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>物种 B 初始数量：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>物种 B 环境容纳量 (K2)：</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>常数 b：</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>t 从 0 到 </translation>
+    </message>
+    <message>
+        <source>N1 (species A)</source>
+        <translation>N1 (物种 A)</translation>
+    </message>
+    <message>
+        <source>N2 (species B)</source>
+        <translation>N2 (物种 B)</translation>
+    </message>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2–N1 图</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN–t 图</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <translation>N–t 图</translation>
+    </message>
+    <message>
+        <source>Isoclines</source>
+        <translation>等斜线</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>大图</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Vorlenza 作者组</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>按 Enter 键即可用默认值运行本程序。你也可以先选择一组数据，再点击“运行”。要修改某个值，请用鼠标点击它的数据框。修改之后，按 Enter 键确认，再点击“运行”。点击图表可以查看更多图表。
+欢迎提出意见。</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Vorlenza 作者组
+vorlenza@example.org
+邮政信箱 1234
+种群生态学实验室
+生物学系
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>文件名“%1”太短。结果文件以它命名，并把它的最后四个字符换成“-N1N2dN.txt”，因此请选择至少四个字符的名称，例如 results.txt。未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>无法将结果保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — 主窗口</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowto</name>
+    <message>
+        <source>Click on RUN to run the simulation.
+Click on the graph to see more graphs.
+Click on a parameter box to change the default value, then press Enter to confirm the change. 
+
+Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
+        <translation>点击“运行”开始模拟。
+点击图表可以查看更多图表。
+点击参数框可以修改默认值，然后按 Enter 键确认修改。
+
+欢迎通过电子邮件 vorlenza@example.org 提出意见和建议。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>使用说明</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntrofrm</name>
+    <message>
+        <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
+        <translation>两个物种竞争同一资源的 Lotka–Volterra 模型是最简单的两物种竞争模型。它由逻辑斯谛增长模型扩展而来。它假设同一物种的所有个体都相同（没有年龄差异，也没有性二型）。大多数生态学教科书都有详细讨论。该模型不适用于有年龄结构的种群。不过，学生可以用它学习零增长等斜线分析、平衡点分析和向量加法。</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>参考文献</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>简介</translation>
+    </message>
+</context>
+<context>
+    <name>frmLarggraf</name>
+    <message>
+        <source>N2 vs. N1</source>
+        <translation>N2–N1 图</translation>
+    </message>
+    <message>
+        <source>dN1 and dN2 vs. time</source>
+        <translation>dN1、dN2 随时间变化</translation>
+    </message>
+    <message>
+        <source>N1 and N2 vs. t</source>
+        <translation>N1 和 N2–t 图</translation>
+    </message>
+    <message>
+        <source>All graphs</source>
+        <translation>全部图表</translation>
+    </message>
+    <message>
+        <source>N1, N2 and isoclines</source>
+        <translation>N1、N2 及等斜线</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>打印本窗口</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>主窗口</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Vorlenza — large graph</source>
+        <translation>Vorlenza — 大图表</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuiz</name>
+    <message>
+        <source>Quiz: four phase planes with their isoclines</source>
+        <translation>测验：四个相平面及其等斜线</translation>
+    </message>
+    <message>
+        <source>Which sketch shows coexistence, which a win of species A, which a win of species B, and which an outcome that depends on the start?</source>
+        <translation>哪幅草图表示共存？哪幅表示物种 A 获胜？哪幅表示物种 B 获胜？哪幅的结果取决于初始状态？</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>返回主窗口</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>测验</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>参考文献</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+    <message>
+        <source>Back to main form</source>
+        <translation>返回主窗口</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>frmTitlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>按任意键或单击鼠标开始。</translation>
+    </message>
+</context>
+</TS>

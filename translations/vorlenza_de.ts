@@ -57,6 +57,29 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Drücken Sie die Menütaste oder Umschalt+F10 oder klicken Sie mit der rechten Maustaste, um das Diagramm zu kopieren oder zu speichern.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Diagramm speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Fenster als PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Richtungspfeile</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
@@ -75,6 +98,13 @@
             <numerusform> mit je %n Punkt</numerusform>
             <numerusform> mit je %n Punkten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PointReadout</name>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Tag %1: %2</translation>
     </message>
 </context>
 <context>
@@ -207,6 +237,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Picture: hills and a lake at dusk</source>
@@ -234,6 +275,29 @@
     <message>
         <source>The window could not be printed.</source>
         <translation>Das Fenster konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPdf</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>The window could not be saved: it has no area.</source>
+        <translation>Das Fenster konnte nicht gespeichert werden: Es hat keine Fläche.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the page could not be started</source>
+        <translation>die Seite konnte nicht begonnen werden</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,29 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Pulse la tecla Menú o Mayús+F10, o haga clic con el botón derecho, para copiar o guardar el gráfico.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar el gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Guardar el gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Guardar la ventana como PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Flechas de dirección</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
@@ -75,6 +98,13 @@
             <numerusform> de %n punto cada una</numerusform>
             <numerusform> de %n puntos cada una</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PointReadout</name>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Día %1: %2</translation>
     </message>
 </context>
 <context>
@@ -207,6 +237,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Picture: hills and a lake at dusk</source>
@@ -234,6 +275,29 @@
     <message>
         <source>The window could not be printed.</source>
         <translation>No se pudo imprimir la ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPdf</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>No se pudo guardar el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>No se indicó ningún nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>The window could not be saved: it has no area.</source>
+        <translation>No se pudo guardar la ventana: no tiene superficie.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>the page could not be started</source>
+        <translation>no se pudo empezar la página</translation>
     </message>
 </context>
 <context>

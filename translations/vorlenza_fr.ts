@@ -57,6 +57,29 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Appuyez sur la touche Menu ou sur Maj+F10, ou cliquez avec le bouton droit, pour copier ou enregistrer le graphique.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Enregistrer le graphique sous…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Enregistrer la fenêtre en PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Flèches de direction</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
@@ -75,6 +98,13 @@
             <numerusform> de %n point chacune</numerusform>
             <numerusform> de %n points chacune</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PointReadout</name>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Jour %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -207,6 +237,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Picture: hills and a lake at dusk</source>
@@ -234,6 +275,29 @@
     <message>
         <source>The window could not be printed.</source>
         <translation>Impossible d&apos;imprimer la fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPdf</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Le fichier « %1 » n’a pas pu être enregistré : %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Aucun nom de fichier n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>The window could not be saved: it has no area.</source>
+        <translation>La fenêtre n’a pas pu être enregistrée : elle n’a pas de surface.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>the page could not be started</source>
+        <translation>la page n’a pas pu être commencée</translation>
     </message>
 </context>
 <context>

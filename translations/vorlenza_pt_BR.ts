@@ -57,6 +57,29 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Pressione a tecla Menu ou Shift+F10, ou clique com o botão direito, para copiar ou salvar o gráfico.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar o gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Salvar o gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Salvar a janela como PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Setas de direção</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
@@ -75,6 +98,13 @@
             <numerusform> de %n ponto cada</numerusform>
             <numerusform> de %n pontos cada</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PointReadout</name>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dia %1: %2</translation>
     </message>
 </context>
 <context>
@@ -207,6 +237,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Salvar como PDF…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Picture: hills and a lake at dusk</source>
@@ -234,6 +275,29 @@
     <message>
         <source>The window could not be printed.</source>
         <translation>Não foi possível imprimir a janela.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPdf</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Não foi possível salvar o arquivo “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Nenhum nome de arquivo foi informado.</translation>
+    </message>
+    <message>
+        <source>The window could not be saved: it has no area.</source>
+        <translation>Não foi possível salvar a janela: ela não tem área.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>the page could not be started</source>
+        <translation>não foi possível iniciar a página</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,29 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>按菜单键或 Shift+F10，或单击鼠标右键，可复制或保存图表。</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>将图表另存为…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>将窗口另存为 PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>方向箭头</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
@@ -73,6 +96,13 @@
         <translation>
             <numerusform>，每个系列 %n 个点</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PointReadout</name>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>第 %1 天：%2</translation>
     </message>
 </context>
 <context>
@@ -205,6 +235,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>另存为 PDF…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Picture: hills and a lake at dusk</source>
@@ -232,6 +273,29 @@
     <message>
         <source>The window could not be printed.</source>
         <translation>无法打印该窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPdf</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>无法保存文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>未给出文件名。</translation>
+    </message>
+    <message>
+        <source>The window could not be saved: it has no area.</source>
+        <translation>无法保存窗口：窗口没有面积。</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一个文件夹</translation>
+    </message>
+    <message>
+        <source>the page could not be started</source>
+        <translation>无法开始该页面</translation>
     </message>
 </context>
 <context>

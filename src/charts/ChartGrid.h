@@ -12,7 +12,14 @@ public:
     void setColumnCount(int count);
     void setRowCount(int count);
     /// Sets one cell (an empty one when `empty`); false, and nothing changes, outside the grid.
-    bool setCell(int row, int column, double value, bool empty);
+    bool setCell(int row, int column, double value, bool empty)
+    {
+        if (row < 1 || row > m_rows || column < 1 || column > m_columns)
+            return false;
+        m_cells[static_cast<std::size_t>(column - 1)][static_cast<std::size_t>(row - 1)] =
+            empty ? std::numeric_limits<double>::quiet_NaN() : value;
+        return true;
+    }
 
     int columnCount() const { return m_columns; }
     int rowCount() const { return m_rows; }

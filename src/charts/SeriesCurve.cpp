@@ -20,10 +20,10 @@ double deviceScale(const QPainter* painter)
 
 void SeriesCurve::setPoints(const std::vector<double>& xs, const std::vector<double>& ys, int rows)
 {
-    QVector<QCPCurveData> points;
-    points.reserve(rows);
+    QVector<QCPCurveData> points(rows);
+    QCPCurveData* point = points.data();
     for (int r = 0; r < rows; ++r)
-        points.append(QCPCurveData(r, xs[static_cast<std::size_t>(r)], ys[static_cast<std::size_t>(r)]));
+        point[r] = QCPCurveData(r, xs[static_cast<std::size_t>(r)], ys[static_cast<std::size_t>(r)]);
     data()->set(points, true);
 }
 
@@ -52,5 +52,6 @@ void SeriesCurve::drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lin
 void SeriesCurve::drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                                   const QCPScatterStyle& style) const
 {
-    QCPCurve::drawScatterPlot(painter, m_thinned ? topmostMarkers(points, deviceScale(painter)) : points, style);
+    QCPCurve::drawScatterPlot(painter, m_thinned ? topmostMarkers(points, deviceScale(painter)) : points,
+                              style);
 }

@@ -89,7 +89,8 @@ void ApplySeriesLook(QCPCurve& curve, const SeriesLook& look)
     curve.setPen(look.lineShown ? QPen(look.line, kLineWidthPx) : QPen(Qt::NoPen));
     if (look.pointMarkers.value_or(look.markersShown)) {
         const MarkerShape shape = look.markersAuto ? look.autoShape : look.shape;
-        QPen pen(look.markerPen, std::max(1.0, look.markerPenWidth * kPenPxPerUnit), PenStyleOf(look.markerPenStyle));
+        QPen pen(look.markerPen, std::max(1.0, look.markerPenWidth * kPenPxPerUnit),
+                 PenStyleOf(look.markerPenStyle));
         pen.setJoinStyle(Qt::MiterJoin);
         const QBrush brush = filled(shape) ? QBrush(look.fill) : QBrush(Qt::NoBrush);
         curve.setScatterStyle(

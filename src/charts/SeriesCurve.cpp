@@ -20,10 +20,10 @@ double deviceScale(const QPainter* painter)
 
 void SeriesCurve::setPoints(const std::vector<double>& xs, const std::vector<double>& ys, int rows)
 {
-    QVector<QCPCurveData> points(rows);
-    QCPCurveData* point = points.data();
+    QVector<QCPCurveData> points;
+    points.reserve(rows);
     for (int r = 0; r < rows; ++r)
-        point[r] = QCPCurveData(r, xs[static_cast<std::size_t>(r)], ys[static_cast<std::size_t>(r)]);
+        points.append(QCPCurveData(r, xs[static_cast<std::size_t>(r)], ys[static_cast<std::size_t>(r)]));
     data()->set(points, true);
 }
 

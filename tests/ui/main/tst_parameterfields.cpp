@@ -1,4 +1,4 @@
-#include "MainHarness.h"
+#include "MainSuite.h"
 
 #include "ParameterFields.h"
 
@@ -7,19 +7,10 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 
-class TestParameterFields : public QObject {
+class TestParameterFields : public MainSuite {
     Q_OBJECT
-    std::unique_ptr<MainHarness> h;
 
 private slots:
-    void initTestCase() { useDesignFonts(); }
-    void init()
-    {
-        h = std::make_unique<MainHarness>();
-        QVERIFY(h->showMain());
-    }
-    void cleanup() { h.reset(); }
-
     void readings_data()
     {
         QTest::addColumn<QString>("text");

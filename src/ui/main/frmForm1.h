@@ -16,16 +16,17 @@ class QScrollBar;
 class QTimer;
 class Session;
 
-/// The main window: the model equations, the nine parameter fields with their Enter checks, the
-/// preset buttons, Run, the chart with its graph buttons and click cycle, the day selector, the
-/// clock and the ways to every other window. It is the start-up window: loading it shows the
-/// background and title windows and keeps it hidden until the title window is dismissed.
 /// The current date and time in the system's general date format: the short date followed by the
 /// time with seconds (without a time zone).
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
 
 class ChartActions;
 
+/// The main window: the model equations, the nine parameter fields with their Enter checks, the
+/// preset buttons, Run, the chart with its graph buttons and click cycle, the day selector, the
+/// clock and the ways to every other window. It is the start-up window: loading it shows the
+/// background and title windows and keeps it hidden until the title window is dismissed.
+/// Its controls are made and placed in frmForm1Controls.cpp, the parameter fields from their table.
 class frmForm1 : public QWidget {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include "Look.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -113,16 +114,16 @@ void frmForm1::nameForScreenReaders()
     // Captions and labels speak for themselves; these controls are named by what they hold.
     m_fields.nameForScreenReaders();
     const std::initializer_list<std::pair<QWidget*, const char*>> names = {
-        {txtNA, QT_TR_NOOP("N1 (species A) on the selected day")},
-        {txtNB, QT_TR_NOOP("N2 (species B) on the selected day")},
-        {Text1, QT_TR_NOOP("t = (selected day)")},
-        {VScroll1, QT_TR_NOOP("Day selector")},
-        {cmdQuiz, QT_TR_NOOP("Quiz")},
-        {picPicture1, QT_TR_NOOP("How to (picture of the two competing species)")},
-        {lblLabel6, QT_TR_NOOP("Clock")},
+        {txtNA, QT_TRANSLATE_NOOP("frmForm1", "N1 (species A) on the selected day")},
+        {txtNB, QT_TRANSLATE_NOOP("frmForm1", "N2 (species B) on the selected day")},
+        {Text1, QT_TRANSLATE_NOOP("frmForm1", "t = (selected day)")},
+        {VScroll1, QT_TRANSLATE_NOOP("frmForm1", "Day selector")},
+        {cmdQuiz, QT_TRANSLATE_NOOP("frmForm1", "Quiz")},
+        {picPicture1, QT_TRANSLATE_NOOP("frmForm1", "How to (picture of the two competing species)")},
+        {lblLabel6, QT_TRANSLATE_NOOP("frmForm1", "Clock")},
     };
     for (const auto& [control, name] : names)
-        control->setAccessibleName(tr(name));
+        control->setAccessibleName(QCoreApplication::translate("frmForm1", name));
 }
 
 void frmForm1::createControls()

@@ -1,7 +1,7 @@
 // NumericPrefix on any bytes: no crash, no undefined behaviour, never NaN, and the same value as
 // the C library's reading of the same leading number once blanks, tabs and line feeds are gone.
 
-#include "DisplayFormat.h"
+#include "FuzzChecks.h"
 #include "NumberText.h"
 
 #include <cerrno>

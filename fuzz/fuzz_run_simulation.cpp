@@ -5,7 +5,7 @@
 // Input layout (FuzzedDataProvider strings, each ended by a backslash and one more character):
 // T, K1, K2, alpha, beta, r1, r2, N1(0), N2(0).
 
-#include "DisplayFormat.h"
+#include "FuzzChecks.h"
 #include "Simulation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

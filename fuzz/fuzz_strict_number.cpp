@@ -3,7 +3,7 @@
 // accepted text is a finite number, and surrounding blanks never change the verdict. A display
 // text (FormatNumber) must be read back strictly in the C and English formats.
 
-#include "DisplayFormat.h"
+#include "FuzzChecks.h"
 #include "NumberText.h"
 #include "StrictNumber.h"
 

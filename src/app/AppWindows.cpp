@@ -12,24 +12,33 @@
 #include "frmReference.h"
 #include "frmTitlform.h"
 
+#include <QGuiApplication>
+
 namespace {
-template <class Window> WindowRegistry::Factory factory()
+template <class Window> WindowRegistry::Factory factory(Session& session)
 {
-    return [](Session& session) -> QWidget* { return new Window(session); };
+    return [&session]() -> QWidget* { return new Window(session); };
 }
 } // namespace
 
 void RegisterWindows(Session& session)
 {
     WindowRegistry& w = session.windows();
-    w.setFactory(WindowId::Main, factory<frmForm1>());
-    w.setFactory(WindowId::Large, factory<frmLarggraf>());
-    w.setFactory(WindowId::Background, factory<frmBackForm>());
-    w.setFactory(WindowId::Title, factory<frmTitlform>());
-    w.setFactory(WindowId::Introduction, factory<frmIntrofrm>());
-    w.setFactory(WindowId::References, factory<frmReference>());
-    w.setFactory(WindowId::HowTo, factory<frmHowto>());
-    w.setFactory(WindowId::About, factory<frmCopyrigh>());
-    w.setFactory(WindowId::Dedication, factory<Vater>());
-    w.setFactory(WindowId::Quiz, factory<frmQuiz>());
+    w.setFactory(WindowId::Main, factory<frmForm1>(session));
+    w.setFactory(WindowId::Large, factory<frmLarggraf>(session));
+    w.setFactory(WindowId::Background, factory<frmBackForm>(session));
+    w.setFactory(WindowId::Title, factory<frmTitlform>(session));
+    w.setFactory(WindowId::Introduction, factory<frmIntrofrm>(session));
+    w.setFactory(WindowId::References, factory<frmReference>(session));
+    w.setFactory(WindowId::HowTo, factory<frmHowto>(session));
+    w.setFactory(WindowId::About, factory<frmCopyrigh>(session));
+    w.setFactory(WindowId::Dedication, factory<Vater>(session));
+    w.setFactory(WindowId::Quiz, factory<frmQuiz>(session));
+    // A window asked for comes to the front; the offscreen platform has no window stacking to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        w.setBringToFront([](QWidget& window) {
+            window.raise();
+            window.activateWindow();
+        });
+    }
 }

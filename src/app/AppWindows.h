@@ -2,5 +2,6 @@
 
 class Session;
 
-/// Tells the session's window registry how to make each of the program's ten windows.
+/// Tells the session's window registry how to make each of the program's ten windows (each made
+/// with the session) and how a shown window comes to the front.
 void RegisterWindows(Session& session);

@@ -19,8 +19,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ChartExport", text); }
-
 /// Draws the chart as lines and text on `device`, at the chart's size in pixels.
 void paintVectors(QCustomPlot& plot, QPaintDevice& device)
 {
@@ -68,9 +66,11 @@ QByteArray encodePng(const QImage& image)
     return bytes;
 }
 
+// The messages and the dialog's filter names of chart files are shown as written here, in every
+// language.
 QString failure(const QString& path, const QString& reason)
 {
-    return tr("The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
 const char* extensionOf(ChartFileType type)
@@ -130,13 +130,13 @@ QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type)
 ExportOutcome SaveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
 {
     if (path.isEmpty())
-        return {false, tr("No file name was given.")};
+        return {false, QStringLiteral("No file name was given.")};
     if (QFileInfo(path).isDir())
-        return {false, failure(path, tr("it is a folder"))};
+        return {false, failure(path, QStringLiteral("it is a folder"))};
     // Make the whole file first: a writer that meets a failing device may stop without saying so.
     const QByteArray bytes = ChartBytes(plot, type);
     if (bytes.isEmpty())
-        return {false, failure(path, tr("the chart could not be drawn"))};
+        return {false, failure(path, QStringLiteral("the chart could not be drawn"))};
     return SaveBytes(path, bytes);
 }
 
@@ -161,7 +161,7 @@ ExportOutcome SaveBytes(const QString& path, const QByteArray& bytes)
         const QString unknown = QFile().errorString();
         const QString reason = file.error() != QFileDevice::NoError && file.errorString() != unknown
                                    ? file.errorString()
-                                   : tr("only part of it could be written; the disk may be full");
+                                   : QStringLiteral("only part of it could be written; the disk may be full");
         file.cancelWriting();
         return {false, failure(path, reason)};
     }
@@ -189,9 +189,9 @@ void CopyChartToClipboard(QCustomPlot& plot)
 QString ChartSaveFilter(ChartFileType type)
 {
     switch (type) {
-    case ChartFileType::Png: return tr("PNG image (*.png)");
-    case ChartFileType::Svg: return tr("SVG drawing (*.svg)");
-    case ChartFileType::Pdf: return tr("PDF document (*.pdf)");
+    case ChartFileType::Png: return QStringLiteral("PNG image (*.png)");
+    case ChartFileType::Svg: return QStringLiteral("SVG drawing (*.svg)");
+    case ChartFileType::Pdf: return QStringLiteral("PDF document (*.pdf)");
     }
     return {};
 }
@@ -213,7 +213,7 @@ QString DefaultChartFileName(const QString& title, ChartFileType type)
     while (name.startsWith(u'.'))
         name.remove(0, 1);
     if (name.isEmpty())
-        name = tr("Chart");
+        name = QStringLiteral("Chart");
     return name + u'.' + QLatin1String(extensionOf(type));
 }
 

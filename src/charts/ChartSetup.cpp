@@ -15,6 +15,63 @@ constexpr double kFontPoints = 10.0;
 constexpr int kMarkerSize = 100;
 constexpr int kMarkerPenWidth = 5;
 
+/// The value of `source` on day `t`.
+double SourceValue(const ModelState& state, ChartSource source, int t)
+{
+    switch (source) {
+    case ChartSource::Day:
+        return static_cast<double>(t);
+    case ChartSource::N1:
+        return state.N1.at(static_cast<std::size_t>(t));
+    case ChartSource::N2:
+        return state.N2.at(static_cast<std::size_t>(t));
+    case ChartSource::dN1:
+        return state.dN1.at(static_cast<std::size_t>(t));
+    case ChartSource::dN2:
+        return state.dN2.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineAX:
+        return state.isoclineAX.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineAY:
+        return state.isoclineAY.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineBX:
+        return state.isoclineBX.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineBY:
+        return state.isoclineBY.at(static_cast<std::size_t>(t));
+    }
+    return 0.0;
+}
+
+/// A line, optionally blue or with markers on every day.
+void ApplyLineStyle(ChartComponent& chart, int xColumn, SeriesStyle variant)
+{
+    const bool marked = variant == SeriesStyle::MarkedLine;
+    chart.setSeriesMarkersShown(xColumn, marked);
+    chart.setSeriesLineShown(xColumn, true);
+    if (variant == SeriesStyle::BlueLine)
+        chart.setLineColour(xColumn, ColourPart::Blue, 255);
+    chart.setSeriesRegressionLine(xColumn, false);
+    chart.setPointMarkersVisible(xColumn, marked);
+    chart.setMarkerSize(xColumn, kMarkerSize);
+    chart.setMarkerFillColour(xColumn, ColourPart::Red, 255);
+}
+
+/// Square markers on every day, no line.
+void ApplyMarkerStyle(ChartComponent& chart, int xColumn)
+{
+    chart.setSeriesMarkersAuto(xColumn, false);
+    chart.setSeriesLineShown(xColumn, false);
+    chart.setSeriesRegressionLine(xColumn, false);
+    chart.setPointMarkersVisible(xColumn, true);
+    chart.setMarkerSize(xColumn, kMarkerSize);
+    chart.setMarkerShape(xColumn, MarkerShape::FilledSquare);
+    chart.setMarkerPenStyle(xColumn, LineStyle::Solid);
+    chart.setMarkerPenWidth(xColumn, kMarkerPenWidth);
+    chart.setMarkerPenColour(xColumn, ColourPart::Blue, 0);
+    chart.setMarkerPenColour(xColumn, ColourPart::Red, 0);
+    chart.setMarkerPenColour(xColumn, ColourPart::Green, 0);
+    chart.setMarkerFillColour(xColumn, ColourPart::Red, 255);
+}
+
 void applySeriesStyle(ChartComponent& chart, const SeriesDefinition& series)
 {
     switch (series.style) {
@@ -61,64 +118,6 @@ void styleXAxis(ChartComponent& chart, const QString& title)
     chart.setAxisTitleText(x, title);
 }
 
-} // namespace
-
-double SourceValue(const ModelState& state, ChartSource source, int t)
-{
-    switch (source) {
-    case ChartSource::Day:
-        return static_cast<double>(t);
-    case ChartSource::N1:
-        return state.N1.at(static_cast<std::size_t>(t));
-    case ChartSource::N2:
-        return state.N2.at(static_cast<std::size_t>(t));
-    case ChartSource::dN1:
-        return state.dN1.at(static_cast<std::size_t>(t));
-    case ChartSource::dN2:
-        return state.dN2.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineAX:
-        return state.isoclineAX.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineAY:
-        return state.isoclineAY.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineBX:
-        return state.isoclineBX.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineBY:
-        return state.isoclineBY.at(static_cast<std::size_t>(t));
-    }
-    return 0.0;
-}
-
-void ApplyLineStyle(ChartComponent& chart, int xColumn, SeriesStyle variant)
-{
-    const bool marked = variant == SeriesStyle::MarkedLine;
-    chart.setSeriesMarkersShown(xColumn, marked);
-    chart.setSeriesLineShown(xColumn, true);
-    if (variant == SeriesStyle::BlueLine)
-        chart.setLineColour(xColumn, ColourPart::Blue, 255);
-    chart.setSeriesRegressionLine(xColumn, false);
-    chart.setPointMarkersVisible(xColumn, marked);
-    chart.setMarkerSize(xColumn, kMarkerSize);
-    chart.setMarkerFillColour(xColumn, ColourPart::Red, 255);
-}
-
-void ApplyMarkerStyle(ChartComponent& chart, int xColumn)
-{
-    chart.setSeriesMarkersAuto(xColumn, false);
-    chart.setSeriesLineShown(xColumn, false);
-    chart.setSeriesRegressionLine(xColumn, false);
-    chart.setPointMarkersVisible(xColumn, true);
-    chart.setMarkerSize(xColumn, kMarkerSize);
-    chart.setMarkerShape(xColumn, MarkerShape::FilledSquare);
-    chart.setMarkerPenStyle(xColumn, LineStyle::Solid);
-    chart.setMarkerPenWidth(xColumn, kMarkerPenWidth);
-    chart.setMarkerPenColour(xColumn, ColourPart::Blue, 0);
-    chart.setMarkerPenColour(xColumn, ColourPart::Red, 0);
-    chart.setMarkerPenColour(xColumn, ColourPart::Green, 0);
-    chart.setMarkerFillColour(xColumn, ColourPart::Red, 255);
-}
-
-namespace
-{
 /// A chart or axis title in the user's language; series names such as "N1" have no translation
 /// and stay as they are.
 QString translated(const QString& title)

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "AxisLook.h"
 #include "ChartComponent.h"
+#include "ChartGrid.h"
 #include "ClickDetector.h"
+#include "SeriesLook.h"
 
 #include <qcustomplot.h>
 
 #include <QColor>
-#include <optional>
 #include <vector>
+
+class SeriesCurve;
 
 /// The chart control of both graph windows (`MSChart1`): a QCustomPlot widget that carries out
 /// the chart operations. It emits clicked() for a left-button click anywhere on it.
@@ -16,15 +20,10 @@
 /// settings in one go at commit() (and, for settings made without a commit, just before the next
 /// replot), followed by one queued replot.
 ///
-/// Units: a marker size unit is 0.06 px (size 100 draws 6 px markers); a marker pen width unit is
-/// 0.2 px with at least 1 px (width 5 draws a 1 px outline). Font sizes are points at 96 dpi, set
-/// as pixel sizes (10 pt = 13 px). Lines are 1.5 px wide.
-///
-/// Looks the component holds for series nobody styles (and the colours that partial colour
-/// settings start from): line colours black, dark red, dark green (0,128,0), orange (255,140,0),
-/// then purple and teal; marker fills and outlines black; automatic marker shapes filled diamond,
-/// filled circle, filled triangle, square. A series starts as a line without markers. A regression
-/// line is a recorded setting only: nothing draws one.
+/// The grid is a ChartGrid; each series has a SeriesLook (where its units are given), starting
+/// from DefaultSeriesLook, which is also what partial colour settings start from, and is drawn
+/// as a SeriesCurve. Font sizes are points at 96 dpi, set as pixel sizes (10 pt = 13 px). A
+/// regression line is accepted and never drawn.
 class ChartView : public QCustomPlot, public ChartComponent
 {
     Q_OBJECT
@@ -91,35 +90,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    struct SeriesLook {
-        bool markersShown = false;
-        bool markersAuto = true;
-        bool lineShown = true;
-        bool regression = false;
-        std::optional<bool> pointMarkers; ///< unset: follow markersShown
-        int markerSize = 100;
-        MarkerShape shape = MarkerShape::FilledSquare;
-        MarkerShape autoShape = MarkerShape::FilledSquare;
-        LineStyle markerPenStyle = LineStyle::Solid;
-        int markerPenWidth = 5;
-        QColor markerPen{0, 0, 0};
-        QColor fill{0, 0, 0};
-        QColor line{0, 0, 0};
-        QString legendText;
-    };
-    struct AxisLook {
-        bool autoRange = true;
-        TickMarks ticks = TickMarks::Inside;
-        LineStyle gridStyle = LineStyle::Dot;
-        bool gridAutoColour = true;
-        QColor gridColour{0, 0, 0};
-        QString fontName;
-        double fontPoints = 8.0;
-        bool titleVisible = true;
-        QString title;
-    };
-
-    static SeriesLook defaultLook(int k);
     SeriesLook* look(int xColumn);
     /// Changes the look of the series at `xColumn`; a column that holds no series is ignored.
     template <typename Edit> void editLook(int xColumn, Edit&& edit)
@@ -132,16 +102,13 @@ private:
     AxisLook& axisLook(ChartAxis axis) { return axis == ChartAxis::X ? m_xLook : m_yLook; }
     void changed();
     void rebuild();
-    void describe();
     void buildSeries();
     void applyAxes();
     void applyRanges();
     void placeLegend(bool shown);
 
-    int m_columns = 0;
-    int m_rows = 0;
-    std::vector<std::vector<double>> m_cells; ///< by column, then row; NaN marks an empty cell
-    std::vector<SeriesLook> m_looks;          ///< one per series of the current column count
+    ChartGrid m_grid;
+    std::vector<SeriesLook> m_looks; ///< one per series of the current column count
     bool m_legendShown = false;
     bool m_axesTogether = false;
     QString m_titleFontName;
@@ -153,7 +120,7 @@ private:
     bool m_drawEveryPoint = false;
     bool m_dirty = false;
     ClickDetector m_click;
-    std::vector<QCPCurve*> m_curves;
+    std::vector<SeriesCurve*> m_curves;
     QCPTextElement* m_title = nullptr;
     QCPLayoutGrid* m_legendColumn = nullptr;
 };

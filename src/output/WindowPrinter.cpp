@@ -1,5 +1,7 @@
 #include "WindowPrinter.h"
 
+#include "VectorCharts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,56 +10,9 @@
 #include <QPrinter>
 #include <QWidget>
 
-#include <qcustomplot.h>
-
 #include <algorithm>
-#include <vector>
 
 namespace {
-
-/// While installed on the charts of a window, replaces each chart's screen bitmap by the chart
-/// itself drawn as lines and text. It paints through the painter that QWidget::render shares with
-/// the chart's paint event, so the chart lands at its place, clipped like the chart, and every
-/// control stacked above it is still painted over it afterwards.
-class VectorCharts : public QObject {
-public:
-    explicit VectorCharts(QWidget& window)
-    {
-        const auto plots = window.findChildren<QCustomPlot*>();
-        for (QCustomPlot* plot : plots) {
-            if (plot->isVisibleTo(&window)) {
-                plot->installEventFilter(this);
-                m_plots.push_back(plot);
-            }
-        }
-    }
-    ~VectorCharts() override
-    {
-        for (QCustomPlot* plot : m_plots)
-            plot->removeEventFilter(this);
-    }
-    VectorCharts(const VectorCharts&) = delete;
-    VectorCharts& operator=(const VectorCharts&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Paint)
-            return false;
-        auto* plot = qobject_cast<QCustomPlot*>(watched);
-        if (plot == nullptr)
-            return false;
-        QCPPainter painter(plot); // joins the shared painter of the render in progress
-        if (!painter.isActive())
-            return false;
-        painter.setMode(QCPPainter::pmVectorized);
-        plot->toPainter(&painter, plot->width(), plot->height());
-        return true;
-    }
-
-private:
-    std::vector<QCustomPlot*> m_plots;
-};
 
 /// The window's client area as drawing commands (text as text, charts as lines), at the window's
 /// own size in device-independent pixels.

@@ -17,7 +17,7 @@ struct PrintOutcome {
 PrintOutcome PrintWindow(QWidget& window, QPrinter& printer);
 
 /// Paints the window's client area into `area` of an active painter, scaled to fit and centred:
-/// every control painted as lines and text where the device allows, each visible QCustomPlot
-/// drawn through QCustomPlot::toPainter at its place, controls stacked above a chart still
+/// every control painted as lines and text where the device allows, each visible chart drawing
+/// itself as lines and text at its place (see VectorCharts), controls stacked above a chart still
 /// painted over it. `area` is in the painter's current coordinates. Changes nothing on the window.
 void PaintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area);

@@ -21,7 +21,7 @@ QString SaveDialogFolder()
     return QDir::homePath();
 }
 
-Session::Session() : m_model(std::make_unique<ModelState>()), m_windows(*this)
+Session::Session() : m_model(std::make_unique<ModelState>())
 {
     // Qt's plain save dialog; only its start folder is ours, one the user can usually write to.
     m_platform.chooseSaveFile = [](QWidget* parent) {

@@ -1,20 +1,21 @@
 #include "WindowRegistry.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 namespace {
 std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
 } // namespace
 
-WindowRegistry::WindowRegistry(Session& session)
-    : m_session(session), m_exit([] { QCoreApplication::exit(0); })
-{
-}
+WindowRegistry::WindowRegistry() : m_exit([] { QCoreApplication::exit(0); }) {}
 
 WindowRegistry::~WindowRegistry() { destroyAll(); }
 
 void WindowRegistry::setFactory(WindowId id, Factory factory) { m_factories[slot(id)] = std::move(factory); }
+
+void WindowRegistry::setBringToFront(std::function<void(QWidget&)> bringToFront)
+{
+    m_bringToFront = std::move(bringToFront);
+}
 
 QWidget* WindowRegistry::window(WindowId id) const { return m_windows[slot(id)].data(); }
 
@@ -26,7 +27,7 @@ QWidget* WindowRegistry::load(WindowId id)
     const Factory& make = m_factories[slot(id)];
     if (!make)
         return nullptr;
-    QWidget* created = make(m_session);
+    QWidget* created = make();
     if (!created)
         return nullptr;
     // Closing through the frame destroys the window; the next show makes a new one.
@@ -42,11 +43,8 @@ QWidget* WindowRegistry::show(WindowId id)
     if (!w || m_ending)
         return w;
     w->show();
-    // The offscreen platform used by the tests has no window stacking to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        w->raise();
-        w->activateWindow();
-    }
+    if (m_bringToFront)
+        m_bringToFront(*w);
     return w;
 }
 

@@ -7,8 +7,6 @@
 #include <array>
 #include <functional>
 
-class Session;
-
 /// The program's ten windows.
 enum class WindowId {
     Main,         ///< frmForm1
@@ -27,16 +25,21 @@ constexpr int WindowCount = 10;
 /// The window model in one place: a window is created when it is first needed (its constructor
 /// runs its load routine), hiding keeps it with all its state, closing it through its frame runs
 /// its unload handler and destroys it, so that the next show creates it anew. All shows are
-/// non-modal. Windows refer to each other only through their ids.
+/// non-modal. Windows refer to each other only through their ids; each window's factory brings
+/// along whatever the window is made with.
 class WindowRegistry : public QObject {
     Q_OBJECT
 public:
-    using Factory = std::function<QWidget*(Session&)>;
+    /// Makes the window (its load routine runs); nullptr when it cannot be made.
+    using Factory = std::function<QWidget*()>;
 
-    explicit WindowRegistry(Session& session);
+    WindowRegistry();
     ~WindowRegistry() override;
 
     void setFactory(WindowId id, Factory factory);
+    /// What show does after showing a window, e.g. raise and activate it where the platform stacks
+    /// windows. Unset: a shown window is only shown.
+    void setBringToFront(std::function<void(QWidget&)> bringToFront);
 
     /// The window if it exists now, else nullptr.
     QWidget* window(WindowId id) const;
@@ -64,9 +67,9 @@ signals:
     void windowCreated(WindowId id);
 
 private:
-    Session& m_session;
     std::array<Factory, WindowCount> m_factories;
     std::array<QPointer<QWidget>, WindowCount> m_windows;
     std::function<void()> m_exit;
+    std::function<void(QWidget&)> m_bringToFront;
     bool m_ending = false;
 };

@@ -3,7 +3,7 @@
 #include "ChartActions.h"
 
 #include "ChartView.h"
-#include "Controls.h"
+#include "ScreenPlacement.h"
 #include "Look.h"
 #include "NumberText.h"
 #include "Presets.h"

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "ChartProcedures.h"
-#include "Decorations.h"
+#include "ClickLabel.h"
+#include "FrameBox.h"
 #include "ParameterFields.h"
 
 #include <QDateTime>

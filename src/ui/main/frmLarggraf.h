@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ChartActions;
 class ChartView;
 class QPushButton;
 class Session;
@@ -11,8 +12,6 @@ class Session;
 /// The large graph window: the last run on one large chart with its own graph buttons, its own
 /// chart-click cycle (kept in the session, so it survives closing the window), printing, and the
 /// ways back to the main window or on to the about window.
-class ChartActions;
-
 class frmLarggraf : public QWidget {
     Q_OBJECT
 public:
@@ -45,13 +44,11 @@ private:
     void placeControls();
     void connectHandlers();
 
-    // The chart procedures of this window, each drawing on its own MSChart1 from the model.
+    // The chart procedures of the buttons, each drawing on this window's MSChart1 from the model;
+    // a click on the chart draws the next of its click cycle.
     void ShowN2vsN1() { drawChart(ChartProcedure::LargeShowN2vsN1); }
     void ShowdNvsT() { drawChart(ChartProcedure::LargeShowdNvsT); }
     void ShowN1andN2vsT() { drawChart(ChartProcedure::LargeShowN1andN2vsT); }
-    void ShowN1anddN1vsT() { drawChart(ChartProcedure::LargeShowN1anddN1vsT); }
-    void ShowN2anddN2vsT() { drawChart(ChartProcedure::LargeShowN2anddN2vsT); }
-    void ShowN2vsN1inLine() { drawChart(ChartProcedure::LargeShowN2vsN1inLine); }
     void ShowAllGraphs() { drawChart(ChartProcedure::LargeShowAllGraphs); }
     void ShowN2vsN1withIsoclines() { drawChart(ChartProcedure::LargeShowN2vsN1withIsoclines); }
     void drawChart(ChartProcedure procedure);

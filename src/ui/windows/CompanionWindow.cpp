@@ -1,8 +1,10 @@
 #include "CompanionWindow.h"
 
 #include "Look.h"
+#include "ScreenPlacement.h"
 #include "Session.h"
-#include "WindowParts.h"
+#include "WindowHandover.h"
+#include "WindowKit.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -17,8 +19,8 @@ Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
 }
 } // namespace
 
-CompanionWindow::CompanionWindow(Session& session, WindowId self, QWidget* parent, Frame frame)
-    : QWidget(parent, flagsFor(frame)), m_session(session), m_self(self)
+CompanionWindow::CompanionWindow(Session& session, QWidget* parent, Frame frame)
+    : QWidget(parent, flagsFor(frame)), m_session(session)
 {
     setWindowIcon(look::windowIcon());
 }
@@ -27,15 +29,9 @@ void CompanionWindow::setUpWindow(const QString& caption, const QColor& backgrou
                                   int heightTwips)
 {
     setWindowTitle(caption);
-    parts::background(this, background);
+    kit::background(this, background);
     setFixedSize(twips::size(widthTwips, heightTwips));
     CentreOnScreen(this);
-}
-
-void CompanionWindow::leaveTo(WindowId next)
-{
-    m_session.windows().hide(m_self);
-    m_session.windows().show(next);
 }
 
 void CompanionWindow::closeEvent(QCloseEvent* event)
@@ -45,4 +41,4 @@ void CompanionWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CompanionWindow::Form_Unload() { leaveTo(WindowId::Main); }
+void CompanionWindow::Form_Unload() { LeaveTo(*this, m_session.windows(), WindowId::Main); }

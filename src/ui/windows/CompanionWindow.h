@@ -1,7 +1,5 @@
 #pragma once
 
-#include "WindowRegistry.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -10,7 +8,7 @@ class Session;
 
 /// What the introduction, references, how-to, about, dedication and quiz windows share: a fixed
 /// client size in twips, a caption bar with a close box only, a place in the centre of the screen,
-/// and the way back — hide this window, show the one it leads to.
+/// and the way back to the main window when closed through the frame.
 class CompanionWindow : public QWidget {
     Q_OBJECT
 public:
@@ -18,16 +16,12 @@ public:
     enum class Frame { Normal, Dialog };
 
 protected:
-    CompanionWindow(Session& session, WindowId self, QWidget* parent, Frame frame = Frame::Normal);
+    CompanionWindow(Session& session, QWidget* parent, Frame frame = Frame::Normal);
 
     Session& session() const { return m_session; }
-    WindowId self() const { return m_self; }
 
     /// Caption, background colour and fixed client size (twips); then centres the window.
     void setUpWindow(const QString& caption, const QColor& background, int widthTwips, int heightTwips);
-
-    /// Hides this window, then shows `next` (created anew when it does not exist).
-    void leaveTo(WindowId next);
 
     /// At the end of the program a close does nothing but accept; otherwise Form_Unload runs and
     /// the window is destroyed afterwards (the registry made it delete itself on close).
@@ -39,5 +33,4 @@ protected slots:
 
 private:
     Session& m_session;
-    WindowId m_self;
 };

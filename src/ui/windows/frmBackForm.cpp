@@ -2,7 +2,7 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -25,7 +25,7 @@ void frmBackForm::createControls()
     setObjectName(QStringLiteral("frmBackForm"));
     setWindowTitle(QStringLiteral("Vorlenza"));
     setWindowIcon(look::windowIcon());
-    parts::background(this, look::vb(0x400000));
+    kit::background(this, look::vb(0x400000));
 }
 
 void frmBackForm::placeControls()

@@ -2,6 +2,7 @@
 
 #include "CompanionWindow.h"
 
+class ClickLabel;
 class QLabel;
 class QPushButton;
 
@@ -26,13 +27,13 @@ private:
     void placeControls();
     void connectHandlers();
 
-    QLabel* lblLabel1 = nullptr;
-    QLabel* lblLabel2 = nullptr;
-    QLabel* lblLabel3 = nullptr;
-    QLabel* lblLabel4 = nullptr;
-    QLabel* lblLabel5 = nullptr;
-    QLabel* lblLabel7 = nullptr;
-    QLabel* lblLabel6 = nullptr;
+    ClickLabel* lblLabel1 = nullptr;
+    ClickLabel* lblLabel2 = nullptr;
+    ClickLabel* lblLabel3 = nullptr;
+    ClickLabel* lblLabel4 = nullptr;
+    ClickLabel* lblLabel5 = nullptr;
+    ClickLabel* lblLabel7 = nullptr;
+    ClickLabel* lblLabel6 = nullptr;
     QLabel* picPicture1 = nullptr;
     QPushButton* cmdCommand1 = nullptr;
 };

@@ -8,6 +8,7 @@ class QCloseEvent;
 class QEvent;
 class QHideEvent;
 class QKeyEvent;
+class ClickLabel;
 class QLabel;
 class QMouseEvent;
 class QShowEvent;
@@ -62,6 +63,6 @@ private:
 
     Session& m_session;
     QTimer* tmrTimer1 = nullptr;
-    QLabel* Label2 = nullptr;
+    ClickLabel* Label2 = nullptr;
     std::array<QLabel*, Places> Label1{};
 };

@@ -7,26 +7,19 @@
 #include "ScreenPlacement.h"
 #include "Session.h"
 #include "WindowActions.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 #include "twips.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
-frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : ProgramWindow(session, "frmLarggraf", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void frmLarggraf::createControls()
 {
-    setObjectName(QStringLiteral("frmLarggraf"));
     setWindowTitle(QStringLiteral("Form2"));
-    setWindowIcon(look::windowIcon());
     kit::background(this, Qt::white);
 
     MSChart1 = kit::make<ChartView>(this, "MSChart1");
@@ -76,47 +69,30 @@ void frmLarggraf::connectHandlers()
     connect(command4, &QPushButton::clicked, this, &frmLarggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmLarggraf::Command5_Click);
     connect(MSChart1, &ChartView::clicked, this, &frmLarggraf::MSChart1_Click);
-    m_chartActions = new ChartActions(m_session, *this, *MSChart1, m_session.largeArrows);
+    m_chartActions = new ChartActions(session(), *this, *MSChart1, session().largeArrows);
 }
 
 void frmLarggraf::Form_Load() { Command1->setFocus(); }
 
-void frmLarggraf::showEvent(QShowEvent* event)
-{
-    if (m_firstShow) {
-        m_firstShow = false;
-        CentreOnScreen(this);
-    }
-    QWidget::showEvent(event);
-}
-
-void frmLarggraf::closeEvent(QCloseEvent* event)
-{
-    if (!m_session.windows().ending())
-        Form_Unload();
-    // The close goes ahead: the window is destroyed and made anew at the next "Large".
-    event->accept();
-}
-
-void frmLarggraf::Form_Unload() { LeaveTo(*this, m_session.windows(), WindowId::Main); }
+void frmLarggraf::firstShown() { CentreOnScreen(this); }
 
 void frmLarggraf::Command6_Click()
 {
-    PrintOnDefaultPrinter(m_session, *this, tr("Vorlenza — large graph"));
+    PrintOnDefaultPrinter(session(), *this, tr("Vorlenza — large graph"));
 }
 
-void frmLarggraf::command4_Click() { LeaveTo(*this, m_session.windows(), WindowId::Main); }
+void frmLarggraf::command4_Click() { leaveTo(WindowId::Main); }
 
-void frmLarggraf::Command5_Click() { LeaveTo(*this, m_session.windows(), WindowId::About); }
+void frmLarggraf::Command5_Click() { leaveTo(WindowId::About); }
 
 void frmLarggraf::MSChart1_Click()
 {
-    drawChart(NextInClickCycle(LargeChartClickCycle(), m_session.largeGraphCycle));
+    drawChart(NextInClickCycle(LargeChartClickCycle(), session().largeGraphCycle));
 }
 
 void frmLarggraf::drawChart(ChartProcedure procedure)
 {
     // The large window has no Run button of its own, so what a graph asks of Run does not apply here.
-    DrawChart(*MSChart1, procedure, m_session.model());
+    DrawChart(*MSChart1, procedure, session().model());
     m_chartActions->chartDrawn(procedure);
 }

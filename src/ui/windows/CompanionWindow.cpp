@@ -1,14 +1,8 @@
 #include "CompanionWindow.h"
 
-#include "Look.h"
 #include "ScreenPlacement.h"
-#include "Session.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 #include "twips.h"
-
-#include <QCloseEvent>
-#include <QIcon>
 
 namespace {
 Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
@@ -19,10 +13,9 @@ Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
 }
 } // namespace
 
-CompanionWindow::CompanionWindow(Session& session, QWidget* parent, Frame frame)
-    : QWidget(parent, flagsFor(frame)), m_session(session)
+CompanionWindow::CompanionWindow(Session& session, const char* name, QWidget* parent, Frame frame)
+    : ProgramWindow(session, name, parent, flagsFor(frame))
 {
-    setWindowIcon(look::windowIcon());
 }
 
 void CompanionWindow::setUpWindow(const QString& caption, const QColor& background, int widthTwips,
@@ -33,12 +26,3 @@ void CompanionWindow::setUpWindow(const QString& caption, const QColor& backgrou
     setFixedSize(twips::size(widthTwips, heightTwips));
     CentreOnScreen(this);
 }
-
-void CompanionWindow::closeEvent(QCloseEvent* event)
-{
-    if (!m_session.windows().ending())
-        Form_Unload();
-    event->accept();
-}
-
-void CompanionWindow::Form_Unload() { LeaveTo(*this, m_session.windows(), WindowId::Main); }

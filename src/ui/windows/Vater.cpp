@@ -15,17 +15,13 @@ constexpr kit::Twips kPicture2{120, 120, 6048, 6708};
 } // namespace
 
 Vater::Vater(Session& session, QWidget* parent)
-    : CompanionWindow(session, parent, Frame::Dialog)
+    : CompanionWindow(session, "Vater", parent, Frame::Dialog)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void Vater::createControls()
 {
-    setObjectName(QStringLiteral("Vater"));
     Frame1 = kit::make<QFrame>(this, "Frame1");
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Sunken);

@@ -2,19 +2,15 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent)
-    : CompanionWindow(session, parent)
+    : CompanionWindow(session, "frmCopyrigh", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QString frmCopyrigh::citationText(int year)
@@ -38,7 +34,6 @@ QString frmCopyrigh::copyrightText(int year)
 
 void frmCopyrigh::createControls()
 {
-    setObjectName(QStringLiteral("frmCopyrigh"));
     const QString tnr = QStringLiteral("Times New Roman");
     const QColor blue = look::vb(0xFF0000);
     const QColor silver = look::vb(0xC0C0C0);
@@ -106,4 +101,4 @@ void frmCopyrigh::Form_Load()
     cmdCommand1->setFocus();
 }
 
-void frmCopyrigh::cmdCommand1_Click() { LeaveTo(*this, session().windows(), WindowId::Dedication); }
+void frmCopyrigh::cmdCommand1_Click() { leaveTo(WindowId::Dedication); }

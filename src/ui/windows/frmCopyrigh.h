@@ -19,13 +19,13 @@ public:
     static QString copyrightText(int year);
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void cmdCommand1_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
     ClickLabel* lblLabel1 = nullptr;
     ClickLabel* lblLabel2 = nullptr;

@@ -2,18 +2,14 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, parent)
+frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, "frmHowto", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QString frmHowto::howToText()
@@ -25,7 +21,6 @@ QString frmHowto::howToText()
 
 void frmHowto::createControls()
 {
-    setObjectName(QStringLiteral("frmHowto"));
     lblLabel1 = kit::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6),
                            Qt::AlignHCenter);
     kit::colour(lblLabel1, palette().color(QPalette::WindowText), look::vb(0xE0E0E0));
@@ -50,4 +45,4 @@ void frmHowto::Form_Load()
     cmdCommand1->setFocus();
 }
 
-void frmHowto::cmdCommand1_Click() { LeaveTo(*this, session().windows(), WindowId::Main); }
+void frmHowto::cmdCommand1_Click() { leaveTo(WindowId::Main); }

@@ -2,19 +2,15 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent)
-    : CompanionWindow(session, parent)
+    : CompanionWindow(session, "frmIntrofrm", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QString frmIntrofrm::introductionText()
@@ -31,7 +27,6 @@ QString frmIntrofrm::introductionText()
 
 void frmIntrofrm::createControls()
 {
-    setObjectName(QStringLiteral("frmIntrofrm"));
     const QFont buttonFont = look::font(QStringLiteral("MS Sans Serif"), 7.8);
 
     txtText1 = kit::make<QPlainTextEdit>(this, "txtText1");
@@ -67,6 +62,6 @@ void frmIntrofrm::Form_Load()
     cmdCommand1->setFocus();
 }
 
-void frmIntrofrm::cmdCommand1_Click() { LeaveTo(*this, session().windows(), WindowId::Main); }
+void frmIntrofrm::cmdCommand1_Click() { leaveTo(WindowId::Main); }
 
-void frmIntrofrm::cmdCommand2_Click() { LeaveTo(*this, session().windows(), WindowId::References); }
+void frmIntrofrm::cmdCommand2_Click() { leaveTo(WindowId::References); }

@@ -3,7 +3,6 @@
 #include "Look.h"
 #include "ScreenPlacement.h"
 #include "Session.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 #include "twips.h"
 
@@ -18,12 +17,9 @@ constexpr int kClientHeight = 7546;
 constexpr kit::Twips kImage{480, 240, 7200, 5064};
 } // namespace
 
-frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, parent)
+frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, "frmQuiz", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
@@ -34,7 +30,6 @@ QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
 
 void frmQuiz::createControls()
 {
-    setObjectName(QStringLiteral("frmQuiz"));
     // The image has no frame or background of its own and takes the size of its picture.
     imgImage1 = kit::picture(this, "imgImage1", kQuizPicture, tr("Quiz: four phase planes with their isoclines"));
     imgImage1->setAccessibleDescription(
@@ -104,4 +99,4 @@ bool frmQuiz::event(QEvent* event)
     return handled;
 }
 
-void frmQuiz::Command1_Click() { LeaveTo(*this, session().windows(), WindowId::Main); }
+void frmQuiz::Command1_Click() { leaveTo(WindowId::Main); }

@@ -2,7 +2,6 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 
 #include <QCoreApplication>
@@ -31,17 +30,13 @@ const std::array<const char*, 5> kTexts{
 } // namespace
 
 frmReference::frmReference(Session& session, QWidget* parent)
-    : CompanionWindow(session, parent)
+    : CompanionWindow(session, "frmReference", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void frmReference::createControls()
 {
-    setObjectName(QStringLiteral("frmReference"));
     const QFont labelFont = look::font(QStringLiteral("Times New Roman"), 12, true);
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         const QByteArray name = "Label1_" + QByteArray::number(static_cast<int>(i));
@@ -76,6 +71,6 @@ void frmReference::connectHandlers()
 
 void frmReference::Form_Load() { Command1->setFocus(); }
 
-void frmReference::Command1_Click() { LeaveTo(*this, session().windows(), WindowId::Main); }
+void frmReference::Command1_Click() { leaveTo(WindowId::Main); }
 
-void frmReference::Command2_Click() { LeaveTo(*this, session().windows(), WindowId::About); }
+void frmReference::Command2_Click() { leaveTo(WindowId::About); }

@@ -3,12 +3,10 @@
 #include "Look.h"
 #include "Session.h"
 #include "ScreenPlacement.h"
-#include "WindowHandover.h"
 #include "WindowKit.h"
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -55,19 +53,14 @@ int nextTitlePlace(int second, int previous)
 }
 
 frmTitlform::frmTitlform(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session)
+    : ProgramWindow(session, "frmTitlform", parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void frmTitlform::createControls()
 {
-    setObjectName(QStringLiteral("frmTitlform"));
     setWindowTitle(QStringLiteral("Vorlenza"));
-    setWindowIcon(look::windowIcon());
     kit::background(this, look::vb(0x400000));
     // The labels show the pointer of the window they lie on.
     setCursor(look::customPointer());
@@ -113,20 +106,20 @@ void frmTitlform::Form_Load() { tmrTimer1->setInterval(TickMs); }
 
 void frmTitlform::tmrTimer1_Timer()
 {
-    const int second = m_session.platform().now().time().second();
-    const int previous = m_session.titlePreviousIndex;
+    const int second = session().platform().now().time().second();
+    const int previous = session().titlePreviousIndex;
     const int current = nextTitlePlace(second, previous);
-    m_session.titleCurrentIndex = static_cast<std::int16_t>(current);
+    session().titleCurrentIndex = static_cast<std::int16_t>(current);
     if (isPlace(previous))
         Label1[static_cast<std::size_t>(previous)]->setVisible(false);
     if (isPlace(current))
         Label1[static_cast<std::size_t>(current)]->setVisible(true);
-    m_session.titlePreviousIndex = m_session.titleCurrentIndex;
+    session().titlePreviousIndex = session().titleCurrentIndex;
 }
 
 void frmTitlform::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    ProgramWindow::showEvent(event);
     if (!tmrTimer1->isActive())
         tmrTimer1->start();
 }
@@ -185,7 +178,7 @@ bool frmTitlform::eventFilter(QObject* watched, QEvent* event)
 
 void frmTitlform::closeEvent(QCloseEvent* event)
 {
-    if (m_session.windows().ending()) {
+    if (session().windows().ending()) {
         event->accept();
         return;
     }
@@ -202,4 +195,4 @@ void frmTitlform::Label1_DblClick(int) { dismiss(); }
 void frmTitlform::Label2_Click() { dismiss(); }
 void frmTitlform::Label2_DblClick() { dismiss(); }
 
-void frmTitlform::dismiss() { LeaveTo(*this, m_session.windows(), WindowId::Main); }
+void frmTitlform::dismiss() { leaveTo(WindowId::Main); }

@@ -11,7 +11,7 @@
 #include "RunFailureText.h"
 #include "Session.h"
 #include "Simulation.h"
-#include "WindowActions.h"
+#include "DefaultPrinter.h"
 #include "frmLarggraf.h"
 #include "twips.h"
 

@@ -6,7 +6,7 @@
 #include "Look.h"
 #include "ScreenPlacement.h"
 #include "Session.h"
-#include "WindowActions.h"
+#include "DefaultPrinter.h"
 #include "WindowKit.h"
 #include "twips.h"
 

@@ -3,10 +3,10 @@
 #include "ChartActions.h"
 #include "ChartDefinition.h"
 #include "ChartView.h"
+#include "DefaultPrinter.h"
 #include "Look.h"
 #include "ScreenPlacement.h"
 #include "Session.h"
-#include "DefaultPrinter.h"
 #include "WindowKit.h"
 #include "twips.h"
 

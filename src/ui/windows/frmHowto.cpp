@@ -1,7 +1,6 @@
 #include "frmHowto.h"
 
 #include "Look.h"
-#include "Session.h"
 #include "WindowKit.h"
 
 #include <QLabel>

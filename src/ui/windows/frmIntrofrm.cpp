@@ -1,7 +1,6 @@
 #include "frmIntrofrm.h"
 
 #include "Look.h"
-#include "Session.h"
 #include "WindowKit.h"
 
 #include <QPlainTextEdit>

@@ -1,7 +1,6 @@
 #include "frmReference.h"
 
 #include "Look.h"
-#include "Session.h"
 #include "WindowKit.h"
 
 #include <QCoreApplication>

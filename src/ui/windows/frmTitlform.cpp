@@ -1,8 +1,8 @@
 #include "frmTitlform.h"
 
 #include "Look.h"
-#include "Session.h"
 #include "ScreenPlacement.h"
+#include "Session.h"
 #include "WindowKit.h"
 #include "twips.h"
 

@@ -1,5 +1,6 @@
 #include "ChartView.h"
 
+#include "FontSize.h"
 #include "SeriesThinning.h"
 
 #include <QMouseEvent>
@@ -16,18 +17,6 @@ constexpr double kPenPxPerUnit = 0.2;
 constexpr double kLineWidthPx = 1.5;
 constexpr double kRangeMargin = 0.03; ///< share of the data span added below and above
 const QColor kAutoGridColour(200, 200, 200);
-
-int fontPixels(double points)
-{
-    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
-}
-
-QFont chartFont(const QString& family, double points)
-{
-    QFont f(family);
-    f.setPixelSize(fontPixels(points));
-    return f;
-}
 
 void setPart(QColor& colour, ColourPart part, int value)
 {
@@ -183,7 +172,7 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
     setAutoAddPlottableToLegend(false);
 
     plotLayout()->insertRow(0);
-    m_title = new QCPTextElement(this, QString(), chartFont(family, m_titleFontPoints));
+    m_title = new QCPTextElement(this, QString(), fontsize::sized(family, m_titleFontPoints));
     plotLayout()->addElement(0, 0, m_title);
 
     // The legend lives in a column of its own at the right, centred between two spacers.
@@ -196,9 +185,9 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
     m_legendColumn->setRowStretchFactor(1, 0.001);
     m_legendColumn->setRowStretchFactor(2, 1.0);
     legend->setVisible(false);
-    legend->setFont(chartFont(QStringLiteral("Arial"), 10.0));
+    legend->setFont(fontsize::sized(QStringLiteral("Arial"), 10.0));
 
-    const QFont tickFont = chartFont(QStringLiteral("Arial"), 10.0);
+    const QFont tickFont = fontsize::sized(QStringLiteral("Arial"), 10.0);
     xAxis->setTickLabelFont(tickFont);
     yAxis->setTickLabelFont(tickFont);
 
@@ -492,7 +481,7 @@ void ChartView::rebuild()
 {
     m_dirty = false;
     m_title->setText(m_titleText);
-    m_title->setFont(chartFont(m_titleFontName, m_titleFontPoints));
+    m_title->setFont(fontsize::sized(m_titleFontName, m_titleFontPoints));
     buildSeries();
     applyAxes();
     applyRanges();
@@ -548,7 +537,7 @@ void ChartView::applyAxes()
         axis->setScaleType(QCPAxis::stLinear);
         applyTicks(axis, l.ticks);
         axis->setLabel(l.titleVisible ? l.title : QString());
-        axis->setLabelFont(chartFont(l.fontName, l.fontPoints));
+        axis->setLabelFont(fontsize::sized(l.fontName, l.fontPoints));
         const QColor colour = l.gridAutoColour ? kAutoGridColour : l.gridColour;
         axis->grid()->setPen(QPen(colour, 0, qtPenStyle(l.gridStyle)));
     };
@@ -602,15 +591,12 @@ void ChartView::placeLegend(bool shown)
 void ChartView::mousePressEvent(QMouseEvent* event)
 {
     QCustomPlot::mousePressEvent(event);
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void ChartView::mouseReleaseEvent(QMouseEvent* event)
 {
     QCustomPlot::mouseReleaseEvent(event);
-    const bool click =
-        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, rect()))
         emit clicked();
 }

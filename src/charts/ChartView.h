@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartComponent.h"
+#include "ClickDetector.h"
 
 #include <qcustomplot.h>
 
@@ -151,7 +152,7 @@ private:
 
     bool m_drawEveryPoint = false;
     bool m_dirty = false;
-    bool m_pressed = false;
+    ClickDetector m_click;
     std::vector<QCPCurve*> m_curves;
     QCPTextElement* m_title = nullptr;
     QCPLayoutGrid* m_legendColumn = nullptr;

@@ -5,15 +5,13 @@
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
     QLabel::mousePressEvent(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_click.release(event, rect());
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickDetector.h"
+
 #include <QLabel>
 
 /// A label or picture box that reports a left click (press and release on it), like the clickable
@@ -22,6 +24,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    ClickDetector m_click;
     bool m_boxed = false;
 };

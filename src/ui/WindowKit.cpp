@@ -5,6 +5,7 @@
 
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -45,6 +46,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
     // Outside a dialog a focused button ignores Enter unless it is auto-default.
     b->setAutoDefault(true);
     return b;
+}
+
+QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text, const QColor& back)
+{
+    auto* f = make<QLineEdit>(parent, name);
+    f->setText(initial);
+    f->setAlignment(Qt::AlignCenter);
+    colour(f, text, back);
+    return f;
 }
 
 FrameBox* frame(QWidget* parent, const char* name, const QString& caption, const QColor& inside)

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -60,6 +61,9 @@ ClickLabel* label(QWidget* parent, const char* name, const QString& text, const 
 /// A push button; Enter presses it when it has the focus, as Space does. An empty `toolTip` sets none.
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const Font& font,
                     Pointer pointer = Pointer::Inherited, const QString& toolTip = {});
+
+/// A text box with its text centred, in the colour `text` on `back`.
+QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text, const QColor& back);
 
 /// A group frame with its caption in the top line, filled with `inside`.
 FrameBox* frame(QWidget* parent, const char* name, const QString& caption, const QColor& inside);

@@ -1,6 +1,5 @@
 #include "BenchRuns.h"
 
-#include "NumberText.h"
 #include "Presets.h"
 
 std::vector<BenchRun> BenchRuns(int days)
@@ -15,16 +14,8 @@ std::vector<BenchRun> BenchRuns(int days)
     oscillating.rrateA = "2.6";
     oscillating.rrateB = "2.9";
 
-    const PresetValues& p = Preset(3);
-    FieldTexts extinct = defaults;
-    extinct.rrateA = FormatNumber(p.r1);
+    FieldTexts extinct = PresetFieldTexts(3, defaults.simut);
     extinct.a0 = "0.001";
-    extinct.u = FormatNumber(p.alpha);
-    extinct.K1 = FormatNumber(p.K1);
-    extinct.rrateB = FormatNumber(p.r2);
-    extinct.b0 = FormatNumber(p.n2);
-    extinct.v = FormatNumber(p.beta);
-    extinct.K2 = FormatNumber(p.K2);
 
     return {{"default", defaults, false},
             {"chaotic", chaotic, false},

@@ -173,18 +173,16 @@ const std::vector<ChartProcedure>& AllChartProcedures()
 const ChartClickCycle& MainChartClickCycle()
 {
     using P = ChartProcedure;
-    static const ChartClickCycle cycle{P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT, P::MainShowN2anddN2vsT,
-                                       P::MainShowdNvsT,      P::MainShowN1vsN2,      P::MainShowN2vsN1inLine,
-                                       P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
+    static const ChartClickCycle cycle{
+        P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT, P::MainShowN2anddN2vsT, P::MainShowdNvsT, P::MainShowN1vsN2,     P::MainShowN2vsN1inLine, P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
     return cycle;
 }
 
 const ChartClickCycle& LargeChartClickCycle()
 {
     using P = ChartProcedure;
-    static const ChartClickCycle cycle{P::LargeShowN1andN2vsT, P::LargeShowN1anddN1vsT, P::LargeShowN2anddN2vsT,
-                                       P::LargeShowdNvsT,      P::LargeShowN2vsN1,      P::LargeShowN2vsN1inLine,
-                                       P::LargeShowN2vsN1withIsoclines, P::LargeShowAllGraphs};
+    static const ChartClickCycle cycle{
+        P::LargeShowN1andN2vsT, P::LargeShowN1anddN1vsT, P::LargeShowN2anddN2vsT, P::LargeShowdNvsT, P::LargeShowN2vsN1,     P::LargeShowN2vsN1inLine, P::LargeShowN2vsN1withIsoclines, P::LargeShowAllGraphs};
     return cycle;
 }
 

@@ -1,5 +1,9 @@
 #include "Presets.h"
 
+#include "NumberText.h"
+
+#include <iterator>
+
 namespace {
 constexpr PresetValues kPresets[PresetCount] = {
     {0.2, 10, 1, 200, 0.3, 10, 0.4, 100}, // coexistence, the start-up defaults
@@ -13,4 +17,16 @@ const PresetValues& Preset(int set)
     if (set < 1 || set > PresetCount)
         set = 1;
     return kPresets[set - 1];
+}
+
+FieldTexts PresetFieldTexts(int set, const std::string& simut)
+{
+    const PresetValues& p = Preset(set);
+    const double values[] = {p.r1, p.n1, p.alpha, p.K1, p.r2, p.n2, p.beta, p.K2};
+    static_assert(std::size(values) == std::size(PresetFieldOrder));
+    FieldTexts texts;
+    texts.simut = simut;
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        texts.*PresetFieldOrder[i] = FormatNumber(values[i]);
+    return texts;
 }

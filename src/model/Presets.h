@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Simulation.h"
+
+#include <string>
+
 /// One of the three classic parameter sets, in the order the preset writes its fields.
 struct PresetValues {
     double r1;    ///< txtRrateA
@@ -17,3 +21,14 @@ constexpr int PresetCount = 3;
 
 /// The values of set 1 (coexistence), 2 (A wins) or 3 (B wins). Any other number gives set 1.
 const PresetValues& Preset(int set);
+
+/// The field texts a preset writes, in the order it writes them (the order of PresetValues).
+/// The simulation length is no part of a preset.
+inline constexpr std::string FieldTexts::*PresetFieldOrder[] = {
+    &FieldTexts::rrateA, &FieldTexts::a0, &FieldTexts::u, &FieldTexts::K1,
+    &FieldTexts::rrateB, &FieldTexts::b0, &FieldTexts::v, &FieldTexts::K2,
+};
+
+/// The field texts after preset `set` (as Preset numbers them): its eight values in the number
+/// display format, and `simut` as the simulation length, which a preset leaves alone.
+FieldTexts PresetFieldTexts(int set, const std::string& simut = FieldTexts().simut);

@@ -39,7 +39,7 @@ std::string capitalised(std::string s)
 
 ModelParameters ParametersOf(const ModelState& state)
 {
-    return {state.K1, state.K2, state.alpha, state.beta, state.r1, state.r2};
+    return state;
 }
 
 DayStep StepOneDay(const ModelParameters& p, double x, double y)
@@ -162,12 +162,7 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     }
 
     state.simTime = static_cast<std::int16_t>(T);
-    state.K1 = K1;
-    state.K2 = K2;
-    state.alpha = alpha;
-    state.beta = beta;
-    state.r1 = r1;
-    state.r2 = r2;
+    static_cast<ModelParameters&>(state) = params;
     const std::size_t days = static_cast<std::size_t>(T) + 1;
     std::copy(n1, n1 + days + 1, state.N1.begin());
     std::copy(n2, n2 + days + 1, state.N2.begin());

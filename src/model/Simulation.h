@@ -40,16 +40,6 @@ struct RunResult {
     bool ok() const { return error == RunError::None; }
 };
 
-/// The six constants of the model, as a run reads them.
-struct ModelParameters {
-    double K1 = 0.0;    ///< carrying capacity of species A
-    double K2 = 0.0;    ///< carrying capacity of species B
-    double alpha = 0.0; ///< effect of species B on species A
-    double beta = 0.0;  ///< effect of species A on species B
-    double r1 = 0.0;    ///< intrinsic rate of increase of species A, per day
-    double r2 = 0.0;    ///< intrinsic rate of increase of species B, per day
-};
-
 /// The constants the last run of `state` used.
 ModelParameters ParametersOf(const ModelState& state);
 

@@ -20,7 +20,8 @@ void place(std::initializer_list<Placed> table)
         p.control->setGeometry(twips::rect(p.at.left, p.at.top, p.at.width, p.at.height));
 }
 
-ClickLabel* label(QWidget* parent, const char* name, const QString& text, const Font& font, Qt::Alignment across)
+ClickLabel* label(QWidget* parent, const char* name, const QString& text, const Font& font,
+                  Qt::Alignment across)
 {
     auto* l = make<ClickLabel>(parent, name);
     l->setTextFormat(Qt::PlainText);
@@ -32,8 +33,8 @@ ClickLabel* label(QWidget* parent, const char* name, const QString& text, const 
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const Font& font, Pointer pointer,
-                    const QString& toolTip)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const Font& font,
+                    Pointer pointer, const QString& toolTip)
 {
     auto* b = make<QPushButton>(parent, name);
     b->setText(caption);
@@ -48,7 +49,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
     return b;
 }
 
-QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text, const QColor& back)
+QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text,
+                 const QColor& back)
 {
     auto* f = make<QLineEdit>(parent, name);
     f->setText(initial);
@@ -97,8 +99,8 @@ QPixmap designPicture(const QString& resource, const QWidget* shownOn)
     const QPixmap original(resource);
     if (original.isNull())
         return original;
-    const QSize logical = twips::size(original.width() * PictureTwipsPerPixel,
-                                      original.height() * PictureTwipsPerPixel);
+    const QSize logical =
+        twips::size(original.width() * PictureTwipsPerPixel, original.height() * PictureTwipsPerPixel);
     const qreal ratio = shownOn ? shownOn->devicePixelRatioF() : 1.0;
     const QSize device(static_cast<int>(std::lround(logical.width() * ratio)),
                        static_cast<int>(std::lround(logical.height() * ratio)));

@@ -156,7 +156,7 @@ private slots:
     {
         QFETCH(ChartProcedure, procedure);
         QFETCH(int, preset);
-        const auto run = CompletedRun(preset ? PresetFields(preset) : FieldTexts{});
+        const auto run = CompletedRun(preset ? PresetFieldTexts(preset) : FieldTexts{});
         ChartView view;
         view.resize(kLargeChart);
         view.show();
@@ -213,8 +213,8 @@ private slots:
 
     void parametersOfTheLastRunAreUsed()
     {
-        const auto first = CompletedRun(PresetFields(2));
-        const auto second = CompletedRun(PresetFields(3));
+        const auto first = CompletedRun(PresetFieldTexts(2));
+        const auto second = CompletedRun(PresetFieldTexts(3));
         ChartView view;
         view.resize(kLargeChart);
         view.show();

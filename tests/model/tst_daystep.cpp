@@ -51,7 +51,7 @@ private slots:
         QFETCH(quint64, expected);
         FieldTexts fields;
         if (preset > 0)
-            fields = PresetFields(preset);
+            fields = PresetFieldTexts(preset);
         fields.simut = "9999";
         const auto state = CompletedRun(fields);
         QCOMPARE(quint64(fingerprint(*state)), expected);
@@ -68,7 +68,7 @@ private slots:
     void everyDayOfARunIsOneStep()
     {
         QFETCH(int, preset);
-        const auto s = CompletedRun(PresetFields(preset, "500"));
+        const auto s = CompletedRun(PresetFieldTexts(preset, "500"));
         const ModelParameters p = ParametersOf(*s);
         for (int i = 0; i <= s->simTime; ++i) {
             const DayStep step = StepOneDay(p, s->N1[i], s->N2[i]);

@@ -64,6 +64,45 @@ private slots:
         QVERIFY(DescribeRunFailure(r).empty());
     }
 
+    void presetTexts_data()
+    {
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<QString>("length");
+        // txtRrateA, txtA0, txtU, txtK1, txtRrateB, txtB0, txtV, txtK2 and the length, as written
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("1") << 1 << "100" << QStringList({"0.2", "10", "1", "200", "0.3", "10", "0.4", "100", "100"});
+        QTest::newRow("2") << 2 << "7" << QStringList({"0.2", "10", "2", "300", "0.3", "10", "2", "200", "7"});
+        QTest::newRow("3") << 3 << "250" << QStringList({"0.2", "10", "2", "150", "0.3", "10", "1", "200", "250"});
+        QTest::newRow("0 is 1") << 0 << "x" << QStringList({"0.2", "10", "1", "200", "0.3", "10", "0.4", "100", "x"});
+        QTest::newRow("4 is 1") << 4 << "" << QStringList({"0.2", "10", "1", "200", "0.3", "10", "0.4", "100", ""});
+    }
+
+    void presetTexts()
+    {
+        QFETCH(int, preset);
+        QFETCH(QString, length);
+        QFETCH(QStringList, texts);
+        const FieldTexts f = PresetFieldTexts(preset, length.toStdString());
+        QStringList written;
+        for (const std::string& t : {f.rrateA, f.a0, f.u, f.K1, f.rrateB, f.b0, f.v, f.K2, f.simut})
+            written << QString::fromStdString(t);
+        QCOMPARE(written, texts);
+        // The preset writes the members in the order of its values.
+        QStringList inOrder;
+        for (std::string FieldTexts::*member : PresetFieldOrder)
+            inOrder << QString::fromStdString(f.*member);
+        QCOMPARE(inOrder, texts.mid(0, 8));
+    }
+
+    void startUpTextsAreTheFirstPreset()
+    {
+        const FieldTexts start;
+        const FieldTexts first = PresetFieldTexts(1);
+        for (std::string FieldTexts::*member : PresetFieldOrder)
+            QCOMPARE(start.*member, first.*member);
+        QCOMPARE(first.simut, start.simut);
+    }
+
     void presetsReachTheirOutcomesDayByDay_data()
     {
         QTest::addColumn<int>("preset");
@@ -82,7 +121,7 @@ private slots:
         QFETCH(double, n1);
         QFETCH(double, n2);
         auto s = std::make_unique<ModelState>();
-        QVERIFY(RunSimulation(*s, PresetFields(preset, length.toLatin1().constData())).ok());
+        QVERIFY(RunSimulation(*s, PresetFieldTexts(preset, length.toLatin1().constData())).ok());
         // Each next day is the increment plus the day, bit for bit.
         for (int i = 0; i <= s->simTime; ++i) {
             QCOMPARE(s->N1[i + 1], s->dN1[i] + s->N1[i]);
@@ -184,7 +223,7 @@ private slots:
         QFETCH(double, ay);
         QFETCH(double, bx);
         QFETCH(double, by);
-        const auto s = CompletedRun(PresetFields(preset, days.toLatin1().constData()));
+        const auto s = CompletedRun(PresetFieldTexts(preset, days.toLatin1().constData()));
         const std::size_t i = static_cast<std::size_t>(point);
         const double eps = 1e-9;
         QVERIFY(std::abs(s->isoclineAX[i] - ax) < eps && std::abs(s->isoclineAY[i] - ay) < eps);

@@ -198,7 +198,7 @@ private slots:
 
     void independentOfTheLocale()
     {
-        const auto state = CompletedRun(PresetFields(3, "250"));
+        const auto state = CompletedRun(PresetFieldTexts(3, "250"));
         const QByteArray plain = ResultsFileContents(*state);
         QVERIFY(plain.contains('.'));
 
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(dir.isValid());
         const QString path = dir.filePath("run1-N1N2dN.txt");
         const auto longRun = CompletedRun(FieldTexts{});
-        const auto shortRun = CompletedRun(PresetFields(2, "5"));
+        const auto shortRun = CompletedRun(PresetFieldTexts(2, "5"));
 
         const WriteOutcome outcome = WriteResultsFile(path, *longRun);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));

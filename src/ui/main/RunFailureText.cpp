@@ -1,13 +1,14 @@
 #include "RunFailureText.h"
 
 #include "ModelState.h"
+#include "ParameterFieldTable.h"
 
 #include <QCoreApplication>
 
 namespace
 {
 
-/// A text marked below for translation, in the user's language.
+/// A text marked for translation (below or in the field table), in the user's language.
 QString words(const char* text)
 {
     return QCoreApplication::translate("RunFailure", text);
@@ -16,29 +17,8 @@ QString words(const char* text)
 /// The field a failure is about, as it stands inside a sentence ("the simulation length").
 const char* fieldLabel(ParameterField f)
 {
-    switch (f) {
-    case ParameterField::Simut:
-        return QT_TRANSLATE_NOOP("RunFailure", "the simulation length");
-    case ParameterField::K1:
-        return QT_TRANSLATE_NOOP("RunFailure", "the carrying capacity of species A (K1)");
-    case ParameterField::K2:
-        return QT_TRANSLATE_NOOP("RunFailure", "the carrying capacity of species B (K2)");
-    case ParameterField::Alpha:
-        return QT_TRANSLATE_NOOP("RunFailure", "constant a");
-    case ParameterField::Beta:
-        return QT_TRANSLATE_NOOP("RunFailure", "constant b");
-    case ParameterField::R1:
-        return QT_TRANSLATE_NOOP("RunFailure", "the intrinsic rate of species A (r)");
-    case ParameterField::R2:
-        return QT_TRANSLATE_NOOP("RunFailure", "the intrinsic rate of species B (s)");
-    case ParameterField::N1Start:
-        return QT_TRANSLATE_NOOP("RunFailure", "the initial size of species A");
-    case ParameterField::N2Start:
-        return QT_TRANSLATE_NOOP("RunFailure", "the initial size of species B");
-    case ParameterField::None:
-        break;
-    }
-    return QT_TRANSLATE_NOOP("RunFailure", "a value");
+    const ParameterFieldRow* row = ParameterFieldRowOf(f);
+    return row ? row->failureLabel : QT_TRANSLATE_NOOP("RunFailure", "a value");
 }
 
 /// A sentence that begins with a field label begins with a capital (ASCII letters only, as the

@@ -3,31 +3,30 @@
 #include "ChartProcedures.h"
 #include "ClickLabel.h"
 #include "FrameBox.h"
-#include "ParameterFields.h"
+#include "ParameterFieldTable.h"
+#include "ProgramWindow.h"
 
 #include <QDateTime>
 #include <QLocale>
-#include <QWidget>
 
+class ChartActions;
 class ChartView;
 class QFrame;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
-class Session;
+
+/// The current date and time in the system's general date format: the short date followed by the
+/// time with seconds (without a time zone).
+QString GeneralDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
 
 /// The main window: the model equations, the nine parameter fields with their Enter checks, the
 /// preset buttons, Run, the chart with its graph buttons and click cycle, the day selector, the
 /// clock and the ways to every other window. It is the start-up window: loading it shows the
 /// background and title windows and keeps it hidden until the title window is dismissed.
-/// The current date and time in the system's general date format: the short date followed by the
-/// time with seconds (without a time zone).
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
-
-class ChartActions;
-
-class frmForm1 : public QWidget {
+/// Its controls are made and placed in frmForm1Controls.cpp, the parameter fields from their table.
+class frmForm1 : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmForm1(Session& session, QWidget* parent = nullptr);
@@ -39,12 +38,14 @@ public:
     void ApplyPreset(int set);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    /// The first time it is shown: Run has the focus, and the window is centred on the screen;
+    /// afterwards it stays where the user put it.
+    void firstShown() override;
 
 private slots:
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
+    /// Closing the main window ends the program at once; nothing is asked or shown.
+    void Form_Unload() override;
 
     void cmdRun_Click();
     void cmdUseData1_Click() { ApplyPreset(1); }
@@ -68,56 +69,71 @@ private slots:
     void VScroll1_Change(int value);
     void tmrTimer1_Timer();
 
-    void txtRrateA_Change() { fieldChanged(); }
-    void txtA0_Change() { fieldChanged(); }
-    void txtK1_Change() { fieldChanged(); }
-    void txtU_Change() { fieldChanged(); }
-    void txtRrateB_Change() { fieldChanged(); }
-    void txtB0_Change() { fieldChanged(); }
-    void txtK2_Change() { fieldChanged(); }
-    void txtV_Change() { fieldChanged(); }
-    void txtSimut_Change() { fieldChanged(); }
+    // The parameter fields: any edit (typed, pasted or written by the program), and every key
+    // that gives a character.
+    void txtRrateA_Change() { fieldEdited(); }
+    void txtA0_Change() { fieldEdited(); }
+    void txtK1_Change() { fieldEdited(); }
+    void txtU_Change() { fieldEdited(); }
+    void txtRrateB_Change() { fieldEdited(); }
+    void txtB0_Change() { fieldEdited(); }
+    void txtK2_Change() { fieldEdited(); }
+    void txtV_Change() { fieldEdited(); }
+    void txtSimut_Change() { fieldEdited(); }
 
-    void txtRrateA_KeyPress(int keyAscii);
-    void txtA0_KeyPress(int keyAscii);
-    void txtK1_KeyPress(int keyAscii);
-    void txtU_KeyPress(int keyAscii);
-    void txtRrateB_KeyPress(int keyAscii);
-    void txtB0_KeyPress(int keyAscii);
-    void txtK2_KeyPress(int keyAscii);
-    void txtV_KeyPress(int keyAscii);
-    void txtSimut_KeyPress(int keyAscii);
+    void txtRrateA_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::R1, keyAscii); }
+    void txtA0_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::N1Start, keyAscii); }
+    void txtK1_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::K1, keyAscii); }
+    void txtU_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::Alpha, keyAscii); }
+    void txtRrateB_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::R2, keyAscii); }
+    void txtB0_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::N2Start, keyAscii); }
+    void txtK2_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::K2, keyAscii); }
+    void txtV_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::Beta, keyAscii); }
+    void txtSimut_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::Simut, keyAscii); }
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
     void chainTabOrder();
     void nameForScreenReaders();
+    /// The author's picture against the right edge of its frame, centred vertically.
+    void showAuthorPicture();
 
-    /// Any edit of a parameter field: the shown read-outs no longer belong to the fields.
-    void fieldChanged();
+    void connectFields();
     /// Enter in a parameter field: keep an acceptable text, else write the reset text; ready Run.
-    void confirmField(QLineEdit* field, int keyAscii, FieldReading reading, const char* resetText);
+    void fieldKeyPress(ParameterField field, int keyAscii);
+
+    // Which commands are open after each kind of event; each rule is written here once.
+    /// At load: nothing to show yet.
+    void noRunYet();
+    /// Any edit of a parameter field: the read-outs and the results no longer belong to the fields,
+    /// and Run waits for Enter or a preset.
+    void fieldEdited();
+    /// Enter in a parameter field, whether its text was kept or reset: Run is ready, with the focus.
+    void fieldConfirmed();
+    /// A preset written: Run is ready, with the focus; the results wait for the run.
+    void presetLoaded();
+    /// A completed run: its results and the isoclines can be shown.
+    void runCompleted();
+    /// A chart drawn on MSChart1; some charts close Run until the fields are confirmed again.
+    void chartDrawn(bool disablesRun);
+    /// The four commands that show the results of a completed run.
+    void offerResults(bool offered);
 
     void SaveResults();
 
-    // The chart procedures of this window, each drawing on MSChart1 from the model.
+    // The chart procedures of the buttons, each drawing on MSChart1 from the model; a click on the
+    // chart draws the next of its click cycle.
     void ShowN1vsN2() { drawChart(ChartProcedure::MainShowN1vsN2); }
-    void ShowN2vsN1inLine() { drawChart(ChartProcedure::MainShowN2vsN1inLine); }
     void ShowN2vsN1withIsoclines() { drawChart(ChartProcedure::MainShowN2vsN1withIsoclines); }
     void ShowN1andN2vsT() { drawChart(ChartProcedure::MainShowN1andN2vsT); }
-    void ShowN1anddN1vsT() { drawChart(ChartProcedure::MainShowN1anddN1vsT); }
-    void ShowN2anddN2vsT() { drawChart(ChartProcedure::MainShowN2anddN2vsT); }
     void ShowdNvsT() { drawChart(ChartProcedure::MainShowdNvsT); }
-    void ShowAllGraphs() { drawChart(ChartProcedure::MainShowAllGraphs); }
     void drawChart(ChartProcedure procedure);
 
     void report(const QString& text);
 
-    Session& m_session;
     ChartActions* m_chartActions = nullptr; ///< the chart's menu and tooltip
-    bool m_firstShow = true;
 
     // On the window
     ClickLabel* lblLabel21 = nullptr;
@@ -145,24 +161,7 @@ private:
     QPushButton* cmdUseData1 = nullptr;
     QPushButton* cmdUseData2 = nullptr;
     QPushButton* cmdUseData3 = nullptr;
-    QLabel* lblLabel1 = nullptr;
-    QLineEdit* txtRrateA = nullptr;
-    QLabel* lblLabel2 = nullptr;
-    QLineEdit* txtA0 = nullptr;
-    QLabel* lblLabel19 = nullptr;
-    QLineEdit* txtK1 = nullptr;
-    QLabel* lblLabel8 = nullptr;
-    QLineEdit* txtU = nullptr;
-    QLabel* lblLabel9 = nullptr;
-    QLineEdit* txtRrateB = nullptr;
-    QLabel* lblLabel10 = nullptr;
-    QLineEdit* txtB0 = nullptr;
-    QLabel* lblLabel20 = nullptr;
-    QLineEdit* txtK2 = nullptr;
-    QLabel* lblLabel11 = nullptr;
-    QLineEdit* txtV = nullptr;
-    QLabel* lblLabel3 = nullptr;
-    QLineEdit* txtSimut = nullptr;
+    ParameterFieldSet m_fields; ///< txtRrateA, txtA0, txtK1, txtU, txtRrateB, txtB0, txtK2, txtV, txtSimut
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;
     QScrollBar* VScroll1 = nullptr;

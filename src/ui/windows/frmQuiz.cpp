@@ -31,7 +31,8 @@ QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
 void frmQuiz::createControls()
 {
     // The image has no frame or background of its own and takes the size of its picture.
-    imgImage1 = kit::picture(this, "imgImage1", kQuizPicture, tr("Quiz: four phase planes with their isoclines"));
+    imgImage1 =
+        kit::picture(this, "imgImage1", kQuizPicture, tr("Quiz: four phase planes with their isoclines"));
     imgImage1->setAccessibleDescription(
         tr("Which sketch shows coexistence, which a win of species A, which a win of species B, "
            "and which an outcome that depends on the start?"));

@@ -5,7 +5,7 @@
 #include "ChartExport.h"
 #include "DirectionField.h"
 #include "FileTrouble.h"
-#include "MainHarness.h"
+#include "MainSuite.h"
 
 #include <QClipboard>
 #include <QHelpEvent>
@@ -69,9 +69,8 @@ struct Snapshot {
 
 Q_DECLARE_METATYPE(Way)
 
-class TestChartMenu : public QObject {
+class TestChartMenu : public MainSuite {
     Q_OBJECT
-    std::unique_ptr<MainHarness> h;
 
     /// A run, and for the large window "Large"; the chart of that window.
     ChartView* chartOf(bool large)
@@ -84,13 +83,6 @@ class TestChartMenu : public QObject {
     }
 
 private slots:
-    void initTestCase() { useDesignFonts(); }
-    void init()
-    {
-        h = std::make_unique<MainHarness>();
-        QVERIFY(h->showMain());
-    }
-    void cleanup() { h.reset(); }
 
     void opensEveryWayAndChangesNothing_data()
     {

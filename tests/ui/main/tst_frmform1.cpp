@@ -1,4 +1,4 @@
-#include "MainHarness.h"
+#include "MainSuite.h"
 
 #include "ModelFixtures.h"
 #include "ParameterFields.h"
@@ -40,19 +40,10 @@ const char* const kPresetFields[] = {"txtRrateA", "txtA0", "txtU", "txtK1", "txt
 
 } // namespace
 
-class TestFrmForm1 : public QObject {
+class TestFrmForm1 : public MainSuite {
     Q_OBJECT
-    std::unique_ptr<MainHarness> h;
 
 private slots:
-    void initTestCase() { useDesignFonts(); }
-    void init()
-    {
-        h = std::make_unique<MainHarness>();
-        QVERIFY(h->showMain());
-    }
-    void cleanup() { h.reset(); }
-
     void commandStates_data()
     {
         QTest::addColumn<QString>("before");

@@ -1,4 +1,4 @@
-#include "MainHarness.h"
+#include "MainSuite.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
@@ -32,19 +32,10 @@ void clickChart(QWidget* chart) { QTest::mouseClick(chart, Qt::LeftButton, {}, c
 
 } // namespace
 
-class TestFrmLarggraf : public QObject {
+class TestFrmLarggraf : public MainSuite {
     Q_OBJECT
-    std::unique_ptr<MainHarness> h;
 
 private slots:
-    void initTestCase() { useDesignFonts(); }
-    void init()
-    {
-        h = std::make_unique<MainHarness>();
-        QVERIFY(h->showMain());
-    }
-    void cleanup() { h.reset(); }
-
     void opensFromLargeWithThePhasePlane()
     {
         h->click("cmdRun");

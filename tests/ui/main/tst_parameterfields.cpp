@@ -1,25 +1,18 @@
-#include "MainHarness.h"
+#include "MainSuite.h"
 
+#include "ParameterFieldTable.h"
 #include "ParameterFields.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QSignalSpy>
 
-class TestParameterFields : public QObject {
+class TestParameterFields : public MainSuite {
     Q_OBJECT
-    std::unique_ptr<MainHarness> h;
 
 private slots:
-    void initTestCase() { useDesignFonts(); }
-    void init()
-    {
-        h = std::make_unique<MainHarness>();
-        QVERIFY(h->showMain());
-    }
-    void cleanup() { h.reset(); }
-
     void readings_data()
     {
         QTest::addColumn<QString>("text");
@@ -152,6 +145,33 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, code);
         QCOMPARE(KeyAsciiOf(key, text), code);
+    }
+
+    void tableHoldsEachFieldOnce()
+    {
+        const ParameterField all[] = {ParameterField::Simut, ParameterField::K1,     ParameterField::K2,
+                                      ParameterField::Alpha, ParameterField::Beta,   ParameterField::R1,
+                                      ParameterField::R2,    ParameterField::N1Start, ParameterField::N2Start};
+        QVERIFY(!ParameterFieldRowOf(ParameterField::None));
+        FieldTexts readFrom;
+        for (ParameterField f : all) {
+            const ParameterFieldRow* row = ParameterFieldRowOf(f);
+            QVERIFY(row);
+            QCOMPARE(row->field, f);
+            QVERIFY2(h->edit(row->name), row->name);
+            QVERIFY2(h->child<QLabel>(row->labelName), row->labelName);
+            QCOMPARE(h->text(row->name), row->startText());
+            readFrom.*row->text = row->name;
+        }
+        // every text a run reads comes from a field of its own
+        const QStringList names{QString::fromStdString(readFrom.simut), QString::fromStdString(readFrom.K1),
+                                QString::fromStdString(readFrom.K2),    QString::fromStdString(readFrom.u),
+                                QString::fromStdString(readFrom.v),     QString::fromStdString(readFrom.rrateA),
+                                QString::fromStdString(readFrom.rrateB), QString::fromStdString(readFrom.a0),
+                                QString::fromStdString(readFrom.b0)};
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), ParameterFieldCount);
+        for (const QString& n : names)
+            QVERIFY2(n.startsWith(QLatin1String("txt")), qPrintable(n));
     }
 
     void enterCheck_data()

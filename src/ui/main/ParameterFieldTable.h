@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ParameterFields.h"
+#include "Simulation.h"
+
+#include <QRect>
+#include <QRgb>
+#include <QString>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+
+/// One of the main window's nine parameter fields with its label, both in the "Data" frame:
+/// everything the window needs to create, place, name, reset, preset and read it.
+struct ParameterFieldRow {
+    /// A place in the "Data" frame, in twips.
+    struct Place {
+        int left, top, width, height;
+        QRect pixels() const;
+    };
+
+    ParameterField field;          ///< the parameter it holds
+    const char* name;              ///< object name of the field (tests and screen readers find it by it)
+    std::string FieldTexts::*text; ///< the text a run reads from it; its default is the start-up text
+    FieldReading reading;          ///< how Enter reads and judges the text
+    const char* resetText;         ///< what Enter writes over a text it does not accept
+    QRgb colour;                   ///< the colour of the text
+    Place place;                   ///< where the field is
+    const char* labelName;         ///< object name of its label
+    const char* label;             ///< the label's caption, untranslated (translation context frmForm1)
+    bool largeLabel;               ///< the label in Times New Roman 12 rather than 9.6
+    Place labelPlace;              ///< where the label is
+    const char* accessibleName;    ///< the field's name for screen readers, untranslated (context frmForm1)
+    const char* failureLabel;      ///< the field as a failure sentence names it, untranslated (context RunFailure)
+
+    /// The text the field holds when the window is made.
+    QString startText() const;
+    /// The caption of the label in the user's language.
+    QString labelText() const;
+};
+
+constexpr int ParameterFieldCount = 9;
+
+/// The nine fields in the order the window makes them: down the frame, species A, species B, length.
+extern const std::array<ParameterFieldRow, ParameterFieldCount> ParameterFieldRows;
+
+/// The row of `field`; nullptr for ParameterField::None.
+const ParameterFieldRow* ParameterFieldRowOf(ParameterField field);
+
+/// The nine field widgets of one main window (with their labels) and what the window does with
+/// them as a whole: read them for a run, write a preset, check a field on Enter.
+class ParameterFieldSet {
+public:
+    /// Takes the label and the field made for `row`.
+    void adopt(const ParameterFieldRow& row, QLabel* label, QLineEdit* edit);
+
+    QLineEdit* edit(ParameterField field) const;
+
+    /// Puts every field and label at its place.
+    void place() const;
+    /// Names every field for screen readers, in the user's language.
+    void nameForScreenReaders() const;
+
+    /// The texts as they stand, as a run reads them.
+    FieldTexts texts() const;
+    /// Writes the eight texts of preset `set` (1..PresetCount) in the order of the preset; the
+    /// length stays as it is. Each text that differs fires the field's change.
+    void writePreset(int set) const;
+    /// Enter in `field`: keeps an accepted text, writes an accepted regional number the program's
+    /// way, or writes the reset text. A text it writes fires the field's change.
+    void confirm(ParameterField field) const;
+
+private:
+    static int indexOf(ParameterField field);
+
+    std::array<QLabel*, ParameterFieldCount> m_labels{};
+    std::array<QLineEdit*, ParameterFieldCount> m_edits{};
+};

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 /// Where a series takes its values from, day by day.
@@ -46,3 +48,17 @@ const std::vector<ChartProcedure>& AllChartProcedures();
 /// The procedure's name as the windows call it, e.g. "ShowN2vsN1withIsoclines" (main or large window
 /// is not part of the name).
 QString ProcedureName(ChartProcedure procedure);
+
+/// The eight graphs a click on a window's chart steps through, by the value of the window's click
+/// counter (0..7).
+using ChartClickCycle = std::array<ChartProcedure, 8>;
+
+/// The main window's cycle: the three time courses, the changes, then the phase planes as points,
+/// as a line and with the isoclines, and all four series together.
+const ChartClickCycle& MainChartClickCycle();
+/// The large window's cycle: the same graphs in the same order, drawn by its own procedures.
+const ChartClickCycle& LargeChartClickCycle();
+
+/// One click on a chart: steps `counter` on by one, back to 0 after 7, and returns the procedure
+/// the new value names (a counter outside 0..7 names the last one).
+ChartProcedure NextInClickCycle(const ChartClickCycle& cycle, std::int16_t& counter);

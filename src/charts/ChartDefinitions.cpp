@@ -170,6 +170,31 @@ const std::vector<ChartProcedure>& AllChartProcedures()
     return all;
 }
 
+const ChartClickCycle& MainChartClickCycle()
+{
+    using P = ChartProcedure;
+    static const ChartClickCycle cycle{
+        P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT, P::MainShowN2anddN2vsT, P::MainShowdNvsT, P::MainShowN1vsN2,     P::MainShowN2vsN1inLine, P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
+    return cycle;
+}
+
+const ChartClickCycle& LargeChartClickCycle()
+{
+    using P = ChartProcedure;
+    static const ChartClickCycle cycle{
+        P::LargeShowN1andN2vsT, P::LargeShowN1anddN1vsT, P::LargeShowN2anddN2vsT, P::LargeShowdNvsT, P::LargeShowN2vsN1,     P::LargeShowN2vsN1inLine, P::LargeShowN2vsN1withIsoclines, P::LargeShowAllGraphs};
+    return cycle;
+}
+
+ChartProcedure NextInClickCycle(const ChartClickCycle& cycle, std::int16_t& counter)
+{
+    counter = static_cast<std::int16_t>(counter + 1);
+    const auto last = static_cast<std::int16_t>(cycle.size() - 1);
+    if (counter > last)
+        counter = 0;
+    return counter >= 0 ? cycle[static_cast<std::size_t>(counter)] : cycle.back();
+}
+
 bool DrawChart(ChartComponent& chart, ChartProcedure procedure, const ModelState& state)
 {
     const ChartDefinition& definition = DefinitionOf(procedure);

@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include "FontSize.h"
+
 #include <QFile>
 #include <QIcon>
 #include <QPainter>
@@ -10,8 +12,7 @@ namespace look {
 
 QFont font(const QString& family, double points, bool bold, bool italic)
 {
-    QFont f(family);
-    f.setPixelSize(qMax(1, qRound(points * 96.0 / 72.0)));
+    QFont f = fontsize::sized(family, points);
     f.setBold(bold);
     f.setItalic(italic);
     f.setStyleStrategy(QFont::PreferAntialias);

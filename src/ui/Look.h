@@ -8,9 +8,8 @@
 /// Fonts, colours and the pointer shared by every window.
 namespace look {
 
-/// A font as the windows were designed with it: family and size in points at 96 dots per inch.
-/// The size is set in pixels (points * 96 / 72) so that text keeps its designed proportion to
-/// the twip geometry whatever the screen's reported density.
+/// A font as the windows were designed with it: family and size in points at 96 dots per inch,
+/// set in pixels as fontsize::sized does, antialiased.
 QFont font(const QString& family, double points, bool bold = false, bool italic = false);
 
 /// "Times New Roman", "Arial" and "MS Sans Serif" are served by their Liberation twins.

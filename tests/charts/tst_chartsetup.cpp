@@ -148,6 +148,39 @@ private slots:
         }
     }
 
+    void clickCyclesStepThroughTheEightGraphs_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::addRow("main window") << false;
+        QTest::addRow("large window") << true;
+    }
+    void clickCyclesStepThroughTheEightGraphs()
+    {
+        QFETCH(bool, large);
+        const ChartClickCycle& cycle = large ? LargeChartClickCycle() : MainChartClickCycle();
+        // From a fresh counter (0) the first click draws the graph of 1; after 7 the counter starts again.
+        const char* const names[] = {"ShowN1anddN1vsT",  "ShowN2anddN2vsT",         "ShowdNvsT",
+                                     large ? "ShowN2vsN1" : "ShowN1vsN2", "ShowN2vsN1inLine",
+                                     "ShowN2vsN1withIsoclines", "ShowAllGraphs", "ShowN1andN2vsT",
+                                     "ShowN1anddN1vsT"};
+        const std::int16_t counters[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
+        std::int16_t counter = 0;
+        for (int i = 0; i < 9; ++i) {
+            const ChartProcedure drawn = NextInClickCycle(cycle, counter);
+            QCOMPARE(counter, counters[i]);
+            QCOMPARE(ProcedureName(drawn), QString::fromUtf8(names[i]));
+            // Each window's cycle draws with that window's own procedures.
+            QCOMPARE(drawn >= ChartProcedure::LargeShowN2vsN1, large);
+        }
+        // A counter outside 0..7 goes on to 0 above, and names the last graph below.
+        counter = 40;
+        QCOMPARE(NextInClickCycle(cycle, counter), cycle[0]);
+        QCOMPARE(counter, std::int16_t(0));
+        counter = -5;
+        QCOMPARE(NextInClickCycle(cycle, counter), cycle.back());
+        QCOMPARE(counter, std::int16_t(-4));
+    }
+
     void onlyMainTimeCourseAndAllGraphsDisableRun()
     {
         RecordingChart chart;

@@ -7,7 +7,7 @@
 #include "PointReadout.h"
 #include "Session.h"
 #include "Simulation.h"
-#include "WindowActions.h"
+#include "DefaultPrinter.h"
 #include "WindowPdf.h"
 
 #include <QContextMenuEvent>

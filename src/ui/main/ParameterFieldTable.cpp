@@ -1,7 +1,6 @@
 #include "ParameterFieldTable.h"
 
 #include "Presets.h"
-#include "twips.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -32,8 +31,6 @@ const std::array<ParameterFieldRow, ParameterFieldCount> ParameterFieldRows = {{
     {ParameterField::Simut, "txtSimut", &FieldTexts::simut, FieldReading::WholeDays, "100", Green, {1440, 3456, 975, 360}, "lblLabel3", QT_TRANSLATE_NOOP("frmForm1", "For t = 0 to "), true, {120, 3480, 1455, 375}, QT_TRANSLATE_NOOP("frmForm1", "For t = 0 to (simulation length in days)"), QT_TRANSLATE_NOOP("RunFailure", "the simulation length")},
 }};
 // clang-format on
-
-QRect ParameterFieldRow::Place::pixels() const { return twips::rect(left, top, width, height); }
 
 QString ParameterFieldRow::startText() const { return QString::fromStdString(FieldTexts().*text); }
 
@@ -68,10 +65,8 @@ QLineEdit* ParameterFieldSet::edit(ParameterField field) const
 
 void ParameterFieldSet::place() const
 {
-    for (int i = 0; i < ParameterFieldCount; ++i) {
-        m_labels[i]->setGeometry(ParameterFieldRows[i].labelPlace.pixels());
-        m_edits[i]->setGeometry(ParameterFieldRows[i].place.pixels());
-    }
+    for (int i = 0; i < ParameterFieldCount; ++i)
+        kit::place({{m_labels[i], ParameterFieldRows[i].labelPlace}, {m_edits[i], ParameterFieldRows[i].place}});
 }
 
 void ParameterFieldSet::nameForScreenReaders() const

@@ -2,8 +2,8 @@
 
 #include "ParameterFields.h"
 #include "Simulation.h"
+#include "WindowKit.h"
 
-#include <QRect>
 #include <QRgb>
 #include <QString>
 
@@ -16,23 +16,17 @@ class QLineEdit;
 /// One of the main window's nine parameter fields with its label, both in the "Data" frame:
 /// everything the window needs to create, place, name, reset, preset and read it.
 struct ParameterFieldRow {
-    /// A place in the "Data" frame, in twips.
-    struct Place {
-        int left, top, width, height;
-        QRect pixels() const;
-    };
-
     ParameterField field;          ///< the parameter it holds
     const char* name;              ///< object name of the field (tests and screen readers find it by it)
     std::string FieldTexts::*text; ///< the text a run reads from it; its default is the start-up text
     FieldReading reading;          ///< how Enter reads and judges the text
     const char* resetText;         ///< what Enter writes over a text it does not accept
     QRgb colour;                   ///< the colour of the text
-    Place place;                   ///< where the field is
+    kit::Twips place;              ///< where the field is in the "Data" frame
     const char* labelName;         ///< object name of its label
     const char* label;             ///< the label's caption, untranslated (translation context frmForm1)
     bool largeLabel;               ///< the label in Times New Roman 12 rather than 9.6
-    Place labelPlace;              ///< where the label is
+    kit::Twips labelPlace;         ///< where the label is in the "Data" frame
     const char* accessibleName;    ///< the field's name for screen readers, untranslated (context frmForm1)
     const char* failureLabel;      ///< the field as a failure sentence names it, untranslated (context RunFailure)
 

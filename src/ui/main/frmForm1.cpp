@@ -1,17 +1,17 @@
 #include "frmForm1.h"
 
 #include "ChartActions.h"
-
+#include "ChartDefinition.h"
 #include "ChartView.h"
+#include "DefaultPrinter.h"
 #include "NumberText.h"
 #include "ResultsFile.h"
 #include "RunFailureText.h"
 #include "Session.h"
 #include "Simulation.h"
-#include "WindowActions.h"
+#include "ScreenPlacement.h"
 #include "frmLarggraf.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -44,13 +44,9 @@ QString GeneralDateText(const QDateTime& moment, const QLocale& locale)
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(moment.time(), time);
 }
 
-frmForm1::frmForm1(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+frmForm1::frmForm1(Session& session, QWidget* parent) : ProgramWindow(session, "frmForm1", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    nameForScreenReaders();
-    Form_Load();
+    build();
 }
 
 void frmForm1::connectHandlers()
@@ -74,7 +70,7 @@ void frmForm1::connectHandlers()
     connect(cmdIsoclines, &QPushButton::clicked, this, &frmForm1::cmdIsoclines_Click);
     connect(cmdLargeGraph, &QPushButton::clicked, this, &frmForm1::cmdLargeGraph_Click);
     connect(MSChart1, &ChartView::clicked, this, &frmForm1::MSChart1_Click);
-    m_chartActions = new ChartActions(m_session, *this, *MSChart1, m_session.mainArrows);
+    m_chartActions = new ChartActions(session(), *this, *MSChart1, session().mainArrows);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmForm1::VScroll1_Change);
     connect(tmrTimer1, &QTimer::timeout, this, &frmForm1::tmrTimer1_Timer);
 
@@ -109,11 +105,11 @@ void frmForm1::connectFields()
 void frmForm1::Form_Load()
 {
     // 1. The copyright notice, with the year of the system clock.
-    lblLabel16->setText(tr("© 2004-%1 The Vorlenza authors").arg(m_session.platform().now().date().year()));
+    lblLabel16->setText(tr("© 2004-%1 The Vorlenza authors").arg(session().platform().now().date().year()));
 
     // 2. Start-up: the background window maximised, the title window over it; this window stays
     //    hidden until the title window is dismissed.
-    WindowRegistry& windows = m_session.windows();
+    WindowRegistry& windows = session().windows();
     if (QWidget* back = windows.show(WindowId::Background))
         back->setWindowState(back->windowState() | Qt::WindowMaximized);
     if (QWidget* title = windows.show(WindowId::Title))
@@ -144,29 +140,13 @@ void frmForm1::Form_Load()
     cmdRun->setFocus();
 }
 
-void frmForm1::showEvent(QShowEvent* event)
+void frmForm1::firstShown()
 {
-    if (m_firstShow) {
-        m_firstShow = false;
-        cmdRun->setFocus();
-        // Centred on the screen the first time; afterwards it stays where the user put it.
-        CentreOnScreen(this);
-    }
-    QWidget::showEvent(event);
+    cmdRun->setFocus();
+    CentreOnScreen(this);
 }
 
-void frmForm1::closeEvent(QCloseEvent* event)
-{
-    if (!m_session.windows().ending())
-        Form_Unload();
-    event->accept();
-}
-
-void frmForm1::Form_Unload()
-{
-    // Closing the main window ends the program at once; nothing is asked or shown.
-    m_session.windows().endProgram();
-}
+void frmForm1::Form_Unload() { session().windows().endProgram(); }
 
 // ---- Parameter fields and presets -------------------------------------------------------------
 
@@ -234,7 +214,7 @@ void frmForm1::chartDrawn(bool disablesRun)
 
 void frmForm1::cmdRun_Click()
 {
-    ModelState& model = m_session.model();
+    ModelState& model = session().model();
     const RunResult result = RunSimulation(model, m_fields.texts());
     if (!result.ok()) {
         // The last good run stays whole in the model and on screen; say what went wrong.
@@ -261,49 +241,31 @@ void frmForm1::cmdRun_Click()
 
 void frmForm1::drawChart(ChartProcedure procedure)
 {
-    const bool disablesRun = DrawChart(*MSChart1, procedure, m_session.model());
+    const bool disablesRun = DrawChart(*MSChart1, procedure, session().model());
     m_chartActions->chartDrawn(procedure);
     chartDrawn(disablesRun);
 }
 
-void frmForm1::MSChart1_Click()
-{
-    std::int16_t& cycle = m_session.graphCycle;
-    cycle = static_cast<std::int16_t>(cycle + 1);
-    if (cycle > 7)
-        cycle = 0;
-    switch (cycle) {
-    case 0: ShowN1andN2vsT(); break;
-    case 1: ShowN1anddN1vsT(); break;
-    case 2: ShowN2anddN2vsT(); break;
-    case 3: ShowdNvsT(); break;
-    case 4: ShowN1vsN2(); break;
-    case 5: ShowN2vsN1inLine(); break;
-    case 6: ShowN2vsN1withIsoclines(); break;
-    default: ShowAllGraphs(); break;
-    }
-}
+void frmForm1::MSChart1_Click() { drawChart(NextInClickCycle(MainChartClickCycle(), session().graphCycle)); }
 
 void frmForm1::VScroll1_Change(int value)
 {
     if (value < 0 || value > ModelState::MaxDay)
         return;
-    const ModelState& model = m_session.model();
+    const ModelState& model = session().model();
     const auto day = static_cast<std::size_t>(value);
     txtNA->setText(text(FormatNumber(model.N1[day])));
     txtNB->setText(text(FormatNumber(model.N2[day])));
     Text1->setText(text(FormatInteger(value)));
 }
 
-void frmForm1::tmrTimer1_Timer() { lblLabel6->setText(GeneralDateText(m_session.platform().now())); }
+void frmForm1::tmrTimer1_Timer() { lblLabel6->setText(GeneralDateText(session().platform().now())); }
 
 void frmForm1::cmdLargeGraph_Click()
 {
-    WindowRegistry& windows = m_session.windows();
-    windows.show(WindowId::Large);
-    hide();
-    if (auto* large = windows.window<frmLarggraf>(WindowId::Large)) {
-        DrawChart(*large->chart(), ChartProcedure::MainShowLargeN2vsN1withIsoclines, m_session.model());
+    leaveTo(WindowId::Large, Handover::ShowFirst);
+    if (auto* large = session().windows().window<frmLarggraf>(WindowId::Large)) {
+        DrawChart(*large->chart(), ChartProcedure::MainShowLargeN2vsN1withIsoclines, session().model());
         large->chartActions()->chartDrawn(ChartProcedure::MainShowLargeN2vsN1withIsoclines);
     }
 }
@@ -312,7 +274,7 @@ void frmForm1::cmdLargeGraph_Click()
 
 void frmForm1::SaveResults()
 {
-    Platform& platform = m_session.platform();
+    Platform& platform = session().platform();
     const QString chosen = platform.chooseSaveFile(this);
     if (chosen.isEmpty())
         return;
@@ -324,7 +286,7 @@ void frmForm1::SaveResults()
                    .arg(QFileInfo(chosen).fileName()));
         return;
     }
-    const WriteOutcome outcome = WriteResultsFile(target, m_session.model());
+    const WriteOutcome outcome = WriteResultsFile(target, session().model());
     if (!outcome.ok)
         report(outcome.error.isEmpty()
                    ? tr("The results could not be saved to %1.").arg(QDir::toNativeSeparators(target))
@@ -333,43 +295,14 @@ void frmForm1::SaveResults()
 
 void frmForm1::cmdPrint_Click()
 {
-    PrintOnDefaultPrinter(m_session, *this, tr("Vorlenza — main window"));
+    PrintOnDefaultPrinter(session(), *this, tr("Vorlenza — main window"));
 }
 
-void frmForm1::cmdQuit_Click()
-{
-    hide();
-    m_session.windows().show(WindowId::About);
-}
+void frmForm1::cmdQuit_Click() { leaveTo(WindowId::About); }
+void frmForm1::cmdHowTo_Click() { leaveTo(WindowId::HowTo); }
+void frmForm1::picPicture1_Click() { leaveTo(WindowId::HowTo); }
+void frmForm1::cmdQuiz_Click() { leaveTo(WindowId::Quiz); }
+void frmForm1::lblLabel21_Click() { leaveTo(WindowId::Introduction, Handover::ShowFirst); }
+void frmForm1::lblLabel5_Click() { leaveTo(WindowId::Introduction); }
 
-void frmForm1::cmdHowTo_Click()
-{
-    hide();
-    m_session.windows().show(WindowId::HowTo);
-}
-
-void frmForm1::picPicture1_Click()
-{
-    hide();
-    m_session.windows().show(WindowId::HowTo);
-}
-
-void frmForm1::cmdQuiz_Click()
-{
-    hide();
-    m_session.windows().show(WindowId::Quiz);
-}
-
-void frmForm1::lblLabel21_Click()
-{
-    m_session.windows().show(WindowId::Introduction);
-    hide();
-}
-
-void frmForm1::lblLabel5_Click()
-{
-    hide();
-    m_session.windows().show(WindowId::Introduction);
-}
-
-void frmForm1::report(const QString& message) { m_session.platform().reportProblem(this, MessageTitle(), message); }
+void frmForm1::report(const QString& message) { session().platform().reportProblem(this, MessageTitle(), message); }

@@ -1,33 +1,32 @@
 #pragma once
 
 #include "ChartProcedures.h"
-#include "Decorations.h"
+#include "ClickLabel.h"
+#include "FrameBox.h"
 #include "ParameterFieldTable.h"
+#include "ProgramWindow.h"
 
 #include <QDateTime>
 #include <QLocale>
-#include <QWidget>
 
+class ChartActions;
 class ChartView;
 class QFrame;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
-class Session;
 
 /// The current date and time in the system's general date format: the short date followed by the
 /// time with seconds (without a time zone).
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
-
-class ChartActions;
 
 /// The main window: the model equations, the nine parameter fields with their Enter checks, the
 /// preset buttons, Run, the chart with its graph buttons and click cycle, the day selector, the
 /// clock and the ways to every other window. It is the start-up window: loading it shows the
 /// background and title windows and keeps it hidden until the title window is dismissed.
 /// Its controls are made and placed in frmForm1Controls.cpp, the parameter fields from their table.
-class frmForm1 : public QWidget {
+class frmForm1 : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmForm1(Session& session, QWidget* parent = nullptr);
@@ -39,12 +38,14 @@ public:
     void ApplyPreset(int set);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    /// The first time it is shown: Run has the focus, and the window is centred on the screen;
+    /// afterwards it stays where the user put it.
+    void firstShown() override;
 
 private slots:
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
+    /// Closing the main window ends the program at once; nothing is asked or shown.
+    void Form_Unload() override;
 
     void cmdRun_Click();
     void cmdUseData1_Click() { ApplyPreset(1); }
@@ -91,9 +92,9 @@ private slots:
     void txtSimut_KeyPress(int keyAscii) { fieldKeyPress(ParameterField::Simut, keyAscii); }
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
     void chainTabOrder();
     void nameForScreenReaders();
     /// The author's picture against the right edge of its frame, centred vertically.
@@ -122,22 +123,17 @@ private:
 
     void SaveResults();
 
-    // The chart procedures of this window, each drawing on MSChart1 from the model.
+    // The chart procedures of the buttons, each drawing on MSChart1 from the model; a click on the
+    // chart draws the next of its click cycle.
     void ShowN1vsN2() { drawChart(ChartProcedure::MainShowN1vsN2); }
-    void ShowN2vsN1inLine() { drawChart(ChartProcedure::MainShowN2vsN1inLine); }
     void ShowN2vsN1withIsoclines() { drawChart(ChartProcedure::MainShowN2vsN1withIsoclines); }
     void ShowN1andN2vsT() { drawChart(ChartProcedure::MainShowN1andN2vsT); }
-    void ShowN1anddN1vsT() { drawChart(ChartProcedure::MainShowN1anddN1vsT); }
-    void ShowN2anddN2vsT() { drawChart(ChartProcedure::MainShowN2anddN2vsT); }
     void ShowdNvsT() { drawChart(ChartProcedure::MainShowdNvsT); }
-    void ShowAllGraphs() { drawChart(ChartProcedure::MainShowAllGraphs); }
     void drawChart(ChartProcedure procedure);
 
     void report(const QString& text);
 
-    Session& m_session;
     ChartActions* m_chartActions = nullptr; ///< the chart's menu and tooltip
-    bool m_firstShow = true;
 
     // On the window
     ClickLabel* lblLabel21 = nullptr;

@@ -2,18 +2,17 @@
 
 #include "ChartProcedures.h"
 
-#include <QWidget>
+#include "ProgramWindow.h"
 
+class ChartActions;
 class ChartView;
 class QPushButton;
-class Session;
 
 /// The large graph window: the last run on one large chart with its own graph buttons, its own
 /// chart-click cycle (kept in the session, so it survives closing the window), printing, and the
-/// ways back to the main window or on to the about window.
-class ChartActions;
-
-class frmLarggraf : public QWidget {
+/// ways back to the main window or on to the about window. Closed through its frame it goes back
+/// to the main window and is destroyed; the next "Large" makes it anew.
+class frmLarggraf : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmLarggraf(Session& session, QWidget* parent = nullptr);
@@ -24,12 +23,11 @@ public:
     ChartActions* chartActions() const { return m_chartActions; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    /// Centred on the screen the first time; afterwards it stays where the user put it.
+    void firstShown() override;
 
 private slots:
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
     void Command1_Click() { ShowN2vsN1(); }
     void Command2_Click() { ShowdNvsT(); }
     void Command3_Click() { ShowN1andN2vsT(); }
@@ -41,24 +39,20 @@ private slots:
     void MSChart1_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
-    // The chart procedures of this window, each drawing on its own MSChart1 from the model.
+    // The chart procedures of the buttons, each drawing on this window's MSChart1 from the model;
+    // a click on the chart draws the next of its click cycle.
     void ShowN2vsN1() { drawChart(ChartProcedure::LargeShowN2vsN1); }
     void ShowdNvsT() { drawChart(ChartProcedure::LargeShowdNvsT); }
     void ShowN1andN2vsT() { drawChart(ChartProcedure::LargeShowN1andN2vsT); }
-    void ShowN1anddN1vsT() { drawChart(ChartProcedure::LargeShowN1anddN1vsT); }
-    void ShowN2anddN2vsT() { drawChart(ChartProcedure::LargeShowN2anddN2vsT); }
-    void ShowN2vsN1inLine() { drawChart(ChartProcedure::LargeShowN2vsN1inLine); }
     void ShowAllGraphs() { drawChart(ChartProcedure::LargeShowAllGraphs); }
     void ShowN2vsN1withIsoclines() { drawChart(ChartProcedure::LargeShowN2vsN1withIsoclines); }
     void drawChart(ChartProcedure procedure);
 
-    Session& m_session;
     ChartActions* m_chartActions = nullptr;
-    bool m_firstShow = true;
 
     ChartView* MSChart1 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -1,12 +1,8 @@
 #include "CompanionWindow.h"
 
-#include "Look.h"
-#include "Session.h"
-#include "WindowParts.h"
+#include "ScreenPlacement.h"
+#include "WindowKit.h"
 #include "twips.h"
-
-#include <QCloseEvent>
-#include <QIcon>
 
 namespace {
 Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
@@ -17,32 +13,16 @@ Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
 }
 } // namespace
 
-CompanionWindow::CompanionWindow(Session& session, WindowId self, QWidget* parent, Frame frame)
-    : QWidget(parent, flagsFor(frame)), m_session(session), m_self(self)
+CompanionWindow::CompanionWindow(Session& session, const char* name, QWidget* parent, Frame frame)
+    : ProgramWindow(session, name, parent, flagsFor(frame))
 {
-    setWindowIcon(look::windowIcon());
 }
 
 void CompanionWindow::setUpWindow(const QString& caption, const QColor& background, int widthTwips,
                                   int heightTwips)
 {
     setWindowTitle(caption);
-    parts::background(this, background);
+    kit::background(this, background);
     setFixedSize(twips::size(widthTwips, heightTwips));
     CentreOnScreen(this);
 }
-
-void CompanionWindow::leaveTo(WindowId next)
-{
-    m_session.windows().hide(m_self);
-    m_session.windows().show(next);
-}
-
-void CompanionWindow::closeEvent(QCloseEvent* event)
-{
-    if (!m_session.windows().ending())
-        Form_Unload();
-    event->accept();
-}
-
-void CompanionWindow::Form_Unload() { leaveTo(WindowId::Main); }

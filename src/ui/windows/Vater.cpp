@@ -2,7 +2,7 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 #include "twips.h"
 
 #include <QFrame>
@@ -10,43 +10,34 @@
 #include <QPushButton>
 
 namespace {
-constexpr parts::Place kFrame1{"Frame1", 360, 240, 6492, 6972};
-constexpr parts::Place kPicture2{"Picture2", 120, 120, 6048, 6708};
+constexpr kit::Twips kFrame1{360, 240, 6492, 6972};
+constexpr kit::Twips kPicture2{120, 120, 6048, 6708};
 } // namespace
 
 Vater::Vater(Session& session, QWidget* parent)
-    : CompanionWindow(session, WindowId::Dedication, parent, Frame::Dialog)
+    : CompanionWindow(session, "Vater", parent, Frame::Dialog)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void Vater::createControls()
 {
-    setObjectName(QStringLiteral("Vater"));
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = kit::make<QFrame>(this, "Frame1");
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Sunken);
-    parts::background(Frame1, palette().color(QPalette::Base));
+    kit::background(Frame1, palette().color(QPalette::Base));
 
-    Picture2 = new QLabel(Frame1);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAccessibleName(tr("Picture: hills and a lake at dusk"));
-    Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture2->setPixmap(parts::designPicture(QStringLiteral(":/vorlenza/dedication.jpg"), this));
+    Picture2 = kit::picture(Frame1, "Picture2", QStringLiteral(":/vorlenza/dedication.jpg"),
+                            tr("Picture: hills and a lake at dusk"));
 
-    Command1 = parts::button(this, "Command1", tr("God rest his soul"),
-                             look::font(QStringLiteral("Times New Roman"), 14.4, true));
+    Command1 = kit::button(this, "Command1", tr("God rest his soul"),
+                           look::font(QStringLiteral("Times New Roman"), 14.4, true));
 }
 
 void Vater::placeControls()
 {
     setUpWindow(tr("Dedication"), look::vb(0xFFFFFF), 6960, 7956);
-    parts::place(this, {kFrame1, {"Command1", 1320, 7320, 4575, 495}});
-    parts::place(Frame1, {kPicture2});
+    kit::place({{Frame1, kFrame1}, {Command1, {1320, 7320, 4575, 495}}, {Picture2, kPicture2}});
 }
 
 void Vater::connectHandlers() { connect(Command1, &QPushButton::clicked, this, &Vater::Command1_Click); }

@@ -13,16 +13,16 @@ public:
     explicit Vater(Session& session, QWidget* parent = nullptr);
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     /// Closing the window through its frame ends the program like its button: this window is
     /// the way out, and nothing else would be left on the screen.
     void Form_Unload() override;
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
     QFrame* Frame1 = nullptr;
     QLabel* Picture2 = nullptr;

@@ -2,30 +2,24 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
 
 frmBackForm::frmBackForm(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint),
-      m_session(session)
+    : ProgramWindow(session, "frmBackForm", parent,
+                    Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void frmBackForm::createControls()
 {
-    setObjectName(QStringLiteral("frmBackForm"));
     setWindowTitle(QStringLiteral("Vorlenza"));
-    setWindowIcon(look::windowIcon());
-    parts::background(this, look::vb(0x400000));
+    kit::background(this, look::vb(0x400000));
 }
 
 void frmBackForm::placeControls()
@@ -37,13 +31,9 @@ void frmBackForm::placeControls()
     setWindowState(Qt::WindowMaximized);
 }
 
-void frmBackForm::connectHandlers() {}
-
-void frmBackForm::Form_Load() {}
-
 void frmBackForm::closeEvent(QCloseEvent* event)
 {
-    if (m_session.windows().ending())
+    if (session().windows().ending())
         event->accept();
     else
         event->ignore();
@@ -56,7 +46,7 @@ void frmBackForm::mousePressEvent(QMouseEvent* event)
         const auto id = static_cast<WindowId>(i);
         if (id == WindowId::Background)
             continue;
-        if (QWidget* w = m_session.windows().window(id); w && w->isVisible()) {
+        if (QWidget* w = session().windows().window(id); w && w->isVisible()) {
             w->raise();
             w->activateWindow();
         }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include "ProgramWindow.h"
 
 class QCloseEvent;
 class QMouseEvent;
-class Session;
 
 /// The dark-blue, borderless, maximised background that stays behind the working windows for
 /// the whole run. It has no controls. It asks the window system to keep it at the bottom, and a
 /// click on it brings the working window that is up back to the front.
-class frmBackForm : public QWidget {
+class frmBackForm : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmBackForm(Session& session, QWidget* parent = nullptr);
@@ -20,10 +19,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
-    void Form_Load();
-
-    Session& m_session;
+    void createControls() override;
+    void placeControls() override;
 };

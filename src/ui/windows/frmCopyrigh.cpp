@@ -2,18 +2,15 @@
 
 #include "Look.h"
 #include "Session.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent)
-    : CompanionWindow(session, WindowId::About, parent)
+    : CompanionWindow(session, "frmCopyrigh", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QString frmCopyrigh::citationText(int year)
@@ -37,62 +34,57 @@ QString frmCopyrigh::copyrightText(int year)
 
 void frmCopyrigh::createControls()
 {
-    setObjectName(QStringLiteral("frmCopyrigh"));
     const QString tnr = QStringLiteral("Times New Roman");
     const QColor blue = look::vb(0xFF0000);
     const QColor silver = look::vb(0xC0C0C0);
     const QColor yellow = look::vb(0x00FFFF);
 
-    lblLabel1 = parts::label(this, "lblLabel1", tr("Free software for teaching and learning ecology"),
-                             look::font(tnr, 12), Qt::AlignHCenter);
-    parts::colour(lblLabel1, blue, silver);
-    lblLabel2 = parts::label(
+    const QFont plain = look::font(tnr, 12);
+    lblLabel1 = kit::label(this, "lblLabel1", tr("Free software for teaching and learning ecology"), plain,
+                           Qt::AlignHCenter);
+    lblLabel2 = kit::label(
         this, "lblLabel2",
         tr("You may run, copy and share this program, in class or anywhere else, and you may change "
            "it under the terms of the GNU General Public License, version 3 or any later version. It "
            "comes with ABSOLUTELY NO WARRANTY."),
-        look::font(tnr, 12), Qt::AlignHCenter);
-    parts::colour(lblLabel2, blue, silver);
-    lblLabel3 = parts::label(this, "lblLabel3",
-                             tr("Protected by copyright law. Copies, changed or not, must keep this notice."),
-                             look::font(tnr, 12, true), Qt::AlignHCenter);
-    parts::colour(lblLabel3, yellow, look::vb(0x0000FF), true);
-    lblLabel4 =
-        parts::label(this, "lblLabel4", tr("Some rights reserved."), look::font(tnr, 12), Qt::AlignHCenter);
-    parts::colour(lblLabel4, blue, silver);
-    lblLabel5 = parts::label(this, "lblLabel5", QString(), look::font(tnr, 12), Qt::AlignHCenter);
-    parts::colour(lblLabel5, blue, silver);
-    lblLabel7 = parts::label(this, "lblLabel7", QString(), look::font(tnr, 12));
-    parts::colour(lblLabel7, yellow, look::vb(0xFF0000), true);
-    lblLabel6 = parts::label(this, "lblLabel6", QString(), look::font(tnr, 9.6), Qt::AlignHCenter);
-    parts::colour(lblLabel6, palette().color(QPalette::WindowText), look::vb(0xFFFF00), true);
+        plain, Qt::AlignHCenter);
+    lblLabel3 = kit::label(this, "lblLabel3",
+                           tr("Protected by copyright law. Copies, changed or not, must keep this notice."),
+                           look::font(tnr, 12, true), Qt::AlignHCenter);
+    lblLabel4 = kit::label(this, "lblLabel4", tr("Some rights reserved."), plain, Qt::AlignHCenter);
+    lblLabel5 = kit::label(this, "lblLabel5", QString(), plain, Qt::AlignHCenter);
+    lblLabel7 = kit::label(this, "lblLabel7", QString(), plain);
+    lblLabel6 = kit::label(this, "lblLabel6", QString(), look::font(tnr, 9.6), Qt::AlignHCenter);
+    for (QLabel* l : {lblLabel1, lblLabel2, lblLabel4, lblLabel5})
+        kit::colour(l, blue, silver);
+    kit::colour(lblLabel3, yellow, look::vb(0x0000FF));
+    kit::colour(lblLabel7, yellow, look::vb(0xFF0000));
+    kit::colour(lblLabel6, palette().color(QPalette::WindowText), look::vb(0xFFFF00));
+    for (ClickLabel* l : {lblLabel3, lblLabel7, lblLabel6})
+        l->setBoxed(true);
 
-    picPicture1 = new QLabel(this);
-    picPicture1->setObjectName(QStringLiteral("picPicture1"));
-    picPicture1->setAccessibleName(tr("Picture: the two competing species"));
-    picPicture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picPicture1->setPixmap(parts::designPicture(QStringLiteral(":/vorlenza/author.jpg"), this));
-    parts::background(picPicture1, silver);
+    picPicture1 = kit::picture(this, "picPicture1", QStringLiteral(":/vorlenza/author.jpg"),
+                               tr("Picture: the two competing species"));
+    kit::background(picPicture1, silver);
 
-    cmdCommand1 =
-        parts::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("MS Sans Serif"), 7.8));
-    cmdCommand1->setCursor(look::customPointer());
+    cmdCommand1 = kit::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("MS Sans Serif"), 7.8),
+                              kit::Pointer::Custom);
 }
 
 void frmCopyrigh::placeControls()
 {
     setUpWindow(tr("Copyright"), look::vb(0xC0C0C0), 8220, 7128);
-    parts::place(this, {
-                           {"lblLabel1", 600, 120, 6615, 375},
-                           {"lblLabel2", 480, 480, 7335, 1575},
-                           {"lblLabel3", 360, 2160, 4575, 975},
-                           {"lblLabel4", 5160, 2640, 2895, 375},
-                           {"lblLabel5", 4920, 3000, 3255, 375},
-                           {"lblLabel7", 360, 3240, 4575, 1935},
-                           {"lblLabel6", 360, 5280, 4575, 1575},
-                           {"picPicture1", 5640, 3720, 1776, 2292},
-                           {"cmdCommand1", 6000, 6360, 1215, 495},
-                       });
+    kit::place({
+        {lblLabel1, {600, 120, 6615, 375}},
+        {lblLabel2, {480, 480, 7335, 1575}},
+        {lblLabel3, {360, 2160, 4575, 975}},
+        {lblLabel4, {5160, 2640, 2895, 375}},
+        {lblLabel5, {4920, 3000, 3255, 375}},
+        {lblLabel7, {360, 3240, 4575, 1935}},
+        {lblLabel6, {360, 5280, 4575, 1575}},
+        {picPicture1, {5640, 3720, 1776, 2292}},
+        {cmdCommand1, {6000, 6360, 1215, 495}},
+    });
 }
 
 void frmCopyrigh::connectHandlers()

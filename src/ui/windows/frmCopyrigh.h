@@ -2,6 +2,7 @@
 
 #include "CompanionWindow.h"
 
+class ClickLabel;
 class QLabel;
 class QPushButton;
 
@@ -18,21 +19,21 @@ public:
     static QString copyrightText(int year);
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void cmdCommand1_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
-    QLabel* lblLabel1 = nullptr;
-    QLabel* lblLabel2 = nullptr;
-    QLabel* lblLabel3 = nullptr;
-    QLabel* lblLabel4 = nullptr;
-    QLabel* lblLabel5 = nullptr;
-    QLabel* lblLabel7 = nullptr;
-    QLabel* lblLabel6 = nullptr;
+    ClickLabel* lblLabel1 = nullptr;
+    ClickLabel* lblLabel2 = nullptr;
+    ClickLabel* lblLabel3 = nullptr;
+    ClickLabel* lblLabel4 = nullptr;
+    ClickLabel* lblLabel5 = nullptr;
+    ClickLabel* lblLabel7 = nullptr;
+    ClickLabel* lblLabel6 = nullptr;
     QLabel* picPicture1 = nullptr;
     QPushButton* cmdCommand1 = nullptr;
 };

@@ -1,17 +1,14 @@
 #include "frmHowto.h"
 
 #include "Look.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, WindowId::HowTo, parent)
+frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, "frmHowto", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QString frmHowto::howToText()
@@ -23,21 +20,17 @@ QString frmHowto::howToText()
 
 void frmHowto::createControls()
 {
-    setObjectName(QStringLiteral("frmHowto"));
-    lblLabel1 = parts::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6),
-                             Qt::AlignHCenter);
-    parts::colour(lblLabel1, palette().color(QPalette::WindowText), look::vb(0xE0E0E0));
+    lblLabel1 = kit::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6),
+                           Qt::AlignHCenter);
+    kit::colour(lblLabel1, palette().color(QPalette::WindowText), look::vb(0xE0E0E0));
     cmdCommand1 =
-        parts::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("Times New Roman"), 12, true));
+        kit::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("Times New Roman"), 12, true));
 }
 
 void frmHowto::placeControls()
 {
     setUpWindow(tr("How to"), look::vb(0xE0E0E0), 6696, 5628);
-    parts::place(this, {
-                           {"lblLabel1", 240, 240, 6255, 4575},
-                           {"cmdCommand1", 2760, 5040, 1215, 495},
-                       });
+    kit::place({{lblLabel1, {240, 240, 6255, 4575}}, {cmdCommand1, {2760, 5040, 1215, 495}}});
 }
 
 void frmHowto::connectHandlers()

@@ -15,13 +15,13 @@ public:
     static QString howToText();
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void cmdCommand1_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
     QLabel* lblLabel1 = nullptr;
     QPushButton* cmdCommand1 = nullptr;

@@ -1,18 +1,15 @@
 #include "frmIntrofrm.h"
 
 #include "Look.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent)
-    : CompanionWindow(session, WindowId::Introduction, parent)
+    : CompanionWindow(session, "frmIntrofrm", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QString frmIntrofrm::introductionText()
@@ -29,29 +26,27 @@ QString frmIntrofrm::introductionText()
 
 void frmIntrofrm::createControls()
 {
-    setObjectName(QStringLiteral("frmIntrofrm"));
     const QFont buttonFont = look::font(QStringLiteral("MS Sans Serif"), 7.8);
 
-    txtText1 = new QPlainTextEdit(this);
-    txtText1->setObjectName(QStringLiteral("txtText1"));
+    txtText1 = kit::make<QPlainTextEdit>(this, "txtText1");
     txtText1->setReadOnly(true);
     txtText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtText1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtText1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtText1->setFont(look::font(QStringLiteral("Times New Roman"), 12, true));
 
-    cmdCommand2 = parts::button(this, "cmdCommand2", tr("References"), buttonFont);
-    cmdCommand1 = parts::button(this, "cmdCommand1", tr("OK"), buttonFont);
+    cmdCommand2 = kit::button(this, "cmdCommand2", tr("References"), buttonFont);
+    cmdCommand1 = kit::button(this, "cmdCommand1", tr("OK"), buttonFont);
 }
 
 void frmIntrofrm::placeControls()
 {
     setUpWindow(tr("Introduction"), look::vb(0xE0E0E0), 7645, 6083);
-    parts::place(this, {
-                           {"txtText1", 240, 120, 7215, 5295},
-                           {"cmdCommand2", 2160, 5520, 1815, 495},
-                           {"cmdCommand1", 4560, 5520, 1215, 495},
-                       });
+    kit::place({
+        {txtText1, {240, 120, 7215, 5295}},
+        {cmdCommand2, {2160, 5520, 1815, 495}},
+        {cmdCommand1, {4560, 5520, 1215, 495}},
+    });
 }
 
 void frmIntrofrm::connectHandlers()

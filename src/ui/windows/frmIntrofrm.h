@@ -15,14 +15,14 @@ public:
     static QString introductionText();
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void cmdCommand1_Click();
     void cmdCommand2_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
     QPlainTextEdit* txtText1 = nullptr;
     QPushButton* cmdCommand2 = nullptr;

@@ -1,7 +1,9 @@
 #include "frmQuiz.h"
 
 #include "Look.h"
-#include "WindowParts.h"
+#include "ScreenPlacement.h"
+#include "Session.h"
+#include "WindowKit.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -12,15 +14,12 @@ namespace {
 const QString kQuizPicture = QStringLiteral(":/vorlenza/quiz.jpg");
 constexpr int kClientWidth = 9856;
 constexpr int kClientHeight = 7546;
-constexpr parts::Place kImage{"imgImage1", 480, 240, 7200, 5064};
+constexpr kit::Twips kImage{480, 240, 7200, 5064};
 } // namespace
 
-frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, WindowId::Quiz, parent)
+frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, "frmQuiz", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
@@ -31,28 +30,21 @@ QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
 
 void frmQuiz::createControls()
 {
-    setObjectName(QStringLiteral("frmQuiz"));
     // The image has no frame or background of its own and takes the size of its picture.
-    imgImage1 = new QLabel(this);
-    imgImage1->setObjectName(QStringLiteral("imgImage1"));
-    imgImage1->setAccessibleName(tr("Quiz: four phase planes with their isoclines"));
+    imgImage1 =
+        kit::picture(this, "imgImage1", kQuizPicture, tr("Quiz: four phase planes with their isoclines"));
     imgImage1->setAccessibleDescription(
         tr("Which sketch shows coexistence, which a win of species A, which a win of species B, "
            "and which an outcome that depends on the start?"));
-    imgImage1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgImage1->setPixmap(parts::designPicture(kQuizPicture, this));
 
-    Command1 = parts::button(this, "Command1", tr("Back to the mainform"),
-                             look::font(QStringLiteral("Times New Roman"), 12, true));
+    Command1 = kit::button(this, "Command1", tr("Back to the mainform"),
+                           look::font(QStringLiteral("Times New Roman"), 12, true));
 }
 
 void frmQuiz::placeControls()
 {
     setUpWindow(tr("Quiz"), look::vb(0x80FF80), kClientWidth, kClientHeight);
-    parts::place(this, {
-                           kImage,
-                           {"Command1", 3600, 6840, 3015, 495},
-                       });
+    kit::place({{imgImage1, kImage}, {Command1, {3600, 6840, 3015, 495}}});
 }
 
 void frmQuiz::connectHandlers() { connect(Command1, &QPushButton::clicked, this, &frmQuiz::Command1_Click); }
@@ -68,7 +60,7 @@ void frmQuiz::placeImage()
     // The image keeps the size of its picture; the window's outer size (frame included) decides
     // where it goes.
     QSize image(kImage.width, kImage.height);
-    if (const QSize picture = parts::designPictureTwips(kQuizPicture); picture.isValid())
+    if (const QSize picture = kit::designPictureTwips(kQuizPicture); picture.isValid())
         image = picture;
     imgImage1->resize(twips::size(image.width(), image.height()));
     const QSize frame = OuterSize(this) - size();

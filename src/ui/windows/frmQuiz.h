@@ -19,13 +19,13 @@ protected:
     bool event(QEvent* event) override;
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
     void placeImage();
 
     bool m_placedWithFrame = false; ///< placed with the frame the window manager reported

@@ -1,15 +1,16 @@
 #include "frmReference.h"
 
 #include "Look.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-// Label1_0 is the heading; the references follow in the order they stand in the window:
-// Label1_2, Label1_4, Label1_1, Label1_3.
-// Only the connecting words of a reference are translated; Gause and Yodzis have none.
+// The texts of Label1_0 (the heading) to Label1_4. Down the window the references stand as
+// Label1_2, Label1_4, Label1_1, Label1_3 (see the placement). A reference is translated only in
+// its connecting words, so the Gause and Yodzis references are the same in every language.
 const std::array<const char*, 5> kTexts{
     QT_TRANSLATE_NOOP("frmReference", "References"),
     QT_TRANSLATE_NOOP(
@@ -28,40 +29,37 @@ const std::array<const char*, 5> kTexts{
 } // namespace
 
 frmReference::frmReference(Session& session, QWidget* parent)
-    : CompanionWindow(session, WindowId::References, parent)
+    : CompanionWindow(session, "frmReference", parent)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void frmReference::createControls()
 {
-    setObjectName(QStringLiteral("frmReference"));
     const QFont labelFont = look::font(QStringLiteral("Times New Roman"), 12, true);
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         const QByteArray name = "Label1_" + QByteArray::number(static_cast<int>(i));
-        Label1[i] = parts::label(this, name.constData(), tr(kTexts[i]), labelFont);
-        parts::colour(Label1[i], look::vb(0x000000), look::vb(0xFFFFFF));
+        Label1[i] = kit::label(this, name.constData(), QCoreApplication::translate("frmReference", kTexts[i]),
+                               labelFont);
+        kit::colour(Label1[i], look::vb(0x000000), look::vb(0xFFFFFF));
     }
     const QFont buttonFont = look::font(QStringLiteral("MS Sans Serif"), 7.8, true);
-    Command1 = parts::button(this, "Command1", tr("Back to main form"), buttonFont);
-    Command2 = parts::button(this, "Command2", tr("Quit"), buttonFont);
+    Command1 = kit::button(this, "Command1", tr("Back to main form"), buttonFont);
+    Command2 = kit::button(this, "Command2", tr("Quit"), buttonFont);
 }
 
 void frmReference::placeControls()
 {
     setUpWindow(tr("References"), look::vb(0xFFFFFF), 8690, 5731);
-    parts::place(this, {
-                           {"Label1_0", 240, 240, 6735, 255},
-                           {"Label1_2", 240, 720, 8295, 615},
-                           {"Label1_4", 240, 1440, 8415, 615},
-                           {"Label1_1", 240, 2160, 8415, 975},
-                           {"Label1_3", 240, 3240, 8415, 375},
-                           {"Command1", 2520, 5160, 2295, 495},
-                           {"Command2", 5160, 5160, 975, 495},
-                       });
+    kit::place({
+        {Label1[0], {240, 240, 6735, 255}},
+        {Label1[2], {240, 720, 8295, 615}},
+        {Label1[4], {240, 1440, 8415, 615}},
+        {Label1[1], {240, 2160, 8415, 975}},
+        {Label1[3], {240, 3240, 8415, 375}},
+        {Command1, {2520, 5160, 2295, 495}},
+        {Command2, {5160, 5160, 975, 495}},
+    });
 }
 
 void frmReference::connectHandlers()

@@ -14,14 +14,14 @@ public:
     explicit frmReference(Session& session, QWidget* parent = nullptr);
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
 
     std::array<QLabel*, 5> Label1{};
     QPushButton* Command1 = nullptr;

@@ -1,12 +1,12 @@
 #include "frmTitlform.h"
 
 #include "Look.h"
+#include "ScreenPlacement.h"
 #include "Session.h"
-#include "WindowParts.h"
+#include "WindowKit.h"
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -19,7 +19,8 @@ namespace {
 constexpr int TickMs = 500;
 
 struct WordLook {
-    parts::Place place;
+    const char* name;
+    kit::Twips at;
     double points;
     bool bold;
     Qt::Alignment alignment;
@@ -27,11 +28,11 @@ struct WordLook {
 
 // The five places of the product word.
 constexpr std::array<WordLook, frmTitlform::Places> kWords{{
-    {{"Label1_0", 5160, 1920, 5172, 972}, 36.0, false, Qt::AlignRight},
-    {{"Label1_1", 2640, 360, 6132, 1332}, 48.0, true, Qt::AlignLeft},
-    {{"Label1_2", 240, 3840, 5652, 1332}, 48.0, false, Qt::AlignHCenter},
-    {{"Label1_3", 4320, 5400, 5892, 1332}, 48.0, false, Qt::AlignLeft},
-    {{"Label1_4", 5040, 3240, 5172, 972}, 48.0, false, Qt::AlignHCenter},
+    {"Label1_0", {5160, 1920, 5172, 972}, 36.0, false, Qt::AlignRight},
+    {"Label1_1", {2640, 360, 6132, 1332}, 48.0, true, Qt::AlignLeft},
+    {"Label1_2", {240, 3840, 5652, 1332}, 48.0, false, Qt::AlignHCenter},
+    {"Label1_3", {4320, 5400, 5892, 1332}, 48.0, false, Qt::AlignLeft},
+    {"Label1_4", {5040, 3240, 5172, 972}, 48.0, false, Qt::AlignHCenter},
 }};
 
 bool isPlace(int index) { return index >= 0 && index < frmTitlform::Places; }
@@ -52,38 +53,33 @@ int nextTitlePlace(int second, int previous)
 }
 
 frmTitlform::frmTitlform(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session)
+    : ProgramWindow(session, "frmTitlform", parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    createControls();
-    placeControls();
-    connectHandlers();
-    Form_Load();
+    build();
 }
 
 void frmTitlform::createControls()
 {
-    setObjectName(QStringLiteral("frmTitlform"));
     setWindowTitle(QStringLiteral("Vorlenza"));
-    setWindowIcon(look::windowIcon());
-    parts::background(this, look::vb(0x400000));
+    kit::background(this, look::vb(0x400000));
     // The labels show the pointer of the window they lie on.
     setCursor(look::customPointer());
     setFocusPolicy(Qt::StrongFocus);
 
-    tmrTimer1 = new QTimer(this);
-    tmrTimer1->setObjectName(QStringLiteral("tmrTimer1"));
+    tmrTimer1 = kit::make<QTimer>(this, "tmrTimer1");
     tmrTimer1->setInterval(TickMs);
 
-    Label2 = parts::label(this, "Label2", tr("Press any key or click mouse to start."),
-                          look::font(QStringLiteral("Times New Roman"), 14.4, true), Qt::AlignHCenter);
-    parts::colour(Label2, look::vb(0x00FFFF), look::vb(0x0000FF), true);
+    Label2 = kit::label(this, "Label2", tr("Press any key or click mouse to start."),
+                        look::font(QStringLiteral("Times New Roman"), 14.4, true), Qt::AlignHCenter);
+    kit::colour(Label2, look::vb(0x00FFFF), look::vb(0x0000FF));
+    Label2->setBoxed(true);
 
     for (int i = 0; i < Places; ++i) {
         const WordLook& w = kWords[static_cast<std::size_t>(i)];
-        QLabel* l = parts::label(this, w.place.name, QStringLiteral("Vorlenza"),
-                                 look::font(QStringLiteral("Times New Roman"), w.points, w.bold), w.alignment);
+        QLabel* l = kit::label(this, w.name, QStringLiteral("Vorlenza"),
+                               look::font(QStringLiteral("Times New Roman"), w.points, w.bold), w.alignment);
         l->setWordWrap(false);
-        parts::colour(l, look::vb(0x00FFFF), look::vb(0x800000));
+        kit::colour(l, look::vb(0x00FFFF), look::vb(0x800000));
         l->setVisible(false);
         Label1[static_cast<std::size_t>(i)] = l;
     }
@@ -92,9 +88,9 @@ void frmTitlform::createControls()
 void frmTitlform::placeControls()
 {
     setFixedSize(twips::size(10637, 7051));
-    parts::place(this, {{"Label2", 1080, 1920, 1935, 1215}});
-    for (const WordLook& w : kWords)
-        parts::place(this, {w.place});
+    kit::place({{Label2, {1080, 1920, 1935, 1215}}});
+    for (int i = 0; i < Places; ++i)
+        kit::place({{Label1[static_cast<std::size_t>(i)], kWords[static_cast<std::size_t>(i)].at}});
     CentreOnScreen(this);
 }
 
@@ -110,20 +106,20 @@ void frmTitlform::Form_Load() { tmrTimer1->setInterval(TickMs); }
 
 void frmTitlform::tmrTimer1_Timer()
 {
-    const int second = m_session.platform().now().time().second();
-    const int previous = m_session.titlePreviousIndex;
+    const int second = session().platform().now().time().second();
+    const int previous = session().titlePreviousIndex;
     const int current = nextTitlePlace(second, previous);
-    m_session.titleCurrentIndex = static_cast<std::int16_t>(current);
+    session().titleCurrentIndex = static_cast<std::int16_t>(current);
     if (isPlace(previous))
         Label1[static_cast<std::size_t>(previous)]->setVisible(false);
     if (isPlace(current))
         Label1[static_cast<std::size_t>(current)]->setVisible(true);
-    m_session.titlePreviousIndex = m_session.titleCurrentIndex;
+    session().titlePreviousIndex = session().titleCurrentIndex;
 }
 
 void frmTitlform::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    ProgramWindow::showEvent(event);
     if (!tmrTimer1->isActive())
         tmrTimer1->start();
 }
@@ -182,7 +178,7 @@ bool frmTitlform::eventFilter(QObject* watched, QEvent* event)
 
 void frmTitlform::closeEvent(QCloseEvent* event)
 {
-    if (m_session.windows().ending()) {
+    if (session().windows().ending()) {
         event->accept();
         return;
     }
@@ -199,8 +195,4 @@ void frmTitlform::Label1_DblClick(int) { dismiss(); }
 void frmTitlform::Label2_Click() { dismiss(); }
 void frmTitlform::Label2_DblClick() { dismiss(); }
 
-void frmTitlform::dismiss()
-{
-    m_session.windows().hide(WindowId::Title);
-    m_session.windows().show(WindowId::Main);
-}
+void frmTitlform::dismiss() { leaveTo(WindowId::Main); }

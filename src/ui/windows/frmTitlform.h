@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ProgramWindow.h"
 
 #include <array>
 
@@ -8,11 +8,11 @@ class QCloseEvent;
 class QEvent;
 class QHideEvent;
 class QKeyEvent;
+class ClickLabel;
 class QLabel;
 class QMouseEvent;
 class QShowEvent;
 class QTimer;
-class Session;
 
 /// The place (0..4) for a uniform draw u in [0, 1): 4·u rounded to the nearest integer, a value
 /// exactly halfway going to the even neighbour (so 0 and 4 are half as likely as 1, 2 and 3).
@@ -24,7 +24,7 @@ int nextTitlePlace(int second, int previous);
 
 /// The title window: the product word jumps between five places every half second until any key
 /// that produces a character or any click on the window hides it and brings up the main window.
-class frmTitlform : public QWidget {
+class frmTitlform : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmTitlform(Session& session, QWidget* parent = nullptr);
@@ -43,7 +43,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void tmrTimer1_Timer();
     void Form_KeyPress(int keyAscii);
     void Form_Click();
@@ -54,14 +54,13 @@ private slots:
     void Label2_DblClick();
 
 private:
-    void createControls();
-    void placeControls();
-    void connectHandlers();
+    void createControls() override;
+    void placeControls() override;
+    void connectHandlers() override;
     /// Hide the title window, then make the main window visible.
     void dismiss();
 
-    Session& m_session;
     QTimer* tmrTimer1 = nullptr;
-    QLabel* Label2 = nullptr;
+    ClickLabel* Label2 = nullptr;
     std::array<QLabel*, Places> Label1{};
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Controls.h"
-
 #include <QGroupBox>
 
 /// A frame with its caption set into the top border line, white inside, whatever the widget style.

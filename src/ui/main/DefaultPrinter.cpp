@@ -1,4 +1,4 @@
-#include "WindowActions.h"
+#include "DefaultPrinter.h"
 
 #include "ChartActions.h"
 #include "Session.h"
@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 namespace {
+// The messages are translated in the context "WindowActions", where the translations keep them.
 QString refusedMessage(const QPrinter& printer, const QString& why)
 {
     return QCoreApplication::translate("WindowActions",

@@ -1,4 +1,4 @@
-#include "Decorations.h"
+#include "FrameBox.h"
 
 #include <QPainter>
 

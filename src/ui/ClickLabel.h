@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QLabel>
-#include <QSize>
+#include "ClickDetector.h"
 
-class QWidget;
+#include <QLabel>
 
 /// A label or picture box that reports a left click (press and release on it), like the clickable
 /// decorations of the windows, and can carry a single black border line whatever its colours.
@@ -25,14 +24,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    ClickDetector m_click;
     bool m_boxed = false;
 };
-
-/// A window's outer size, frame and caption bar included. Before the window system has framed it
-/// (or where there is none, as on the offscreen platform) a typical frame is assumed for windows
-/// that have one.
-QSize OuterSize(const QWidget* window);
-
-/// Places a top-level window, frame included, in the middle of its screen's working area.
-void CentreOnScreen(QWidget* window);

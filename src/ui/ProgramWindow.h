@@ -1,0 +1,54 @@
+#pragma once
+
+#include "WindowRegistry.h"
+
+#include <QWidget>
+
+class QCloseEvent;
+class QShowEvent;
+class Session;
+
+/// In which order a window hands over to the next one.
+enum class Handover {
+    HideFirst, ///< the window hides, then the next one comes up
+    ShowFirst, ///< the next window comes up, then the window hides
+};
+
+/// What every window of the program shares: its name and icon, the order in which it is built,
+/// what closing it through its frame does, and the way from it to the next window.
+class ProgramWindow : public QWidget {
+    Q_OBJECT
+protected:
+    /// `name` is the window's objectName.
+    ProgramWindow(Session& session, const char* name, QWidget* parent, Qt::WindowFlags flags = {});
+
+    Session& session() const { return m_session; }
+
+    /// Builds the window; its constructor calls this once: createControls, placeControls,
+    /// connectHandlers, then the load routine Form_Load.
+    void build();
+    virtual void createControls() = 0;
+    virtual void placeControls() = 0;
+    virtual void connectHandlers() {}
+
+    /// Runs once, when the window is shown for the first time; nothing by default.
+    virtual void firstShown() {}
+
+    /// This window hides and `next` is shown (created anew when it does not exist), in that
+    /// order unless `order` says otherwise.
+    void leaveTo(WindowId next, Handover order = Handover::HideFirst);
+
+    /// At the end of the program a close does nothing but accept; otherwise Form_Unload runs and
+    /// the window is destroyed afterwards (the registry made it delete itself on close).
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+protected slots:
+    virtual void Form_Load() {}
+    /// Closed through its frame: back to the main window.
+    virtual void Form_Unload();
+
+private:
+    Session& m_session;
+    bool m_shown = false;
+};

@@ -25,6 +25,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace vorlenza;
+
 namespace {
 
 QWidget* need(QWidget* w)
@@ -209,7 +211,7 @@ int RunProbe(const char* argument, int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutions();
     Session session;
-    RegisterWindows(session);
+    registerWindows(session);
     session.windows().setExitFunction([] {});
 
     if (probe == "--probe-startup") {

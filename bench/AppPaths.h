@@ -6,7 +6,9 @@
 
 #include <vector>
 
-class Session;
+namespace vorlenza { class Session; }
+
+using namespace vorlenza;
 
 /// The user's paths through the real windows: Run, a chart click, the large window, save, print.
 /// The session must have its windows registered; its dialogs and printer are answered here.

@@ -2,6 +2,8 @@
 
 #include "Presets.h"
 
+using namespace vorlenza;
+
 std::vector<BenchRun> BenchRuns(int days)
 {
     FieldTexts defaults;
@@ -14,7 +16,7 @@ std::vector<BenchRun> BenchRuns(int days)
     oscillating.rrateA = "2.6";
     oscillating.rrateB = "2.9";
 
-    FieldTexts extinct = PresetFieldTexts(3, defaults.simut);
+    FieldTexts extinct = presetFieldTexts(3, defaults.simut);
     extinct.a0 = "0.001";
 
     return {{"default", defaults, false},

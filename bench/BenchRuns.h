@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace vorlenza;
+
 /// A run the benchmark times the charts on: a label for the table and the field texts as the
 /// user would type them (the length comes from the caller).
 struct BenchRun {

@@ -6,9 +6,11 @@
 
 #include <vector>
 
-class ChartView;
+namespace vorlenza { class ChartView; }
 class QWidget;
-struct ModelState;
+namespace vorlenza { struct ModelState; }
+
+using namespace vorlenza;
 
 /// Charts leaving the program, on `chart` (a large-window chart) with the isocline phase plane
 /// of `state`: PNG, SVG and PDF export, saving `window` as PDF, the tooltip lookup and a redraw

@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+using namespace vorlenza;
+
 namespace
 {
 
@@ -81,7 +83,7 @@ int g_replots = 0;
 void drawAndPaint(ChartView& view, ChartProcedure p, const ModelState& state)
 {
     const int before = g_replots;
-    DrawChart(view, p, state);
+    drawChart(view, p, state);
     for (int i = 0; g_replots == before; ++i) {
         if (i == 1000)
             std::abort(); // the queued replot never came
@@ -143,11 +145,11 @@ int main(int argc, char** argv)
     for (const Drawn& run : runs) {
         const ModelState& state = *run.state;
         const std::string group = run.label + " T=" + std::to_string(run.days);
-        for (ChartProcedure p : AllChartProcedures()) {
+        for (ChartProcedure p : allChartProcedures()) {
             ChartView& view = drawsOnLargeChart(p) ? largeChart : mainChart;
             const ChartProcedure before = previousInCycle(p);
             const QString name = QStringLiteral("%1 %2 %3")
-                                     .arg(windowOf(p), ProcedureName(p), QString::fromStdString(group));
+                                     .arg(windowOf(p), procedureName(p), QString::fromStdString(group));
             cases.push_back({name.toStdString(), 30, run.days == 100 ? 5.0 : 16.0,
                              [&view, before, &state] { drawAndPaint(view, before, state); },
                              [&view, p, &state] { drawAndPaint(view, p, state); }, group});
@@ -157,7 +159,7 @@ int main(int argc, char** argv)
     // The same paths through the real windows.
     QTemporaryDir scratch;
     Session session;
-    RegisterWindows(session);
+    registerWindows(session);
     session.windows().setExitFunction([] {});
     for (BenchCase& c : AppPathCases(session, scratch.path()))
         cases.push_back(std::move(c));

@@ -1,4 +1,4 @@
-// FormatNumber on doubles taken from the fuzz bytes (every 8 bytes as raw bits, and the whole input
+// formatNumber on doubles taken from the fuzz bytes (every 8 bytes as raw bits, and the whole input
 // read as a number text): the text has the display form, matches the C library's "%.15G" and reads
 // back through NumericPrefix to the same double within 15 significant digits.
 
@@ -12,6 +12,8 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+
+using namespace vorlenza;
 
 namespace {
 
@@ -88,7 +90,7 @@ std::string displayFormatProblem(const std::string& s, double x)
 
 void check(double x)
 {
-    const std::string s = FormatNumber(x);
+    const std::string s = formatNumber(x);
     if (std::isnan(x)) {
         require(s == "NaN", "NaN not written \"NaN\"", s);
         return;

@@ -1,7 +1,7 @@
 // StrictNumber on any text (the bytes as UTF-8 and as raw UTF-16 code units, lone surrogates
 // included) in the C, German and English regional formats: no crash, no undefined behaviour, an
 // accepted text is a finite number, and surrounding blanks never change the verdict. A display
-// text (FormatNumber) must be read back strictly in the C and English formats.
+// text (formatNumber) must be read back strictly in the C and English formats.
 
 #include "FuzzChecks.h"
 #include "NumberText.h"
@@ -15,6 +15,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
+
+using namespace vorlenza;
 
 namespace {
 
@@ -54,7 +56,7 @@ void checkDisplayText(double x)
 {
     if (!std::isfinite(x))
         return;
-    const QString s = QString::fromStdString(FormatNumber(x));
+    const QString s = QString::fromStdString(formatNumber(x));
     for (const QLocale* locale : {&localeC(), &localeEnglish()}) {
         const std::optional<double> back = StrictNumber(s, *locale);
         require(back.has_value(), "a display text is refused",

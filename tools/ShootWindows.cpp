@@ -275,7 +275,7 @@ int main(int argc, char* argv[])
     }
     Translations translations;
     translations.use(QLocale::system().uiLanguages());
-    SetUpApplication();
+    setUpApplication();
     // A focused text field's cursor is drawn steadily instead of blinking with the wall clock.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
 
@@ -285,7 +285,7 @@ int main(int argc, char* argv[])
     int count = 0;
     {
         Session session;
-        RegisterWindows(session);
+        registerWindows(session);
         Shooter shooter(session, QString::fromLocal8Bit(argv[1]));
         shootAll(shooter, session);
         notes = shooter.notes();

@@ -57,34 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ChartActions</name>
-    <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Drücken Sie die Menütaste oder Umschalt+F10 oder klicken Sie mit der rechten Maustaste, um das Diagramm zu kopieren oder zu speichern.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Diagramm kopieren</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Diagramm speichern unter …</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Fenster als PDF speichern …</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Richtungspfeile</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
-    <message>
-        <source>Chart</source>
-        <translation>Diagramm</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>
         <translation>
@@ -248,21 +221,6 @@
     </message>
 </context>
 <context>
-    <name>Vater</name>
-    <message>
-        <source>Picture: hills and a lake at dusk</source>
-        <translation>Bild: Hügel und ein See in der Abenddämmerung</translation>
-    </message>
-    <message>
-        <source>God rest his soul</source>
-        <translation>Gott hab ihn selig</translation>
-    </message>
-    <message>
-        <source>Dedication</source>
-        <translation>Widmung</translation>
-    </message>
-</context>
-<context>
     <name>WindowActions</name>
     <message>
         <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
@@ -344,61 +302,6 @@
     </message>
 </context>
 <context>
-    <name>frmCopyrigh</name>
-    <message>
-        <source>Picture: the two competing species</source>
-        <translation>Bild: die zwei konkurrierenden Arten</translation>
-    </message>
-    <message>
-        <source>If you use this program in your research, please cite the following  reference in your paper:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
-        <translation>Wenn du dieses Programm für eine Forschungsarbeit nutzt, zitiere bitte in deiner Arbeit die folgende Quelle:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
-    </message>
-    <message>
-        <source>You can get new version of this program at:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. The Vorlenza Project.</source>
-        <translation>Neue Versionen dieses Programms gibt es hier:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. Das Vorlenza-Projekt.</translation>
-    </message>
-    <message>
-        <source>© 2004-%1 Vorlenza authors</source>
-        <translation>© 2004-%1 Vorlenza-Autoren</translation>
-    </message>
-    <message>
-        <source>Free software for teaching and learning ecology</source>
-        <translation>Freie Software zum Lehren und Lernen von Ökologie</translation>
-    </message>
-    <message>
-        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
-        <translation>Du darfst dieses Programm im Unterricht oder anderswo ausführen, kopieren und weitergeben und es nach den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, verändern. Es kommt OHNE JEDE GEWÄHRLEISTUNG.</translation>
-    </message>
-    <message>
-        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
-        <translation>Urheberrechtlich geschützt. Kopien, auch veränderte, müssen diesen Hinweis behalten.</translation>
-    </message>
-    <message>
-        <source>Some rights reserved.</source>
-        <translation>Einige Rechte vorbehalten.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Copyright</source>
-        <translation>Urheberrecht</translation>
-    </message>
-</context>
-<context>
     <name>frmForm1</name>
     <message>
         <source>Intrinsic rate of species A (r)</source>
@@ -463,6 +366,198 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
     <message>
         <source>Clock</source>
         <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Wachstumsrate Art A (r):</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Anfangsgröße Art A:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Tragfähigkeit Art A (K1):</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Konstante a:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Wachstumsrate Art B (s):</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Anfangsgröße Art B:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Tragfähigkeit Art B (K2):</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Konstante b:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Für t = 0 bis </translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Übersetzt in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, S. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. S. 78–104 in R. M. May (Hrsg.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Drücken Sie die Menütaste oder Umschalt+F10 oder klicken Sie mit der rechten Maustaste, um das Diagramm zu kopieren oder zu speichern.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Diagramm speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Fenster als PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Richtungspfeile</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Bild: Hügel und ein See in der Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Gott hab ihn selig</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Widmung</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmCopyrigh</name>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Wenn du dieses Programm für eine Forschungsarbeit nutzt, zitiere bitte in deiner Arbeit die folgende Quelle:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Neue Versionen dieses Programms gibt es hier:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. Das Vorlenza-Projekt.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 Vorlenza-Autoren</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Freie Software zum Lehren und Lernen von Ökologie</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Du darfst dieses Programm im Unterricht oder anderswo ausführen, kopieren und weitergeben und es nach den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, verändern. Es kommt OHNE JEDE GEWÄHRLEISTUNG.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Urheberrechtlich geschützt. Kopien, auch veränderte, müssen diesen Hinweis behalten.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Einige Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Bild: die zwei konkurrierenden Arten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Urheberrecht</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmForm1</name>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Die Vorlenza-Autoren</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Drücke Enter, um das Programm mit den voreingestellten Werten zu starten. Du kannst auch zuerst einen Datensatz wählen und dann auf START klicken. Um einen Wert zu ändern, klicke mit der Maus in sein Feld. Wenn du die Werte geändert hast, bestätige mit Enter und klicke auf START. Klicke auf das Diagramm, um weitere Diagramme zu sehen.
+Kommentare sind willkommen.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Die Vorlenza-Autoren
+vorlenza@example.org
+Postfach 1234
+Labor für Populationsökologie
+Fachbereich Biologie
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>Der Dateiname „%1“ ist zu kurz. Die Ergebnisdatei wird nach ihm benannt, wobei seine letzten vier Zeichen durch „-N1N2dN.txt“ ersetzt werden. Wähle deshalb bitte einen Namen mit mindestens vier Zeichen, zum Beispiel ergebnisse.txt. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — Hauptfenster</translation>
     </message>
     <message>
         <source> Model </source>
@@ -549,42 +644,6 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <translation>Datensatz 3 wählen</translation>
     </message>
     <message>
-        <source>Intrinsic rate of species A  (r):</source>
-        <translation>Wachstumsrate Art A (r):</translation>
-    </message>
-    <message>
-        <source>Initial size of species A: </source>
-        <translation>Anfangsgröße Art A:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species A (K1):</source>
-        <translation>Tragfähigkeit Art A (K1):</translation>
-    </message>
-    <message>
-        <source>Constant a:</source>
-        <translation>Konstante a:</translation>
-    </message>
-    <message>
-        <source>Intrinsic rate of species B (s):</source>
-        <translation>Wachstumsrate Art B (s):</translation>
-    </message>
-    <message>
-        <source>Initial size of species B:</source>
-        <translation>Anfangsgröße Art B:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species B (K2):</source>
-        <translation>Tragfähigkeit Art B (K2):</translation>
-    </message>
-    <message>
-        <source>Constant b:</source>
-        <translation>Konstante b:</translation>
-    </message>
-    <message>
-        <source>For t = 0 to </source>
-        <translation>Für t = 0 bis </translation>
-    </message>
-    <message>
         <source>N1 (species A)</source>
         <translation>N1 (Art A)</translation>
     </message>
@@ -612,47 +671,9 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <source>Large</source>
         <translation>Groß</translation>
     </message>
-    <message>
-        <source>© 2004-%1 The Vorlenza authors</source>
-        <translation>© 2004-%1 Die Vorlenza-Autoren</translation>
-    </message>
-    <message>
-        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
-Comments are welcome.</source>
-        <translation>Drücke Enter, um das Programm mit den voreingestellten Werten zu starten. Du kannst auch zuerst einen Datensatz wählen und dann auf START klicken. Um einen Wert zu ändern, klicke mit der Maus in sein Feld. Wenn du die Werte geändert hast, bestätige mit Enter und klicke auf START. Klicke auf das Diagramm, um weitere Diagramme zu sehen.
-Kommentare sind willkommen.</translation>
-    </message>
-    <message>
-        <source>The Vorlenza authors
-vorlenza@example.org
-P.O. Box 1234
-Population Ecology Laboratory
-Department of Biology
-Example University
-Exampletown, Exampleland</source>
-        <translation>Die Vorlenza-Autoren
-vorlenza@example.org
-Postfach 1234
-Labor für Populationsökologie
-Fachbereich Biologie
-Example University
-Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>Der Dateiname „%1“ ist zu kurz. Die Ergebnisdatei wird nach ihm benannt, wobei seine letzten vier Zeichen durch „-N1N2dN.txt“ ersetzt werden. Wähle deshalb bitte einen Namen mit mindestens vier Zeichen, zum Beispiel ergebnisse.txt. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — Hauptfenster</translation>
-    </message>
 </context>
 <context>
-    <name>frmHowto</name>
+    <name>vorlenza::frmHowto</name>
     <message>
         <source>Click on RUN to run the simulation.
 Click on the graph to see more graphs.
@@ -675,7 +696,7 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     </message>
 </context>
 <context>
-    <name>frmIntrofrm</name>
+    <name>vorlenza::frmIntrofrm</name>
     <message>
         <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
         <translation>Das Lotka-Volterra-Modell für zwei Arten, die um dieselben Ressourcen konkurrieren, ist das einfachste Konkurrenzmodell für zwei Arten. Es erweitert das Modell des logistischen Wachstums. Es nimmt an, dass alle Individuen einer Art gleich sind (keine Altersunterschiede und kein Geschlechtsdimorphismus). Ausführlich wird es in den meisten Ökologie-Lehrbüchern behandelt. Für Populationen mit Altersstruktur ist das Modell nicht geeignet. Trotzdem kannst du mit ihm gut lernen, wie man Isoklinen und Gleichgewichte untersucht und Vektoren addiert.</translation>
@@ -694,7 +715,7 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     </message>
 </context>
 <context>
-    <name>frmLarggraf</name>
+    <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
         <translation>N2 gegen N1</translation>
@@ -737,7 +758,7 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     </message>
 </context>
 <context>
-    <name>frmQuiz</name>
+    <name>vorlenza::frmQuiz</name>
     <message>
         <source>Quiz: four phase planes with their isoclines</source>
         <translation>Quiz: vier Phasenebenen mit ihren Isoklinen</translation>
@@ -756,19 +777,7 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     </message>
 </context>
 <context>
-    <name>frmReference</name>
-    <message>
-        <source>References</source>
-        <translation>Literatur</translation>
-    </message>
-    <message>
-        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
-        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Übersetzt in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, S. 409–448.</translation>
-    </message>
-    <message>
-        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
-        <translation>May, R. M. 1976. Models for two interacting populations. S. 78–104 in R. M. May (Hrsg.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
-    </message>
+    <name>vorlenza::frmReference</name>
     <message>
         <source>Back to main form</source>
         <translation>Zurück zum Hauptfenster</translation>
@@ -777,9 +786,13 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
 </context>
 <context>
-    <name>frmTitlform</name>
+    <name>vorlenza::frmTitlform</name>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Taste drücken oder klicken zum Start.</translation>

@@ -57,34 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ChartActions</name>
-    <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Pulse la tecla Menú o Mayús+F10, o haga clic con el botón derecho, para copiar o guardar el gráfico.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Copiar el gráfico</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Guardar el gráfico como…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Guardar la ventana como PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Flechas de dirección</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
-    <message>
-        <source>Chart</source>
-        <translation>Gráfico</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>
         <translation>
@@ -248,21 +221,6 @@
     </message>
 </context>
 <context>
-    <name>Vater</name>
-    <message>
-        <source>Picture: hills and a lake at dusk</source>
-        <translation>Imagen: colinas y un lago al anochecer</translation>
-    </message>
-    <message>
-        <source>God rest his soul</source>
-        <translation>Que en paz descanse</translation>
-    </message>
-    <message>
-        <source>Dedication</source>
-        <translation>Dedicatoria</translation>
-    </message>
-</context>
-<context>
     <name>WindowActions</name>
     <message>
         <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
@@ -344,61 +302,6 @@
     </message>
 </context>
 <context>
-    <name>frmCopyrigh</name>
-    <message>
-        <source>Picture: the two competing species</source>
-        <translation>Imagen: las dos especies en competencia</translation>
-    </message>
-    <message>
-        <source>If you use this program in your research, please cite the following  reference in your paper:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
-        <translation>Si usas este programa en tu investigación, cita la siguiente referencia en tu trabajo:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
-    </message>
-    <message>
-        <source>You can get new version of this program at:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. The Vorlenza Project.</source>
-        <translation>Puedes obtener nuevas versiones de este programa en:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. El proyecto Vorlenza.</translation>
-    </message>
-    <message>
-        <source>© 2004-%1 Vorlenza authors</source>
-        <translation>© 2004-%1 autores de Vorlenza</translation>
-    </message>
-    <message>
-        <source>Free software for teaching and learning ecology</source>
-        <translation>Software libre para enseñar y aprender ecología</translation>
-    </message>
-    <message>
-        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
-        <translation>Puedes ejecutar, copiar y compartir este programa, en clase o en cualquier otro lugar, y modificarlo según los términos de la GNU General Public License, versión 3 o cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA.</translation>
-    </message>
-    <message>
-        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
-        <translation>Protegido por derechos de autor. Las copias, modificadas o no, deben conservar este aviso.</translation>
-    </message>
-    <message>
-        <source>Some rights reserved.</source>
-        <translation>Algunos derechos reservados.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Copyright</source>
-        <translation>Derechos de autor</translation>
-    </message>
-</context>
-<context>
     <name>frmForm1</name>
     <message>
         <source>Intrinsic rate of species A (r)</source>
@@ -463,6 +366,198 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
     <message>
         <source>Clock</source>
         <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Tasa intrínseca especie A (r):</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Tamaño inicial especie A:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Capacidad de carga especie A (K1):</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Constante a:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Tasa intrínseca especie B (s):</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Tamaño inicial especie B:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Capacidad de carga especie B (K2):</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Constante b:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Para t = 0 a </translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traducido en R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, págs. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. Págs. 78–104 en R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Pulse la tecla Menú o Mayús+F10, o haga clic con el botón derecho, para copiar o guardar el gráfico.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar el gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Guardar el gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Guardar la ventana como PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Flechas de dirección</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Imagen: colinas y un lago al anochecer</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que en paz descanse</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Dedicatoria</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmCopyrigh</name>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Si usas este programa en tu investigación, cita la siguiente referencia en tu trabajo:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Puedes obtener nuevas versiones de este programa en:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. El proyecto Vorlenza.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 autores de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Software libre para enseñar y aprender ecología</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Puedes ejecutar, copiar y compartir este programa, en clase o en cualquier otro lugar, y modificarlo según los términos de la GNU General Public License, versión 3 o cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Protegido por derechos de autor. Las copias, modificadas o no, deben conservar este aviso.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Algunos derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Imagen: las dos especies en competencia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Derechos de autor</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmForm1</name>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Los autores de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Pulsa Enter para ejecutar el programa con los valores predeterminados. También puedes elegir antes un conjunto de datos y luego hacer clic en EJECUTAR. Para cambiar un valor, haz clic con el ratón en su casilla. Después de cambiar los valores, pulsa Enter para confirmar y haz clic en EJECUTAR. Haz clic en el gráfico para ver más gráficos.
+Tus comentarios son bienvenidos.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Los autores de Vorlenza
+vorlenza@example.org
+Apartado postal 1234
+Laboratorio de Ecología de Poblaciones
+Departamento de Biología
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>El nombre de archivo «%1» es demasiado corto. El archivo de resultados recibe ese nombre con sus cuatro últimos caracteres cambiados por «-N1N2dN.txt», así que elige un nombre de al menos cuatro caracteres, por ejemplo resultados.txt. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>No se pudieron guardar los resultados en %1.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — ventana principal</translation>
     </message>
     <message>
         <source> Model </source>
@@ -549,42 +644,6 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <translation>Elegir el conjunto de datos 3</translation>
     </message>
     <message>
-        <source>Intrinsic rate of species A  (r):</source>
-        <translation>Tasa intrínseca especie A (r):</translation>
-    </message>
-    <message>
-        <source>Initial size of species A: </source>
-        <translation>Tamaño inicial especie A:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species A (K1):</source>
-        <translation>Capacidad de carga especie A (K1):</translation>
-    </message>
-    <message>
-        <source>Constant a:</source>
-        <translation>Constante a:</translation>
-    </message>
-    <message>
-        <source>Intrinsic rate of species B (s):</source>
-        <translation>Tasa intrínseca especie B (s):</translation>
-    </message>
-    <message>
-        <source>Initial size of species B:</source>
-        <translation>Tamaño inicial especie B:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species B (K2):</source>
-        <translation>Capacidad de carga especie B (K2):</translation>
-    </message>
-    <message>
-        <source>Constant b:</source>
-        <translation>Constante b:</translation>
-    </message>
-    <message>
-        <source>For t = 0 to </source>
-        <translation>Para t = 0 a </translation>
-    </message>
-    <message>
         <source>N1 (species A)</source>
         <translation>N1 (especie A)</translation>
     </message>
@@ -612,47 +671,9 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <source>Large</source>
         <translation>Ampliar</translation>
     </message>
-    <message>
-        <source>© 2004-%1 The Vorlenza authors</source>
-        <translation>© 2004-%1 Los autores de Vorlenza</translation>
-    </message>
-    <message>
-        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
-Comments are welcome.</source>
-        <translation>Pulsa Enter para ejecutar el programa con los valores predeterminados. También puedes elegir antes un conjunto de datos y luego hacer clic en EJECUTAR. Para cambiar un valor, haz clic con el ratón en su casilla. Después de cambiar los valores, pulsa Enter para confirmar y haz clic en EJECUTAR. Haz clic en el gráfico para ver más gráficos.
-Tus comentarios son bienvenidos.</translation>
-    </message>
-    <message>
-        <source>The Vorlenza authors
-vorlenza@example.org
-P.O. Box 1234
-Population Ecology Laboratory
-Department of Biology
-Example University
-Exampletown, Exampleland</source>
-        <translation>Los autores de Vorlenza
-vorlenza@example.org
-Apartado postal 1234
-Laboratorio de Ecología de Poblaciones
-Departamento de Biología
-Example University
-Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>El nombre de archivo «%1» es demasiado corto. El archivo de resultados recibe ese nombre con sus cuatro últimos caracteres cambiados por «-N1N2dN.txt», así que elige un nombre de al menos cuatro caracteres, por ejemplo resultados.txt. No se ha guardado nada.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>No se pudieron guardar los resultados en %1.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — ventana principal</translation>
-    </message>
 </context>
 <context>
-    <name>frmHowto</name>
+    <name>vorlenza::frmHowto</name>
     <message>
         <source>Click on RUN to run the simulation.
 Click on the graph to see more graphs.
@@ -675,7 +696,7 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     </message>
 </context>
 <context>
-    <name>frmIntrofrm</name>
+    <name>vorlenza::frmIntrofrm</name>
     <message>
         <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
         <translation>El modelo de Lotka-Volterra de dos especies que compiten por los mismos recursos es el modelo de competencia entre dos especies más sencillo. Es una ampliación del modelo de crecimiento logístico. Supone que todos los individuos de una especie son idénticos (sin diferencias de edad ni dimorfismo sexual). La mayoría de los libros de ecología lo tratan en detalle. Este modelo no se aplica a poblaciones con estructura de edades. Aun así, con él puedes aprender el análisis de isoclinas y del equilibrio, y la suma de vectores.</translation>
@@ -694,7 +715,7 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     </message>
 </context>
 <context>
-    <name>frmLarggraf</name>
+    <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
         <translation>N2 = f(N1)</translation>
@@ -737,7 +758,7 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     </message>
 </context>
 <context>
-    <name>frmQuiz</name>
+    <name>vorlenza::frmQuiz</name>
     <message>
         <source>Quiz: four phase planes with their isoclines</source>
         <translation>Cuestionario: cuatro planos de fase con sus isoclinas</translation>
@@ -756,19 +777,7 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     </message>
 </context>
 <context>
-    <name>frmReference</name>
-    <message>
-        <source>References</source>
-        <translation>Referencias</translation>
-    </message>
-    <message>
-        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
-        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traducido en R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, págs. 409–448.</translation>
-    </message>
-    <message>
-        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
-        <translation>May, R. M. 1976. Models for two interacting populations. Págs. 78–104 en R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
-    </message>
+    <name>vorlenza::frmReference</name>
     <message>
         <source>Back to main form</source>
         <translation>Volver a la ventana principal</translation>
@@ -777,9 +786,13 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
 </context>
 <context>
-    <name>frmTitlform</name>
+    <name>vorlenza::frmTitlform</name>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Pulsa una tecla o haz clic.</translation>

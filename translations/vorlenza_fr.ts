@@ -57,34 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ChartActions</name>
-    <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Appuyez sur la touche Menu ou sur Maj+F10, ou cliquez avec le bouton droit, pour copier ou enregistrer le graphique.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Copier le graphique</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Enregistrer le graphique sous…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Enregistrer la fenêtre en PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Flèches de direction</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
-    <message>
-        <source>Chart</source>
-        <translation>Graphique</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>
         <translation>
@@ -248,21 +221,6 @@
     </message>
 </context>
 <context>
-    <name>Vater</name>
-    <message>
-        <source>Picture: hills and a lake at dusk</source>
-        <translation>Image&#xa0;: des collines et un lac au crépuscule</translation>
-    </message>
-    <message>
-        <source>God rest his soul</source>
-        <translation>Que Dieu ait son âme</translation>
-    </message>
-    <message>
-        <source>Dedication</source>
-        <translation>Dédicace</translation>
-    </message>
-</context>
-<context>
     <name>WindowActions</name>
     <message>
         <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
@@ -344,61 +302,6 @@
     </message>
 </context>
 <context>
-    <name>frmCopyrigh</name>
-    <message>
-        <source>Picture: the two competing species</source>
-        <translation>Image&#xa0;: les deux espèces en compétition</translation>
-    </message>
-    <message>
-        <source>If you use this program in your research, please cite the following  reference in your paper:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
-        <translation>Si vous utilisez ce programme pour vos recherches, merci de citer la référence suivante dans votre article&#xa0;:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
-    </message>
-    <message>
-        <source>You can get new version of this program at:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. The Vorlenza Project.</source>
-        <translation>Les nouvelles versions de ce programme sont disponibles ici&#xa0;:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. Le projet Vorlenza.</translation>
-    </message>
-    <message>
-        <source>© 2004-%1 Vorlenza authors</source>
-        <translation>© 2004-%1 auteurs de Vorlenza</translation>
-    </message>
-    <message>
-        <source>Free software for teaching and learning ecology</source>
-        <translation>Logiciel libre pour enseigner et apprendre l&apos;écologie</translation>
-    </message>
-    <message>
-        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
-        <translation>Vous pouvez exécuter, copier et partager ce programme, en classe ou ailleurs, et le modifier selon les termes de la GNU General Public License, version 3 ou toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
-    </message>
-    <message>
-        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
-        <translation>Protégé par le droit d&apos;auteur. Toute copie, modifiée ou non, doit garder cette mention.</translation>
-    </message>
-    <message>
-        <source>Some rights reserved.</source>
-        <translation>Certains droits réservés.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Copyright</source>
-        <translation>Droits d&apos;auteur</translation>
-    </message>
-</context>
-<context>
     <name>frmForm1</name>
     <message>
         <source>Intrinsic rate of species A (r)</source>
@@ -463,6 +366,198 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
     <message>
         <source>Clock</source>
         <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Taux intrinsèque espèce A (r)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Effectif initial espèce A&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Capacité de charge espèce A (K1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Constante a&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Taux intrinsèque espèce B (s)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Effectif initial espèce B&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Capacité de charge espèce B (K2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Constante b&#xa0;:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Pour t = 0 à </translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traduit dans R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, p. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. P. 78–104 dans R. M. May (dir.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Appuyez sur la touche Menu ou sur Maj+F10, ou cliquez avec le bouton droit, pour copier ou enregistrer le graphique.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Enregistrer le graphique sous…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Enregistrer la fenêtre en PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Flèches de direction</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Image&#xa0;: des collines et un lac au crépuscule</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que Dieu ait son âme</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Dédicace</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmCopyrigh</name>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Si vous utilisez ce programme pour vos recherches, merci de citer la référence suivante dans votre article&#xa0;:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Les nouvelles versions de ce programme sont disponibles ici&#xa0;:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. Le projet Vorlenza.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 auteurs de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Logiciel libre pour enseigner et apprendre l&apos;écologie</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Vous pouvez exécuter, copier et partager ce programme, en classe ou ailleurs, et le modifier selon les termes de la GNU General Public License, version 3 ou toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Protégé par le droit d&apos;auteur. Toute copie, modifiée ou non, doit garder cette mention.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Certains droits réservés.</translation>
+    </message>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Image&#xa0;: les deux espèces en compétition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Droits d&apos;auteur</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmForm1</name>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Les auteurs de Vorlenza</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Appuyez sur Entrée pour lancer le programme avec les valeurs par défaut. Vous pouvez aussi choisir d&apos;abord un jeu de données, puis cliquer sur LANCER. Pour changer une valeur, cliquez dans sa case avec la souris. Après avoir changé les valeurs, appuyez sur Entrée pour confirmer, puis cliquez sur LANCER. Cliquez sur le graphique pour voir d&apos;autres graphiques.
+Vos commentaires sont les bienvenus.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Les auteurs de Vorlenza
+vorlenza@example.org
+Boîte postale 1234
+Laboratoire d&apos;écologie des populations
+Département de biologie
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;-N1N2dN.txt&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple resultats.txt. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>Impossible d&apos;enregistrer les résultats dans %1.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — fenêtre principale</translation>
     </message>
     <message>
         <source> Model </source>
@@ -549,42 +644,6 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <translation>Choisir le jeu de données 3</translation>
     </message>
     <message>
-        <source>Intrinsic rate of species A  (r):</source>
-        <translation>Taux intrinsèque espèce A (r)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Initial size of species A: </source>
-        <translation>Effectif initial espèce A&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species A (K1):</source>
-        <translation>Capacité de charge espèce A (K1)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Constant a:</source>
-        <translation>Constante a&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Intrinsic rate of species B (s):</source>
-        <translation>Taux intrinsèque espèce B (s)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Initial size of species B:</source>
-        <translation>Effectif initial espèce B&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species B (K2):</source>
-        <translation>Capacité de charge espèce B (K2)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Constant b:</source>
-        <translation>Constante b&#xa0;:</translation>
-    </message>
-    <message>
-        <source>For t = 0 to </source>
-        <translation>Pour t = 0 à </translation>
-    </message>
-    <message>
         <source>N1 (species A)</source>
         <translation>N1 (espèce A)</translation>
     </message>
@@ -612,47 +671,9 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <source>Large</source>
         <translation>Agrandir</translation>
     </message>
-    <message>
-        <source>© 2004-%1 The Vorlenza authors</source>
-        <translation>© 2004-%1 Les auteurs de Vorlenza</translation>
-    </message>
-    <message>
-        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
-Comments are welcome.</source>
-        <translation>Appuyez sur Entrée pour lancer le programme avec les valeurs par défaut. Vous pouvez aussi choisir d&apos;abord un jeu de données, puis cliquer sur LANCER. Pour changer une valeur, cliquez dans sa case avec la souris. Après avoir changé les valeurs, appuyez sur Entrée pour confirmer, puis cliquez sur LANCER. Cliquez sur le graphique pour voir d&apos;autres graphiques.
-Vos commentaires sont les bienvenus.</translation>
-    </message>
-    <message>
-        <source>The Vorlenza authors
-vorlenza@example.org
-P.O. Box 1234
-Population Ecology Laboratory
-Department of Biology
-Example University
-Exampletown, Exampleland</source>
-        <translation>Les auteurs de Vorlenza
-vorlenza@example.org
-Boîte postale 1234
-Laboratoire d&apos;écologie des populations
-Département de biologie
-Example University
-Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;-N1N2dN.txt&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple resultats.txt. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>Impossible d&apos;enregistrer les résultats dans %1.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — fenêtre principale</translation>
-    </message>
 </context>
 <context>
-    <name>frmHowto</name>
+    <name>vorlenza::frmHowto</name>
     <message>
         <source>Click on RUN to run the simulation.
 Click on the graph to see more graphs.
@@ -675,7 +696,7 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     </message>
 </context>
 <context>
-    <name>frmIntrofrm</name>
+    <name>vorlenza::frmIntrofrm</name>
     <message>
         <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
         <translation>Le modèle de Lotka-Volterra pour deux espèces en compétition pour les mêmes ressources est le plus simple des modèles de compétition entre deux espèces. Il prolonge le modèle de croissance logistique. Il suppose que tous les individus d&apos;une espèce sont identiques (aucune différence d&apos;âge, aucun dimorphisme sexuel). La plupart des manuels d&apos;écologie le présentent en détail. Ce modèle ne s&apos;applique pas aux populations structurées en âge. Il permet cependant d&apos;apprendre l&apos;analyse des isoclines et de l&apos;équilibre ainsi que l&apos;addition de vecteurs.</translation>
@@ -694,7 +715,7 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     </message>
 </context>
 <context>
-    <name>frmLarggraf</name>
+    <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
         <translation>N2 = f(N1)</translation>
@@ -737,7 +758,7 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     </message>
 </context>
 <context>
-    <name>frmQuiz</name>
+    <name>vorlenza::frmQuiz</name>
     <message>
         <source>Quiz: four phase planes with their isoclines</source>
         <translation>Quiz&#xa0;: quatre plans de phase avec leurs isoclines</translation>
@@ -756,19 +777,7 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     </message>
 </context>
 <context>
-    <name>frmReference</name>
-    <message>
-        <source>References</source>
-        <translation>Références</translation>
-    </message>
-    <message>
-        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
-        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traduit dans R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, p. 409–448.</translation>
-    </message>
-    <message>
-        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
-        <translation>May, R. M. 1976. Models for two interacting populations. P. 78–104 dans R. M. May (dir.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
-    </message>
+    <name>vorlenza::frmReference</name>
     <message>
         <source>Back to main form</source>
         <translation>Retour à la fenêtre principale</translation>
@@ -777,9 +786,13 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
 </context>
 <context>
-    <name>frmTitlform</name>
+    <name>vorlenza::frmTitlform</name>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Touche ou clic pour commencer.</translation>

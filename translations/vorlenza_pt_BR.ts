@@ -57,34 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ChartActions</name>
-    <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Pressione a tecla Menu ou Shift+F10, ou clique com o botão direito, para copiar ou salvar o gráfico.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Copiar o gráfico</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Salvar o gráfico como…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Salvar a janela como PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Setas de direção</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
-    <message>
-        <source>Chart</source>
-        <translation>Gráfico</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>
         <translation>
@@ -248,21 +221,6 @@
     </message>
 </context>
 <context>
-    <name>Vater</name>
-    <message>
-        <source>Picture: hills and a lake at dusk</source>
-        <translation>Imagem: colinas e um lago ao entardecer</translation>
-    </message>
-    <message>
-        <source>God rest his soul</source>
-        <translation>Que Deus o tenha</translation>
-    </message>
-    <message>
-        <source>Dedication</source>
-        <translation>Dedicatória</translation>
-    </message>
-</context>
-<context>
     <name>WindowActions</name>
     <message>
         <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
@@ -344,61 +302,6 @@
     </message>
 </context>
 <context>
-    <name>frmCopyrigh</name>
-    <message>
-        <source>Picture: the two competing species</source>
-        <translation>Imagem: as duas espécies em competição</translation>
-    </message>
-    <message>
-        <source>If you use this program in your research, please cite the following  reference in your paper:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
-        <translation>Se você usar este programa em sua pesquisa, cite a seguinte referência em seu trabalho:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
-    </message>
-    <message>
-        <source>You can get new version of this program at:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. The Vorlenza Project.</source>
-        <translation>Você pode obter novas versões deste programa em:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. O Projeto Vorlenza.</translation>
-    </message>
-    <message>
-        <source>© 2004-%1 Vorlenza authors</source>
-        <translation>© 2004-%1 autores do Vorlenza</translation>
-    </message>
-    <message>
-        <source>Free software for teaching and learning ecology</source>
-        <translation>Software livre para ensinar e aprender ecologia</translation>
-    </message>
-    <message>
-        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
-        <translation>Você pode executar, copiar e compartilhar este programa, na sala de aula ou em qualquer outro lugar, e modificá-lo nos termos da GNU General Public License, versão 3 ou qualquer versão posterior. Ele é fornecido SEM NENHUMA GARANTIA.</translation>
-    </message>
-    <message>
-        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
-        <translation>Protegido por direitos autorais. As cópias, modificadas ou não, devem manter este aviso.</translation>
-    </message>
-    <message>
-        <source>Some rights reserved.</source>
-        <translation>Alguns direitos reservados.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Copyright</source>
-        <translation>Direitos autorais</translation>
-    </message>
-</context>
-<context>
     <name>frmForm1</name>
     <message>
         <source>Intrinsic rate of species A (r)</source>
@@ -463,6 +366,198 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
     <message>
         <source>Clock</source>
         <translation>Relógio</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>Taxa intrínseca espécie A (r):</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>Tamanho inicial espécie A:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>Capacidade de suporte A (K1):</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>Constante a:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>Taxa intrínseca espécie B (s):</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>Tamanho inicial espécie B:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>Capacidade de suporte B (K2):</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>Constante b:</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>Para t = 0 a </translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>Referências</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traduzido em R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, p. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. P. 78–104 em R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Pressione a tecla Menu ou Shift+F10, ou clique com o botão direito, para copiar ou salvar o gráfico.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar o gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Salvar o gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Salvar a janela como PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>Setas de direção</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>Imagem: colinas e um lago ao entardecer</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que Deus o tenha</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Dedicatória</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmCopyrigh</name>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>Se você usar este programa em sua pesquisa, cite a seguinte referência em seu trabalho:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>Você pode obter novas versões deste programa em:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. O Projeto Vorlenza.</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 autores do Vorlenza</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>Software livre para ensinar e aprender ecologia</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Você pode executar, copiar e compartilhar este programa, na sala de aula ou em qualquer outro lugar, e modificá-lo nos termos da GNU General Public License, versão 3 ou qualquer versão posterior. Ele é fornecido SEM NENHUMA GARANTIA.</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>Protegido por direitos autorais. As cópias, modificadas ou não, devem manter este aviso.</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>Alguns direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>Imagem: as duas espécies em competição</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Direitos autorais</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmForm1</name>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Os autores do Vorlenza</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>Pressione Enter para executar o programa com os valores padrão. Você também pode escolher antes um conjunto de dados e depois clicar em SIMULAR. Para mudar um valor, clique com o mouse na caixa dele. Depois de mudar os valores, pressione Enter para confirmar e clique em SIMULAR. Clique no gráfico para ver mais gráficos.
+Comentários são bem-vindos.</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Os autores do Vorlenza
+vorlenza@example.org
+Caixa Postal 1234
+Laboratório de Ecologia de Populações
+Departamento de Biologia
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>O nome de arquivo “%1” é curto demais. O arquivo de resultados recebe esse nome com os quatro últimos caracteres trocados por “-N1N2dN.txt”; por isso, escolha um nome com pelo menos quatro caracteres, como resultados.txt. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>Não foi possível salvar os resultados em %1.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — janela principal</translation>
     </message>
     <message>
         <source> Model </source>
@@ -549,42 +644,6 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <translation>Escolher o conjunto de dados 3</translation>
     </message>
     <message>
-        <source>Intrinsic rate of species A  (r):</source>
-        <translation>Taxa intrínseca espécie A (r):</translation>
-    </message>
-    <message>
-        <source>Initial size of species A: </source>
-        <translation>Tamanho inicial espécie A:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species A (K1):</source>
-        <translation>Capacidade de suporte A (K1):</translation>
-    </message>
-    <message>
-        <source>Constant a:</source>
-        <translation>Constante a:</translation>
-    </message>
-    <message>
-        <source>Intrinsic rate of species B (s):</source>
-        <translation>Taxa intrínseca espécie B (s):</translation>
-    </message>
-    <message>
-        <source>Initial size of species B:</source>
-        <translation>Tamanho inicial espécie B:</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species B (K2):</source>
-        <translation>Capacidade de suporte B (K2):</translation>
-    </message>
-    <message>
-        <source>Constant b:</source>
-        <translation>Constante b:</translation>
-    </message>
-    <message>
-        <source>For t = 0 to </source>
-        <translation>Para t = 0 a </translation>
-    </message>
-    <message>
         <source>N1 (species A)</source>
         <translation>N1 (espécie A)</translation>
     </message>
@@ -612,47 +671,9 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <source>Large</source>
         <translation>Ampliar</translation>
     </message>
-    <message>
-        <source>© 2004-%1 The Vorlenza authors</source>
-        <translation>© 2004-%1 Os autores do Vorlenza</translation>
-    </message>
-    <message>
-        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
-Comments are welcome.</source>
-        <translation>Pressione Enter para executar o programa com os valores padrão. Você também pode escolher antes um conjunto de dados e depois clicar em SIMULAR. Para mudar um valor, clique com o mouse na caixa dele. Depois de mudar os valores, pressione Enter para confirmar e clique em SIMULAR. Clique no gráfico para ver mais gráficos.
-Comentários são bem-vindos.</translation>
-    </message>
-    <message>
-        <source>The Vorlenza authors
-vorlenza@example.org
-P.O. Box 1234
-Population Ecology Laboratory
-Department of Biology
-Example University
-Exampletown, Exampleland</source>
-        <translation>Os autores do Vorlenza
-vorlenza@example.org
-Caixa Postal 1234
-Laboratório de Ecologia de Populações
-Departamento de Biologia
-Example University
-Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>O nome de arquivo “%1” é curto demais. O arquivo de resultados recebe esse nome com os quatro últimos caracteres trocados por “-N1N2dN.txt”; por isso, escolha um nome com pelo menos quatro caracteres, como resultados.txt. Nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>Não foi possível salvar os resultados em %1.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — janela principal</translation>
-    </message>
 </context>
 <context>
-    <name>frmHowto</name>
+    <name>vorlenza::frmHowto</name>
     <message>
         <source>Click on RUN to run the simulation.
 Click on the graph to see more graphs.
@@ -675,7 +696,7 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     </message>
 </context>
 <context>
-    <name>frmIntrofrm</name>
+    <name>vorlenza::frmIntrofrm</name>
     <message>
         <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
         <translation>O modelo de Lotka-Volterra de duas espécies que competem pelos mesmos recursos é o modelo mais simples de competição entre duas espécies. Ele amplia o modelo de crescimento logístico. Ele supõe que todos os indivíduos de uma espécie são idênticos (sem diferença de idade nem dimorfismo sexual). A maioria dos livros de ecologia o discute em detalhe. Este modelo não se aplica a populações com estrutura etária. Mesmo assim, com ele você pode aprender a análise de isóclinas e do equilíbrio e a soma de vetores.</translation>
@@ -694,7 +715,7 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     </message>
 </context>
 <context>
-    <name>frmLarggraf</name>
+    <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
         <translation>N2 × N1</translation>
@@ -737,7 +758,7 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     </message>
 </context>
 <context>
-    <name>frmQuiz</name>
+    <name>vorlenza::frmQuiz</name>
     <message>
         <source>Quiz: four phase planes with their isoclines</source>
         <translation>Teste: quatro planos de fase com suas isóclinas</translation>
@@ -756,19 +777,7 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     </message>
 </context>
 <context>
-    <name>frmReference</name>
-    <message>
-        <source>References</source>
-        <translation>Referências</translation>
-    </message>
-    <message>
-        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
-        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Traduzido em R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, p. 409–448.</translation>
-    </message>
-    <message>
-        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
-        <translation>May, R. M. 1976. Models for two interacting populations. P. 78–104 em R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
-    </message>
+    <name>vorlenza::frmReference</name>
     <message>
         <source>Back to main form</source>
         <translation>Voltar à janela principal</translation>
@@ -777,9 +786,13 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>References</source>
+        <translation>Referências</translation>
+    </message>
 </context>
 <context>
-    <name>frmTitlform</name>
+    <name>vorlenza::frmTitlform</name>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Tecle ou clique para começar.</translation>

@@ -57,34 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ChartActions</name>
-    <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>按菜单键或 Shift+F10，或单击鼠标右键，可复制或保存图表。</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>复制图表</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>将图表另存为…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>将窗口另存为 PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>方向箭头</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
-    <message>
-        <source>Chart</source>
-        <translation>图表</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>
         <translation>
@@ -246,21 +219,6 @@
     </message>
 </context>
 <context>
-    <name>Vater</name>
-    <message>
-        <source>Picture: hills and a lake at dusk</source>
-        <translation>图片：黄昏时的山丘与湖泊</translation>
-    </message>
-    <message>
-        <source>God rest his soul</source>
-        <translation>愿他安息</translation>
-    </message>
-    <message>
-        <source>Dedication</source>
-        <translation>献词</translation>
-    </message>
-</context>
-<context>
     <name>WindowActions</name>
     <message>
         <source>The printer “%1” did not take the page: %2. Let the printer accept jobs again, or set up another printer as the default printer of this computer, then try again.</source>
@@ -342,61 +300,6 @@
     </message>
 </context>
 <context>
-    <name>frmCopyrigh</name>
-    <message>
-        <source>Picture: the two competing species</source>
-        <translation>图片：两个相互竞争的物种</translation>
-    </message>
-    <message>
-        <source>If you use this program in your research, please cite the following  reference in your paper:
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
-        <translation>如果你在研究中使用本程序，请在论文中引用以下文献：
-
-The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
-    </message>
-    <message>
-        <source>You can get new version of this program at:
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. The Vorlenza Project.</source>
-        <translation>可以从以下途径获取本程序的新版本：
-1. https://vorlenza.example.org/
-2. https://www.example.com/vorlenza/
-(Example Teaching Network).
-3. Vorlenza 项目。</translation>
-    </message>
-    <message>
-        <source>© 2004-%1 Vorlenza authors</source>
-        <translation>© 2004-%1 Vorlenza 作者组</translation>
-    </message>
-    <message>
-        <source>Free software for teaching and learning ecology</source>
-        <translation>用于生态学教与学的自由软件</translation>
-    </message>
-    <message>
-        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
-        <translation>你可以在课堂上或其他任何地方运行、复制和分享本程序，并可以依照 GNU General Public License 第 3 版或任何更新版本的条款修改它。本程序不提供任何担保。</translation>
-    </message>
-    <message>
-        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
-        <translation>受版权法保护。任何副本，无论是否修改，都必须保留本声明。</translation>
-    </message>
-    <message>
-        <source>Some rights reserved.</source>
-        <translation>保留部分权利。</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Copyright</source>
-        <translation>版权</translation>
-    </message>
-</context>
-<context>
     <name>frmForm1</name>
     <message>
         <source>Intrinsic rate of species A (r)</source>
@@ -461,6 +364,198 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
     <message>
         <source>Clock</source>
         <translation>时钟</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A  (r):</source>
+        <translation>物种 A 内禀增长率 (r)：</translation>
+    </message>
+    <message>
+        <source>Initial size of species A: </source>
+        <translation>物种 A 初始数量：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1):</source>
+        <translation>物种 A 环境容纳量 (K1)：</translation>
+    </message>
+    <message>
+        <source>Constant a:</source>
+        <translation>常数 a：</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (s):</source>
+        <translation>物种 B 内禀增长率 (s)：</translation>
+    </message>
+    <message>
+        <source>Initial size of species B:</source>
+        <translation>物种 B 初始数量：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2):</source>
+        <translation>物种 B 环境容纳量 (K2)：</translation>
+    </message>
+    <message>
+        <source>Constant b:</source>
+        <translation>常数 b：</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <translation>t 从 0 到 </translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>References</source>
+        <translation>参考文献</translation>
+    </message>
+    <message>
+        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
+        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</translation>
+    </message>
+    <message>
+        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
+        <translation>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartActions</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>按菜单键或 Shift+F10，或单击鼠标右键，可复制或保存图表。</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>将图表另存为…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>将窗口另存为 PDF…</translation>
+    </message>
+    <message>
+        <source>Direction arrows</source>
+        <translation>方向箭头</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>图表</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::Vater</name>
+    <message>
+        <source>Picture: hills and a lake at dusk</source>
+        <translation>图片：黄昏时的山丘与湖泊</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>愿他安息</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>献词</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmCopyrigh</name>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</source>
+        <translation>如果你在研究中使用本程序，请在论文中引用以下文献：
+
+The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Exampleland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at:
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. The Vorlenza Project.</source>
+        <translation>可以从以下途径获取本程序的新版本：
+1. https://vorlenza.example.org/
+2. https://www.example.com/vorlenza/
+(Example Teaching Network).
+3. Vorlenza 项目。</translation>
+    </message>
+    <message>
+        <source>© 2004-%1 Vorlenza authors</source>
+        <translation>© 2004-%1 Vorlenza 作者组</translation>
+    </message>
+    <message>
+        <source>Free software for teaching and learning ecology</source>
+        <translation>用于生态学教与学的自由软件</translation>
+    </message>
+    <message>
+        <source>You may run, copy and share this program, in class or anywhere else, and you may change it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>你可以在课堂上或其他任何地方运行、复制和分享本程序，并可以依照 GNU General Public License 第 3 版或任何更新版本的条款修改它。本程序不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>Protected by copyright law. Copies, changed or not, must keep this notice.</source>
+        <translation>受版权法保护。任何副本，无论是否修改，都必须保留本声明。</translation>
+    </message>
+    <message>
+        <source>Some rights reserved.</source>
+        <translation>保留部分权利。</translation>
+    </message>
+    <message>
+        <source>Picture: the two competing species</source>
+        <translation>图片：两个相互竞争的物种</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmForm1</name>
+    <message>
+        <source>© 2004-%1 The Vorlenza authors</source>
+        <translation>© 2004-%1 Vorlenza 作者组</translation>
+    </message>
+    <message>
+        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
+Comments are welcome.</source>
+        <translation>按 Enter 键即可用默认值运行本程序。你也可以先选择一组数据，再点击“运行”。要修改某个值，请用鼠标点击它的数据框。修改之后，按 Enter 键确认，再点击“运行”。点击图表可以查看更多图表。
+欢迎提出意见。</translation>
+    </message>
+    <message>
+        <source>The Vorlenza authors
+vorlenza@example.org
+P.O. Box 1234
+Population Ecology Laboratory
+Department of Biology
+Example University
+Exampletown, Exampleland</source>
+        <translation>Vorlenza 作者组
+vorlenza@example.org
+邮政信箱 1234
+种群生态学实验室
+生物学系
+Example University
+Exampletown, Exampleland</translation>
+    </message>
+    <message>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>文件名“%1”太短。结果文件以它命名，并把它的最后四个字符换成“-N1N2dN.txt”，因此请选择至少四个字符的名称，例如 results.txt。未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.</source>
+        <translation>无法将结果保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Vorlenza — main window</source>
+        <translation>Vorlenza — 主窗口</translation>
     </message>
     <message>
         <source> Model </source>
@@ -547,42 +642,6 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <translation>选择数据组 3</translation>
     </message>
     <message>
-        <source>Intrinsic rate of species A  (r):</source>
-        <translation>物种 A 内禀增长率 (r)：</translation>
-    </message>
-    <message>
-        <source>Initial size of species A: </source>
-        <translation>物种 A 初始数量：</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species A (K1):</source>
-        <translation>物种 A 环境容纳量 (K1)：</translation>
-    </message>
-    <message>
-        <source>Constant a:</source>
-        <translation>常数 a：</translation>
-    </message>
-    <message>
-        <source>Intrinsic rate of species B (s):</source>
-        <translation>物种 B 内禀增长率 (s)：</translation>
-    </message>
-    <message>
-        <source>Initial size of species B:</source>
-        <translation>物种 B 初始数量：</translation>
-    </message>
-    <message>
-        <source>Carrying capacity for species B (K2):</source>
-        <translation>物种 B 环境容纳量 (K2)：</translation>
-    </message>
-    <message>
-        <source>Constant b:</source>
-        <translation>常数 b：</translation>
-    </message>
-    <message>
-        <source>For t = 0 to </source>
-        <translation>t 从 0 到 </translation>
-    </message>
-    <message>
         <source>N1 (species A)</source>
         <translation>N1 (物种 A)</translation>
     </message>
@@ -610,47 +669,9 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
         <source>Large</source>
         <translation>大图</translation>
     </message>
-    <message>
-        <source>© 2004-%1 The Vorlenza authors</source>
-        <translation>© 2004-%1 Vorlenza 作者组</translation>
-    </message>
-    <message>
-        <source>Press Enter to run this program using default values. You can also select a data set at first, then click RUN. To change a default value, move the mouse pointer to a data box and click it.After you change the default values, press Enter to confirm the change and click RUN to run it. Click on the graph to see more graphs.
-Comments are welcome.</source>
-        <translation>按 Enter 键即可用默认值运行本程序。你也可以先选择一组数据，再点击“运行”。要修改某个值，请用鼠标点击它的数据框。修改之后，按 Enter 键确认，再点击“运行”。点击图表可以查看更多图表。
-欢迎提出意见。</translation>
-    </message>
-    <message>
-        <source>The Vorlenza authors
-vorlenza@example.org
-P.O. Box 1234
-Population Ecology Laboratory
-Department of Biology
-Example University
-Exampletown, Exampleland</source>
-        <translation>Vorlenza 作者组
-vorlenza@example.org
-邮政信箱 1234
-种群生态学实验室
-生物学系
-Example University
-Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>文件名“%1”太短。结果文件以它命名，并把它的最后四个字符换成“-N1N2dN.txt”，因此请选择至少四个字符的名称，例如 results.txt。未保存任何内容。</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>无法将结果保存到 %1。</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — 主窗口</translation>
-    </message>
 </context>
 <context>
-    <name>frmHowto</name>
+    <name>vorlenza::frmHowto</name>
     <message>
         <source>Click on RUN to run the simulation.
 Click on the graph to see more graphs.
@@ -673,7 +694,7 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     </message>
 </context>
 <context>
-    <name>frmIntrofrm</name>
+    <name>vorlenza::frmIntrofrm</name>
     <message>
         <source>The Lotka–Volterra model of two species that compete for the same resources is the simplest two-species competition model. It is extended from the logistic growth model.  It assumes that all individuals of a species are identical (no age difference and no sexual dimorphism). Detailed discussions can be found in most Ecology textbooks. This model is not applicable to age-structured populations. However, the undergraduate students can use this model to learn about the isocline and equilibrium analysis and vector addition. </source>
         <translation>两个物种竞争同一资源的 Lotka–Volterra 模型是最简单的两物种竞争模型。它由逻辑斯谛增长模型扩展而来。它假设同一物种的所有个体都相同（没有年龄差异，也没有性二型）。大多数生态学教科书都有详细讨论。该模型不适用于有年龄结构的种群。不过，学生可以用它学习零增长等斜线分析、平衡点分析和向量加法。</translation>
@@ -692,7 +713,7 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     </message>
 </context>
 <context>
-    <name>frmLarggraf</name>
+    <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
         <translation>N2–N1 图</translation>
@@ -735,7 +756,7 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     </message>
 </context>
 <context>
-    <name>frmQuiz</name>
+    <name>vorlenza::frmQuiz</name>
     <message>
         <source>Quiz: four phase planes with their isoclines</source>
         <translation>测验：四个相平面及其等斜线</translation>
@@ -754,19 +775,7 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     </message>
 </context>
 <context>
-    <name>frmReference</name>
-    <message>
-        <source>References</source>
-        <translation>参考文献</translation>
-    </message>
-    <message>
-        <source>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</source>
-        <translation>Volterra, V. 1926. Variazioni e fluttuazioni del numero d&apos;individui in specie animali conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. 1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448.</translation>
-    </message>
-    <message>
-        <source>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</source>
-        <translation>May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), Theoretical Ecology: Principles and Applications. Blackwell, Oxford.</translation>
-    </message>
+    <name>vorlenza::frmReference</name>
     <message>
         <source>Back to main form</source>
         <translation>返回主窗口</translation>
@@ -775,9 +784,13 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>References</source>
+        <translation>参考文献</translation>
+    </message>
 </context>
 <context>
-    <name>frmTitlform</name>
+    <name>vorlenza::frmTitlform</name>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>按任意键或单击鼠标开始。</translation>

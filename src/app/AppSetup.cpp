@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QIcon>
 
-void SetUpApplication()
+namespace vorlenza {
+
+void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Vorlenza"));
     // The desktop entry (and with it the task bar and the AppStream data) names the program.
@@ -16,3 +18,5 @@ void SetUpApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutions();
 }
+
+} // namespace vorlenza

@@ -14,6 +14,8 @@
 
 #include <QGuiApplication>
 
+namespace vorlenza {
+
 namespace {
 template <class Window> WindowRegistry::Factory factory(Session& session)
 {
@@ -21,7 +23,7 @@ template <class Window> WindowRegistry::Factory factory(Session& session)
 }
 } // namespace
 
-void RegisterWindows(Session& session)
+void registerWindows(Session& session)
 {
     WindowRegistry& w = session.windows();
     w.setFactory(WindowId::Main, factory<frmForm1>(session));
@@ -42,3 +44,5 @@ void RegisterWindows(Session& session)
         });
     }
 }
+
+} // namespace vorlenza

@@ -6,17 +6,19 @@
 #include <QApplication>
 #include <QLocale>
 
+using namespace vorlenza;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     vorlenza::Translations translations;
     translations.use(QLocale::system().uiLanguages());
-    SetUpApplication();
+    setUpApplication();
 
     int status = 0;
     {
         Session session;
-        RegisterWindows(session);
+        registerWindows(session);
         // The main window is the start-up window: its load routine shows the background and
         // title windows and keeps itself hidden until the title window is dismissed.
         session.windows().load(WindowId::Main);

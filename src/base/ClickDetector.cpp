@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace vorlenza {
+
 void ClickDetector::press(const QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -14,3 +16,5 @@ bool ClickDetector::release(const QMouseEvent* event, const QRect& area)
     m_pressed = false;
     return click;
 }
+
+} // namespace vorlenza

@@ -4,6 +4,8 @@
 
 class QMouseEvent;
 
+namespace vorlenza {
+
 /// A left click as the windows know it: the left button pressed and then released with the
 /// pointer still inside the widget. A widget feeds it its press and release events.
 ///
@@ -19,3 +21,5 @@ public:
 private:
     bool m_pressed = false;
 };
+
+} // namespace vorlenza

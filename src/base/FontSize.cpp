@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace vorlenza {
+
 namespace fontsize
 {
 
@@ -18,3 +20,5 @@ QFont sized(const QString& family, double points)
 }
 
 } // namespace fontsize
+
+} // namespace vorlenza

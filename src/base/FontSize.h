@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+namespace vorlenza {
+
 /// Font sizes are given in points as the windows and charts were designed at 96 dots per inch.
 /// They are set as pixel sizes (points * 96 / 72, rounded, at least 1 px), so that text keeps its
 /// designed proportion to the twip geometry whatever density the screen reports.
@@ -16,3 +18,5 @@ int pixels(double points);
 QFont sized(const QString& family, double points);
 
 } // namespace fontsize
+
+} // namespace vorlenza

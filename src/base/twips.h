@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace vorlenza {
+
 /// Every position and size of the windows is designed in twips (1440 per inch). They become
 /// device-independent pixels here and only here: 15 twips per pixel, so the windows keep their
 /// proportions on any screen and at any scale factor.
@@ -27,3 +29,5 @@ inline QSize size(int width, int height) { return QSize(px(width), px(height)); 
 inline QPoint point(int left, int top) { return QPoint(px(left), px(top)); }
 
 } // namespace twips
+
+} // namespace vorlenza

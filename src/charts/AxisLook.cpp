@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -38,17 +40,17 @@ void applyTicks(QCPAxis& axis, TickMarks marks)
 
 } // namespace
 
-void ApplyAxisLook(QCPAxis& axis, const AxisLook& look)
+void applyAxisLook(QCPAxis& axis, const AxisLook& look)
 {
     axis.setScaleType(QCPAxis::stLinear);
     applyTicks(axis, look.ticks);
     axis.setLabel(look.titleVisible ? look.title : QString());
     axis.setLabelFont(fontsize::sized(look.fontName, look.fontPoints));
     const QColor colour = look.gridAutoColour ? kAutoGridColour : look.gridColour;
-    axis.grid()->setPen(QPen(colour, 0, PenStyleOf(look.gridStyle)));
+    axis.grid()->setPen(QPen(colour, 0, penStyleOf(look.gridStyle)));
 }
 
-QCPRange PaddedRange(double lo, double hi)
+QCPRange paddedRange(double lo, double hi)
 {
     if (!(lo <= hi))
         return QCPRange(-1.0, 1.0);
@@ -59,3 +61,5 @@ QCPRange PaddedRange(double lo, double hi)
     }
     return QCPRange(lo - span * kRangeMargin, hi + span * kRangeMargin);
 }
+
+} // namespace vorlenza

@@ -8,6 +8,8 @@
 class QCPAxis;
 class QCPRange;
 
+namespace vorlenza {
+
 /// How one axis is drawn, as the chart operations leave it. Font sizes are points at 96 dpi.
 struct AxisLook {
     bool autoRange = true;
@@ -22,9 +24,11 @@ struct AxisLook {
 };
 
 /// Gives `axis` a linear scale and the tick marks, title and grid line of `look`.
-void ApplyAxisLook(QCPAxis& axis, const AxisLook& look);
+void applyAxisLook(QCPAxis& axis, const AxisLook& look);
 
 /// The automatic range of an axis whose data run from `lo` to `hi`: widened by 3 % of the span
 /// below and above so that nothing touches the frame; a flat range gets 10 % of its value (at
 /// least 1) on either side, and no data (lo > hi, or NaN) gives -1..1.
-QCPRange PaddedRange(double lo, double hi);
+QCPRange paddedRange(double lo, double hi);
+
+} // namespace vorlenza

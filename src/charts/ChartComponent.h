@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vorlenza {
+
 /// Which way a chart is drawn. There is one kind: a 2-D XY (scatter) chart, in which data columns
 /// 2k-1 (X) and 2k (Y) form series k.
 enum class ChartKind { XY2D };
@@ -104,3 +106,5 @@ public:
     /// now, so that the chart is complete when the procedure returns.
     virtual void commit() = 0;
 };
+
+} // namespace vorlenza

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vorlenza {
+
 /// Where a series takes its values from, day by day.
 enum class ChartSource { Day, N1, N2, dN1, dN2, IsoclineAX, IsoclineAY, IsoclineBX, IsoclineBY };
 
@@ -40,14 +42,14 @@ struct ChartDefinition {
 };
 
 /// The definition each procedure applies.
-const ChartDefinition& DefinitionOf(ChartProcedure procedure);
+const ChartDefinition& definitionOf(ChartProcedure procedure);
 
 /// All seventeen procedures, in declaration order.
-const std::vector<ChartProcedure>& AllChartProcedures();
+const std::vector<ChartProcedure>& allChartProcedures();
 
 /// The procedure's name as the windows call it, e.g. "ShowN2vsN1withIsoclines" (main or large window
 /// is not part of the name).
-QString ProcedureName(ChartProcedure procedure);
+QString procedureName(ChartProcedure procedure);
 
 /// The eight graphs a click on a window's chart steps through, by the value of the window's click
 /// counter (0..7).
@@ -55,10 +57,12 @@ using ChartClickCycle = std::array<ChartProcedure, 8>;
 
 /// The main window's cycle: the three time courses, the changes, then the phase planes as points,
 /// as a line and with the isoclines, and all four series together.
-const ChartClickCycle& MainChartClickCycle();
+const ChartClickCycle& mainChartClickCycle();
 /// The large window's cycle: the same graphs in the same order, drawn by its own procedures.
-const ChartClickCycle& LargeChartClickCycle();
+const ChartClickCycle& largeChartClickCycle();
 
 /// One click on a chart: steps `counter` on by one, back to 0 after 7, and returns the procedure
 /// the new value names (a counter outside 0..7 names the last one).
-ChartProcedure NextInClickCycle(const ChartClickCycle& cycle, std::int16_t& counter);
+ChartProcedure nextInClickCycle(const ChartClickCycle& cycle, std::int16_t& counter);
+
+} // namespace vorlenza

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -149,17 +151,17 @@ const Entry& entryOf(ChartProcedure procedure)
 
 } // namespace
 
-const ChartDefinition& DefinitionOf(ChartProcedure procedure)
+const ChartDefinition& definitionOf(ChartProcedure procedure)
 {
     return entryOf(procedure).definition;
 }
 
-QString ProcedureName(ChartProcedure procedure)
+QString procedureName(ChartProcedure procedure)
 {
     return QString::fromUtf8(entryOf(procedure).name);
 }
 
-const std::vector<ChartProcedure>& AllChartProcedures()
+const std::vector<ChartProcedure>& allChartProcedures()
 {
     static const std::vector<ChartProcedure> all = [] {
         std::vector<ChartProcedure> v;
@@ -170,7 +172,7 @@ const std::vector<ChartProcedure>& AllChartProcedures()
     return all;
 }
 
-const ChartClickCycle& MainChartClickCycle()
+const ChartClickCycle& mainChartClickCycle()
 {
     using P = ChartProcedure;
     static const ChartClickCycle cycle{
@@ -178,7 +180,7 @@ const ChartClickCycle& MainChartClickCycle()
     return cycle;
 }
 
-const ChartClickCycle& LargeChartClickCycle()
+const ChartClickCycle& largeChartClickCycle()
 {
     using P = ChartProcedure;
     static const ChartClickCycle cycle{
@@ -186,7 +188,7 @@ const ChartClickCycle& LargeChartClickCycle()
     return cycle;
 }
 
-ChartProcedure NextInClickCycle(const ChartClickCycle& cycle, std::int16_t& counter)
+ChartProcedure nextInClickCycle(const ChartClickCycle& cycle, std::int16_t& counter)
 {
     counter = static_cast<std::int16_t>(counter + 1);
     const auto last = static_cast<std::int16_t>(cycle.size() - 1);
@@ -195,9 +197,11 @@ ChartProcedure NextInClickCycle(const ChartClickCycle& cycle, std::int16_t& coun
     return counter >= 0 ? cycle[static_cast<std::size_t>(counter)] : cycle.back();
 }
 
-bool DrawChart(ChartComponent& chart, ChartProcedure procedure, const ModelState& state)
+bool drawChart(ChartComponent& chart, ChartProcedure procedure, const ModelState& state)
 {
-    const ChartDefinition& definition = DefinitionOf(procedure);
-    ApplyChartDefinition(chart, definition, state);
+    const ChartDefinition& definition = definitionOf(procedure);
+    applyChartDefinition(chart, definition, state);
     return definition.disablesRun;
 }
+
+} // namespace vorlenza

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 
-QString ChartDescription(const QString& title, const QString& yTitle, const QString& xTitle, int series,
+namespace vorlenza {
+
+QString chartDescription(const QString& title, const QString& yTitle, const QString& xTitle, int series,
                          int points)
 {
     return QCoreApplication::translate("ChartView", "%1: %2 against %3, %n series", nullptr, series)
                .arg(title, yTitle, xTitle) +
            QCoreApplication::translate("ChartView", " of %n points each", nullptr, points);
 }
+
+} // namespace vorlenza

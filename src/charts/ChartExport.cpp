@@ -17,6 +17,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+namespace vorlenza {
+
 namespace {
 
 /// Draws the chart as lines and text on `device`, at the chart's size in pixels.
@@ -36,7 +38,7 @@ void writeSvg(QCustomPlot& plot, QIODevice& out)
     svg.setSize(plot.size());
     svg.setViewBox(QRect(QPoint(0, 0), plot.size()));
     svg.setResolution(96);
-    svg.setTitle(ChartTitle(plot));
+    svg.setTitle(chartTitle(plot));
     paintVectors(plot, svg);
 }
 
@@ -44,7 +46,7 @@ void writePdf(QCustomPlot& plot, QIODevice& out)
 {
     QPdfWriter pdf(&out);
     pdf.setResolution(96);
-    pdf.setTitle(ChartTitle(plot));
+    pdf.setTitle(chartTitle(plot));
     pdf.setCreator(QCoreApplication::applicationName());
     const QSizeF points = QSizeF(plot.size()) * (72.0 / 96.0);
     pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
@@ -85,7 +87,7 @@ const char* extensionOf(ChartFileType type)
 
 } // namespace
 
-QString ChartTitle(const QCustomPlot& plot)
+QString chartTitle(const QCustomPlot& plot)
 {
     // The title is the first text element of the layout.
     QCPLayoutGrid* layout = plot.plotLayout();
@@ -95,12 +97,12 @@ QString ChartTitle(const QCustomPlot& plot)
     return {};
 }
 
-QImage ChartImage(QCustomPlot& plot)
+QImage chartImage(QCustomPlot& plot)
 {
     return plot.toPixmap(0, 0, 2.0 * plot.devicePixelRatioF()).toImage();
 }
 
-QByteArray ChartSvg(QCustomPlot& plot)
+QByteArray chartSvg(QCustomPlot& plot)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -108,10 +110,10 @@ QByteArray ChartSvg(QCustomPlot& plot)
     return buffer.data();
 }
 
-QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type)
+QByteArray chartBytes(QCustomPlot& plot, ChartFileType type)
 {
     if (type == ChartFileType::Png)
-        return encodePng(ChartImage(plot));
+        return encodePng(chartImage(plot));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     switch (type) {
@@ -127,20 +129,20 @@ QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type)
     return buffer.data();
 }
 
-ExportOutcome SaveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
+ExportOutcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
 {
     if (path.isEmpty())
         return {false, QStringLiteral("No file name was given.")};
     if (QFileInfo(path).isDir())
         return {false, failure(path, QStringLiteral("it is a folder"))};
     // Make the whole file first: a writer that meets a failing device may stop without saying so.
-    const QByteArray bytes = ChartBytes(plot, type);
+    const QByteArray bytes = chartBytes(plot, type);
     if (bytes.isEmpty())
         return {false, failure(path, QStringLiteral("the chart could not be drawn"))};
-    return SaveBytes(path, bytes);
+    return saveBytes(path, bytes);
 }
 
-ExportOutcome SaveBytes(const QString& path, const QByteArray& bytes)
+ExportOutcome saveBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     // Unbuffered, so that every write reaches the disk here and reports its own failure.
@@ -170,23 +172,23 @@ ExportOutcome SaveBytes(const QString& path, const QByteArray& bytes)
     return {true, {}};
 }
 
-std::unique_ptr<QMimeData> ChartMimeData(QCustomPlot& plot)
+std::unique_ptr<QMimeData> chartMimeData(QCustomPlot& plot)
 {
     auto data = std::make_unique<QMimeData>();
-    const QImage image = ChartImage(plot);
+    const QImage image = chartImage(plot);
     data->setImageData(image);
     data->setData(QStringLiteral("image/png"), encodePng(image));
-    data->setData(QStringLiteral("image/svg+xml"), ChartSvg(plot));
+    data->setData(QStringLiteral("image/svg+xml"), chartSvg(plot));
     return data;
 }
 
-void CopyChartToClipboard(QCustomPlot& plot)
+void copyChartToClipboard(QCustomPlot& plot)
 {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setMimeData(ChartMimeData(plot).release());
+        clipboard->setMimeData(chartMimeData(plot).release());
 }
 
-QString ChartSaveFilter(ChartFileType type)
+QString chartSaveFilter(ChartFileType type)
 {
     switch (type) {
     case ChartFileType::Png: return QStringLiteral("PNG image (*.png)");
@@ -196,13 +198,13 @@ QString ChartSaveFilter(ChartFileType type)
     return {};
 }
 
-QString ChartSaveFilters()
+QString chartSaveFilters()
 {
-    return ChartSaveFilter(ChartFileType::Png) + QStringLiteral(";;") + ChartSaveFilter(ChartFileType::Svg) +
-           QStringLiteral(";;") + ChartSaveFilter(ChartFileType::Pdf);
+    return chartSaveFilter(ChartFileType::Png) + QStringLiteral(";;") + chartSaveFilter(ChartFileType::Svg) +
+           QStringLiteral(";;") + chartSaveFilter(ChartFileType::Pdf);
 }
 
-QString DefaultChartFileName(const QString& title, ChartFileType type)
+QString defaultChartFileName(const QString& title, ChartFileType type)
 {
     QString name;
     for (const QChar c : title) {
@@ -217,7 +219,7 @@ QString DefaultChartFileName(const QString& title, ChartFileType type)
     return name + u'.' + QLatin1String(extensionOf(type));
 }
 
-ChosenChartFile ResolveChartFile(const QString& typedPath, const QString& chosenFilter)
+ChosenChartFile resolveChartFile(const QString& typedPath, const QString& chosenFilter)
 {
     if (typedPath.isEmpty())
         return {};
@@ -228,7 +230,7 @@ ChosenChartFile ResolveChartFile(const QString& typedPath, const QString& chosen
 
     ChartFileType type = ChartFileType::Png;
     for (ChartFileType t : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Pdf})
-        if (chosenFilter == ChartSaveFilter(t) ||
+        if (chosenFilter == chartSaveFilter(t) ||
             chosenFilter.contains(QStringLiteral("*.") + QLatin1String(extensionOf(t)), Qt::CaseInsensitive))
             type = t;
     QString path = typedPath;
@@ -236,3 +238,5 @@ ChosenChartFile ResolveChartFile(const QString& typedPath, const QString& chosen
         path += u'.';
     return {path + QLatin1String(extensionOf(type)), type};
 }
+
+} // namespace vorlenza

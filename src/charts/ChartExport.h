@@ -8,6 +8,8 @@
 class QCustomPlot;
 class QMimeData;
 
+namespace vorlenza {
+
 /// The file types a chart is saved as.
 enum class ChartFileType { Png, Svg, Pdf };
 
@@ -17,43 +19,43 @@ struct ExportOutcome {
 };
 
 /// The chart's title as shown above the plot (empty when it has none).
-QString ChartTitle(const QCustomPlot& plot);
+QString chartTitle(const QCustomPlot& plot);
 
 /// The chart as an image at twice its size in device pixels, as drawn on screen.
-QImage ChartImage(QCustomPlot& plot);
+QImage chartImage(QCustomPlot& plot);
 
 /// The chart as SVG: lines and text at the chart's size in pixels (96 dpi).
-QByteArray ChartSvg(QCustomPlot& plot);
+QByteArray chartSvg(QCustomPlot& plot);
 
 /// Writes the chart to `path` as `type` through QSaveFile: either the whole new file is there
 /// afterwards, or whatever was at `path` before is left byte for byte and no temporary file stays.
 /// PNG at twice the chart's size in device pixels; SVG and PDF as lines and text at the chart's
 /// size (a PDF page of the chart's size at 96 dpi).
-ExportOutcome SaveChart(QCustomPlot& plot, const QString& path, ChartFileType type);
+ExportOutcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type);
 
 /// The file `type` makes of the chart, as bytes.
-QByteArray ChartBytes(QCustomPlot& plot, ChartFileType type);
+QByteArray chartBytes(QCustomPlot& plot, ChartFileType type);
 
 /// Writes `bytes` to `path` through QSaveFile: the whole new file, or on any failure whatever was
 /// at `path` before, byte for byte, and no temporary file. The error names the file and the reason.
-ExportOutcome SaveBytes(const QString& path, const QByteArray& bytes);
+ExportOutcome saveBytes(const QString& path, const QByteArray& bytes);
 
 /// What "Copy chart" puts on the clipboard: the image (offered as PNG and the other image types
 /// the clipboard takes) and the SVG drawing as "image/svg+xml".
-std::unique_ptr<QMimeData> ChartMimeData(QCustomPlot& plot);
+std::unique_ptr<QMimeData> chartMimeData(QCustomPlot& plot);
 
-/// Puts ChartMimeData on the system clipboard.
-void CopyChartToClipboard(QCustomPlot& plot);
+/// Puts chartMimeData on the system clipboard.
+void copyChartToClipboard(QCustomPlot& plot);
 
 /// The filters of the save dialog, PNG first, separated by ";;".
-QString ChartSaveFilters();
+QString chartSaveFilters();
 
 /// The dialog filter that stands for `type`, one of those of ChartSaveFilters.
-QString ChartSaveFilter(ChartFileType type);
+QString chartSaveFilter(ChartFileType type);
 
 /// The default file name of a chart: its title with the extension of `type`, e.g.
 /// "N2 vs. N1.png"; characters that cannot be in a file name become "-"; no title gives "Chart".
-QString DefaultChartFileName(const QString& title, ChartFileType type);
+QString defaultChartFileName(const QString& title, ChartFileType type);
 
 struct ChosenChartFile {
     QString path;
@@ -62,4 +64,6 @@ struct ChosenChartFile {
 
 /// The type of a file picked in the save dialog: a typed ".png", ".svg" or ".pdf" (any case) wins;
 /// otherwise the chosen filter decides and its extension is added to the name.
-ChosenChartFile ResolveChartFile(const QString& typedPath, const QString& chosenFilter);
+ChosenChartFile resolveChartFile(const QString& typedPath, const QString& chosenFilter);
+
+} // namespace vorlenza

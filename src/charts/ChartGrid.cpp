@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vorlenza {
+
 namespace
 {
 constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
@@ -44,3 +46,5 @@ ChartGrid::Extent ChartGrid::extent(int series) const
     e.yHi = yHi;
     return e;
 }
+
+} // namespace vorlenza

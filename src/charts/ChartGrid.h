@@ -3,6 +3,8 @@
 #include <limits>
 #include <vector>
 
+namespace vorlenza {
+
 /// The data grid of a chart: columns of rows of values, 1-based as the chart operations count
 /// them. Columns 2k-1 and 2k hold the X and Y values of series k. An empty cell is NaN; cells that
 /// a column or row count adds start empty, and a shrinking count drops what lies beyond it.
@@ -44,3 +46,5 @@ private:
     int m_rows = 0;
     std::vector<std::vector<double>> m_cells; ///< by column, then row
 };
+
+} // namespace vorlenza

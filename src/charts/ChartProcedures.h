@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vorlenza {
+
 class ChartComponent;
 struct ModelState;
 
@@ -29,4 +31,6 @@ enum class ChartProcedure {
 
 /// Fills and styles `chart` from `state` by the chart definition of `procedure`.
 /// Returns true when the calling window must disable its Run button afterwards.
-bool DrawChart(ChartComponent& chart, ChartProcedure procedure, const ModelState& state);
+bool drawChart(ChartComponent& chart, ChartProcedure procedure, const ModelState& state);
+
+} // namespace vorlenza

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -126,7 +128,7 @@ QString translated(const QString& title)
 }
 } // namespace
 
-void ApplyChartDefinition(ChartComponent& chart, const ChartDefinition& definition, const ModelState& state)
+void applyChartDefinition(ChartComponent& chart, const ChartDefinition& definition, const ModelState& state)
 {
     // A run never leaves simTime outside 0..MaxDay; keep the reads inside the arrays regardless.
     const int n = std::clamp(static_cast<int>(state.simTime), 0, ModelState::MaxDay);
@@ -160,3 +162,5 @@ void ApplyChartDefinition(ChartComponent& chart, const ChartDefinition& definiti
     }
     chart.commit();
 }
+
+} // namespace vorlenza

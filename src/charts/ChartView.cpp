@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace vorlenza {
+
 ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
 {
     setAccessibleName(tr("Chart"));
@@ -79,7 +81,7 @@ void ChartView::setColumnCount(std::int16_t count)
     while (m_looks.size() > series)
         m_looks.pop_back();
     while (m_looks.size() < series)
-        m_looks.push_back(DefaultSeriesLook(static_cast<int>(m_looks.size())));
+        m_looks.push_back(defaultSeriesLook(static_cast<int>(m_looks.size())));
     changed();
 }
 
@@ -190,17 +192,17 @@ void ChartView::setMarkerPenWidth(int xColumn, int width)
 
 void ChartView::setMarkerPenColour(int xColumn, ColourPart part, int value)
 {
-    editLook(xColumn, [&](SeriesLook& l) { SetColourPart(l.markerPen, part, value); });
+    editLook(xColumn, [&](SeriesLook& l) { setColourPart(l.markerPen, part, value); });
 }
 
 void ChartView::setMarkerFillColour(int xColumn, ColourPart part, int value)
 {
-    editLook(xColumn, [&](SeriesLook& l) { SetColourPart(l.fill, part, value); });
+    editLook(xColumn, [&](SeriesLook& l) { setColourPart(l.fill, part, value); });
 }
 
 void ChartView::setLineColour(int xColumn, ColourPart part, int value)
 {
-    editLook(xColumn, [&](SeriesLook& l) { SetColourPart(l.line, part, value); });
+    editLook(xColumn, [&](SeriesLook& l) { setColourPart(l.line, part, value); });
 }
 
 void ChartView::setLegendText(int xColumn, const QString& text)
@@ -241,7 +243,7 @@ void ChartView::setAxisGridAutoColour(ChartAxis axis, bool automatic)
 
 void ChartView::setAxisGridColour(ChartAxis axis, ColourPart part, int value)
 {
-    SetColourPart(axisLook(axis).gridColour, part, value);
+    setColourPart(axisLook(axis).gridColour, part, value);
     changed();
 }
 
@@ -273,7 +275,7 @@ void ChartView::commit()
 {
     rebuild();
     setAccessibleDescription(
-        ChartDescription(m_titleText, m_yLook.title, m_xLook.title, m_grid.seriesCount(), m_grid.rowCount()));
+        chartDescription(m_titleText, m_yLook.title, m_xLook.title, m_grid.seriesCount(), m_grid.rowCount()));
     replot(QCustomPlot::rpQueuedReplot);
 }
 
@@ -321,14 +323,14 @@ void ChartView::buildSeries()
         SeriesCurve* curve = m_curves[k];
         curve->setThinned(!m_drawEveryPoint);
         curve->setPoints(m_grid.xs(static_cast<int>(k)), m_grid.ys(static_cast<int>(k)), m_grid.rowCount());
-        ApplySeriesLook(*curve, m_looks[k]);
+        applySeriesLook(*curve, m_looks[k]);
     }
 }
 
 void ChartView::applyAxes()
 {
-    ApplyAxisLook(*xAxis, m_xLook);
-    ApplyAxisLook(*yAxis, m_yLook);
+    applyAxisLook(*xAxis, m_xLook);
+    applyAxisLook(*yAxis, m_yLook);
     // The Y grid line at zero is drawn like every other Y grid line.
     yAxis->grid()->setZeroLinePen(Qt::NoPen);
 }
@@ -341,9 +343,9 @@ void ChartView::applyRanges()
         e.xHi = e.yHi = std::max(e.xHi, e.yHi);
     }
     if (m_xLook.autoRange)
-        xAxis->setRange(PaddedRange(e.xLo, e.xHi));
+        xAxis->setRange(paddedRange(e.xLo, e.xHi));
     if (m_yLook.autoRange)
-        yAxis->setRange(PaddedRange(e.yLo, e.yHi));
+        yAxis->setRange(paddedRange(e.yLo, e.yHi));
 }
 
 void ChartView::placeLegend(bool shown)
@@ -372,3 +374,5 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
     if (m_click.release(event, rect()))
         emit clicked();
 }
+
+} // namespace vorlenza

@@ -11,6 +11,8 @@
 #include <QColor>
 #include <vector>
 
+namespace vorlenza {
+
 class SeriesCurve;
 
 /// The chart control of both graph windows (`MSChart1`): a QCustomPlot widget that carries out
@@ -21,7 +23,7 @@ class SeriesCurve;
 /// replot), followed by one queued replot.
 ///
 /// The grid is a ChartGrid; each series has a SeriesLook (where its units are given), starting
-/// from DefaultSeriesLook, which is also what partial colour settings start from, and is drawn
+/// from defaultSeriesLook, which is also what partial colour settings start from, and is drawn
 /// as a SeriesCurve. Font sizes are points at 96 dpi, set as pixel sizes (10 pt = 13 px). A
 /// regression line is accepted and never drawn.
 class ChartView : public QCustomPlot, public ChartComponent
@@ -124,3 +126,5 @@ private:
     QCPTextElement* m_title = nullptr;
     QCPLayoutGrid* m_legendColumn = nullptr;
 };
+
+} // namespace vorlenza

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<FieldArrow> DirectionArrows(const ModelParameters& parameters, const PlotFrame& frame, int perSide)
+namespace vorlenza {
+
+std::vector<FieldArrow> directionArrows(const ModelParameters& parameters, const PlotFrame& frame, int perSide)
 {
     std::vector<FieldArrow> arrows;
     const double spanX = frame.n1Hi - frame.n1Lo;
@@ -31,7 +33,7 @@ std::vector<FieldArrow> DirectionArrows(const ModelParameters& parameters, const
             const double fy = (j + 0.5) / perSide;
             const double n1 = frame.n1Lo + fx * spanX;
             const double n2 = frame.n2Lo + fy * spanY;
-            const DayStep step = StepOneDay(parameters, n1, n2);
+            const DayStep step = stepOneDay(parameters, n1, n2);
             if (!step.finite)
                 continue;
             const double dx = step.dN1 * pxPerN1;
@@ -55,7 +57,7 @@ std::vector<FieldArrow> DirectionArrows(const ModelParameters& parameters, const
     return arrows;
 }
 
-PlotFrame FrameOf(const QCustomPlot& plot)
+PlotFrame frameOf(const QCustomPlot& plot)
 {
     PlotFrame frame;
     QCPAxisRect* rect = plot.axisRect();
@@ -90,7 +92,7 @@ void DirectionField::applyDefaultAntialiasingHint(QCPPainter* painter) const
 
 void DirectionField::draw(QCPPainter* painter)
 {
-    m_drawn = DirectionArrows(m_parameters, FrameOf(*mParentPlot));
+    m_drawn = directionArrows(m_parameters, frameOf(*mParentPlot));
 
     QPen pen(colour(), 1.2);
     pen.setCapStyle(Qt::RoundCap);
@@ -114,14 +116,14 @@ void DirectionField::draw(QCPPainter* painter)
     }
 }
 
-DirectionField* FindDirectionField(const QCustomPlot& plot)
+DirectionField* findDirectionField(const QCustomPlot& plot)
 {
     return plot.findChild<DirectionField*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void ShowDirectionField(QCustomPlot& plot, bool shown, const ModelParameters& parameters)
 {
-    DirectionField* field = FindDirectionField(plot);
+    DirectionField* field = findDirectionField(plot);
     if (!shown) {
         if (field == nullptr)
             return;
@@ -133,3 +135,5 @@ void ShowDirectionField(QCustomPlot& plot, bool shown, const ModelParameters& pa
     }
     plot.replot(QCustomPlot::rpQueuedReplot);
 }
+
+} // namespace vorlenza

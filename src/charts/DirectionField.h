@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace vorlenza {
+
 /// The plotted range of a phase plane and the pixel rectangle it fills (linear axes, N1 to the
 /// right, N2 upwards).
 struct PlotFrame {
@@ -22,7 +24,7 @@ struct PlotFrame {
 
 /// The frame of `plot`'s bottom and left axes, mapped the way the axes map their coordinates.
 /// A frame with no pixels when the plot has no such axes.
-PlotFrame FrameOf(const QCustomPlot& plot);
+PlotFrame frameOf(const QCustomPlot& plot);
 
 /// One arrow of the direction field, in pixels.
 struct FieldArrow {
@@ -35,11 +37,11 @@ struct FieldArrow {
 constexpr int kFieldPointsPerSide = 15;
 
 /// The direction field over `frame`: a grid of `perSide` x `perSide` points at the centres of
-/// equal cells, each with the change that one day's model step (StepOneDay) makes from that point,
+/// equal cells, each with the change that one day's model step (stepOneDay) makes from that point,
 /// drawn in pixels. All arrows share one scale, chosen so that the longest one is as long as 90 %
 /// of the smaller side of a cell. Points where the step leaves the double range or changes
 /// nothing get no arrow. An empty frame gives no arrows.
-std::vector<FieldArrow> DirectionArrows(const ModelParameters& parameters, const PlotFrame& frame,
+std::vector<FieldArrow> directionArrows(const ModelParameters& parameters, const PlotFrame& frame,
                                         int perSide = kFieldPointsPerSide);
 
 /// The direction field drawn on a QCustomPlot, under its series (on the grid layer, after the grid
@@ -70,8 +72,10 @@ private:
 };
 
 /// The direction field on `plot`, or nullptr when none is shown.
-DirectionField* FindDirectionField(const QCustomPlot& plot);
+DirectionField* findDirectionField(const QCustomPlot& plot);
 
 /// Puts the direction field for `parameters` on `plot` (or updates the one there), or takes it off
 /// when `shown` is false. Queues a replot when something changed.
 void ShowDirectionField(QCustomPlot& plot, bool shown, const ModelParameters& parameters);
+
+} // namespace vorlenza

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+namespace vorlenza {
+
 namespace {
 
 bool isIsocline(ChartSource s)
@@ -34,7 +36,7 @@ const ModelState::Series* seriesOf(const ModelState& state, ChartSource s, const
 
 } // namespace
 
-NearestPoint FindNearestPoint(const std::vector<std::vector<QPointF>>& series, QPointF pointer)
+NearestPoint findNearestPoint(const std::vector<std::vector<QPointF>>& series, QPointF pointer)
 {
     NearestPoint best;
     double bestSquare = std::numeric_limits<double>::infinity();
@@ -56,7 +58,7 @@ NearestPoint FindNearestPoint(const std::vector<std::vector<QPointF>>& series, Q
     return best;
 }
 
-std::vector<int> RunSeriesOf(const ChartDefinition& definition)
+std::vector<int> runSeriesOf(const ChartDefinition& definition)
 {
     std::vector<int> run;
     for (std::size_t k = 0; k < definition.series.size(); ++k) {
@@ -67,7 +69,7 @@ std::vector<int> RunSeriesOf(const ChartDefinition& definition)
     return run;
 }
 
-CurvePixels PixelsOfCurve(QCustomPlot& plot, int index)
+CurvePixels pixelsOfCurve(QCustomPlot& plot, int index)
 {
     CurvePixels out;
     auto* curve = qobject_cast<QCPCurve*>(plot.plottable(index));
@@ -85,27 +87,27 @@ CurvePixels PixelsOfCurve(QCustomPlot& plot, int index)
     return out;
 }
 
-int NearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer)
+int nearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer)
 {
     std::vector<std::vector<QPointF>> pixels;
     std::vector<std::vector<int>> days;
-    for (int k : RunSeriesOf(definition)) {
-        CurvePixels c = PixelsOfCurve(plot, k);
+    for (int k : runSeriesOf(definition)) {
+        CurvePixels c = pixelsOfCurve(plot, k);
         pixels.push_back(std::move(c.pixels));
         days.push_back(std::move(c.days));
     }
-    const NearestPoint nearest = FindNearestPoint(pixels, pointer);
+    const NearestPoint nearest = findNearestPoint(pixels, pointer);
     if (!nearest.found())
         return -1;
     return days[static_cast<std::size_t>(nearest.series)][static_cast<std::size_t>(nearest.index)];
 }
 
-QString PointReadout(const ChartDefinition& definition, const ModelState& state, int day)
+QString pointReadout(const ChartDefinition& definition, const ModelState& state, int day)
 {
     if (day < 0 || day > ModelState::MaxDay)
         return {};
     QStringList values;
-    for (int k : RunSeriesOf(definition)) {
+    for (int k : runSeriesOf(definition)) {
         const SeriesDefinition& s = definition.series[static_cast<std::size_t>(k)];
         for (ChartSource source : {s.x, s.y}) {
             const char* name = nullptr;
@@ -113,11 +115,13 @@ QString PointReadout(const ChartDefinition& definition, const ModelState& state,
             if (series == nullptr)
                 continue;
             const QString item = QStringLiteral("%1 = %2").arg(
-                QLatin1String(name), QString::fromStdString(FormatNumber((*series)[static_cast<std::size_t>(day)])));
+                QLatin1String(name), QString::fromStdString(formatNumber((*series)[static_cast<std::size_t>(day)])));
             if (!values.contains(item))
                 values << item;
         }
     }
     return QCoreApplication::translate("PointReadout", "Day %1: %2")
-        .arg(QString::fromStdString(FormatInteger(day)), values.join(QStringLiteral(", ")));
+        .arg(QString::fromStdString(formatInteger(day)), values.join(QStringLiteral(", ")));
 }
+
+} // namespace vorlenza

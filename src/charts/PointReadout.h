@@ -8,6 +8,9 @@
 #include <vector>
 
 class QCustomPlot;
+
+namespace vorlenza {
+
 struct ModelState;
 
 /// The point of a chart nearest to the pointer.
@@ -20,10 +23,10 @@ struct NearestPoint {
 
 /// The point nearest to `pointer` (straight-line distance in pixels) over all `series`; points
 /// that are not finite are left out. On equal distances the earlier series and point win.
-NearestPoint FindNearestPoint(const std::vector<std::vector<QPointF>>& series, QPointF pointer);
+NearestPoint findNearestPoint(const std::vector<std::vector<QPointF>>& series, QPointF pointer);
 
 /// The series of `definition` that show days of the run (the isoclines do not), in their order.
-std::vector<int> RunSeriesOf(const ChartDefinition& definition);
+std::vector<int> runSeriesOf(const ChartDefinition& definition);
 
 /// The pixel position of every point of plottable `index` of `plot` (a curve), in point order,
 /// together with the day each point shows. Empty when that plottable is not a curve.
@@ -31,13 +34,15 @@ struct CurvePixels {
     std::vector<QPointF> pixels;
     std::vector<int> days;
 };
-CurvePixels PixelsOfCurve(QCustomPlot& plot, int index);
+CurvePixels pixelsOfCurve(QCustomPlot& plot, int index);
 
 /// The day whose point of the run lies nearest to `pointer` on `plot`, drawn from `definition`
 /// (series k of the definition is plottable k of the plot), or -1 when the chart shows none.
-int NearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer);
+int nearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer);
 
 /// What the tooltip says about `day`, in the display format of numbers: the day, then each value
 /// the chart shows for it in series order, e.g. "Day 37: N1 = 165.312022539161, dN1 = 0.5"; a
 /// phase plane gives "Day 37: N1 = …, N2 = …".
-QString PointReadout(const ChartDefinition& definition, const ModelState& state, int day);
+QString pointReadout(const ChartDefinition& definition, const ModelState& state, int day);
+
+} // namespace vorlenza

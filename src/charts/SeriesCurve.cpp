@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -55,3 +57,5 @@ void SeriesCurve::drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& p
     QCPCurve::drawScatterPlot(painter, m_thinned ? topmostMarkers(points, deviceScale(painter)) : points,
                               style);
 }
+
+} // namespace vorlenza

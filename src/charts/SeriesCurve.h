@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace vorlenza {
+
 /// The curve of one series: points joined in row order (X need not be sorted), drawn so that only
 /// what can be seen is drawn (see SeriesThinning). A line in day order keeps the first, lowest,
 /// highest and last point of each pixel column; any other line leaves out the segments that join
@@ -28,3 +30,5 @@ protected:
 private:
     bool m_thinned = true;
 };
+
+} // namespace vorlenza

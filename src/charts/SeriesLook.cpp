@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -39,7 +41,7 @@ bool filled(MarkerShape shape)
 
 } // namespace
 
-SeriesLook DefaultSeriesLook(int k)
+SeriesLook defaultSeriesLook(int k)
 {
     static const QColor lineColours[] = {QColor(0, 0, 0),     QColor(192, 0, 0),   QColor(0, 128, 0),
                                          QColor(255, 140, 0), QColor(128, 0, 128), QColor(0, 128, 128)};
@@ -52,7 +54,7 @@ SeriesLook DefaultSeriesLook(int k)
     return look;
 }
 
-void SetColourPart(QColor& colour, ColourPart part, int value)
+void setColourPart(QColor& colour, ColourPart part, int value)
 {
     value = std::clamp(value, 0, 255);
     switch (part) {
@@ -68,7 +70,7 @@ void SetColourPart(QColor& colour, ColourPart part, int value)
     }
 }
 
-Qt::PenStyle PenStyleOf(LineStyle style)
+Qt::PenStyle penStyleOf(LineStyle style)
 {
     switch (style) {
     case LineStyle::None:
@@ -83,14 +85,14 @@ Qt::PenStyle PenStyleOf(LineStyle style)
     return Qt::SolidLine;
 }
 
-void ApplySeriesLook(QCPCurve& curve, const SeriesLook& look)
+void applySeriesLook(QCPCurve& curve, const SeriesLook& look)
 {
     curve.setLineStyle(look.lineShown ? QCPCurve::lsLine : QCPCurve::lsNone);
     curve.setPen(look.lineShown ? QPen(look.line, kLineWidthPx) : QPen(Qt::NoPen));
     if (look.pointMarkers.value_or(look.markersShown)) {
         const MarkerShape shape = look.markersAuto ? look.autoShape : look.shape;
         QPen pen(look.markerPen, std::max(1.0, look.markerPenWidth * kPenPxPerUnit),
-                 PenStyleOf(look.markerPenStyle));
+                 penStyleOf(look.markerPenStyle));
         pen.setJoinStyle(Qt::MiterJoin);
         const QBrush brush = filled(shape) ? QBrush(look.fill) : QBrush(Qt::NoBrush);
         curve.setScatterStyle(
@@ -102,3 +104,5 @@ void ApplySeriesLook(QCPCurve& curve, const SeriesLook& look)
     if (!look.legendText.isEmpty())
         curve.addToLegend();
 }
+
+} // namespace vorlenza

@@ -9,6 +9,8 @@
 
 class QCPCurve;
 
+namespace vorlenza {
+
 /// How one series is drawn, as the chart operations leave it.
 ///
 /// Units: a marker size unit is 0.06 px (size 100 draws 6 px markers); a marker pen width unit is
@@ -32,14 +34,16 @@ struct SeriesLook {
 /// The look series k (0-based) has until it is styled: a line without markers, in black, dark
 /// red, dark green (0,128,0), orange (255,140,0), then purple and teal; marker fills and outlines
 /// black; the automatic marker shape filled diamond, filled circle, filled triangle, square.
-SeriesLook DefaultSeriesLook(int k);
+SeriesLook defaultSeriesLook(int k);
 
 /// Sets one part of `colour` to `value`, kept within 0..255.
-void SetColourPart(QColor& colour, ColourPart part, int value);
+void setColourPart(QColor& colour, ColourPart part, int value);
 
 /// The pen style that draws `style`.
-Qt::PenStyle PenStyleOf(LineStyle style);
+Qt::PenStyle penStyleOf(LineStyle style);
 
 /// Gives `curve` the line, the markers and the legend name of `look`; a curve with a name joins
 /// the legend.
-void ApplySeriesLook(QCPCurve& curve, const SeriesLook& look);
+void applySeriesLook(QCPCurve& curve, const SeriesLook& look);
+
+} // namespace vorlenza

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <unordered_set>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -207,3 +209,5 @@ QVector<QPointF> topmostMarkers(const QVector<QPointF>& points, double scale)
             out.append(points[i]);
     return out;
 }
+
+} // namespace vorlenza

@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QVector>
 
+namespace vorlenza {
+
 // What a series needs drawn to look the same as when every point is drawn, in time proportional
 // to the pixels of the plot rather than to the days. Points are in the painter's logical pixels;
 // `scale` is the device pixels per logical pixel (2 on a high-density screen, more on a printer
@@ -26,3 +28,5 @@ QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool 
 /// The markers to draw, in their original order: of the markers whose centres fall on one quarter
 /// of a device pixel only the last one drawn, the one left on top.
 QVector<QPointF> topmostMarkers(const QVector<QPointF>& points, double scale);
+
+} // namespace vorlenza

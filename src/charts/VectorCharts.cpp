@@ -2,6 +2,8 @@
 
 #include <qcustomplot.h>
 
+namespace vorlenza {
+
 VectorCharts::VectorCharts(QWidget& window)
 {
     const auto plots = window.findChildren<QCustomPlot*>();
@@ -33,3 +35,5 @@ bool VectorCharts::eventFilter(QObject* watched, QEvent* event)
     plot->toPainter(&painter, plot->width(), plot->height());
     return true;
 }
+
+} // namespace vorlenza

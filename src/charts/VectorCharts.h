@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace vorlenza {
+
 /// While it lives, every chart shown in a window paints itself as lines and text instead of its
 /// screen bitmap whenever the window is rendered onto a painter (QWidget::render). A chart paints
 /// through the painter that the render shares with the chart's paint event, so it lands at its
@@ -25,3 +27,5 @@ protected:
 private:
     std::vector<QWidget*> m_charts;
 };
+
+} // namespace vorlenza

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace vorlenza {
+
 /// The six constants of the model.
 struct ModelParameters {
     double K1 = 0.0;    ///< carrying capacity of species A
@@ -37,3 +39,5 @@ struct ModelState : ModelParameters {
     Series isoclineBX{}; ///< N1 of point i of the zero-growth line of species B (0..T)
     Series isoclineBY{}; ///< N2 of that point
 };
+
+} // namespace vorlenza

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+namespace vorlenza {
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -138,7 +140,7 @@ char* copyText(char* out, const char* text)
 
 } // namespace
 
-char* WriteNumberText(char* out, double value)
+char* writeNumberText(char* out, double value)
 {
     if (std::isnan(value))
         return copyText(out, "NaN");
@@ -217,10 +219,12 @@ char* WriteNumberText(char* out, double value)
     return out + count;
 }
 
-std::string FormatNumber(double value)
+std::string formatNumber(double value)
 {
     char buffer[MaxNumberText];
-    return std::string(buffer, WriteNumberText(buffer, value));
+    return std::string(buffer, writeNumberText(buffer, value));
 }
 
-std::string FormatInteger(long long value) { return std::to_string(value); }
+std::string formatInteger(long long value) { return std::to_string(value); }
+
+} // namespace vorlenza

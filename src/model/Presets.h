@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace vorlenza {
+
 /// One of the three classic parameter sets, in the order the preset writes its fields.
 struct PresetValues {
     double r1;    ///< txtRrateA
@@ -20,7 +22,7 @@ struct PresetValues {
 constexpr int PresetCount = 3;
 
 /// The values of set 1 (coexistence), 2 (A wins) or 3 (B wins). Any other number gives set 1.
-const PresetValues& Preset(int set);
+const PresetValues& preset(int set);
 
 /// The field texts a preset writes, in the order it writes them (the order of PresetValues).
 /// The simulation length is no part of a preset.
@@ -29,6 +31,8 @@ inline constexpr std::string FieldTexts::*PresetFieldOrder[] = {
     &FieldTexts::rrateB, &FieldTexts::b0, &FieldTexts::v, &FieldTexts::K2,
 };
 
-/// The field texts after preset `set` (as Preset numbers them): its eight values in the number
+/// The field texts after preset `set` (as preset numbers them): its eight values in the number
 /// display format, and `simut` as the simulation length, which a preset leaves alone.
-FieldTexts PresetFieldTexts(int set, const std::string& simut = FieldTexts().simut);
+FieldTexts presetFieldTexts(int set, const std::string& simut = FieldTexts().simut);
+
+} // namespace vorlenza

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vorlenza {
+
 namespace {
 
 bool isFiniteValue(double v) { return std::isfinite(v); }
@@ -37,12 +39,12 @@ std::string capitalised(std::string s)
 
 } // namespace
 
-ModelParameters ParametersOf(const ModelState& state)
+ModelParameters parametersOf(const ModelState& state)
 {
     return state;
 }
 
-DayStep StepOneDay(const ModelParameters& p, double x, double y)
+DayStep stepOneDay(const ModelParameters& p, double x, double y)
 {
     // Predictor: the slopes at the start of the day; only the predicted populations are clamped
     // at zero, the returned ones are kept as computed.
@@ -133,7 +135,7 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     n1[0] = n1Start;
     n2[0] = n2Start;
     for (int i = 1; i <= T + 1; ++i) {
-        const DayStep step = StepOneDay(params, n1[i - 1], n2[i - 1]);
+        const DayStep step = stepOneDay(params, n1[i - 1], n2[i - 1]);
         d1[i - 1] = step.dN1;
         d2[i - 1] = step.dN2;
         n1[i] = step.n1;
@@ -178,7 +180,7 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     return result;
 }
 
-std::string DescribeRunFailure(const RunResult& result)
+std::string describeRunFailure(const RunResult& result)
 {
     switch (result.error) {
     case RunError::None:
@@ -199,3 +201,5 @@ std::string DescribeRunFailure(const RunResult& result)
     }
     return {};
 }
+
+} // namespace vorlenza

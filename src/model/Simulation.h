@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace vorlenza {
+
 /// The nine parameter field texts of the main window, as typed.
 struct FieldTexts {
     std::string simut = "100"; ///< txtSimut: simulation length T in days
@@ -41,7 +43,7 @@ struct RunResult {
 };
 
 /// The constants the last run of `state` used.
-ModelParameters ParametersOf(const ModelState& state);
+ModelParameters parametersOf(const ModelState& state);
 
 /// One day of the model from (n1, n2): the change of each population over the day and the
 /// populations the next day.
@@ -56,7 +58,7 @@ struct DayStep {
 /// The Heun step of one day that a run takes: slopes at the start of the day, a predicted point
 /// (each predicted population clamped at zero), slopes at the predicted point, and the mean of
 /// both slopes added to the populations. The next populations themselves are not clamped.
-DayStep StepOneDay(const ModelParameters& p, double n1, double n2);
+DayStep stepOneDay(const ModelParameters& p, double n1, double n2);
 
 /// Runs the model from the field texts: reads T, K1, K2, alpha, beta, r1, r2, N1(0), N2(0) with
 /// NumericPrefix (T rounded half to even), integrates days 1..T+1 with one Heun step a day, then
@@ -65,4 +67,6 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields);
 
 /// The failure in plain words for a student, e.g. "The populations grew too large to compute on
 /// day 37. Try smaller growth rates." Empty for a completed run.
-std::string DescribeRunFailure(const RunResult& result);
+std::string describeRunFailure(const RunResult& result);
+
+} // namespace vorlenza

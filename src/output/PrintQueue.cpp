@@ -4,6 +4,8 @@
 #include <QLibrary>
 #include <QPrinter>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -94,7 +96,7 @@ QString QueueRefusal(const QPrinter& printer)
     return why;
 }
 
-QString LastJobRefusal(const QPrinter& printer)
+QString lastJobRefusal(const QPrinter& printer)
 {
     const Cups& c = cups();
     if (!isQueue(printer) || !c.canTellLastAnswer() || c.lastError() < kFirstIppError)
@@ -103,3 +105,5 @@ QString LastJobRefusal(const QPrinter& printer)
     return answer.isEmpty() ? QCoreApplication::translate("PrintQueue", "the print system gave no reason")
                             : answer;
 }
+
+} // namespace vorlenza

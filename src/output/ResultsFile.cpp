@@ -13,6 +13,8 @@
 #include <charconv>
 #include <string>
 
+namespace vorlenza {
+
 namespace {
 
 const char* const Header = "t, N1, dN1, N2, dN2, x of isocline A, y of isocline A, "
@@ -28,19 +30,19 @@ void appendParameterLine(std::string& out, char species, double start, double ra
     out += "\"N";
     out += species;
     out += "(0) =";
-    out += FormatNumber(start);
+    out += formatNumber(start);
     out += ", r";
     out += species;
     out += " =";
-    out += FormatNumber(rate);
+    out += formatNumber(rate);
     out += ", ";
     out += coefficientName;
     out += " = ";
-    out += FormatNumber(coefficient);
+    out += formatNumber(coefficient);
     out += ", K";
     out += species;
     out += " = ";
-    out += FormatNumber(capacity);
+    out += formatNumber(capacity);
     out += '"';
     out += LineEnd;
 }
@@ -104,7 +106,7 @@ QString pathProblem(const QString& path)
 
 } // namespace
 
-QByteArray ResultsFileContents(const ModelState& state)
+QByteArray resultsFileContents(const ModelState& state)
 {
     const int lastDay = std::clamp<int>(state.simTime, 0, ModelState::MaxDay);
 
@@ -131,7 +133,7 @@ QByteArray ResultsFileContents(const ModelState& state)
                                    state.isoclineAX[i], state.isoclineAY[i], state.isoclineBX[i],
                                    state.isoclineBY[i]}) {
             *p++ = ',';
-            p = WriteNumberText(p, value);
+            p = writeNumberText(p, value);
         }
         *p++ = '\r';
         *p++ = '\n';
@@ -140,7 +142,7 @@ QByteArray ResultsFileContents(const ModelState& state)
     return out;
 }
 
-QString DerivedResultsName(const QString& chosen)
+QString derivedResultsName(const QString& chosen)
 {
     qsizetype nameStart = chosen.size();
     while (nameStart > 0 && !isFolderSeparator(chosen.at(nameStart - 1)))
@@ -158,7 +160,7 @@ QString DerivedResultsName(const QString& chosen)
     return chosen.left(cut) + DerivedSuffix;
 }
 
-WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
+WriteOutcome writeResultsFile(const QString& path, const ModelState& state)
 {
     const QString failedTo =
         QCoreApplication::translate("ResultsFile", "The results could not be saved to “%1”: %2.");
@@ -177,7 +179,7 @@ WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
         return {false, failedTo.arg(shown(path), problem)};
     }
 
-    const QByteArray contents = ResultsFileContents(state);
+    const QByteArray contents = resultsFileContents(state);
     const bool allWritten = file.write(contents) == contents.size() && file.size() == contents.size();
     if (!allWritten || !file.commit()) {
         const QFileDevice::FileError error = file.error();
@@ -195,3 +197,5 @@ WriteOutcome WriteResultsFile(const QString& path, const ModelState& state)
     }
     return {true, {}};
 }
+
+} // namespace vorlenza

@@ -3,16 +3,18 @@
 #include <QByteArray>
 #include <QString>
 
+namespace vorlenza {
+
 struct ModelState;
 
 /// The results file of a run, byte for byte: two quoted parameter lines, the quoted header and
 /// one line of nine numbers per day 0..simTime, every line ended by CR LF. Locale-free.
-QByteArray ResultsFileContents(const ModelState& state);
+QByteArray resultsFileContents(const ModelState& state);
 
 /// The name the results go to: the chosen name without its last four characters, followed by
 /// "-N1N2dN.txt". Empty when the chosen file name (after the last folder separator) has fewer
 /// than four characters, since the result would leave the chosen folder or have no name.
-QString DerivedResultsName(const QString& chosen);
+QString derivedResultsName(const QString& chosen);
 
 struct WriteOutcome {
     bool ok = false;
@@ -20,4 +22,6 @@ struct WriteOutcome {
 };
 
 /// Writes the results file whole or not at all: on any failure an existing file stays as it was.
-WriteOutcome WriteResultsFile(const QString& path, const ModelState& state);
+WriteOutcome writeResultsFile(const QString& path, const ModelState& state);
+
+} // namespace vorlenza

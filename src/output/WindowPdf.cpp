@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QWidget>
 
+namespace vorlenza {
+
 namespace {
 
 QString failure(const QString& path, const QString& reason)
@@ -21,19 +23,19 @@ QString failure(const QString& path, const QString& reason)
 
 } // namespace
 
-PrintPage PageOf(const QPrinter& printer)
+PrintPage pageOf(const QPrinter& printer)
 {
     return {printer.pageLayout(), printer.resolution()};
 }
 
-PrintPage DefaultPrintPage()
+PrintPage defaultPrintPage()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    return PageOf(printer);
+    return pageOf(printer);
 }
 
-PrintOutcome SaveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page)
+PrintOutcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page)
 {
     if (path.isEmpty())
         return {false, QCoreApplication::translate("WindowPdf", "No file name was given.")};
@@ -42,7 +44,7 @@ PrintOutcome SaveWindowAsPdf(QWidget& window, const QString& path, const PrintPa
     if (QFileInfo(path).isDir())
         return {false, failure(path, QCoreApplication::translate("WindowPdf", "it is a folder"))};
 
-    // The whole page first, then one write through QSaveFile (see SaveBytes).
+    // The whole page first, then one write through QSaveFile (see saveBytes).
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -54,12 +56,14 @@ PrintOutcome SaveWindowAsPdf(QWidget& window, const QString& path, const PrintPa
         QPainter painter;
         if (!painter.begin(&pdf))
             return {false, failure(path, QCoreApplication::translate("WindowPdf", "the page could not be started"))};
-        // The same area PrintWindow fills: the printable part of the page, from its top left.
-        PaintWindowFitted(window, painter, QRectF(QPointF(0, 0), page.layout.paintRectPixels(page.resolution).size()));
+        // The same area printWindow fills: the printable part of the page, from its top left.
+        paintWindowFitted(window, painter, QRectF(QPointF(0, 0), page.layout.paintRectPixels(page.resolution).size()));
         painter.end();
     }
-    const ExportOutcome saved = SaveBytes(path, buffer.data());
+    const ExportOutcome saved = saveBytes(path, buffer.data());
     if (!saved.ok)
         return {false, saved.error};
     return {true, {}};
 }
+
+} // namespace vorlenza

@@ -8,21 +8,25 @@
 class QPrinter;
 class QWidget;
 
+namespace vorlenza {
+
 /// The page layout and resolution a window is printed with.
 struct PrintPage {
     QPageLayout layout;
     int resolution = 1200; ///< dots per inch
 };
 
-/// The page of `printer`: what PrintWindow lays the window out on.
-PrintPage PageOf(const QPrinter& printer);
+/// The page of `printer`: what printWindow lays the window out on.
+PrintPage pageOf(const QPrinter& printer);
 
 /// The page a printer starts with when nothing is set up (Qt's own default paper and margins at
 /// high resolution), for when there is no printer to take it from.
-PrintPage DefaultPrintPage();
+PrintPage defaultPrintPage();
 
-/// Writes the page that PrintWindow would send for `window` on `page` to the PDF file `path`: the
+/// Writes the page that printWindow would send for `window` on `page` to the PDF file `path`: the
 /// window's client area scaled to fit the printable area and centred, charts as lines and text.
 /// Written through QSaveFile, so a failure leaves any earlier file as it was and no temporary
 /// file; the error then names the file and the reason. Changes nothing on the window.
-PrintOutcome SaveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page = DefaultPrintPage());
+PrintOutcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page = defaultPrintPage());
+
+} // namespace vorlenza

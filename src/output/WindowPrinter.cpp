@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace vorlenza {
+
 namespace {
 
 /// The window's client area as drawing commands (text as text, charts as lines), at the window's
@@ -73,7 +75,7 @@ QString startFailure(const QPrinter& printer)
 
 } // namespace
 
-void PaintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area)
+void paintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area)
 {
     const QSizeF source = window.size();
     if (source.isEmpty() || area.isEmpty())
@@ -95,7 +97,7 @@ void PaintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area)
     painter.restore();
 }
 
-PrintOutcome PrintWindow(QWidget& window, QPrinter& printer)
+PrintOutcome printWindow(QWidget& window, QPrinter& printer)
 {
     if (!printer.isValid())
         return {false, startFailure(printer)};
@@ -108,7 +110,7 @@ PrintOutcome PrintWindow(QWidget& window, QPrinter& printer)
         return {false, startFailure(printer)};
 
     // The painter's origin is the top left of the printable area.
-    PaintWindowFitted(window, painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
+    paintWindowFitted(window, painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {false,
@@ -117,3 +119,5 @@ PrintOutcome PrintWindow(QWidget& window, QPrinter& printer)
                     .arg(printerName(printer))};
     return {true, {}};
 }
+
+} // namespace vorlenza

@@ -7,6 +7,8 @@ class QPrinter;
 class QRectF;
 class QWidget;
 
+namespace vorlenza {
+
 struct PrintOutcome {
     bool ok = false;
     QString error; ///< why it failed, in plain words, when !ok
@@ -14,10 +16,12 @@ struct PrintOutcome {
 
 /// Prints the window's client area with every visible control on one page of `printer`, scaled
 /// to fit and centred, without any dialog. The chart is drawn as vectors.
-PrintOutcome PrintWindow(QWidget& window, QPrinter& printer);
+PrintOutcome printWindow(QWidget& window, QPrinter& printer);
 
 /// Paints the window's client area into `area` of an active painter, scaled to fit and centred:
 /// every control painted as lines and text where the device allows, each visible chart drawing
 /// itself as lines and text at its place (see VectorCharts), controls stacked above a chart still
 /// painted over it. `area` is in the painter's current coordinates. Changes nothing on the window.
-void PaintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area);
+void paintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area);
+
+} // namespace vorlenza

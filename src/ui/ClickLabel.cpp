@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace vorlenza {
+
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
     m_click.press(event);
@@ -35,3 +37,5 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+} // namespace vorlenza

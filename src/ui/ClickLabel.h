@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace vorlenza {
+
 /// A label or picture box that reports a left click (press and release on it), like the clickable
 /// decorations of the windows, and can carry a single black border line whatever its colours.
 class ClickLabel : public QLabel {
@@ -27,3 +29,5 @@ private:
     ClickDetector m_click;
     bool m_boxed = false;
 };
+
+} // namespace vorlenza

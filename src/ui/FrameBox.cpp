@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace vorlenza {
+
 void FrameBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -18,3 +20,5 @@ void FrameBox::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
 }
+
+} // namespace vorlenza

@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+namespace vorlenza {
+
 /// A frame with its caption set into the top border line, white inside, whatever the widget style.
 /// Controls placed in it are positioned relative to its top-left corner.
 class FrameBox : public QGroupBox {
@@ -12,3 +14,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace vorlenza

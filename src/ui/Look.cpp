@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QPolygon>
 
+namespace vorlenza {
+
 namespace look {
 
 QFont font(const QString& family, double points, bool bold, bool italic)
@@ -59,3 +61,5 @@ QIcon windowIcon()
 }
 
 } // namespace look
+
+} // namespace vorlenza

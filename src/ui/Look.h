@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+namespace vorlenza {
+
 /// Fonts, colours and the pointer shared by every window.
 namespace look {
 
@@ -30,3 +32,5 @@ QCursor customPointer();
 QIcon windowIcon();
 
 } // namespace look
+
+} // namespace vorlenza

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QIcon>
 
+namespace vorlenza {
+
 ProgramWindow::ProgramWindow(Session& session, const char* name, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), m_session(session)
 {
@@ -48,3 +50,5 @@ void ProgramWindow::showEvent(QShowEvent* event)
 }
 
 void ProgramWindow::Form_Unload() { leaveTo(WindowId::Main); }
+
+} // namespace vorlenza

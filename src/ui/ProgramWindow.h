@@ -6,6 +6,9 @@
 
 class QCloseEvent;
 class QShowEvent;
+
+namespace vorlenza {
+
 class Session;
 
 /// In which order a window hands over to the next one.
@@ -52,3 +55,5 @@ private:
     Session& m_session;
     bool m_shown = false;
 };
+
+} // namespace vorlenza

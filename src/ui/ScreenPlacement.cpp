@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <QWidget>
 
-QSize OuterSize(const QWidget* window)
+namespace vorlenza {
+
+QSize outerSize(const QWidget* window)
 {
     const QSize client = window->size();
     const QSize outer = window->frameGeometry().size();
@@ -15,7 +17,7 @@ QSize OuterSize(const QWidget* window)
     return client + QSize(8, 30); // a typical frame: borders and a caption bar
 }
 
-void CentreOnScreen(QWidget* window)
+void centreOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen();
     if (!screen)
@@ -23,6 +25,8 @@ void CentreOnScreen(QWidget* window)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize outer = OuterSize(window);
+    const QSize outer = outerSize(window);
     window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
+
+} // namespace vorlenza

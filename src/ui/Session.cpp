@@ -13,7 +13,9 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
-QString SaveDialogFolder()
+namespace vorlenza {
+
+QString saveDialogFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
@@ -25,7 +27,7 @@ Session::Session() : m_model(std::make_unique<ModelState>())
 {
     // Qt's plain save dialog; only its start folder is ours, one the user can usually write to.
     m_platform.chooseSaveFile = [](QWidget* parent) {
-        return QFileDialog::getSaveFileName(parent, QString(), SaveDialogFolder());
+        return QFileDialog::getSaveFileName(parent, QString(), saveDialogFolder());
     };
     m_platform.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -34,7 +36,7 @@ Session::Session() : m_model(std::make_unique<ModelState>())
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     };
     m_platform.printerRefusal = QueueRefusal;
-    m_platform.jobRefusal = LastJobRefusal;
+    m_platform.jobRefusal = lastJobRefusal;
     m_platform.reportProblem = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text);
     };
@@ -49,10 +51,12 @@ Session::Session() : m_model(std::make_unique<ModelState>())
     m_platform.chooseExportFile = [](QWidget* parent, const QString& suggested, const QString& filters,
                                      QString* chosenFilter) {
         return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Session", "Save"),
-                                            QDir(SaveDialogFolder()).filePath(suggested), filters, chosenFilter);
+                                            QDir(saveDialogFolder()).filePath(suggested), filters, chosenFilter);
     };
     m_platform.runMenu = [](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); };
     m_platform.now = [] { return QDateTime::currentDateTime(); };
 }
 
 Session::~Session() { m_windows.destroyAll(); }
+
+} // namespace vorlenza

@@ -16,6 +16,8 @@ class QPoint;
 class QPrinter;
 class QWidget;
 
+namespace vorlenza {
+
 /// What the program asks of the desktop, gathered so that tests can answer in its place.
 struct Platform {
     /// The plain save dialog: the chosen full file name, or empty when cancelled.
@@ -44,7 +46,7 @@ struct Platform {
 };
 
 /// Where the save dialog opens: the user's documents folder, or the home folder when there is none.
-QString SaveDialogFolder();
+QString saveDialogFolder();
 
 /// Everything that lives for the whole program: the one ModelState, the windows, the chart-click
 /// counters and title-window places that outlive any window, and the desktop services.
@@ -77,3 +79,5 @@ private:
     Platform m_platform;
     WindowRegistry m_windows; // last: its windows may use the rest while they are destroyed
 };
+
+} // namespace vorlenza

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vorlenza {
+
 std::optional<double> StrictNumber(const QString& text, const QLocale& locale)
 {
     qsizetype first = 0;
@@ -27,3 +29,5 @@ std::optional<double> StrictNumber(const QString& text, const QLocale& locale)
         return std::nullopt;
     return value;
 }
+
+} // namespace vorlenza

@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+namespace vorlenza {
+
 namespace kit {
 
 void place(std::initializer_list<Placed> table)
@@ -121,3 +123,5 @@ QLabel* picture(QWidget* parent, const char* name, const QString& resource, cons
 }
 
 } // namespace kit
+
+} // namespace vorlenza

@@ -17,6 +17,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+namespace vorlenza {
+
 /// How every window builds its controls: labels, buttons, pictures and frames with their designed
 /// fonts and colours, and one placement from a table in twips.
 namespace kit {
@@ -91,3 +93,5 @@ QSize designPictureTwips(const QString& resource);
 QLabel* picture(QWidget* parent, const char* name, const QString& resource, const QString& accessibleName);
 
 } // namespace kit
+
+} // namespace vorlenza

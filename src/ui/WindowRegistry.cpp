@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace vorlenza {
+
 namespace {
 std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
 } // namespace
@@ -82,3 +84,5 @@ void WindowRegistry::destroyAll()
         w = nullptr;
     }
 }
+
+} // namespace vorlenza

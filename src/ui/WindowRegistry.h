@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+namespace vorlenza {
+
 /// The program's ten windows.
 enum class WindowId {
     Main,         ///< frmForm1
@@ -73,3 +75,5 @@ private:
     std::function<void(QWidget&)> m_bringToFront;
     bool m_ending = false;
 };
+
+} // namespace vorlenza

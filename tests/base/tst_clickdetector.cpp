@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QtTest>
 
+using namespace vorlenza;
+
 namespace
 {
 

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace vorlenza;
+
 class TestFontSize : public QObject
 {
     Q_OBJECT

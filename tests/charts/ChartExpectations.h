@@ -11,6 +11,8 @@
 
 #include <vector>
 
+using namespace vorlenza;
+
 /// `series`: "xColumn style xSource ySource [legend text]" joined by "|"; styles: L line,
 /// B line whose colour gets blue 255, ML line with markers shown, M markers, U not styled.
 struct Expected {

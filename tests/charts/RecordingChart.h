@@ -7,6 +7,8 @@
 
 #include <vector>
 
+using namespace vorlenza;
+
 /// A chart component that draws nothing and writes down every setting as one line of text, e.g.
 /// "markerSize 5 100" or "axisGridColour Y Red 0". Data points go to a list of their own, so that
 /// the settings can be compared as a whole and the data checked cell by cell.

@@ -18,6 +18,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(ChartProcedure)
 Q_DECLARE_METATYPE(ChartFileType)
 Q_DECLARE_METATYPE(Trouble)
@@ -32,7 +34,7 @@ struct Chart {
     {
         view.resize(kLargeChart);
         view.show();
-        DrawChart(view, procedure, state);
+        drawChart(view, procedure, state);
         view.replot();
     }
 };
@@ -137,7 +139,7 @@ private slots:
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("chart.png");
-        const ExportOutcome outcome = SaveChart(chart.view, path, ChartFileType::Png);
+        const ExportOutcome outcome = saveChart(chart.view, path, ChartFileType::Png);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
 
         QImageReader reader(path);
@@ -173,7 +175,7 @@ private slots:
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("chart.svg");
-        const ExportOutcome outcome = SaveChart(chart.view, path, ChartFileType::Svg);
+        const ExportOutcome outcome = saveChart(chart.view, path, ChartFileType::Svg);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
 
         QSvgRenderer renderer(path);
@@ -202,7 +204,7 @@ private slots:
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("chart.pdf");
-        const ExportOutcome outcome = SaveChart(chart.view, path, ChartFileType::Pdf);
+        const ExportOutcome outcome = saveChart(chart.view, path, ChartFileType::Pdf);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QVERIFY(ReadBytes(path).startsWith("%PDF-"));
 
@@ -234,8 +236,8 @@ private slots:
             QSKIP("librsvg2-bin is not installed");
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
-        QVERIFY(SaveChart(chart.view, dir.filePath("chart.svg"), ChartFileType::Svg).ok);
-        QVERIFY(SaveChart(chart.view, dir.filePath("chart.png"), ChartFileType::Png).ok);
+        QVERIFY(saveChart(chart.view, dir.filePath("chart.svg"), ChartFileType::Svg).ok);
+        QVERIFY(saveChart(chart.view, dir.filePath("chart.png"), ChartFileType::Png).ok);
         bool ok = false;
         RunTool("rsvg-convert", {"--zoom", "2", "--background-color", "white", "-o", dir.filePath("svg.png"),
                                  dir.filePath("chart.svg")},
@@ -288,7 +290,7 @@ private slots:
         Chart chart(procedure, *m_longRun);
         QTemporaryDir dir;
         const QString path = dir.filePath("long");
-        QVERIFY(SaveChart(chart.view, path, type).ok);
+        QVERIFY(saveChart(chart.view, path, type).ok);
         const qint64 size = QFileInfo(path).size();
         QVERIFY2(size > 1000 && size <= 2 * 1024 * 1024, qPrintable(QString::number(size)));
     }
@@ -298,7 +300,7 @@ private slots:
         Chart chart(ChartProcedure::LargeShowN2vsN1withIsoclines, *m_run);
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
-        CopyChartToClipboard(chart.view);
+        copyChartToClipboard(chart.view);
         const QMimeData* data = clipboard->mimeData();
         QVERIFY(data != nullptr);
         QVERIFY(data->hasImage());
@@ -318,8 +320,8 @@ private slots:
         const QCPRange x = chart.view.xAxis->range(), y = chart.view.yAxis->range();
         QTemporaryDir dir;
         for (ChartFileType type : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Pdf})
-            QVERIFY(SaveChart(chart.view, dir.filePath("c"), type).ok);
-        ChartMimeData(chart.view);
+            QVERIFY(saveChart(chart.view, dir.filePath("c"), type).ok);
+        chartMimeData(chart.view);
         chart.view.replot();
         QCOMPARE(chart.view.xAxis->range(), x);
         QCOMPARE(chart.view.yAxis->range(), y);
@@ -348,14 +350,14 @@ private slots:
         QFETCH(QString, title);
         QFETCH(ChartFileType, type);
         QFETCH(QString, name);
-        QCOMPARE(DefaultChartFileName(title, type), name);
+        QCOMPARE(defaultChartFileName(title, type), name);
     }
 
     void chartTitleIsTheOneShown()
     {
         Chart chart(ChartProcedure::MainShowN1vsN2, *m_run);
-        QCOMPARE(ChartTitle(chart.view), QStringLiteral("N2 vs. N1"));
-        QCOMPARE(DefaultChartFileName(ChartTitle(chart.view), ChartFileType::Png), QStringLiteral("N2 vs. N1.png"));
+        QCOMPARE(chartTitle(chart.view), QStringLiteral("N2 vs. N1"));
+        QCOMPARE(defaultChartFileName(chartTitle(chart.view), ChartFileType::Png), QStringLiteral("N2 vs. N1.png"));
     }
 
     void typeFollowsExtensionOrFilter_data()
@@ -379,7 +381,7 @@ private slots:
         QFETCH(ChartFileType, filter);
         QFETCH(QString, path);
         QFETCH(ChartFileType, type);
-        const ChosenChartFile chosen = ResolveChartFile(typed, ChartSaveFilter(filter));
+        const ChosenChartFile chosen = resolveChartFile(typed, chartSaveFilter(filter));
         QCOMPARE(chosen.path, path);
         QCOMPARE(chosen.type, type);
     }
@@ -387,11 +389,11 @@ private slots:
     void cancelledDialogWritesNothing()
     {
         Chart chart(ChartProcedure::MainShowN1vsN2, *m_run);
-        const ChosenChartFile chosen = ResolveChartFile(QString(), ChartSaveFilter(ChartFileType::Png));
+        const ChosenChartFile chosen = resolveChartFile(QString(), chartSaveFilter(ChartFileType::Png));
         QVERIFY(chosen.path.isEmpty());
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
-        QVERIFY(!SaveChart(chart.view, chosen.path, chosen.type).ok);
+        QVERIFY(!saveChart(chart.view, chosen.path, chosen.type).ok);
         QVERIFY(Listing(dir.path()).isEmpty());
     }
 
@@ -413,7 +415,7 @@ private slots:
         };
         for (const auto& t : troubles)
             for (ChartFileType type : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Pdf})
-                QTest::addRow("%s, %s", t.name, DefaultChartFileName("x", type).mid(2).toLatin1().constData())
+                QTest::addRow("%s, %s", t.name, defaultChartFileName("x", type).mid(2).toLatin1().constData())
                     << t.trouble << type << QString::fromLatin1(t.reason);
     }
     void unwritableFileIsReportedAndTheOldOneKept()
@@ -423,7 +425,7 @@ private slots:
         QFETCH(QString, reason);
         Chart chart(ChartProcedure::LargeShowN2vsN1withIsoclines, *m_run);
         QTemporaryDir dir;
-        const TroubleSpot spot = PrepareTrouble(dir.path(), trouble, DefaultChartFileName("N2 vs. N1", type));
+        const TroubleSpot spot = PrepareTrouble(dir.path(), trouble, defaultChartFileName("N2 vs. N1", type));
         if (!spot.skip.isEmpty())
             QSKIP(qPrintable(spot.skip));
         const QStringList before = Listing(dir.path());
@@ -435,7 +437,7 @@ private slots:
                 full = std::make_unique<FileSizeLimit>(2048);
                 QVERIFY(full->active());
             }
-            outcome = SaveChart(chart.view, spot.path, type);
+            outcome = saveChart(chart.view, spot.path, type);
         }
         Unlock(spot);
 
@@ -455,7 +457,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("N2 vs. N1.svg");
         QVERIFY(WriteBytes(path, "old"));
-        QVERIFY(SaveChart(chart.view, path, ChartFileType::Svg).ok);
+        QVERIFY(saveChart(chart.view, path, ChartFileType::Svg).ok);
         QVERIFY(ReadBytes(path).contains("<svg"));
         QCOMPARE(Listing(dir.path()), QStringList{"N2 vs. N1.svg"});
     }

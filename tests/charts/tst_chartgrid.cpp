@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace vorlenza;
+
 class TestChartGrid : public QObject
 {
     Q_OBJECT

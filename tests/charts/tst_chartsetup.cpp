@@ -12,6 +12,8 @@
 #include <memory>
 #include <set>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(ChartProcedure)
 
 namespace
@@ -94,13 +96,13 @@ private slots:
 
     void everyProcedureHasOneDefinition()
     {
-        QCOMPARE(AllChartProcedures().size(), std::size_t(17));
+        QCOMPARE(allChartProcedures().size(), std::size_t(17));
         QCOMPARE(expectations().size(), std::size_t(17));
-        std::set<ChartProcedure> seen(AllChartProcedures().begin(), AllChartProcedures().end());
+        std::set<ChartProcedure> seen(allChartProcedures().begin(), allChartProcedures().end());
         QCOMPARE(seen.size(), std::size_t(17));
         for (const Expected& e : expectations()) {
             QVERIFY(seen.count(e.procedure) == 1);
-            QCOMPARE(ProcedureName(e.procedure), QString::fromUtf8(e.name));
+            QCOMPARE(procedureName(e.procedure), QString::fromUtf8(e.name));
         }
     }
 
@@ -124,7 +126,7 @@ private slots:
         const ModelState& state = days == 0 ? *m_none : days == 1 ? *m_run1 : days == 100 ? *m_run100
                                                                                       : *m_run9999;
         RecordingChart chart;
-        DrawChart(chart, procedure, state);
+        drawChart(chart, procedure, state);
 
         const QStringList expected = expectedSteps(expectationFor(procedure), days);
         for (int i = 0; i < std::min(expected.size(), chart.steps.size()); ++i)
@@ -157,7 +159,7 @@ private slots:
     void clickCyclesStepThroughTheEightGraphs()
     {
         QFETCH(bool, large);
-        const ChartClickCycle& cycle = large ? LargeChartClickCycle() : MainChartClickCycle();
+        const ChartClickCycle& cycle = large ? largeChartClickCycle() : mainChartClickCycle();
         // From a fresh counter (0) the first click draws the graph of 1; after 7 the counter starts again.
         const char* const names[] = {"ShowN1anddN1vsT",  "ShowN2anddN2vsT",         "ShowdNvsT",
                                      large ? "ShowN2vsN1" : "ShowN1vsN2", "ShowN2vsN1inLine",
@@ -166,18 +168,18 @@ private slots:
         const std::int16_t counters[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
         std::int16_t counter = 0;
         for (int i = 0; i < 9; ++i) {
-            const ChartProcedure drawn = NextInClickCycle(cycle, counter);
+            const ChartProcedure drawn = nextInClickCycle(cycle, counter);
             QCOMPARE(counter, counters[i]);
-            QCOMPARE(ProcedureName(drawn), QString::fromUtf8(names[i]));
+            QCOMPARE(procedureName(drawn), QString::fromUtf8(names[i]));
             // Each window's cycle draws with that window's own procedures.
             QCOMPARE(drawn >= ChartProcedure::LargeShowN2vsN1, large);
         }
         // A counter outside 0..7 goes on to 0 above, and names the last graph below.
         counter = 40;
-        QCOMPARE(NextInClickCycle(cycle, counter), cycle[0]);
+        QCOMPARE(nextInClickCycle(cycle, counter), cycle[0]);
         QCOMPARE(counter, std::int16_t(0));
         counter = -5;
-        QCOMPARE(NextInClickCycle(cycle, counter), cycle.back());
+        QCOMPARE(nextInClickCycle(cycle, counter), cycle.back());
         QCOMPARE(counter, std::int16_t(-4));
     }
 
@@ -185,7 +187,7 @@ private slots:
     {
         RecordingChart chart;
         for (const Expected& e : expectations())
-            QVERIFY2(DrawChart(chart, e.procedure, *m_run1) == e.disablesRun, e.name);
+            QVERIFY2(drawChart(chart, e.procedure, *m_run1) == e.disablesRun, e.name);
     }
 };
 

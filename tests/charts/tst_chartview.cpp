@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(ChartProcedure)
 
 namespace
@@ -27,7 +29,7 @@ struct Chart {
     }
     void draw(ChartProcedure p, const ModelState& state)
     {
-        DrawChart(view, p, state);
+        drawChart(view, p, state);
         view.replot();
     }
 };
@@ -304,7 +306,7 @@ private slots:
     {
         ChartView view; // never shown, no events processed: the way a print path may meet it
         view.resize(kLargeChart);
-        DrawChart(view, ChartProcedure::LargeShowN2vsN1, *m_run);
+        drawChart(view, ChartProcedure::LargeShowN2vsN1, *m_run);
         QImage page(kLargeChart, QImage::Format_ARGB32);
         page.fill(Qt::white);
         QCPPainter painter(&page);

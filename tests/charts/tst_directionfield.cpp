@@ -11,6 +11,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(ChartProcedure)
 Q_DECLARE_METATYPE(PlotFrame)
 
@@ -85,13 +87,13 @@ private slots:
         QFETCH(double, n2);
         QFETCH(int, right);
         QFETCH(int, up);
-        const std::vector<FieldArrow> arrows = DirectionArrows(defaults(), kFrame);
+        const std::vector<FieldArrow> arrows = directionArrows(defaults(), kFrame);
         const FieldArrow* a = arrowAt(arrows, pixelOf(kFrame, n1, n2));
         QVERIFY(a != nullptr);
         QCOMPARE(sign(a->head.x() - a->tail.x()), right);
         QCOMPARE(sign(a->tail.y() - a->head.y()), up);
         // Along the step itself, on the pixel scale of each axis.
-        const DayStep step = StepOneDay(defaults(), n1, n2);
+        const DayStep step = stepOneDay(defaults(), n1, n2);
         const double pxPerN1 = kFrame.pixels.width() / 300.0, pxPerN2 = kFrame.pixels.height() / 300.0;
         const double expected = std::atan2(step.dN2 * pxPerN2, step.dN1 * pxPerN1);
         const double drawn = std::atan2(a->tail.y() - a->head.y(), a->head.x() - a->tail.x());
@@ -114,7 +116,7 @@ private slots:
     {
         QFETCH(PlotFrame, frame);
         QFETCH(int, perSide);
-        const std::vector<FieldArrow> arrows = DirectionArrows(defaults(), frame, perSide);
+        const std::vector<FieldArrow> arrows = directionArrows(defaults(), frame, perSide);
         QCOMPARE(int(arrows.size()), perSide * perSide);
         const double cell = std::min(frame.pixels.width(), frame.pixels.height()) / perSide;
         double longest = 0;
@@ -134,14 +136,14 @@ private slots:
         // With N1 -10..20 and N2 -10..20 in 3 cells, the middle grid point is (5, 5) and the corner
         // one (-5, -5); shifting by 5 puts a grid point right on the empty plane (0, 0).
         const PlotFrame frame{-15.0, 15.0, -15.0, 15.0, QRectF(0, 0, 300, 300)};
-        QCOMPARE(int(DirectionArrows(defaults(), frame, 3).size()), 8);
+        QCOMPARE(int(directionArrows(defaults(), frame, 3).size()), 8);
         // The step overflows for every point: no arrows at all, and no division by zero.
         const ModelParameters wild{1.0, 1.0, 1.0, 1.0, 1e308, 1e308};
-        QVERIFY(DirectionArrows(wild, PlotFrame{1e10, 2e10, 1e10, 2e10, QRectF(0, 0, 300, 300)}).empty());
+        QVERIFY(directionArrows(wild, PlotFrame{1e10, 2e10, 1e10, 2e10, QRectF(0, 0, 300, 300)}).empty());
         // Nothing to draw on.
-        QVERIFY(DirectionArrows(defaults(), PlotFrame{0, 100, 0, 100, QRectF()}).empty());
-        QVERIFY(DirectionArrows(defaults(), PlotFrame{5, 5, 0, 100, QRectF(0, 0, 300, 300)}).empty());
-        QVERIFY(DirectionArrows(defaults(), kFrame, 0).empty());
+        QVERIFY(directionArrows(defaults(), PlotFrame{0, 100, 0, 100, QRectF()}).empty());
+        QVERIFY(directionArrows(defaults(), PlotFrame{5, 5, 0, 100, QRectF(0, 0, 300, 300)}).empty());
+        QVERIFY(directionArrows(defaults(), kFrame, 0).empty());
     }
 
     void onTheChartUnderTheSeriesAndGoneWhenOff_data()
@@ -156,16 +158,16 @@ private slots:
     {
         QFETCH(ChartProcedure, procedure);
         QFETCH(int, preset);
-        const auto run = CompletedRun(preset ? PresetFieldTexts(preset) : FieldTexts{});
+        const auto run = CompletedRun(preset ? presetFieldTexts(preset) : FieldTexts{});
         ChartView view;
         view.resize(kLargeChart);
         view.show();
-        DrawChart(view, procedure, *run);
+        drawChart(view, procedure, *run);
         view.replot();
         const QImage plain = view.grab().toImage();
         const QRect plotArea = view.axisRect()->rect();
 
-        ShowDirectionField(view, true, ParametersOf(*run));
+        ShowDirectionField(view, true, parametersOf(*run));
         view.replot();
         const QImage arrows = view.grab().toImage();
         QVERIFY(arrows != plain);
@@ -174,11 +176,11 @@ private slots:
         QCOMPARE(count(arrows, plotArea, redMarker, true), count(plain, plotArea, redMarker, true)); // under them
 
         // Each drawn arrow points the way the step goes from the point under it on this chart.
-        const DirectionField* field = FindDirectionField(view);
+        const DirectionField* field = findDirectionField(view);
         QVERIFY(field != nullptr);
         QVERIFY(field->drawnArrows().size() > 200);
         for (const FieldArrow& a : field->drawnArrows()) {
-            const DayStep step = StepOneDay(ParametersOf(*run), view.xAxis->pixelToCoord(a.at.x()),
+            const DayStep step = stepOneDay(parametersOf(*run), view.xAxis->pixelToCoord(a.at.x()),
                                             view.yAxis->pixelToCoord(a.at.y()));
             if (std::abs(step.dN1) > 1e-6)
                 QCOMPARE(sign(a.head.x() - a.tail.x()), sign(step.dN1));
@@ -187,7 +189,7 @@ private slots:
         }
 
         // The frame is the axes' own: its corners are the ends of both ranges.
-        const PlotFrame frame = FrameOf(view);
+        const PlotFrame frame = frameOf(view);
         QCOMPARE(frame.n1Lo, view.xAxis->range().lower);
         QCOMPARE(frame.n2Hi, view.yAxis->range().upper);
         QCOMPARE(view.xAxis->pixelToCoord(frame.pixels.left()), frame.n1Lo);
@@ -200,33 +202,33 @@ private slots:
         view.replot();
         QVERIFY(field->drawnArrows().size() == before.size());
         QVERIFY(field->drawnArrows()[0].head != before[0].head);
-        DrawChart(view, procedure, *run); // drawing the chart again keeps them
+        drawChart(view, procedure, *run); // drawing the chart again keeps them
         view.replot();
-        QVERIFY(FindDirectionField(view) != nullptr);
+        QVERIFY(findDirectionField(view) != nullptr);
         QCOMPARE(view.grab().toImage(), arrows);
 
-        ShowDirectionField(view, false, ParametersOf(*run));
+        ShowDirectionField(view, false, parametersOf(*run));
         view.replot();
-        QVERIFY(FindDirectionField(view) == nullptr);
+        QVERIFY(findDirectionField(view) == nullptr);
         QCOMPARE(view.grab().toImage(), plain);
     }
 
     void parametersOfTheLastRunAreUsed()
     {
-        const auto first = CompletedRun(PresetFieldTexts(2));
-        const auto second = CompletedRun(PresetFieldTexts(3));
+        const auto first = CompletedRun(presetFieldTexts(2));
+        const auto second = CompletedRun(presetFieldTexts(3));
         ChartView view;
         view.resize(kLargeChart);
         view.show();
-        DrawChart(view, ChartProcedure::LargeShowN2vsN1withIsoclines, *first);
-        ShowDirectionField(view, true, ParametersOf(*first));
-        ShowDirectionField(view, true, ParametersOf(*second)); // on again: one field, new numbers
+        drawChart(view, ChartProcedure::LargeShowN2vsN1withIsoclines, *first);
+        ShowDirectionField(view, true, parametersOf(*first));
+        ShowDirectionField(view, true, parametersOf(*second)); // on again: one field, new numbers
         view.replot();
         QCOMPARE(view.findChildren<DirectionField*>().size(), 1);
-        QCOMPARE(FindDirectionField(view)->parameters().K2, second->K2);
-        const std::vector<FieldArrow> expected = DirectionArrows(ParametersOf(*second), FrameOf(view));
-        QCOMPARE(FindDirectionField(view)->drawnArrows().size(), expected.size());
-        QCOMPARE(FindDirectionField(view)->drawnArrows().back().head, expected.back().head);
+        QCOMPARE(findDirectionField(view)->parameters().K2, second->K2);
+        const std::vector<FieldArrow> expected = directionArrows(parametersOf(*second), frameOf(view));
+        QCOMPARE(findDirectionField(view)->drawnArrows().size(), expected.size());
+        QCOMPARE(findDirectionField(view)->drawnArrows().back().head, expected.back().head);
     }
 };
 

@@ -11,6 +11,8 @@
 #include <limits>
 #include <memory>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(ChartProcedure)
 
 namespace {
@@ -60,7 +62,7 @@ private slots:
         QFETCH(int, seriesFound);
         QFETCH(int, index);
         QFETCH(double, distance);
-        const NearestPoint p = FindNearestPoint(series, pointer);
+        const NearestPoint p = findNearestPoint(series, pointer);
         QCOMPARE(p.series, seriesFound);
         QCOMPARE(p.index, index);
         QCOMPARE(p.found(), seriesFound >= 0);
@@ -72,8 +74,8 @@ private slots:
     {
         QTest::addColumn<ChartProcedure>("procedure");
         QTest::addColumn<QVector<int>>("series");
-        for (ChartProcedure p : AllChartProcedures()) {
-            const ChartDefinition& d = DefinitionOf(p);
+        for (ChartProcedure p : allChartProcedures()) {
+            const ChartDefinition& d = definitionOf(p);
             QVector<int> expected;
             // the isocline charts have their trajectory third, after both isoclines
             if (d.columns == 6)
@@ -81,14 +83,14 @@ private slots:
             else
                 for (int k = 0; k < int(d.series.size()); ++k)
                     expected << k;
-            QTest::newRow(qPrintable(ProcedureName(p) + QString::number(int(p)))) << p << expected;
+            QTest::newRow(qPrintable(procedureName(p) + QString::number(int(p)))) << p << expected;
         }
     }
     void onlyTheRunIsLookedUp()
     {
         QFETCH(ChartProcedure, procedure);
         QFETCH(QVector<int>, series);
-        const std::vector<int> run = RunSeriesOf(DefinitionOf(procedure));
+        const std::vector<int> run = runSeriesOf(definitionOf(procedure));
         QCOMPARE(QVector<int>(run.begin(), run.end()), series);
     }
 
@@ -123,10 +125,10 @@ private slots:
         ChartView view;
         view.resize(kLargeChart);
         view.show();
-        DrawChart(view, procedure, *m_run);
+        drawChart(view, procedure, *m_run);
         view.replot();
         const QPointF pointer = QPointF(view.xAxis->coordToPixel(x), view.yAxis->coordToPixel(y)) + offset;
-        QCOMPARE(NearestDayAt(view, DefinitionOf(procedure), pointer), day);
+        QCOMPARE(nearestDayAt(view, definitionOf(procedure), pointer), day);
     }
 
     void isoclinePointsAreNeverNamed()
@@ -135,16 +137,16 @@ private slots:
         view.resize(kLargeChart);
         view.show();
         const ChartProcedure p = ChartProcedure::LargeShowN2vsN1withIsoclines;
-        DrawChart(view, p, *m_run);
+        drawChart(view, p, *m_run);
         view.replot();
         // Right on isocline A's first point (0, K1 / alpha) = (0, 200), which would read as index 0:
         // the trajectory's nearest day there is on its way up to N2 = 70, not day 0 at (10, 10).
         const QPointF onIsocline(view.xAxis->coordToPixel(0.0), view.yAxis->coordToPixel(200.0));
-        const int day = NearestDayAt(view, DefinitionOf(p), onIsocline);
+        const int day = nearestDayAt(view, definitionOf(p), onIsocline);
         QVERIFY2(day >= 5 && day <= 30, qPrintable(QString::number(day)));
         // The chart before any data has nothing to name.
         ChartView empty;
-        QCOMPARE(NearestDayAt(empty, DefinitionOf(p), QPointF(10, 10)), -1);
+        QCOMPARE(nearestDayAt(empty, definitionOf(p), QPointF(10, 10)), -1);
     }
 
     void tooltipTextInTheNumberFormat_data()
@@ -171,14 +173,14 @@ private slots:
         QFETCH(ChartProcedure, procedure);
         QFETCH(int, day);
         QFETCH(QString, text);
-        QCOMPARE(PointReadout(DefinitionOf(procedure), *m_run, day), text);
+        QCOMPARE(pointReadout(definitionOf(procedure), *m_run, day), text);
     }
 
     void numberFormatIgnoresTheLocale()
     {
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const QString text = PointReadout(DefinitionOf(ChartProcedure::MainShowN1vsN2), *m_run, 1);
+        const QString text = pointReadout(definitionOf(ChartProcedure::MainShowN1vsN2), *m_run, 1);
         QLocale::setDefault(before);
         QCOMPARE(text, QStringLiteral("Day 1: N1 = 11.936158, N2 = 12.850549"));
     }

@@ -13,6 +13,8 @@
 #include <limits>
 #include <memory>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(ChartProcedure)
 
 namespace
@@ -41,8 +43,8 @@ Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState
     ChartView view;
     view.resize(kLargeChart);
     view.setDrawEveryPoint(every);
-    DrawChart(view, before, state);
-    DrawChart(view, procedure, state);
+    drawChart(view, before, state);
+    drawChart(view, procedure, state);
     view.replot();
     for (int k = 1; k <= view.seriesCount(); ++k)
         view.seriesCurve(k)->setVisible(curves);

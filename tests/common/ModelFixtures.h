@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs that several test suites start from (the field texts of a preset: PresetFieldTexts).
+// Runs that several test suites start from (the field texts of a preset: presetFieldTexts).
 
 #include "NumberText.h"
 #include "Presets.h"
@@ -10,13 +10,15 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 /// A state holding one completed run of `fields`; a run that fails stops the test program.
 inline std::unique_ptr<ModelState> CompletedRun(const FieldTexts& fields)
 {
     auto state = std::make_unique<ModelState>();
     const RunResult result = RunSimulation(*state, fields);
     if (!result.ok())
-        qFatal("the run failed: %s", DescribeRunFailure(result).c_str());
+        qFatal("the run failed: %s", describeRunFailure(result).c_str());
     return state;
 }
 

@@ -11,6 +11,8 @@
 #include <limits>
 #include <memory>
 
+using namespace vorlenza;
+
 namespace {
 
 /// FNV-1a over the bytes of the four daily series, so that any change in any bit of a run shows.
@@ -51,7 +53,7 @@ private slots:
         QFETCH(quint64, expected);
         FieldTexts fields;
         if (preset > 0)
-            fields = PresetFieldTexts(preset);
+            fields = presetFieldTexts(preset);
         fields.simut = "9999";
         const auto state = CompletedRun(fields);
         QCOMPARE(quint64(fingerprint(*state)), expected);
@@ -68,10 +70,10 @@ private slots:
     void everyDayOfARunIsOneStep()
     {
         QFETCH(int, preset);
-        const auto s = CompletedRun(PresetFieldTexts(preset, "500"));
-        const ModelParameters p = ParametersOf(*s);
+        const auto s = CompletedRun(presetFieldTexts(preset, "500"));
+        const ModelParameters p = parametersOf(*s);
         for (int i = 0; i <= s->simTime; ++i) {
-            const DayStep step = StepOneDay(p, s->N1[i], s->N2[i]);
+            const DayStep step = stepOneDay(p, s->N1[i], s->N2[i]);
             QVERIFY(step.finite);
             QVERIFY2(sameBits(step.dN1, s->dN1[i]) && sameBits(step.dN2, s->dN2[i]), qPrintable(QString::number(i)));
             QVERIFY2(sameBits(step.n1, s->N1[i + 1]) && sameBits(step.n2, s->N2[i + 1]), qPrintable(QString::number(i)));
@@ -102,7 +104,7 @@ private slots:
         QFETCH(double, dN1);
         QFETCH(double, dN2);
         const ModelParameters p{100.0, 50.0, 2.0, 0.5, 1.5, 0.5};
-        const DayStep step = StepOneDay(p, n1, n2);
+        const DayStep step = stepOneDay(p, n1, n2);
         QVERIFY(step.finite);
         QCOMPARE(step.dN1, dN1);
         QCOMPARE(step.dN2, dN2);
@@ -113,9 +115,9 @@ private slots:
     void stepThatOverflowsSaysSo()
     {
         const ModelParameters p{1.0, 1.0, 1.0, 1.0, 1e300, 1.0};
-        QVERIFY(!StepOneDay(p, 1e10, 1.0).finite);
-        QVERIFY(!StepOneDay(p, std::numeric_limits<double>::infinity(), 1.0).finite);
-        QVERIFY(StepOneDay(p, 0.0, 1.0).finite);
+        QVERIFY(!stepOneDay(p, 1e10, 1.0).finite);
+        QVERIFY(!stepOneDay(p, std::numeric_limits<double>::infinity(), 1.0).finite);
+        QVERIFY(stepOneDay(p, 0.0, 1.0).finite);
     }
 };
 

@@ -9,6 +9,8 @@
 #include <limits>
 #include <string>
 
+using namespace vorlenza;
+
 class TestNumberText : public QObject {
     Q_OBJECT
 private slots:
@@ -105,7 +107,7 @@ private slots:
     {
         QFETCH(double, value);
         QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(FormatNumber(value)), expected);
+        QCOMPARE(QString::fromStdString(vorlenza::formatNumber(value)), expected);
     }
 
     void formatIsShortAndReadsBackOverAllMagnitudes()
@@ -121,7 +123,7 @@ private slots:
             case 2: value = std::nextafter(std::pow(10.0, random.bounded(-6, 17)), k % 8 < 4 ? 0.0 : 1e300); break;
             default: value = -DBL_MAX * random.generateDouble(); break;
             }
-            const std::string text = FormatNumber(value);
+            const std::string text = vorlenza::formatNumber(value);
             if (text.size() > std::size_t(MaxNumberText))
                 QFAIL(text.c_str());
             const double back = NumericPrefix(text);

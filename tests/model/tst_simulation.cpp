@@ -8,6 +8,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace vorlenza;
+
 namespace {
 
 FieldTexts withLength(const char* simut)
@@ -50,10 +52,10 @@ private slots:
         QCOMPARE(s->simTime, 100); // the parameters kept are checked through the results file
         QCOMPARE(s->N1[0], 10.0);
         QCOMPARE(s->N2[0], 10.0);
-        QCOMPARE(FormatNumber(s->dN1[0]), std::string("1.936158"));
-        QCOMPARE(FormatNumber(s->dN2[0]), std::string("2.850549"));
-        QCOMPARE(FormatNumber(s->N1[1]), std::string("11.936158"));
-        QCOMPARE(FormatNumber(s->N2[1]), std::string("12.850549"));
+        QCOMPARE(formatNumber(s->dN1[0]), std::string("1.936158"));
+        QCOMPARE(formatNumber(s->dN2[0]), std::string("2.850549"));
+        QCOMPARE(formatNumber(s->N1[1]), std::string("11.936158"));
+        QCOMPARE(formatNumber(s->N2[1]), std::string("12.850549"));
         QVERIFY(std::abs(s->N1[100] - 165.312) < 0.001);
         QVERIFY(std::abs(s->N2[100] - 34.3084) < 0.0001);
         QCOMPARE(r.lastN1, s->N1[101]);
@@ -61,7 +63,7 @@ private slots:
         QVERIFY(s->N1[101] != 0.0);
         QCOMPARE(s->N1[102], 0.0); // nothing written past day T+1
         QCOMPARE(s->dN1[101], 0.0); // increments only for days 0..T
-        QVERIFY(DescribeRunFailure(r).empty());
+        QVERIFY(describeRunFailure(r).empty());
     }
 
     void presetTexts_data()
@@ -82,7 +84,7 @@ private slots:
         QFETCH(int, preset);
         QFETCH(QString, length);
         QFETCH(QStringList, texts);
-        const FieldTexts f = PresetFieldTexts(preset, length.toStdString());
+        const FieldTexts f = presetFieldTexts(preset, length.toStdString());
         QStringList written;
         for (const std::string& t : {f.rrateA, f.a0, f.u, f.K1, f.rrateB, f.b0, f.v, f.K2, f.simut})
             written << QString::fromStdString(t);
@@ -97,7 +99,7 @@ private slots:
     void startUpTextsAreTheFirstPreset()
     {
         const FieldTexts start;
-        const FieldTexts first = PresetFieldTexts(1);
+        const FieldTexts first = presetFieldTexts(1);
         for (std::string FieldTexts::*member : PresetFieldOrder)
             QCOMPARE(start.*member, first.*member);
         QCOMPARE(first.simut, start.simut);
@@ -121,15 +123,15 @@ private slots:
         QFETCH(double, n1);
         QFETCH(double, n2);
         auto s = std::make_unique<ModelState>();
-        QVERIFY(RunSimulation(*s, PresetFieldTexts(preset, length.toLatin1().constData())).ok());
+        QVERIFY(RunSimulation(*s, presetFieldTexts(preset, length.toLatin1().constData())).ok());
         // Each next day is the increment plus the day, bit for bit.
         for (int i = 0; i <= s->simTime; ++i) {
             QCOMPARE(s->N1[i + 1], s->dN1[i] + s->N1[i]);
             QCOMPARE(s->N2[i + 1], s->dN2[i] + s->N2[i]);
         }
         const std::size_t last = static_cast<std::size_t>(s->simTime);
-        QVERIFY2(std::abs(s->N1[last] - n1) < 0.01, FormatNumber(s->N1[last]).c_str());
-        QVERIFY2(std::abs(s->N2[last] - n2) < 0.01, FormatNumber(s->N2[last]).c_str());
+        QVERIFY2(std::abs(s->N1[last] - n1) < 0.01, formatNumber(s->N1[last]).c_str());
+        QVERIFY2(std::abs(s->N2[last] - n2) < 0.01, formatNumber(s->N2[last]).c_str());
     }
 
     void oneDayRunFillsDaysZeroToTwo()
@@ -223,7 +225,7 @@ private slots:
         QFETCH(double, ay);
         QFETCH(double, bx);
         QFETCH(double, by);
-        const auto s = CompletedRun(PresetFieldTexts(preset, days.toLatin1().constData()));
+        const auto s = CompletedRun(presetFieldTexts(preset, days.toLatin1().constData()));
         const std::size_t i = static_cast<std::size_t>(point);
         const double eps = 1e-9;
         QVERIFY(std::abs(s->isoclineAX[i] - ax) < eps && std::abs(s->isoclineAY[i] - ay) < eps);
@@ -339,7 +341,7 @@ private slots:
         QVERIFY(!r.ok());
         QVERIFY(sameState(*s, *before));
         if (!says.isEmpty())
-            QCOMPARE(QString::fromStdString(DescribeRunFailure(r)), says);
+            QCOMPARE(QString::fromStdString(describeRunFailure(r)), says);
     }
 };
 

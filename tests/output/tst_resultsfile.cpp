@@ -15,6 +15,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using namespace vorlenza;
+
 namespace {
 
 /// The file's lines without their CR LF; empty, with a failure noted, on any other line end.
@@ -111,7 +113,7 @@ private slots:
         QFETCH(QByteArray, ends);
 
         const auto state = CompletedRun(FieldTexts{});
-        const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
+        const QList<QByteArray> lines = crlfLines(resultsFileContents(*state));
         QCOMPARE(lines.size(), 104);
         const QByteArray& text = line < 0 ? lines.last() : lines.at(line);
         if (ends.isEmpty())
@@ -135,7 +137,7 @@ private slots:
         const auto state = CompletedRun(texts);
         const int t = state->simTime;
 
-        const QByteArray file = ResultsFileContents(*state);
+        const QByteArray file = resultsFileContents(*state);
         for (const char c : file)
             QVERIFY2(c == '\r' || c == '\n' || (c >= 0x20 && c < 0x7f), "only printable ASCII and line ends");
         const QList<QByteArray> lines = crlfLines(file);
@@ -151,7 +153,7 @@ private slots:
             QCOMPARE(fields.at(0), QByteArray::number(day));
             for (int c = 0; c < 8; ++c) {
                 const double stored = (*columns[c])[static_cast<std::size_t>(day)];
-                QCOMPARE(fields.at(c + 1).toStdString(), FormatNumber(stored));
+                QCOMPARE(fields.at(c + 1).toStdString(), formatNumber(stored));
                 // 15 significant digits read back within their rounding.
                 const double readBack = fields.at(c + 1).toDouble();
                 QVERIFY(std::fabs(readBack - stored) <= std::fabs(stored) * 1e-14);
@@ -162,7 +164,7 @@ private slots:
     void zeroFileBeforeAnyRun()
     {
         const auto state = std::make_unique<ModelState>();
-        QCOMPARE(ResultsFileContents(*state),
+        QCOMPARE(resultsFileContents(*state),
                  QByteArray("\"N1(0) =0, r1 =0, alpha = 0, K1 = 0\"\r\n"
                             "\"N2(0) =0, r2 =0, beta = 0, K2 = 0\"\r\n")
                      + Header + QByteArray("\r\n0,0,0,0,0,0,0,0,0\r\n"));
@@ -190,7 +192,7 @@ private slots:
         state->dN1[0] = value;
         state->isoclineBY[0] = value;
         state->alpha = value;
-        const QList<QByteArray> lines = crlfLines(ResultsFileContents(*state));
+        const QList<QByteArray> lines = crlfLines(resultsFileContents(*state));
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines.at(3), "0,0," + text + ",0,0,0,0,0," + text);
         QCOMPARE(lines.at(0), "\"N1(0) =0, r1 =0, alpha = " + text + ", K1 = 0\"");
@@ -198,8 +200,8 @@ private slots:
 
     void independentOfTheLocale()
     {
-        const auto state = CompletedRun(PresetFieldTexts(3, "250"));
-        const QByteArray plain = ResultsFileContents(*state);
+        const auto state = CompletedRun(presetFieldTexts(3, "250"));
+        const QByteArray plain = resultsFileContents(*state);
         QVERIFY(plain.contains('.'));
 
         const QLocale oldDefault;
@@ -212,7 +214,7 @@ private slots:
                 break;
             }
         }
-        const QByteArray german = ResultsFileContents(*state);
+        const QByteArray german = resultsFileContents(*state);
         std::setlocale(LC_ALL, "");
         std::setlocale(LC_NUMERIC, oldNumeric.c_str());
         QLocale::setDefault(oldDefault);
@@ -252,7 +254,7 @@ private slots:
     {
         QFETCH(QString, chosen);
         QFETCH(QString, derived);
-        QCOMPARE(DerivedResultsName(chosen), derived);
+        QCOMPARE(derivedResultsName(chosen), derived);
     }
 
     void writesTheWholeFileAndReplacesIt()
@@ -261,14 +263,14 @@ private slots:
         QVERIFY(dir.isValid());
         const QString path = dir.filePath("run1-N1N2dN.txt");
         const auto longRun = CompletedRun(FieldTexts{});
-        const auto shortRun = CompletedRun(PresetFieldTexts(2, "5"));
+        const auto shortRun = CompletedRun(presetFieldTexts(2, "5"));
 
-        const WriteOutcome outcome = WriteResultsFile(path, *longRun);
+        const WriteOutcome outcome = writeResultsFile(path, *longRun);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QVERIFY(outcome.error.isEmpty());
-        QCOMPARE(readAll(path), ResultsFileContents(*longRun));
-        QVERIFY(WriteResultsFile(path, *shortRun).ok);
-        QCOMPARE(readAll(path), ResultsFileContents(*shortRun)); // no tail of the longer file left
+        QCOMPARE(readAll(path), resultsFileContents(*longRun));
+        QVERIFY(writeResultsFile(path, *shortRun).ok);
+        QCOMPARE(readAll(path), resultsFileContents(*shortRun)); // no tail of the longer file left
         QCOMPARE(entries(dir.path()), QStringList{"run1-N1N2dN.txt"});
     }
 
@@ -328,7 +330,7 @@ private slots:
                 limit = std::make_unique<FileSizeLimit>(1000); // far below the ~8 KB of the file
                 QVERIFY(limit->active());
             }
-            outcome = WriteResultsFile(path, *state);
+            outcome = writeResultsFile(path, *state);
         }
         QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::setPermissions(dir.filePath("old-N1N2dN.txt"), QFile::ReadOwner | QFile::WriteOwner);

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 Q_DECLARE_METATYPE(Trouble)
 
 namespace {
@@ -31,7 +33,7 @@ struct ChartWindow {
         window.setFixedSize(520, 360);
         chart = new ChartView(&window);
         chart->setGeometry(10, 10, 400, 330);
-        DrawChart(*chart, ChartProcedure::LargeShowN2vsN1withIsoclines, run);
+        drawChart(*chart, ChartProcedure::LargeShowN2vsN1withIsoclines, run);
         auto* label = new QLabel(QStringLiteral("Species A"), &window);
         label->setGeometry(420, 60, 90, 20);
         auto* print = new QPushButton(QStringLiteral("Print"), &window);
@@ -100,10 +102,10 @@ private slots:
             printer.setResolution(resolution);
             QVERIFY(printer.setPageLayout(layout));
         }
-        QVERIFY(PrintWindow(w.window, printer).ok);
+        QVERIFY(printWindow(w.window, printer).ok);
 
-        const PrintPage page = layout.isValid() ? PageOf(printer) : DefaultPrintPage();
-        const PrintOutcome saved = SaveWindowAsPdf(w.window, dir.filePath("saved.pdf"), page);
+        const PrintPage page = layout.isValid() ? pageOf(printer) : defaultPrintPage();
+        const PrintOutcome saved = saveWindowAsPdf(w.window, dir.filePath("saved.pdf"), page);
         QVERIFY2(saved.ok, qPrintable(saved.error));
 
         const QString info = pdfInfo(dir.filePath("saved.pdf"));
@@ -131,7 +133,7 @@ private slots:
         ChartWindow w(*m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("window.pdf");
-        QVERIFY(SaveWindowAsPdf(w.window, path).ok);
+        QVERIFY(saveWindowAsPdf(w.window, path).ok);
         bool ok = false;
         const QString text = QString::fromUtf8(RunTool("pdftotext", {path, "-"}, &ok));
         QVERIFY(ok);
@@ -146,7 +148,7 @@ private slots:
         const QImage before = w.window.grab().toImage();
         const QCPRange x = w.chart->xAxis->range();
         QTemporaryDir dir;
-        QVERIFY(SaveWindowAsPdf(w.window, dir.filePath("w.pdf")).ok);
+        QVERIFY(saveWindowAsPdf(w.window, dir.filePath("w.pdf")).ok);
         w.chart->replot();
         QCOMPARE(w.chart->xAxis->range(), x);
         QCOMPARE(w.window.grab().toImage(), before);
@@ -157,11 +159,11 @@ private slots:
         QTemporaryDir dir;
         QWidget empty;
         empty.resize(0, 0);
-        const PrintOutcome none = SaveWindowAsPdf(empty, dir.filePath("e.pdf"));
+        const PrintOutcome none = saveWindowAsPdf(empty, dir.filePath("e.pdf"));
         QVERIFY(!none.ok);
         QVERIFY(!none.error.isEmpty());
         ChartWindow w(*m_run);
-        QVERIFY(!SaveWindowAsPdf(w.window, QString()).ok);
+        QVERIFY(!saveWindowAsPdf(w.window, QString()).ok);
         QVERIFY(Listing(dir.path()).isEmpty());
     }
 
@@ -192,7 +194,7 @@ private slots:
                 full = std::make_unique<FileSizeLimit>(4096);
                 QVERIFY(full->active());
             }
-            outcome = SaveWindowAsPdf(w.window, spot.path);
+            outcome = saveWindowAsPdf(w.window, spot.path);
         }
         Unlock(spot);
         QVERIFY(!outcome.ok);

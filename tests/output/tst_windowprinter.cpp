@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 namespace {
 
 constexpr int Days = 10001;
@@ -159,7 +161,7 @@ private slots:
         const QString file = dir.filePath("page.pdf");
         auto printer = pdfPrinter(file);
 
-        const PrintOutcome outcome = PrintWindow(w.window, *printer);
+        const PrintOutcome outcome = printWindow(w.window, *printer);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QVERIFY(outcome.error.isEmpty());
 
@@ -226,7 +228,7 @@ private slots:
         QCOMPARE(paper.logicalDpiX(), dpi);
         {
             QPainter painter(&paper);
-            PaintWindowFitted(w.window, painter, QRectF(QPointF(0, 0), QSizeF(page)));
+            paintWindowFitted(w.window, painter, QRectF(QPointF(0, 0), QSizeF(page)));
         }
         auto onPaper = [&](int x, int y) {
             return paper.pixel(origin.x() + int((x + 0.5) * scale), origin.y() + int((y + 0.5) * scale));
@@ -291,7 +293,7 @@ private slots:
         auto printer = pdfPrinter(dir.filePath(file));
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
-        const PrintOutcome outcome = PrintWindow(w.window, *printer);
+        const PrintOutcome outcome = printWindow(w.window, *printer);
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.error.startsWith(QStringLiteral("The printer could not be started: ")),
                  qPrintable(outcome.error));

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QWidget>
 
+using namespace vorlenza;
+
 inline const char* idName(WindowId id)
 {
     static const char* names[] = {"Main",       "Large", "Background", "Title",      "Introduction",

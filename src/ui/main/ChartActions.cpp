@@ -17,6 +17,8 @@
 #include <QPrinter>
 #include <QToolTip>
 
+namespace vorlenza {
+
 ChartActions::ChartActions(Session& session, QWidget& window, ChartView& chart, bool& arrows)
     : QObject(&chart), m_session(session), m_window(window), m_chart(chart), m_arrows(arrows)
 {
@@ -33,7 +35,7 @@ bool ChartActions::phasePlane() const
 {
     if (!m_procedure)
         return false;
-    for (const SeriesDefinition& s : DefinitionOf(*m_procedure).series)
+    for (const SeriesDefinition& s : definitionOf(*m_procedure).series)
         if (s.x == ChartSource::N1)
             return true;
     return false;
@@ -42,7 +44,7 @@ bool ChartActions::phasePlane() const
 void ChartActions::chartDrawn(ChartProcedure procedure)
 {
     m_procedure = procedure;
-    ShowDirectionField(m_chart, m_arrows && phasePlane(), ParametersOf(m_session.model()));
+    ShowDirectionField(m_chart, m_arrows && phasePlane(), parametersOf(m_session.model()));
     m_chart.setAccessibleDescription(m_chart.accessibleDescription() + QLatin1Char(' ') + menuHint());
 }
 
@@ -70,12 +72,12 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ToolTip: {
         auto* e = static_cast<QHelpEvent*>(event);
         const int day = m_procedure && m_chart.axisRect()->rect().contains(e->pos())
-                            ? NearestDayAt(m_chart, DefinitionOf(*m_procedure), e->pos())
+                            ? nearestDayAt(m_chart, definitionOf(*m_procedure), e->pos())
                             : -1;
         if (day < 0)
             QToolTip::hideText();
         else
-            QToolTip::showText(e->globalPos(), PointReadout(DefinitionOf(*m_procedure), m_session.model(), day),
+            QToolTip::showText(e->globalPos(), pointReadout(definitionOf(*m_procedure), m_session.model(), day),
                                &m_chart);
         return true;
     }
@@ -108,49 +110,51 @@ void ChartActions::openMenu(const QPoint& globalPos)
     else if (chosen == save)
         saveChart();
     else if (chosen == window)
-        SaveWindowAsPdfAsked(m_session, m_window);
+        saveWindowAsPdfAsked(m_session, m_window);
     else if (chosen == arrows)
         setArrows(!m_arrows);
 }
 
-void ChartActions::copyChart() { CopyChartToClipboard(m_chart); }
+void ChartActions::copyChart() { copyChartToClipboard(m_chart); }
 
 void ChartActions::saveChart()
 {
     Platform& platform = m_session.platform();
     if (!platform.chooseExportFile)
         return;
-    QString filter = ChartSaveFilter(ChartFileType::Png);
+    QString filter = chartSaveFilter(ChartFileType::Png);
     const QString typed = platform.chooseExportFile(
-        &m_window, DefaultChartFileName(ChartTitle(m_chart), ChartFileType::Png), ChartSaveFilters(), &filter);
-    const ChosenChartFile chosen = ResolveChartFile(typed, filter);
+        &m_window, defaultChartFileName(chartTitle(m_chart), ChartFileType::Png), chartSaveFilters(), &filter);
+    const ChosenChartFile chosen = resolveChartFile(typed, filter);
     if (chosen.path.isEmpty())
         return;
-    const ExportOutcome outcome = SaveChart(m_chart, chosen.path, chosen.type);
+    const ExportOutcome outcome = vorlenza::saveChart(m_chart, chosen.path, chosen.type);
     if (!outcome.ok)
-        platform.reportProblem(&m_window, MessageTitle(), outcome.error);
+        platform.reportProblem(&m_window, messageTitle(), outcome.error);
 }
 
 void ChartActions::setArrows(bool on)
 {
     m_arrows = on;
-    ShowDirectionField(m_chart, on && phasePlane(), ParametersOf(m_session.model()));
+    ShowDirectionField(m_chart, on && phasePlane(), parametersOf(m_session.model()));
 }
 
-void SaveWindowAsPdfAsked(Session& session, QWidget& window)
+void saveWindowAsPdfAsked(Session& session, QWidget& window)
 {
     Platform& platform = session.platform();
     if (!platform.chooseExportFile)
         return;
-    QString filter = ChartSaveFilter(ChartFileType::Pdf);
-    const QString suggested = DefaultChartFileName(window.windowTitle(), ChartFileType::Pdf);
+    QString filter = chartSaveFilter(ChartFileType::Pdf);
+    const QString suggested = defaultChartFileName(window.windowTitle(), ChartFileType::Pdf);
     const QString typed = platform.chooseExportFile(&window, suggested, filter, &filter);
-    const ChosenChartFile chosen = ResolveChartFile(typed, ChartSaveFilter(ChartFileType::Pdf));
+    const ChosenChartFile chosen = resolveChartFile(typed, chartSaveFilter(ChartFileType::Pdf));
     if (chosen.path.isEmpty())
         return;
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
     const PrintOutcome outcome =
-        SaveWindowAsPdf(window, chosen.path, printer ? PageOf(*printer) : DefaultPrintPage());
+        saveWindowAsPdf(window, chosen.path, printer ? pageOf(*printer) : defaultPrintPage());
     if (!outcome.ok)
-        platform.reportProblem(&window, MessageTitle(), outcome.error);
+        platform.reportProblem(&window, messageTitle(), outcome.error);
 }
+
+} // namespace vorlenza

@@ -6,9 +6,11 @@
 #include <QPoint>
 
 #include <optional>
+class QWidget;
+
+namespace vorlenza {
 
 class ChartView;
-class QWidget;
 class Session;
 
 /// The chart's own menu and tooltip in a graph window. The menu opens on the right button, the
@@ -53,4 +55,6 @@ private:
 /// Asks for a PDF file name and saves `window` as the page printing would send; tells the user
 /// when that fails. A cancelled dialog writes nothing. The page is the default printer's, or a
 /// fresh printer's when there is none.
-void SaveWindowAsPdfAsked(Session& session, QWidget& window);
+void saveWindowAsPdfAsked(Session& session, QWidget& window);
+
+} // namespace vorlenza

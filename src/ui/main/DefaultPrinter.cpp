@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QPrinter>
 
+namespace vorlenza {
+
 namespace {
 // The messages are translated in the context "WindowActions", where the translations keep them.
 QString refusedMessage(const QPrinter& printer, const QString& why)
@@ -22,15 +24,15 @@ void printFailed(Session& session, QWidget& window, const QString& text)
 {
     Platform& platform = session.platform();
     if (!platform.offerSaveAsPdf) {
-        platform.reportProblem(&window, MessageTitle(), text);
+        platform.reportProblem(&window, messageTitle(), text);
         return;
     }
-    if (platform.offerSaveAsPdf(&window, MessageTitle(), text))
-        SaveWindowAsPdfAsked(session, window);
+    if (platform.offerSaveAsPdf(&window, messageTitle(), text))
+        saveWindowAsPdfAsked(session, window);
 }
 } // namespace
 
-void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName)
+void printOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName)
 {
     Platform& platform = session.platform();
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
@@ -48,7 +50,7 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
         printFailed(session, window, refusedMessage(*printer, refused));
         return;
     }
-    const PrintOutcome outcome = PrintWindow(window, *printer);
+    const PrintOutcome outcome = printWindow(window, *printer);
     if (!outcome.ok) {
         printFailed(session, window,
                     outcome.error.isEmpty()
@@ -59,3 +61,5 @@ void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& job
     if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())
         printFailed(session, window, refusedMessage(*printer, why));
 }
+
+} // namespace vorlenza

@@ -3,12 +3,17 @@
 #include <QString>
 
 class QWidget;
+
+namespace vorlenza {
+
 class Session;
 
 /// Title of every message the graph windows show.
-inline QString MessageTitle() { return QStringLiteral("Vorlenza"); }
+inline QString messageTitle() { return QStringLiteral("Vorlenza"); }
 
 /// Prints `window` on one page of the default printer, without a dialog, as a print job named
 /// `jobName`. Without a default printer, when its queue refuses the job, or when printing fails,
 /// the user is told so and why, and nothing else happens.
-void PrintOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName);
+void printOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName);
+
+} // namespace vorlenza

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace vorlenza {
+
 namespace {
 
 // The text colours: species A, species B and the length.
@@ -36,7 +38,7 @@ QString ParameterFieldRow::startText() const { return QString::fromStdString(Fie
 
 QString ParameterFieldRow::labelText() const { return QCoreApplication::translate("frmForm1", label); }
 
-const ParameterFieldRow* ParameterFieldRowOf(ParameterField field)
+const ParameterFieldRow* parameterFieldRowOf(ParameterField field)
 {
     for (const ParameterFieldRow& row : ParameterFieldRows)
         if (row.field == field)
@@ -46,7 +48,7 @@ const ParameterFieldRow* ParameterFieldRowOf(ParameterField field)
 
 int ParameterFieldSet::indexOf(ParameterField field)
 {
-    const ParameterFieldRow* row = ParameterFieldRowOf(field);
+    const ParameterFieldRow* row = parameterFieldRowOf(field);
     return row ? static_cast<int>(row - ParameterFieldRows.data()) : -1;
 }
 
@@ -85,7 +87,7 @@ FieldTexts ParameterFieldSet::texts() const
 
 void ParameterFieldSet::writePreset(int set) const
 {
-    const FieldTexts preset = PresetFieldTexts(set);
+    const FieldTexts preset = presetFieldTexts(set);
     for (std::string FieldTexts::*member : PresetFieldOrder)
         for (int i = 0; i < ParameterFieldCount; ++i)
             if (ParameterFieldRows[i].text == member)
@@ -97,9 +99,11 @@ void ParameterFieldSet::confirm(ParameterField field) const
     const int i = indexOf(field);
     QLineEdit* edit = m_edits[i];
     // A reset text, or an accepted regional number rewritten the program's way, fires Change.
-    const std::optional<QString> kept = EnteredFieldText(edit->text(), ParameterFieldRows[i].reading);
+    const std::optional<QString> kept = enteredFieldText(edit->text(), ParameterFieldRows[i].reading);
     if (!kept)
         edit->setText(QLatin1String(ParameterFieldRows[i].resetText));
     else if (*kept != edit->text())
         edit->setText(*kept);
 }
+
+} // namespace vorlenza

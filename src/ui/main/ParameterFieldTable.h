@@ -13,6 +13,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace vorlenza {
+
 /// One of the main window's nine parameter fields with its label, both in the "Data" frame:
 /// everything the window needs to create, place, name, reset, preset and read it.
 struct ParameterFieldRow {
@@ -42,7 +44,7 @@ constexpr int ParameterFieldCount = 9;
 extern const std::array<ParameterFieldRow, ParameterFieldCount> ParameterFieldRows;
 
 /// The row of `field`; nullptr for ParameterField::None.
-const ParameterFieldRow* ParameterFieldRowOf(ParameterField field);
+const ParameterFieldRow* parameterFieldRowOf(ParameterField field);
 
 /// The nine field widgets of one main window (with their labels) and what the window does with
 /// them as a whole: read them for a run, write a preset, check a field on Enter.
@@ -73,3 +75,5 @@ private:
     std::array<QLabel*, ParameterFieldCount> m_labels{};
     std::array<QLineEdit*, ParameterFieldCount> m_edits{};
 };
+
+} // namespace vorlenza

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <optional>
 
+namespace vorlenza {
+
 namespace {
 
 /// The value the Enter check accepts from `text`, or nothing when the field must be reset.
@@ -32,12 +34,12 @@ std::optional<double> acceptedValue(const QString& text, FieldReading reading, c
 
 } // namespace
 
-bool FieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale)
+bool fieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale)
 {
     return acceptedValue(text, reading, locale).has_value();
 }
 
-std::optional<QString> EnteredFieldText(const QString& text, FieldReading reading, const QLocale& locale)
+std::optional<QString> enteredFieldText(const QString& text, FieldReading reading, const QLocale& locale)
 {
     const std::optional<double> value = acceptedValue(text, reading, locale);
     if (!value)
@@ -45,11 +47,11 @@ std::optional<QString> EnteredFieldText(const QString& text, FieldReading readin
     // The run reads every field leniently; a regional text it would read otherwise is written
     // the program's way, so that Run uses what Enter accepted.
     if (NumericPrefix(text.toStdString()) != *value)
-        return QString::fromStdString(FormatNumber(*value));
+        return QString::fromStdString(formatNumber(*value));
     return text;
 }
 
-int KeyAsciiOf(int key, const QString& text)
+int keyAsciiOf(int key, const QString& text)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return 13;
@@ -68,9 +70,11 @@ bool KeyPressRelay::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const int code = KeyAsciiOf(key->key(), key->text());
+        const int code = keyAsciiOf(key->key(), key->text());
         if (code >= 0 && m_handler)
             m_handler(code);
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace vorlenza

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+namespace vorlenza {
+
 /// How the Enter check of a parameter field reads and judges its text.
 enum class FieldReading {
     Prefix,   ///< the longest leading number (NumericPrefix); accepted when > 0
@@ -16,18 +18,18 @@ enum class FieldReading {
 
 /// True when the Enter check keeps `text` as typed; false when the field must get its reset text.
 /// A reading that fails, or that lands outside the double range, counts as not accepted.
-bool FieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale = QLocale());
+bool fieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale = QLocale());
 
 /// What Enter leaves in a field: the text as typed when it is accepted and the run reads the same
 /// value from it; the accepted value in the number display format when the run would read the
 /// typed text differently ("0,2" under a German locale becomes "0.2", "1.000" becomes "1000");
 /// nothing when the field must get its reset text.
-std::optional<QString> EnteredFieldText(const QString& text, FieldReading reading,
+std::optional<QString> enteredFieldText(const QString& text, FieldReading reading,
                                         const QLocale& locale = QLocale());
 
 /// The character code a key press hands to a KeyPress handler: 13 for Return and Enter, else the
 /// code of the first character the key produces; -1 for keys that produce no character.
-int KeyAsciiOf(int key, const QString& text);
+int keyAsciiOf(int key, const QString& text);
 
 /// Watches one widget's key presses and tells `handler` the character code of every key that
 /// produces a character. It only looks: the key always goes on to the widget unchanged.
@@ -42,3 +44,5 @@ protected:
 private:
     std::function<void(int)> m_handler;
 };
+
+} // namespace vorlenza

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace vorlenza {
+
 namespace
 {
 
@@ -17,7 +19,7 @@ QString words(const char* text)
 /// The field a failure is about, as it stands inside a sentence ("the simulation length").
 const char* fieldLabel(ParameterField f)
 {
-    const ParameterFieldRow* row = ParameterFieldRowOf(f);
+    const ParameterFieldRow* row = parameterFieldRowOf(f);
     return row ? row->failureLabel : QT_TRANSLATE_NOOP("RunFailure", "a value");
 }
 
@@ -32,7 +34,7 @@ QString sentence(QString s)
 
 } // namespace
 
-QString RunFailureText(const RunResult& result)
+QString runFailureText(const RunResult& result)
 {
     switch (result.error) {
     case RunError::None:
@@ -60,3 +62,5 @@ QString RunFailureText(const RunResult& result)
     }
     return {};
 }
+
+} // namespace vorlenza

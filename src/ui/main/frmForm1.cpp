@@ -19,13 +19,15 @@
 #include <QScrollBar>
 #include <QTimer>
 
+namespace vorlenza {
+
 namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale)
+QString generalDateText(const QDateTime& moment, const QLocale& locale)
 {
     // The long time format carries the seconds; drop its time-zone letters (outside quotes).
     const QString longTime = locale.timeFormat(QLocale::LongFormat);
@@ -143,7 +145,7 @@ void frmForm1::Form_Load()
 void frmForm1::firstShown()
 {
     cmdRun->setFocus();
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
 void frmForm1::Form_Unload() { session().windows().endProgram(); }
@@ -218,14 +220,14 @@ void frmForm1::cmdRun_Click()
     const RunResult result = RunSimulation(model, m_fields.texts());
     if (!result.ok()) {
         // The last good run stays whole in the model and on screen; say what went wrong.
-        report(RunFailureText(result));
+        report(runFailureText(result));
         return;
     }
 
     lblLabel22->hide();
     lblLabel23->hide();
-    txtNA->setText(text(FormatNumber(result.lastN1)));
-    txtNB->setText(text(FormatNumber(result.lastN2)));
+    txtNA->setText(text(formatNumber(result.lastN1)));
+    txtNB->setText(text(formatNumber(result.lastN2)));
 
     MSChart1->show();
     ShowN1vsN2();
@@ -236,17 +238,17 @@ void frmForm1::cmdRun_Click()
     VScroll1->setMinimum(0);
     VScroll1->setMaximum(days);
     VScroll1->setValue(days);
-    Text1->setText(text(FormatInteger(days)));
+    Text1->setText(text(formatInteger(days)));
 }
 
 void frmForm1::drawChart(ChartProcedure procedure)
 {
-    const bool disablesRun = DrawChart(*MSChart1, procedure, session().model());
+    const bool disablesRun = vorlenza::drawChart(*MSChart1, procedure, session().model());
     m_chartActions->chartDrawn(procedure);
     chartDrawn(disablesRun);
 }
 
-void frmForm1::MSChart1_Click() { drawChart(NextInClickCycle(MainChartClickCycle(), session().graphCycle)); }
+void frmForm1::MSChart1_Click() { drawChart(nextInClickCycle(mainChartClickCycle(), session().graphCycle)); }
 
 void frmForm1::VScroll1_Change(int value)
 {
@@ -254,18 +256,18 @@ void frmForm1::VScroll1_Change(int value)
         return;
     const ModelState& model = session().model();
     const auto day = static_cast<std::size_t>(value);
-    txtNA->setText(text(FormatNumber(model.N1[day])));
-    txtNB->setText(text(FormatNumber(model.N2[day])));
-    Text1->setText(text(FormatInteger(value)));
+    txtNA->setText(text(formatNumber(model.N1[day])));
+    txtNB->setText(text(formatNumber(model.N2[day])));
+    Text1->setText(text(formatInteger(value)));
 }
 
-void frmForm1::tmrTimer1_Timer() { lblLabel6->setText(GeneralDateText(session().platform().now())); }
+void frmForm1::tmrTimer1_Timer() { lblLabel6->setText(generalDateText(session().platform().now())); }
 
 void frmForm1::cmdLargeGraph_Click()
 {
     leaveTo(WindowId::Large, Handover::ShowFirst);
     if (auto* large = session().windows().window<frmLarggraf>(WindowId::Large)) {
-        DrawChart(*large->chart(), ChartProcedure::MainShowLargeN2vsN1withIsoclines, session().model());
+        vorlenza::drawChart(*large->chart(), ChartProcedure::MainShowLargeN2vsN1withIsoclines, session().model());
         large->chartActions()->chartDrawn(ChartProcedure::MainShowLargeN2vsN1withIsoclines);
     }
 }
@@ -278,7 +280,7 @@ void frmForm1::SaveResults()
     const QString chosen = platform.chooseSaveFile(this);
     if (chosen.isEmpty())
         return;
-    const QString target = DerivedResultsName(chosen);
+    const QString target = derivedResultsName(chosen);
     if (target.isEmpty()) {
         report(tr("The file name “%1” is too short. The results file is named after it with its last four "
                   "characters replaced by “-N1N2dN.txt”, so please choose a name of at least four "
@@ -286,7 +288,7 @@ void frmForm1::SaveResults()
                    .arg(QFileInfo(chosen).fileName()));
         return;
     }
-    const WriteOutcome outcome = WriteResultsFile(target, session().model());
+    const WriteOutcome outcome = writeResultsFile(target, session().model());
     if (!outcome.ok)
         report(outcome.error.isEmpty()
                    ? tr("The results could not be saved to %1.").arg(QDir::toNativeSeparators(target))
@@ -295,7 +297,7 @@ void frmForm1::SaveResults()
 
 void frmForm1::cmdPrint_Click()
 {
-    PrintOnDefaultPrinter(session(), *this, tr("Vorlenza — main window"));
+    printOnDefaultPrinter(session(), *this, tr("Vorlenza — main window"));
 }
 
 void frmForm1::cmdQuit_Click() { leaveTo(WindowId::About); }
@@ -305,4 +307,6 @@ void frmForm1::cmdQuiz_Click() { leaveTo(WindowId::Quiz); }
 void frmForm1::lblLabel21_Click() { leaveTo(WindowId::Introduction, Handover::ShowFirst); }
 void frmForm1::lblLabel5_Click() { leaveTo(WindowId::Introduction); }
 
-void frmForm1::report(const QString& message) { session().platform().reportProblem(this, MessageTitle(), message); }
+void frmForm1::report(const QString& message) { session().platform().reportProblem(this, messageTitle(), message); }
+
+} // namespace vorlenza

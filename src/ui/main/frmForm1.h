@@ -8,18 +8,20 @@
 
 #include <QDateTime>
 #include <QLocale>
-
-class ChartActions;
-class ChartView;
 class QFrame;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
 
+namespace vorlenza {
+
+class ChartActions;
+class ChartView;
+
 /// The current date and time in the system's general date format: the short date followed by the
 /// time with seconds (without a time zone).
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
+QString generalDateText(const QDateTime& moment, const QLocale& locale = QLocale::system());
 
 /// The main window: the model equations, the nine parameter fields with their Enter checks, the
 /// preset buttons, Run, the chart with its graph buttons and click cycle, the day selector, the
@@ -185,3 +187,5 @@ private:
     ClickLabel* lblLabel5 = nullptr;
     ClickLabel* picPicture1 = nullptr;
 };
+
+} // namespace vorlenza

@@ -18,6 +18,8 @@
 
 #include <initializer_list>
 
+namespace vorlenza {
+
 namespace {
 
 const QString TimesNewRoman = QStringLiteral("Times New Roman");
@@ -256,3 +258,5 @@ void frmForm1::showAuthorPicture()
         picPicture1->setPixmap(picture.scaled(picPicture1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 }
+
+} // namespace vorlenza

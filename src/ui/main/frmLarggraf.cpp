@@ -12,6 +12,8 @@
 
 #include <QPushButton>
 
+namespace vorlenza {
+
 frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : ProgramWindow(session, "frmLarggraf", parent)
 {
     build();
@@ -74,11 +76,11 @@ void frmLarggraf::connectHandlers()
 
 void frmLarggraf::Form_Load() { Command1->setFocus(); }
 
-void frmLarggraf::firstShown() { CentreOnScreen(this); }
+void frmLarggraf::firstShown() { centreOnScreen(this); }
 
 void frmLarggraf::Command6_Click()
 {
-    PrintOnDefaultPrinter(session(), *this, tr("Vorlenza — large graph"));
+    printOnDefaultPrinter(session(), *this, tr("Vorlenza — large graph"));
 }
 
 void frmLarggraf::command4_Click() { leaveTo(WindowId::Main); }
@@ -87,12 +89,14 @@ void frmLarggraf::Command5_Click() { leaveTo(WindowId::About); }
 
 void frmLarggraf::MSChart1_Click()
 {
-    drawChart(NextInClickCycle(LargeChartClickCycle(), session().largeGraphCycle));
+    drawChart(nextInClickCycle(largeChartClickCycle(), session().largeGraphCycle));
 }
 
 void frmLarggraf::drawChart(ChartProcedure procedure)
 {
     // The large window has no Run button of its own, so what a graph asks of Run does not apply here.
-    DrawChart(*MSChart1, procedure, session().model());
+    vorlenza::drawChart(*MSChart1, procedure, session().model());
     m_chartActions->chartDrawn(procedure);
 }
+
+} // namespace vorlenza

@@ -3,10 +3,12 @@
 #include "ChartProcedures.h"
 
 #include "ProgramWindow.h"
+class QPushButton;
+
+namespace vorlenza {
 
 class ChartActions;
 class ChartView;
-class QPushButton;
 
 /// The large graph window: the last run on one large chart with its own graph buttons, its own
 /// chart-click cycle (kept in the session, so it survives closing the window), printing, and the
@@ -64,3 +66,5 @@ private:
     QPushButton* command4 = nullptr;
     QPushButton* Command5 = nullptr;
 };
+
+} // namespace vorlenza

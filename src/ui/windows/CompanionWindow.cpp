@@ -4,6 +4,8 @@
 #include "WindowKit.h"
 #include "twips.h"
 
+namespace vorlenza {
+
 namespace {
 Qt::WindowFlags flagsFor(CompanionWindow::Frame frame)
 {
@@ -24,5 +26,7 @@ void CompanionWindow::setUpWindow(const QString& caption, const QColor& backgrou
     setWindowTitle(caption);
     kit::background(this, background);
     setFixedSize(twips::size(widthTwips, heightTwips));
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
+
+} // namespace vorlenza

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace vorlenza {
+
 /// What the introduction, references, how-to, about, dedication and quiz windows share: a fixed
 /// client size in twips, a caption bar with a close box only and a place in the centre of the
 /// screen.
@@ -19,3 +21,5 @@ protected:
     /// Caption, background colour and fixed client size (twips); then centres the window.
     void setUpWindow(const QString& caption, const QColor& background, int widthTwips, int heightTwips);
 };
+
+} // namespace vorlenza

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace vorlenza {
+
 namespace {
 constexpr kit::Twips kFrame1{360, 240, 6492, 6972};
 constexpr kit::Twips kPicture2{120, 120, 6048, 6708};
@@ -54,3 +56,5 @@ void Vater::Form_Load()
 void Vater::Command1_Click() { session().windows().endProgram(); }
 
 void Vater::Form_Unload() { session().windows().endProgram(); }
+
+} // namespace vorlenza

@@ -6,6 +6,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
+namespace vorlenza {
+
 /// The dedication: a quiet picture and one button, the way out of the program.
 class Vater : public CompanionWindow {
     Q_OBJECT
@@ -28,3 +30,5 @@ private:
     QLabel* Picture2 = nullptr;
     QPushButton* Command1 = nullptr;
 };
+
+} // namespace vorlenza

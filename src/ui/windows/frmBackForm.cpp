@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+namespace vorlenza {
+
 frmBackForm::frmBackForm(Session& session, QWidget* parent)
     : ProgramWindow(session, "frmBackForm", parent,
                     Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
@@ -53,3 +55,5 @@ void frmBackForm::mousePressEvent(QMouseEvent* event)
     }
     event->accept();
 }
+
+} // namespace vorlenza

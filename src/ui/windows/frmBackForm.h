@@ -5,6 +5,8 @@
 class QCloseEvent;
 class QMouseEvent;
 
+namespace vorlenza {
+
 /// The dark-blue, borderless, maximised background that stays behind the working windows for
 /// the whole run. It has no controls. It asks the window system to keep it at the bottom, and a
 /// click on it brings the working window that is up back to the front.
@@ -22,3 +24,5 @@ private:
     void createControls() override;
     void placeControls() override;
 };
+
+} // namespace vorlenza

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace vorlenza {
+
 frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent)
     : CompanionWindow(session, "frmCopyrigh", parent)
 {
@@ -102,3 +104,5 @@ void frmCopyrigh::Form_Load()
 }
 
 void frmCopyrigh::cmdCommand1_Click() { leaveTo(WindowId::Dedication); }
+
+} // namespace vorlenza

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "CompanionWindow.h"
-
-class ClickLabel;
 class QLabel;
 class QPushButton;
+
+namespace vorlenza {
+
+class ClickLabel;
 
 /// The about window: usage and licence notices, how to cite the program, where new versions come
 /// from, and the copyright line with the current year. Its "OK" leads on to the dedication.
@@ -37,3 +39,5 @@ private:
     QLabel* picPicture1 = nullptr;
     QPushButton* cmdCommand1 = nullptr;
 };
+
+} // namespace vorlenza

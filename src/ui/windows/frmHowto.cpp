@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace vorlenza {
+
 frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, "frmHowto", parent)
 {
     build();
@@ -45,3 +47,5 @@ void frmHowto::Form_Load()
 }
 
 void frmHowto::cmdCommand1_Click() { leaveTo(WindowId::Main); }
+
+} // namespace vorlenza

@@ -5,6 +5,8 @@
 class QLabel;
 class QPushButton;
 
+namespace vorlenza {
+
 /// How to work the program, in four lines.
 class frmHowto : public CompanionWindow {
     Q_OBJECT
@@ -26,3 +28,5 @@ private:
     QLabel* lblLabel1 = nullptr;
     QPushButton* cmdCommand1 = nullptr;
 };
+
+} // namespace vorlenza

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+namespace vorlenza {
+
 frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent)
     : CompanionWindow(session, "frmIntrofrm", parent)
 {
@@ -64,3 +66,5 @@ void frmIntrofrm::Form_Load()
 void frmIntrofrm::cmdCommand1_Click() { leaveTo(WindowId::Main); }
 
 void frmIntrofrm::cmdCommand2_Click() { leaveTo(WindowId::References); }
+
+} // namespace vorlenza

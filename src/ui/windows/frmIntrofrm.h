@@ -5,6 +5,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace vorlenza {
+
 /// The introduction: what the model is and what it teaches, with a way on to the references.
 class frmIntrofrm : public CompanionWindow {
     Q_OBJECT
@@ -28,3 +30,5 @@ private:
     QPushButton* cmdCommand2 = nullptr;
     QPushButton* cmdCommand1 = nullptr;
 };
+
+} // namespace vorlenza

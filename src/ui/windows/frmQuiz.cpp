@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace vorlenza {
+
 namespace {
 const QString kQuizPicture = QStringLiteral(":/vorlenza/quiz.jpg");
 constexpr int kClientWidth = 9856;
@@ -63,7 +65,7 @@ void frmQuiz::placeImage()
     if (const QSize picture = kit::designPictureTwips(kQuizPicture); picture.isValid())
         image = picture;
     imgImage1->resize(twips::size(image.width(), image.height()));
-    const QSize frame = OuterSize(this) - size();
+    const QSize frame = outerSize(this) - size();
     const QSize outer(kClientWidth + twips::fromPx(frame.width()), kClientHeight + twips::fromPx(frame.height()));
     const QPoint at = imagePlace(outer, image);
     imgImage1->move(twips::point(at.x(), at.y()));
@@ -101,3 +103,5 @@ bool frmQuiz::event(QEvent* event)
 }
 
 void frmQuiz::Command1_Click() { leaveTo(WindowId::Main); }
+
+} // namespace vorlenza

@@ -5,6 +5,8 @@
 class QLabel;
 class QPushButton;
 
+namespace vorlenza {
+
 /// The quiz: one picture of four isocline sketches with its questions, and the way back.
 class frmQuiz : public CompanionWindow {
     Q_OBJECT
@@ -32,3 +34,5 @@ private:
     QLabel* imgImage1 = nullptr;
     QPushButton* Command1 = nullptr;
 };
+
+} // namespace vorlenza

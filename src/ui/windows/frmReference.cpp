@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace vorlenza {
+
 namespace {
 // The texts of Label1_0 (the heading) to Label1_4. Down the window the references stand as
 // Label1_2, Label1_4, Label1_1, Label1_3 (see the placement). A reference is translated only in
@@ -73,3 +75,5 @@ void frmReference::Form_Load() { Command1->setFocus(); }
 void frmReference::Command1_Click() { leaveTo(WindowId::Main); }
 
 void frmReference::Command2_Click() { leaveTo(WindowId::About); }
+
+} // namespace vorlenza

@@ -7,6 +7,8 @@
 class QLabel;
 class QPushButton;
 
+namespace vorlenza {
+
 /// The references: the classic papers and books of the competition model.
 class frmReference : public CompanionWindow {
     Q_OBJECT
@@ -27,3 +29,5 @@ private:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 };
+
+} // namespace vorlenza

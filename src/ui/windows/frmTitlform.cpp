@@ -15,6 +15,8 @@
 #include <cmath>
 #include <random>
 
+namespace vorlenza {
+
 namespace {
 constexpr int TickMs = 500;
 
@@ -91,7 +93,7 @@ void frmTitlform::placeControls()
     kit::place({{Label2, {1080, 1920, 1935, 1215}}});
     for (int i = 0; i < Places; ++i)
         kit::place({{Label1[static_cast<std::size_t>(i)], kWords[static_cast<std::size_t>(i)].at}});
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
 void frmTitlform::connectHandlers()
@@ -196,3 +198,5 @@ void frmTitlform::Label2_Click() { dismiss(); }
 void frmTitlform::Label2_DblClick() { dismiss(); }
 
 void frmTitlform::dismiss() { leaveTo(WindowId::Main); }
+
+} // namespace vorlenza

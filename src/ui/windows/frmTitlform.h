@@ -8,11 +8,14 @@ class QCloseEvent;
 class QEvent;
 class QHideEvent;
 class QKeyEvent;
-class ClickLabel;
 class QLabel;
 class QMouseEvent;
 class QShowEvent;
 class QTimer;
+
+namespace vorlenza {
+
+class ClickLabel;
 
 /// The place (0..4) for a uniform draw u in [0, 1): 4·u rounded to the nearest integer, a value
 /// exactly halfway going to the even neighbour (so 0 and 4 are half as likely as 1, 2 and 3).
@@ -64,3 +67,5 @@ private:
     ClickLabel* Label2 = nullptr;
     std::array<QLabel*, Places> Label1{};
 };
+
+} // namespace vorlenza

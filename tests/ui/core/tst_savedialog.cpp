@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace vorlenza;
+
 class TestSaveDialog : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace vorlenza;
+
 class TestStrictNumber : public QObject {
     Q_OBJECT
 private slots:

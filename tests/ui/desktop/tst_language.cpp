@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 using vorlenza::Translations;
 
 namespace {
@@ -39,7 +41,7 @@ QString translated(const TsEntry& e, int n = 1)
 QMap<QString, QString> everyWindowsTexts()
 {
     Session session;
-    RegisterWindows(session);
+    registerWindows(session);
     session.windows().setExitFunction([] {});
     QMap<QString, QString> all;
     for (WindowId id : kWindows) {
@@ -218,12 +220,12 @@ void TestLanguage::runFailuresInEveryLanguage()
     result.field = ParameterField(field);
     result.day = day;
     // in English word for word what the model says
-    const QString english = QString::fromStdString(DescribeRunFailure(result));
-    QCOMPARE(RunFailureText(result), english);
+    const QString english = QString::fromStdString(describeRunFailure(result));
+    QCOMPARE(runFailureText(result), english);
     for (const QString& language : Translations::available()) {
         Translations t;
         QCOMPARE(t.use({language}), language);
-        const QString text = RunFailureText(result);
+        const QString text = runFailureText(result);
         QVERIFY2(text != english, qPrintable(language + QStringLiteral(": ") + text));
         QVERIFY2(!text.contains(QLatin1Char('%')), qPrintable(language + QStringLiteral(": ") + text));
         if (day != 0)

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 namespace {
 
 struct WindowCase {
@@ -157,7 +159,7 @@ void TestTextFit::speak(const QString& language)
     m_language = language;
     QCOMPARE(m_translations.use({language}), language == QLatin1String("en") ? QString() : language);
     m_session = std::make_unique<Session>();
-    RegisterWindows(*m_session);
+    registerWindows(*m_session);
     m_session->windows().setExitFunction([] {});
     m_session->windows().load(WindowId::Main);
     // Fill the main window's read-outs as a run does, with the longest numbers a run writes.

@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+using namespace vorlenza;
+
 using vorlenza::Translations;
 
 namespace {
@@ -130,7 +132,7 @@ void TestTranslated::clockInTheRegionsFormat()
 {
     // the date and time with seconds as the region writes them, without a time zone
     const QDateTime moment(QDate(2031, 5, 6), QTime(17, 8, 9));
-    const QString clock = GeneralDateText(moment);
+    const QString clock = generalDateText(moment);
     QVERIFY2(clock.contains(QStringLiteral("8:09")), qPrintable(clock));
     QVERIFY2(clock.contains(QStringLiteral("31")), qPrintable(clock));
     QVERIFY2(!clock.contains(QStringLiteral("()")), qPrintable(clock));

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace vorlenza;
+
 namespace
 {
 
@@ -57,7 +59,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display with a window manager (run through under-window-manager.sh)");
-        SetUpApplication();
+        setUpApplication();
     }
     void init()
     {

@@ -24,6 +24,8 @@
 #include <functional>
 #include <memory>
 
+using namespace vorlenza;
+
 struct MainHarness {
     Session session;
     int exits = 0;
@@ -44,7 +46,7 @@ struct MainHarness {
 
     MainHarness()
     {
-        RegisterWindows(session);
+        registerWindows(session);
         session.windows().setExitFunction([this] { ++exits; });
         Platform& p = session.platform();
         p.chooseSaveFile = [this](QWidget*) {

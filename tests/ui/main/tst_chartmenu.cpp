@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 
+using namespace vorlenza;
+
 namespace {
 
 const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Direction arrows [ ]"};
@@ -121,7 +123,7 @@ private slots:
         ChartView* chart = chartOf(false);
         h->menuChoice = QStringLiteral("Direction arrows");
         openMenu(chart, Way::MenuKey);
-        QVERIFY(FindDirectionField(*chart) != nullptr);
+        QVERIFY(findDirectionField(*chart) != nullptr);
         QVERIFY(h->session.mainArrows);
         QVERIFY(!h->session.largeArrows);
         QCOMPARE(h->session.graphCycle, std::int16_t(0));
@@ -129,29 +131,29 @@ private slots:
         // A time chart has no arrows and no arrow item; back on a phase plane they return.
         h->menuChoice.clear();
         QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // N and t
-        QVERIFY(FindDirectionField(*chart) == nullptr);
+        QVERIFY(findDirectionField(*chart) == nullptr);
         openMenu(chart, Way::MenuKey);
         QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
-        QVERIFY(FindDirectionField(*chart) != nullptr);
+        QVERIFY(findDirectionField(*chart) != nullptr);
         openMenu(chart, Way::MenuKey);
         QCOMPARE(h->menus.last().last(), QStringLiteral("Direction arrows [x]"));
 
         // The large window starts without them, and keeps its own choice when made anew.
         h->click("cmdLargeGraph");
         ChartView* big = h->large()->chart();
-        QVERIFY(FindDirectionField(*big) == nullptr);
+        QVERIFY(findDirectionField(*big) == nullptr);
         h->menuChoice = QStringLiteral("Direction arrows");
         openMenu(big, Way::RightButton);
-        QVERIFY(FindDirectionField(*big) != nullptr);
+        QVERIFY(findDirectionField(*big) != nullptr);
         h->large()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         h->click("cmdLargeGraph");
-        QVERIFY(FindDirectionField(*h->large()->chart()) != nullptr);
+        QVERIFY(findDirectionField(*h->large()->chart()) != nullptr);
         // Off again in the large window leaves the main window's on.
         openMenu(h->large()->chart(), Way::RightButton);
-        QVERIFY(FindDirectionField(*h->large()->chart()) == nullptr);
+        QVERIFY(findDirectionField(*h->large()->chart()) == nullptr);
         QVERIFY(h->session.mainArrows);
     }
 
@@ -165,7 +167,7 @@ private slots:
         QVERIFY(Listing(dir.path()).isEmpty());
 
         h->exportAnswer = dir.filePath("phase");
-        h->exportFilter = ChartSaveFilter(ChartFileType::Svg);
+        h->exportFilter = chartSaveFilter(ChartFileType::Svg);
         openMenu(chart, Way::RightButton);
         QVERIFY(QSvgRenderer(dir.filePath("phase.svg")).isValid());
         h->exportAnswer = dir.filePath("typed.png");

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace vorlenza;
+
 namespace {
 
 /// Runs a little script of user actions on the main window, separated by ";":
@@ -34,7 +36,7 @@ void perform(MainHarness& h, const QString& script)
     }
 }
 
-QString shown(double value) { return QString::fromStdString(FormatNumber(value)); }
+QString shown(double value) { return QString::fromStdString(formatNumber(value)); }
 
 const char* const kPresetFields[] = {"txtRrateA", "txtA0", "txtU", "txtK1", "txtRrateB", "txtB0", "txtV", "txtK2"};
 
@@ -483,12 +485,12 @@ private slots:
         QCOMPARE(timer->interval(), 500);
         QVERIFY(timer->isActive());
         auto* clock = h->child<QLabel>("lblLabel6");
-        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), GeneralDateText(h->now), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), generalDateText(h->now), 2000);
         QVERIFY(clock->text().contains(QStringLiteral("07:08:09")));
 
         h->main()->hide();
         h->now = h->now.addSecs(3600 * 24 * 400 + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), GeneralDateText(h->now), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), generalDateText(h->now), 2000);
         QVERIFY(clock->text().contains(QStringLiteral("07:08:10")));
         QVERIFY(clock->text().contains(QStringLiteral("2032")));
     }

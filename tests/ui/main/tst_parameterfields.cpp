@@ -9,6 +9,8 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 
+using namespace vorlenza;
+
 class TestParameterFields : public MainSuite {
     Q_OBJECT
 
@@ -121,7 +123,7 @@ private slots:
         QFETCH(int, reading);
         QFETCH(bool, accepted);
         QFETCH(QString, locale);
-        QCOMPARE(FieldTextAccepted(text, FieldReading(reading), QLocale(locale)), accepted);
+        QCOMPARE(fieldTextAccepted(text, FieldReading(reading), QLocale(locale)), accepted);
     }
 
     void keyCodes_data()
@@ -144,7 +146,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, text);
         QFETCH(int, code);
-        QCOMPARE(KeyAsciiOf(key, text), code);
+        QCOMPARE(keyAsciiOf(key, text), code);
     }
 
     void tableHoldsEachFieldOnce()
@@ -152,10 +154,10 @@ private slots:
         const ParameterField all[] = {ParameterField::Simut, ParameterField::K1,     ParameterField::K2,
                                       ParameterField::Alpha, ParameterField::Beta,   ParameterField::R1,
                                       ParameterField::R2,    ParameterField::N1Start, ParameterField::N2Start};
-        QVERIFY(!ParameterFieldRowOf(ParameterField::None));
+        QVERIFY(!parameterFieldRowOf(ParameterField::None));
         FieldTexts readFrom;
         for (ParameterField f : all) {
-            const ParameterFieldRow* row = ParameterFieldRowOf(f);
+            const ParameterFieldRow* row = parameterFieldRowOf(f);
             QVERIFY(row);
             QCOMPARE(row->field, f);
             QVERIFY2(h->edit(row->name), row->name);

@@ -21,6 +21,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace vorlenza;
+
 namespace {
 
 const char* const kFields[] = {"txtRrateA", "txtA0",  "txtK1", "txtU",    "txtRrateB",
@@ -86,7 +88,7 @@ void TestMonkey::initTestCase()
     m_rng.seed(m_seed);
 
     m_session = std::make_unique<Session>();
-    RegisterWindows(*m_session);
+    registerWindows(*m_session);
     m_session->windows().setExitFunction([this] { ++m_exits; });
     Platform& p = m_session->platform();
     p.chooseSaveFile = [this](QWidget*) { return randomSaveName(); };
@@ -311,10 +313,10 @@ void TestMonkey::check()
         const QString na = child<QLineEdit>(w, "txtNA")->text();
         const QString nb = child<QLineEdit>(w, "txtNB")->text();
         // empty after an edit; else the selected day, or day T+1 right after a run of the same length
-        const bool dayShown = na == QString::fromStdString(FormatNumber(s.N1[day])) &&
-                              nb == QString::fromStdString(FormatNumber(s.N2[day]));
-        const bool lastShown = na == QString::fromStdString(FormatNumber(s.N1[s.simTime + 1])) &&
-                               nb == QString::fromStdString(FormatNumber(s.N2[s.simTime + 1]));
+        const bool dayShown = na == QString::fromStdString(formatNumber(s.N1[day])) &&
+                              nb == QString::fromStdString(formatNumber(s.N2[day]));
+        const bool lastShown = na == QString::fromStdString(formatNumber(s.N1[s.simTime + 1])) &&
+                               nb == QString::fromStdString(formatNumber(s.N2[s.simTime + 1]));
         QVERIFY2((na.isEmpty() && nb.isEmpty()) || dayShown || lastShown, where.constData());
         QVERIFY2(child<QLineEdit>(w, "Text1")->text() == QString::number(day), where.constData());
     }

@@ -15,6 +15,8 @@
 
 #include <initializer_list>
 
+using namespace vorlenza;
+
 struct WindowsHarness {
     mutable Session session;
     int exits = 0;
@@ -22,7 +24,7 @@ struct WindowsHarness {
 
     WindowsHarness()
     {
-        RegisterWindows(session);
+        registerWindows(session);
         session.windows().setExitFunction([this] { ++exits; });
         session.platform().now = [this] { return now; };
         session.platform().reportProblem = [](QWidget*, const QString&, const QString&) {};

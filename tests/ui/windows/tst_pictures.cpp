@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QtTest>
 
+using namespace vorlenza;
+
 class TstPictures : public QObject {
     Q_OBJECT
 

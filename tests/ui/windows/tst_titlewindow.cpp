@@ -11,6 +11,8 @@
 #include <memory>
 #include <tuple>
 
+using namespace vorlenza;
+
 namespace {
 const char* const kWordLabels[] = {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Label1_4"};
 

@@ -57,6 +57,45 @@
     </message>
 </context>
 <context>
+    <name>ChartExport</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>das Diagramm konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>only part of it could be written; the disk may be full</source>
+        <translation>nur ein Teil konnte geschrieben werden; der Datenträger ist vielleicht voll</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>

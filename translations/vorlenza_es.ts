@@ -57,6 +57,45 @@
     </message>
 </context>
 <context>
+    <name>ChartExport</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>No se pudo guardar el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>No se indicó ningún nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>no se pudo dibujar el gráfico</translation>
+    </message>
+    <message>
+        <source>only part of it could be written; the disk may be full</source>
+        <translation>solo se pudo escribir una parte; puede que el disco esté lleno</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>

@@ -57,6 +57,45 @@
     </message>
 </context>
 <context>
+    <name>ChartExport</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Le fichier « %1 » n’a pas pu être enregistré : %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Aucun nom de fichier n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>le graphique n’a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>only part of it could be written; the disk may be full</source>
+        <translation>seule une partie a pu être écrite ; le disque est peut-être plein</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>

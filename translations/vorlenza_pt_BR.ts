@@ -57,6 +57,45 @@
     </message>
 </context>
 <context>
+    <name>ChartExport</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Não foi possível salvar o arquivo “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Nenhum nome de arquivo foi informado.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>não foi possível desenhar o gráfico</translation>
+    </message>
+    <message>
+        <source>only part of it could be written; the disk may be full</source>
+        <translation>só foi possível gravar uma parte; o disco pode estar cheio</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>

@@ -57,6 +57,45 @@
     </message>
 </context>
 <context>
+    <name>ChartExport</name>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>无法保存文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>未指定文件名。</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>无法绘制图表</translation>
+    </message>
+    <message>
+        <source>only part of it could be written; the disk may be full</source>
+        <translation>只写入了一部分；磁盘可能已满</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG 矢量图 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>图表</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message numerus="yes">
         <source>%1: %2 against %3, %n series</source>

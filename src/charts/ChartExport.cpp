@@ -68,11 +68,9 @@ QByteArray encodePng(const QImage& image)
     return bytes;
 }
 
-// The messages and the dialog's filter names of chart files are shown as written here, in every
-// language.
 QString failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("ChartExport", "The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
 const char* extensionOf(ChartFileType type)
@@ -132,13 +130,13 @@ QByteArray chartBytes(QCustomPlot& plot, ChartFileType type)
 ExportOutcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
 {
     if (path.isEmpty())
-        return {false, QStringLiteral("No file name was given.")};
+        return {false, QCoreApplication::translate("ChartExport", "No file name was given.")};
     if (QFileInfo(path).isDir())
-        return {false, failure(path, QStringLiteral("it is a folder"))};
+        return {false, failure(path, QCoreApplication::translate("ChartExport", "it is a folder"))};
     // Make the whole file first: a writer that meets a failing device may stop without saying so.
     const QByteArray bytes = chartBytes(plot, type);
     if (bytes.isEmpty())
-        return {false, failure(path, QStringLiteral("the chart could not be drawn"))};
+        return {false, failure(path, QCoreApplication::translate("ChartExport", "the chart could not be drawn"))};
     return saveBytes(path, bytes);
 }
 
@@ -163,7 +161,7 @@ ExportOutcome saveBytes(const QString& path, const QByteArray& bytes)
         const QString unknown = QFile().errorString();
         const QString reason = file.error() != QFileDevice::NoError && file.errorString() != unknown
                                    ? file.errorString()
-                                   : QStringLiteral("only part of it could be written; the disk may be full");
+                                   : QCoreApplication::translate("ChartExport", "only part of it could be written; the disk may be full");
         file.cancelWriting();
         return {false, failure(path, reason)};
     }
@@ -191,9 +189,9 @@ void copyChartToClipboard(QCustomPlot& plot)
 QString chartSaveFilter(ChartFileType type)
 {
     switch (type) {
-    case ChartFileType::Png: return QStringLiteral("PNG image (*.png)");
-    case ChartFileType::Svg: return QStringLiteral("SVG drawing (*.svg)");
-    case ChartFileType::Pdf: return QStringLiteral("PDF document (*.pdf)");
+    case ChartFileType::Png: return QCoreApplication::translate("ChartExport", "PNG image (*.png)");
+    case ChartFileType::Svg: return QCoreApplication::translate("ChartExport", "SVG drawing (*.svg)");
+    case ChartFileType::Pdf: return QCoreApplication::translate("ChartExport", "PDF document (*.pdf)");
     }
     return {};
 }
@@ -215,7 +213,7 @@ QString defaultChartFileName(const QString& title, ChartFileType type)
     while (name.startsWith(u'.'))
         name.remove(0, 1);
     if (name.isEmpty())
-        name = QStringLiteral("Chart");
+        name = QCoreApplication::translate("ChartExport", "Chart");
     return name + u'.' + QLatin1String(extensionOf(type));
 }
 

@@ -50,7 +50,7 @@ void copyChartToClipboard(QCustomPlot& plot);
 /// The filters of the save dialog, PNG first, separated by ";;".
 QString chartSaveFilters();
 
-/// The dialog filter that stands for `type`, one of those of ChartSaveFilters.
+/// The dialog filter that stands for `type`, one of those of chartSaveFilters.
 QString chartSaveFilter(ChartFileType type);
 
 /// The default file name of a chart: its title with the extension of `type`, e.g.

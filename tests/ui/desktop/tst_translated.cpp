@@ -3,6 +3,7 @@
 // English one byte for byte, and the strictly read fields read numbers in the region's format.
 
 #include "../main/MainHarness.h"
+#include "ChartExport.h"
 #include "Language.h"
 #include "TranslationTable.h"
 
@@ -57,6 +58,7 @@ private slots:
     void noEnglishLeft();
     void resultsFileIsTheEnglishOne();
     void clockInTheRegionsFormat();
+    void chartFilesInTheLanguage();
     void strictFieldsReadTheRegionsNumbers_data();
     void strictFieldsReadTheRegionsNumbers();
 
@@ -126,6 +128,29 @@ void TestTranslated::resultsFileIsTheEnglishOne()
     QVERIFY(english.size() > 1000);
     QVERIFY(english.startsWith("\"N1(0) =10, r1 =0.2, alpha = 1, K1 = 200\"\r\n"));
     QCOMPARE(here, english);
+}
+
+void TestTranslated::chartFilesInTheLanguage()
+{
+    m_translations.use({QStringLiteral("en")});
+    const QString englishFilters = chartSaveFilters();
+    const QString englishName = defaultChartFileName(QString(), ChartFileType::Svg);
+    m_translations.use({m_language});
+    const QString filters = chartSaveFilters();
+    QCOMPARE(englishName, QStringLiteral("Chart.svg"));
+    if (m_language == QLatin1String("en")) {
+        QCOMPARE(filters, englishFilters);
+        return;
+    }
+    QVERIFY2(filters != englishFilters, qPrintable(filters));
+    QVERIFY(defaultChartFileName(QString(), ChartFileType::Svg) != englishName);
+    // the translated filters still choose the type of a name typed without an ending
+    const QStringList each = filters.split(QStringLiteral(";;"));
+    QCOMPARE(each.size(), 3);
+    QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[0]).type, ChartFileType::Png);
+    QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[1]).type, ChartFileType::Svg);
+    QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[2]).type, ChartFileType::Pdf);
+    QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[2]).path, QStringLiteral("/tmp/a.pdf"));
 }
 
 void TestTranslated::clockInTheRegionsFormat()

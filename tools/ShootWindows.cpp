@@ -98,7 +98,7 @@ public:
         }
         const QString name = QStringLiteral("%1-%2-%3.png")
                                  .arg(++m_count, 3, 10, QLatin1Char('0'))
-                                 .arg(QLatin1String(w->metaObject()->className()), state);
+                                 .arg(QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1), state);
         if (!w->grab().save(m_out.filePath(name)))
             note(QStringLiteral("could not write %1").arg(name));
     }

@@ -18,7 +18,7 @@ constexpr int kMarkerSize = 100;
 constexpr int kMarkerPenWidth = 5;
 
 /// The value of `source` on day `t`.
-double SourceValue(const ModelState& state, ChartSource source, int t)
+double sourceValue(const ModelState& state, ChartSource source, int t)
 {
     switch (source) {
     case ChartSource::Day:
@@ -44,7 +44,7 @@ double SourceValue(const ModelState& state, ChartSource source, int t)
 }
 
 /// A line, optionally blue or with markers on every day.
-void ApplyLineStyle(ChartComponent& chart, int xColumn, SeriesStyle variant)
+void applyLineStyle(ChartComponent& chart, int xColumn, SeriesStyle variant)
 {
     const bool marked = variant == SeriesStyle::MarkedLine;
     chart.setSeriesMarkersShown(xColumn, marked);
@@ -58,7 +58,7 @@ void ApplyLineStyle(ChartComponent& chart, int xColumn, SeriesStyle variant)
 }
 
 /// Square markers on every day, no line.
-void ApplyMarkerStyle(ChartComponent& chart, int xColumn)
+void applyMarkerStyle(ChartComponent& chart, int xColumn)
 {
     chart.setSeriesMarkersAuto(xColumn, false);
     chart.setSeriesLineShown(xColumn, false);
@@ -80,10 +80,10 @@ void applySeriesStyle(ChartComponent& chart, const SeriesDefinition& series)
     case SeriesStyle::Line:
     case SeriesStyle::BlueLine:
     case SeriesStyle::MarkedLine:
-        ApplyLineStyle(chart, series.xColumn, series.style);
+        applyLineStyle(chart, series.xColumn, series.style);
         break;
     case SeriesStyle::Marker:
-        ApplyMarkerStyle(chart, series.xColumn);
+        applyMarkerStyle(chart, series.xColumn);
         break;
     case SeriesStyle::Unstyled:
         return; // not even a legend text: the series keeps what the component holds
@@ -156,8 +156,8 @@ void applyChartDefinition(ChartComponent& chart, const ChartDefinition& definiti
         [](const SeriesDefinition& a, const SeriesDefinition& b) { return a.xColumn < b.xColumn; });
     for (const SeriesDefinition& series : byColumn) {
         for (int t = 0; t <= n; ++t) {
-            chart.setDataPoint(t + 1, series.xColumn, SourceValue(state, series.x, t), 0);
-            chart.setDataPoint(t + 1, series.xColumn + 1, SourceValue(state, series.y, t), 0);
+            chart.setDataPoint(t + 1, series.xColumn, sourceValue(state, series.x, t), 0);
+            chart.setDataPoint(t + 1, series.xColumn + 1, sourceValue(state, series.y, t), 0);
         }
     }
     chart.commit();

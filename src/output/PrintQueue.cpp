@@ -71,7 +71,7 @@ QByteArray queueName(const QPrinter& printer)
 
 } // namespace
 
-QString QueueRefusal(const QPrinter& printer)
+QString queueRefusal(const QPrinter& printer)
 {
     const Cups& c = cups();
     if (!isQueue(printer) || !c.canAskQueues())

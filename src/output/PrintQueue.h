@@ -9,7 +9,7 @@ namespace vorlenza {
 /// Why the print system will not take a job for `printer` now (a queue that rejects jobs), in
 /// plain words, or an empty string when it will or when that cannot be told. Asks CUPS, when the
 /// system has it, about printer queues; a printer that writes a file always takes the job.
-QString QueueRefusal(const QPrinter& printer);
+QString queueRefusal(const QPrinter& printer);
 
 /// Why the print system did not take the job that was just sent to `printer`, or an empty string
 /// when it did or when that cannot be told. Qt's printing hands the page to CUPS when the painter

@@ -35,7 +35,7 @@ Session::Session() : m_model(std::make_unique<ModelState>())
             return nullptr;
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     };
-    m_platform.printerRefusal = QueueRefusal;
+    m_platform.printerRefusal = queueRefusal;
     m_platform.jobRefusal = lastJobRefusal;
     m_platform.reportProblem = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text);

@@ -17,7 +17,6 @@
 
 using namespace vorlenza;
 
-using vorlenza::Translations;
 
 namespace {
 

@@ -13,7 +13,6 @@
 
 using namespace vorlenza;
 
-using vorlenza::Translations;
 
 namespace {
 

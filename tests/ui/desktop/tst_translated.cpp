@@ -13,7 +13,6 @@
 
 using namespace vorlenza;
 
-
 namespace {
 
 const WindowId kWindows[] = {WindowId::Main,         WindowId::Large,      WindowId::Title,

@@ -1,6 +1,7 @@
 #include "SeriesCurve.h"
 
 #include "SeriesThinning.h"
+#include "SteepCoverage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,81 @@ double deviceScale(const QPainter* painter)
     const QTransform t = painter->deviceTransform();
     const double s = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
     return s > 0.0 && std::isfinite(s) ? s : 1.0;
+}
+
+bool isGap(const QPointF& p)
+{
+    return std::isnan(p.x()) || std::isnan(p.y());
+}
+
+/// A stretch of line between gaps, or between a gap and steep pieces painted as coverage (there
+/// the line goes on, so that end gets no cap).
+struct Stretch {
+    QVector<QPointF> points;
+    bool afterSteep = false;
+    bool beforeSteep = false;
+};
+
+/// Paints the steep pieces of a line in day order as their summed coverage and returns the rest
+/// of the line as stretches. Only on pixels (a vector page gets every piece as a stroke) and only
+/// where the painter maps without turning.
+QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& lines)
+{
+    const QPen pen = painter->pen();
+    const QTransform t = painter->deviceTransform();
+    QPaintDevice* device = painter->device();
+    if (!device || !painter->paintEngine() || painter->paintEngine()->type() != QPaintEngine::Raster ||
+        painter->modes().testFlag(QCPPainter::pmVectorized) || !painter->testRenderHint(QPainter::Antialiasing) ||
+        t.type() > QTransform::TxScale || pen.brush().style() != Qt::SolidPattern)
+        return {Stretch{lines}};
+    const double scale = deviceScale(painter);
+    const double width = pen.isCosmetic() ? std::max(1.0, pen.widthF()) : pen.widthF() * scale;
+    QRect bounds(0, 0, device->width(), device->height());
+    if (painter->hasClipping())
+        bounds &= t.mapRect(painter->clipBoundingRect()).toAlignedRect();
+    SteepCoverage coverage(bounds, width);
+    QVector<Stretch> rest;
+    Stretch current;
+    bool steepBefore = false; // whether the piece before the current point was steep
+    const auto close = [&](bool beforeSteep) {
+        if (current.points.isEmpty())
+            return;
+        current.beforeSteep = beforeSteep;
+        rest.append(current);
+        current = Stretch{};
+    };
+    QPointF previous;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QPointF here = t.map(lines[i]);
+        if (isGap(lines[i])) {
+            close(false);
+            steepBefore = false;
+        } else if (i > 0 && !isGap(lines[i - 1])) {
+            if (SteepCoverage::isSteep(previous, here, width)) {
+                coverage.add(previous, here);
+                close(true);
+                steepBefore = true;
+            } else {
+                if (current.points.isEmpty()) {
+                    current.points.append(lines[i - 1]);
+                    current.afterSteep = steepBefore;
+                }
+                current.points.append(lines[i]);
+                steepBefore = false;
+            }
+        }
+        previous = here;
+    }
+    close(false);
+    QPoint at;
+    const QImage image = coverage.image(pen.color(), &at);
+    if (!image.isNull()) {
+        painter->save();
+        painter->resetTransform();
+        painter->drawImage(at, image);
+        painter->restore();
+    }
+    return rest;
 }
 
 } // namespace
@@ -40,12 +116,17 @@ void SeriesCurve::drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lin
         return;
     const double scale = deviceScale(painter);
     const double halfWidth = pen.widthF() / 2.0;
-    const QVector<QLineF> segments = inColumnOrder(lines)
-                                         ? lineSegments(columnExtremes(lines, scale), scale, false, halfWidth)
-                                         : lineSegments(lines, scale, true, halfWidth);
+    applyDefaultAntialiasingHint(painter);
+    QVector<QLineF> segments;
+    if (inColumnOrder(lines)) {
+        for (const Stretch& s : paintSteepPieces(painter, lines))
+            segments += lineSegments(columnExtremes(s.points, scale), scale, false, halfWidth, !s.afterSteep,
+                                     !s.beforeSteep);
+    } else {
+        segments = lineSegments(lines, scale, true, halfWidth);
+    }
     QPen flat = pen;
     flat.setCapStyle(Qt::FlatCap);
-    applyDefaultAntialiasingHint(painter);
     painter->setPen(flat);
     painter->drawLines(segments);
     painter->setPen(pen);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <cstdint>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace vorlenza {
@@ -110,8 +111,10 @@ QVector<QPointF> columnExtremes(const QVector<QPointF>& points, double scale)
     return out;
 }
 
-QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool skipRepeats, double capLength)
+QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool skipRepeats, double capLength,
+                             bool capFirst, bool capLast)
 {
+    bool capStart = capFirst; // whether the current stretch begins with a cap
     QVector<QLineF> out;
     std::unordered_set<PixelPair, PixelPairHash> drawn;
     qsizetype stretchStart = 0; // index into `out` of the first segment of the current stretch
@@ -121,14 +124,15 @@ QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool 
     const double straightness = 0.02 / scale;  // device pixels off the straight line
     QVector<QPointF> joined;                   // the inner points of the last segment
     bool joinable = false;
-    const auto endStretch = [&] {
+    const auto endStretch = [&](bool capEnd) {
         // only where the kept segment really is the stretch's end
         if (stretchStart < out.size()) {
-            if (out[stretchStart].p1() == first)
+            if (capStart && out[stretchStart].p1() == first)
                 out[stretchStart] = lengthened(out[stretchStart], true, false, capLength);
-            if (out.last().p2() == last)
+            if (capEnd && out.last().p2() == last)
                 out.last() = lengthened(out.last(), false, true, capLength);
         }
+        capStart = true;
         stretchStart = out.size();
         haveLast = false;
         joinable = false;
@@ -136,7 +140,7 @@ QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool 
     };
     for (const QPointF& p : points) {
         if (isGap(p)) {
-            endStretch();
+            endStretch(true);
             continue;
         }
         if (!haveLast)
@@ -182,22 +186,24 @@ QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool 
         last = p;
         haveLast = true;
     }
-    endStretch();
+    endStretch(capLast);
     return out;
 }
 
 QVector<QPointF> topmostMarkers(const QVector<QPointF>& points, double scale)
 {
-    // Markers a quarter pixel apart still shade the antialiased edges of a marker differently.
+    // Markers a quarter pixel apart still shade the antialiased edges of a marker differently;
+    // a second marker on one spot still darkens the edges (more copies hardly do).
     constexpr double kMarkerGrid = 4.0;
-    std::unordered_set<std::uint64_t> taken;
-    taken.reserve(static_cast<std::size_t>(std::min<qsizetype>(points.size(), 1 << 16)));
+    constexpr int kCopies = 2;
+    std::unordered_map<std::uint64_t, int> drawnOn;
+    drawnOn.reserve(static_cast<std::size_t>(std::min<qsizetype>(points.size(), 1 << 16)));
     QVector<bool> keep(points.size(), false);
     qsizetype kept = 0;
     for (qsizetype i = points.size() - 1; i >= 0; --i) {
         if (isGap(points[i]))
             continue;
-        if (taken.insert(pixelOf(points[i], scale * kMarkerGrid)).second) {
+        if (++drawnOn[pixelOf(points[i], scale * kMarkerGrid)] <= kCopies) {
             keep[i] = true;
             ++kept;
         }

@@ -22,11 +22,15 @@ QVector<QPointF> columnExtremes(const QVector<QPointF>& points, double scale);
 /// The segments of the line through `points`, leaving out gaps, segments of zero length and, when
 /// `skipRepeats` is set, every segment whose two ends fall on the device pixels of the two ends of
 /// a segment already kept. The first and the last segment of each stretch are lengthened by
-/// `capLength` at their outer end (the square cap of a polyline, for segments drawn with flat caps).
-QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool skipRepeats, double capLength);
+/// `capLength` at their outer end (the square cap of a polyline, for segments drawn with flat caps),
+/// except the very first end without `capFirst` and the very last without `capLast` (where the
+/// line goes on, drawn some other way).
+QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool skipRepeats, double capLength,
+                             bool capFirst = true, bool capLast = true);
 
 /// The markers to draw, in their original order: of the markers whose centres fall on one quarter
-/// of a device pixel only the last one drawn, the one left on top.
+/// of a device pixel only the last two drawn, the ones left on top (a second copy still darkens
+/// the antialiased edge visibly, further ones hardly).
 QVector<QPointF> topmostMarkers(const QVector<QPointF>& points, double scale);
 
 } // namespace vorlenza

@@ -3,6 +3,9 @@
 #include "SeriesThinning.h"
 #include "SteepCoverage.h"
 
+#include <QDataStream>
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +53,7 @@ QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& l
     if (painter->hasClipping())
         bounds &= t.mapRect(painter->clipBoundingRect()).toAlignedRect();
     SteepCoverage coverage(bounds, width);
+    coverage.reserve(static_cast<std::size_t>(lines.size()));
     QVector<Stretch> rest;
     Stretch current;
     bool steepBefore = false; // whether the piece before the current point was steep
@@ -135,8 +139,80 @@ void SeriesCurve::drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lin
 void SeriesCurve::drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                                   const QCPScatterStyle& style) const
 {
-    QCPCurve::drawScatterPlot(painter, m_thinned ? topmostMarkers(points, deviceScale(painter)) : points,
-                              style);
+    if (!m_thinned) {
+        QCPCurve::drawScatterPlot(painter, points, style);
+        return;
+    }
+    const QVector<QPointF> kept = topmostMarkers(points, deviceScale(painter));
+    if (!stampMarkers(painter, kept, style))
+        QCPCurve::drawScatterPlot(painter, kept, style);
+}
+
+bool SeriesCurve::stampMarkers(QCPPainter* painter, const QVector<QPointF>& points,
+                               const QCPScatterStyle& style) const
+{
+    // A marker drawn once into a small image, for each 32nd of a pixel it may sit on, and then
+    // copied to every spot: laying an image over the pixels gives what drawing over them gives.
+    // (Coarser steps add up visibly where many markers shade one edge.) The images are kept for
+    // the next drawing with the same look.
+    constexpr int kPhases = 32;
+    const QCPScatterStyle::ScatterShape shape = style.shape();
+    if (shape == QCPScatterStyle::ssNone || shape == QCPScatterStyle::ssPixmap ||
+        shape == QCPScatterStyle::ssCustom || !painter->paintEngine() ||
+        painter->paintEngine()->type() != QPaintEngine::Raster || painter->modes().testFlag(QCPPainter::pmVectorized))
+        return false;
+    applyScattersAntialiasingHint(painter);
+    const QTransform t = painter->deviceTransform();
+    const double scale = t.m11();
+    if (t.type() > QTransform::TxScale || !(scale > 0.0) || std::abs(t.m22() - scale) > 1e-9)
+        return false;
+    style.applyTo(painter, mPen);
+    const QPen pen = painter->pen();
+    const QBrush brush = painter->brush();
+    const double reach = (style.size() / 2.0 + std::max(1.0, pen.widthF())) * scale + 2.0;
+    if (!(reach < 64.0) || brush.style() > Qt::SolidPattern)
+        return false;
+    const int margin = static_cast<int>(std::ceil(reach));
+    const bool antialiased = painter->testRenderHint(QPainter::Antialiasing);
+
+    QByteArray look;
+    {
+        QDataStream out(&look, QIODevice::WriteOnly);
+        out << int(shape) << style.size() << pen << brush << scale << antialiased << int(painter->modes());
+    }
+    static QHash<QByteArray, std::vector<QImage>> kept;
+    if (kept.size() > 8) // a chart has four series at most
+        kept.clear();
+    std::vector<QImage>& sprites = kept[look];
+    sprites.resize(kPhases * kPhases);
+    const auto sprite = [&](int px, int py) -> const QImage& {
+        QImage& image = sprites[static_cast<std::size_t>(py * kPhases + px)];
+        if (image.isNull()) {
+            image = QImage(2 * margin + 2, 2 * margin + 2, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QCPPainter p(&image);
+            p.setModes(painter->modes());
+            p.setRenderHint(QPainter::Antialiasing, antialiased);
+            p.setPen(pen);
+            p.setBrush(brush);
+            p.scale(scale, scale);
+            style.drawShape(&p, (margin + (px + 0.5) / kPhases) / scale, (margin + (py + 0.5) / kPhases) / scale);
+        }
+        return image;
+    };
+    painter->save();
+    painter->resetTransform();
+    for (const QPointF& point : points) {
+        const QPointF d = t.map(point);
+        if (!std::isfinite(d.x()) || !std::isfinite(d.y()) || std::abs(d.x()) > 1.0e6 || std::abs(d.y()) > 1.0e6)
+            continue;
+        const double fx = std::floor(d.x()), fy = std::floor(d.y());
+        const int px = std::clamp(static_cast<int>((d.x() - fx) * kPhases), 0, kPhases - 1);
+        const int py = std::clamp(static_cast<int>((d.y() - fy) * kPhases), 0, kPhases - 1);
+        painter->drawImage(QPoint(static_cast<int>(fx) - margin, static_cast<int>(fy) - margin), sprite(px, py));
+    }
+    painter->restore();
+    return true;
 }
 
 } // namespace vorlenza

@@ -7,11 +7,13 @@
 namespace vorlenza {
 
 /// The curve of one series: points joined in row order (X need not be sorted), drawn so that only
-/// what can be seen is drawn (see SeriesThinning). A line in day order keeps the first, lowest,
-/// highest and last point of each pixel column; any other line leaves out the segments that join
-/// two pixels already joined. A marker on the pixel of a later marker is left out. The line is
-/// handed to the painter as separate segments with flat caps (a long antialiased polyline costs
-/// the raster engine far more than its segments do). Screen and printed page are thinned alike.
+/// what can be seen is drawn (see SeriesThinning). On pixels, the steep pieces of a line in day
+/// order are painted as their summed coverage (see SteepCoverage); the rest of such a line keeps
+/// the first, lowest, highest and last point of each pixel column; any other line leaves out the
+/// segments that join two pixels already joined. The line is handed to the painter as separate
+/// segments with flat caps (a long antialiased polyline costs the raster engine far more than its
+/// segments do). Of markers on one spot only the two on top are drawn, on pixels as copies of a
+/// small image of the marker. Screen and printed page are thinned alike.
 class SeriesCurve : public QCPCurve
 {
 public:
@@ -28,6 +30,10 @@ protected:
                          const QCPScatterStyle& style) const override;
 
 private:
+    /// Markers on pixels: each copied from an image of it drawn once per 32nd of a pixel. False
+    /// where that cannot be done (a vector page, a turned painter, a picture marker).
+    bool stampMarkers(QCPPainter* painter, const QVector<QPointF>& points, const QCPScatterStyle& style) const;
+
     bool m_thinned = true;
 };
 

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <functional>
 #include <vector>
 
 namespace vorlenza {
@@ -25,6 +26,8 @@ public:
     /// `bounds`: the device pixels that may be painted (the clip); `penWidth` in device pixels.
     SteepCoverage(const QRect& bounds, double penWidth);
 
+    void reserve(std::size_t pieces) { m_pieces.reserve(pieces); }
+
     /// Adds the stroke of the steep piece from a to b; the parts outside the bounds are dropped.
     void add(const QPointF& a, const QPointF& b);
 
@@ -43,10 +46,12 @@ private:
     QRect m_bounds;
     double m_halfWidth;
     std::vector<Piece> m_pieces;
-    QRect m_covered; ///< the pixels the pieces touch, within the bounds
+    double m_left = 1.0e300, m_right = -1.0e300, m_top = 1.0e300, m_bottom = -1.0e300; ///< of all pieces
 
-    struct Grid;
-    Grid sum() const;
+    /// The pixels the pieces touch, within the bounds.
+    QRect box() const;
+    /// Sums the pieces over `box` and hands over each row of coverage, top to bottom.
+    void sum(const QRect& box, const std::function<void(int, const float*)>& row) const;
 };
 
 } // namespace vorlenza

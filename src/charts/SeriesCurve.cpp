@@ -49,6 +49,17 @@ QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& l
         return {Stretch{lines}};
     const double scale = deviceScale(painter);
     const double width = pen.isCosmetic() ? std::max(1.0, pen.widthF()) : pen.widthF() * scale;
+    const auto toDevice = [&t](const QPointF& p) { return QPointF(t.m11() * p.x() + t.dx(), t.m22() * p.y() + t.dy()); };
+    // most lines have no steep piece at all: find out before copying anything
+    bool anySteep = false;
+    QPointF previous = lines.isEmpty() ? QPointF() : toDevice(lines.first());
+    for (qsizetype i = 1; i < lines.size() && !anySteep; ++i) {
+        const QPointF here = toDevice(lines[i]);
+        anySteep = SteepCoverage::isSteep(previous, here, width);
+        previous = here;
+    }
+    if (!anySteep)
+        return {Stretch{lines}};
     QRect bounds(0, 0, device->width(), device->height());
     if (painter->hasClipping())
         bounds &= t.mapRect(painter->clipBoundingRect()).toAlignedRect();
@@ -64,9 +75,8 @@ QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& l
         rest.append(current);
         current = Stretch{};
     };
-    QPointF previous;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QPointF here = t.map(lines[i]);
+        const QPointF here = toDevice(lines[i]);
         if (isGap(lines[i])) {
             close(false);
             steepBefore = false;

@@ -22,6 +22,22 @@ double deviceScale(const QPainter* painter)
     return s > 0.0 && std::isfinite(s) ? s : 1.0;
 }
 
+/// Makes `painter` draw in the pixels of its device: undoes the world transform and the scale a
+/// high-density device adds beneath it. False (and the painter unchanged) where that cannot be done.
+bool drawInDevicePixels(QPainter* painter)
+{
+    bool invertible = false;
+    const QTransform world = painter->worldTransform();
+    const QTransform beneath = world.inverted(&invertible) * painter->deviceTransform();
+    if (!invertible)
+        return false;
+    painter->setWorldTransform(beneath.inverted(&invertible));
+    if (invertible && painter->deviceTransform().isIdentity())
+        return true;
+    painter->setWorldTransform(world);
+    return false;
+}
+
 bool isGap(const QPointF& p)
 {
     return std::isnan(p.x()) || std::isnan(p.y());
@@ -46,6 +62,11 @@ QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& l
     if (!device || !painter->paintEngine() || painter->paintEngine()->type() != QPaintEngine::Raster ||
         painter->modes().testFlag(QCPPainter::pmVectorized) || !painter->testRenderHint(QPainter::Antialiasing) ||
         t.type() > QTransform::TxScale || pen.brush().style() != Qt::SolidPattern)
+        return {Stretch{lines}};
+    painter->save();
+    const bool inPixels = drawInDevicePixels(painter);
+    painter->restore();
+    if (!inPixels)
         return {Stretch{lines}};
     const double scale = deviceScale(painter);
     const double width = pen.isCosmetic() ? std::max(1.0, pen.widthF()) : pen.widthF() * scale;
@@ -101,8 +122,8 @@ QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& l
     const QImage image = coverage.image(pen.color(), &at);
     if (!image.isNull()) {
         painter->save();
-        painter->resetTransform();
-        painter->drawImage(at, image);
+        if (drawInDevicePixels(painter))
+            painter->drawImage(at, image);
         painter->restore();
     }
     return rest;
@@ -211,7 +232,10 @@ bool SeriesCurve::stampMarkers(QCPPainter* painter, const QVector<QPointF>& poin
         return image;
     };
     painter->save();
-    painter->resetTransform();
+    if (!drawInDevicePixels(painter)) {
+        painter->restore();
+        return false;
+    }
     for (const QPointF& point : points) {
         const QPointF d = t.map(point);
         if (!std::isfinite(d.x()) || !std::isfinite(d.y()) || std::abs(d.x()) > 1.0e6 || std::abs(d.y()) > 1.0e6)

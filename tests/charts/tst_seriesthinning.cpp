@@ -145,6 +145,48 @@ private slots:
         QCOMPARE(outside, 0);
     }
 
+    // A high-density screen: the device itself doubles every pixel (the chart's buffer on such a
+    // screen), instead of the painter scaling by two. The summed pieces and the marker images
+    // must land on the same pixels as when the painter scales.
+    void highDensityDeviceGetsTheSamePixels_data()
+    {
+        QTest::addColumn<ChartProcedure>("procedure");
+        QTest::newRow("time-series lines") << ChartProcedure::LargeShowdNvsT;
+        QTest::newRow("phase-plane markers") << ChartProcedure::LargeShowN2vsN1;
+        QTest::newRow("four time-series lines") << ChartProcedure::LargeShowAllGraphs;
+    }
+
+    void highDensityDeviceGetsTheSamePixels()
+    {
+        QFETCH(ChartProcedure, procedure);
+        const auto state = runNamed(QStringLiteral("chaotic"));
+        ChartView view;
+        view.resize(kLargeChart);
+        drawChart(view, ChartProcedure::LargeShowN2vsN1withIsoclines, *state);
+        drawChart(view, procedure, *state);
+        view.replot();
+        QImage dense(kLargeChart * 2, QImage::Format_RGB32);
+        dense.setDevicePixelRatio(2.0);
+        dense.fill(Qt::white);
+        {
+            QCPPainter painter(&dense);
+            painter.setMode(QCPPainter::pmNonCosmetic); // hairlines two pixels wide, as the scaled drawing has them
+            view.toPainter(&painter, kLargeChart.width(), kLargeChart.height());
+        }
+        dense.setDevicePixelRatio(1.0);
+        const QImage scaled = view.toPixmap(0, 0, 2.0).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(dense.size(), scaled.size());
+        int differing = 0;
+        for (int y = 0; y < dense.height(); ++y) {
+            const auto* a = reinterpret_cast<const QRgb*>(dense.constScanLine(y));
+            const auto* b = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
+            for (int x = 0; x < dense.width(); ++x)
+                differing += channelDifference(a[x], b[x]) > 64;
+        }
+        const QRect plot = view.axisRect()->rect();
+        QVERIFY2(differing <= plot.width() * plot.height() * 4 / 1000, qPrintable(QString::number(differing)));
+    }
+
     void columnExtremesKeepWhatAColumnShows_data()
     {
         QTest::addColumn<QVector<QPointF>>("points");

@@ -212,7 +212,7 @@ bool SeriesCurve::stampMarkers(QCPPainter* painter, const QVector<QPointF>& poin
         out << int(shape) << style.size() << pen << brush << scale << antialiased << int(painter->modes());
     }
     static QHash<QByteArray, std::vector<QImage>> kept;
-    if (kept.size() > 8) // a chart has four series at most
+    if (kept.size() > 8) // two chart windows of four series each
         kept.clear();
     std::vector<QImage>& sprites = kept[look];
     sprites.resize(kPhases * kPhases);

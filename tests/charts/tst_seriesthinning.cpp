@@ -247,6 +247,13 @@ private slots:
         QCOMPARE(capped[0], QLineF(-0.5, 0, 2.5, 0));
         QCOMPARE(capped[1], QLineF(5, 4.5, 5, 6));
         QCOMPARE(capped[2], QLineF(5, 6, 6.5, 6));
+        // where the line goes on, drawn another way, its very first and last ends get no cap;
+        // the ends at the gap keep theirs
+        const QVector<QLineF> open = lineSegments(two, 1.0, false, 0.5, false, false);
+        QCOMPARE(open.size(), 3);
+        QCOMPARE(open[0], QLineF(0, 0, 2.5, 0));
+        QCOMPARE(open[1], QLineF(5, 4.5, 5, 6));
+        QCOMPARE(open[2], QLineF(5, 6, 6, 6));
     }
 
     void markersOnOneSpotKeepTheTopFew()

@@ -38,11 +38,6 @@ bool drawInDevicePixels(QPainter* painter)
     return false;
 }
 
-bool isGap(const QPointF& p)
-{
-    return std::isnan(p.x()) || std::isnan(p.y());
-}
-
 /// A stretch of line between gaps, or between a gap and steep pieces painted as coverage (there
 /// the line goes on, so that end gets no cap).
 struct Stretch {

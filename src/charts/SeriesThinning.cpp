@@ -12,11 +12,6 @@ namespace vorlenza {
 namespace
 {
 
-bool isGap(const QPointF& p)
-{
-    return std::isnan(p.x()) || std::isnan(p.y());
-}
-
 /// The device pixel a point falls on, packed into one number (coordinates far outside the plot
 /// are clamped; QCustomPlot keeps them within a few plot widths anyway).
 std::uint64_t pixelOf(const QPointF& p, double scale)

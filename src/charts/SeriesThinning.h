@@ -4,12 +4,20 @@
 #include <QPointF>
 #include <QVector>
 
+#include <cmath>
+
 namespace vorlenza {
 
 // What a series needs drawn to look the same as when every point is drawn, in time proportional
 // to the pixels of the plot rather than to the days. Points are in the painter's logical pixels;
 // `scale` is the device pixels per logical pixel (2 on a high-density screen, more on a printer
 // page), so that "the same pixel" means the same pixel of the device. A NaN coordinate marks a gap.
+
+/// Whether `p` marks a gap in the line.
+inline bool isGap(const QPointF& p)
+{
+    return std::isnan(p.x()) || std::isnan(p.y());
+}
 
 /// Whether the x values never decrease (gaps aside): a series in day order on a time axis.
 bool inColumnOrder(const QVector<QPointF>& points);

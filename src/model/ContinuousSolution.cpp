@@ -1,0 +1,76 @@
+#include "ContinuousSolution.h"
+
+#include "Simulation.h"
+
+#include <boost/numeric/odeint.hpp>
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+namespace vorlenza {
+
+namespace {
+
+using Point = std::array<double, 2>;
+
+constexpr double Tolerance = 1e-10;
+
+/// Thrown from the observer to stop the solver where a value left the double range.
+struct LeftTheRange : std::runtime_error {
+    LeftTheRange() : std::runtime_error("value outside the double range") {}
+};
+
+} // namespace
+
+void competitionRates(const ModelParameters& p, double n1, double n2, double& d1, double& d2)
+{
+    d1 = p.r1 * n1 * (1.0 - n1 / p.K1 - p.alpha * n2 / p.K1);
+    d2 = p.r2 * n2 * (1.0 - n2 / p.K2 - p.beta * n1 / p.K2);
+}
+
+ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, double n2Start, int lastDay)
+{
+    namespace ode = boost::numeric::odeint;
+    ContinuousSolution out;
+    if (lastDay < 0)
+        return out;
+    const auto days = static_cast<std::size_t>(lastDay) + 1;
+    out.N1.assign(days, 0.0);
+    out.N2.assign(days, 0.0);
+
+    const auto rates = [&p](const Point& x, Point& dxdt, double) {
+        competitionRates(p, x[0], x[1], dxdt[0], dxdt[1]);
+    };
+    // Each whole day is passed once; the observer stores the dense-output sample there.
+    int day = 0;
+    const auto keep = [&out, &day](const Point& x, double) {
+        if (!std::isfinite(x[0]) || !std::isfinite(x[1]))
+            throw LeftTheRange();
+        out.N1[static_cast<std::size_t>(day)] = x[0];
+        out.N2[static_cast<std::size_t>(day)] = x[1];
+        out.solvedDays = day;
+        ++day;
+    };
+
+    Point x{n1Start, n2Start};
+    if (lastDay == 0) {
+        keep(x, 0.0);
+        return out;
+    }
+    auto stepper = ode::make_dense_output(Tolerance, Tolerance, ode::runge_kutta_dopri5<Point>());
+    try {
+        ode::integrate_n_steps(stepper, rates, x, 0.0, 1.0, static_cast<std::size_t>(lastDay), keep);
+    } catch (const std::runtime_error&) {
+        // a value left the double range, or odeint gave up on a collapsing step size:
+        // keep the days solved so far
+    }
+    return out;
+}
+
+ContinuousSolution solveContinuous(const ModelState& state)
+{
+    return solveContinuous(parametersOf(state), state.N1[0], state.N2[0], state.simTime + 1);
+}
+
+} // namespace vorlenza

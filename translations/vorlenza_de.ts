@@ -190,6 +190,10 @@
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>Der Name „%1“ kann nicht verwendet werden: Ein Dateiname darf hier das Zeichen &quot; nicht enthalten. Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

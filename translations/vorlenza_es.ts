@@ -190,6 +190,10 @@
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>El nombre «%1» no se puede usar: aquí un nombre de archivo no puede contener el carácter &quot;. No se ha guardado nada.</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

@@ -190,6 +190,10 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>Le nom « %1 » ne peut pas être utilisé : un nom de fichier ne peut pas contenir ici le caractère &quot;. Rien n’a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

@@ -190,6 +190,10 @@
         <source>Save</source>
         <translation>Salvar</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>O nome “%1” não pode ser usado: aqui um nome de arquivo não pode conter o caractere &quot;. Nada foi salvo.</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

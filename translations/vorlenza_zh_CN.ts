@@ -188,6 +188,10 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>无法使用名称“%1”：此处的文件名不能包含字符 &quot;。未保存任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

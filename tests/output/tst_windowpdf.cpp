@@ -6,6 +6,7 @@
 #include "FileTrouble.h"
 #include "ModelFixtures.h"
 #include "WindowPdf.h"
+#include "WindowPrinter.h"
 
 #include <QLabel>
 #include <QPageSize>

@@ -25,7 +25,7 @@ PrintPage defaultPrintPage();
 
 /// The file a name typed for a window PDF stands for: the name itself when it ends in ".pdf" (in
 /// any case); with ".pdf" added when it has no ending, or one that names no known type of file
-/// ("Run 1.5"); empty when its ending names another type ("window.svg", "a.png"), so that PDF
+/// ("run 1.draft"); empty when its ending names another type ("window.svg", "a.png"), so that PDF
 /// bytes never go under another type's name.
 QString windowPdfPath(const QString& typed);
 

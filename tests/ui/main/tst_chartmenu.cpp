@@ -241,7 +241,7 @@ private slots:
         QTest::newRow("print, .png") << true << "a.png" << "";
         QTest::newRow("menu, .PDF") << false << "w.PDF" << "w.PDF";
         QTest::newRow("print, no ending") << true << "page" << "page.pdf";
-        QTest::newRow("menu, unknown ending") << false << "run 1.5" << "run 1.5.pdf";
+        QTest::newRow("menu, unknown ending") << false << "run 1.draft" << "run 1.draft.pdf";
     }
     void windowPdfNeverGoesUnderAnotherType()
     {

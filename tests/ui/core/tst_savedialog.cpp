@@ -89,7 +89,7 @@ private slots:
                 if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
                     if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
                         edit->setText(typed);
-                    dialog->accept();
+                    static_cast<QDialog*>(dialog)->accept(); // QFileDialog keeps its own accept() protected
                     if (dialog->isVisible())
                         dialog->reject(); // the dialog kept itself open: nothing chosen
                 }

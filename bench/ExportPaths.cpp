@@ -2,6 +2,7 @@
 
 #include "ChartDefinition.h"
 #include "ChartExport.h"
+#include "ChartFile.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
 #include "DirectionField.h"

@@ -59,26 +59,6 @@
 <context>
     <name>ChartExport</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Es wurde kein Dateiname angegeben.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>the chart could not be drawn</source>
-        <translation>das Diagramm konnte nicht gezeichnet werden</translation>
-    </message>
-    <message>
-        <source>only part of it could be written; the disk may be full</source>
-        <translation>nur ein Teil konnte geschrieben werden; der Datenträger ist vielleicht voll</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
     </message>
@@ -133,56 +113,8 @@
 <context>
     <name>ResultsFile</name>
     <message>
-        <source>no file name was given</source>
-        <translation>Es wurde kein Dateiname angegeben</translation>
-    </message>
-    <message>
-        <source>the name contains a character that is not allowed in file names</source>
-        <translation>Der Name enthält ein Zeichen, das in Dateinamen nicht erlaubt ist</translation>
-    </message>
-    <message>
-        <source>the file name is too long</source>
-        <translation>Der Dateiname ist zu lang</translation>
-    </message>
-    <message>
-        <source>the path is too long</source>
-        <translation>Der Pfad ist zu lang</translation>
-    </message>
-    <message>
-        <source>“%1” is a folder, not a file</source>
-        <translation>„%1“ ist ein Ordner, keine Datei</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder</source>
-        <translation>„%1“ ist eine Datei, kein Ordner</translation>
-    </message>
-    <message>
-        <source>the folder “%1” does not exist</source>
-        <translation>Der Ordner „%1“ existiert nicht</translation>
-    </message>
-    <message>
-        <source>you may not write in the folder “%1”</source>
-        <translation>Du darfst im Ordner „%1“ nicht schreiben</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>Die Datei ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to “%1”: %2.</source>
-        <translation>Die Ergebnisse konnten nicht in „%1“ gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>the file could not be created (%1)</source>
-        <translation>Die Datei konnte nicht angelegt werden (%1)</translation>
-    </message>
-    <message>
-        <source>not all of it could be written, perhaps because the disk is full</source>
-        <translation>Die Daten konnten nicht vollständig geschrieben werden, vielleicht ist der Datenträger voll</translation>
-    </message>
-    <message>
-        <source>; any earlier file of that name is unchanged</source>
-        <translation>; eine ältere Datei dieses Namens bleibt unverändert</translation>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “%2”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>Der Dateiname „%1“ ist zu kurz. Die Ergebnisdatei wird nach ihm benannt, wobei seine letzten vier Zeichen durch „%2“ ersetzt werden. Wähle deshalb bitte einen Namen mit mindestens vier Zeichen, zum Beispiel ergebnisse.txt. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +190,77 @@
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>Der Name „%1“ kann nicht verwendet werden: Ein Dateiname darf hier das Zeichen &quot; nicht enthalten. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>das Diagramm konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>Es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>Der Name enthält ein Zeichen, das in Dateinamen nicht erlaubt ist</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>Der Pfad ist zu lang</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>„%1“ ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>Der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1” (no permission)</source>
+        <translation>Du darfst im Ordner „%1“ nicht schreiben (keine Berechtigung)</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it would be larger than the file size limit of this account (%1 bytes)</source>
+        <translation>sie wäre größer als die Dateigrößenbeschränkung dieses Kontos (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>Die Daten konnten nicht vollständig geschrieben werden, vielleicht ist der Datenträger voll</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>; eine ältere Datei dieses Namens bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>Die Datei konnte nicht angelegt werden (%1)</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the earlier one; the earlier file is unchanged</source>
+        <translation>die neue Datei konnte die frühere nicht ersetzen; die frühere Datei ist unverändert</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
@@ -273,24 +276,16 @@
         <source>The window could not be printed.</source>
         <translation>Das Fenster konnte nicht gedruckt werden.</translation>
     </message>
+    <message>
+        <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
+        <translation>Das Fenster wird nur als PDF-Dokument gespeichert, und „%1“ ist der Name einer anderen Dateiart. Es wurde nichts gespeichert. Bitte wähle einen Namen, der auf „.pdf“ endet.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Es wurde kein Dateiname angegeben.</translation>
-    </message>
-    <message>
         <source>The window could not be saved: it has no area.</source>
         <translation>Das Fenster konnte nicht gespeichert werden: Es hat keine Fläche.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>the page could not be started</source>
@@ -585,14 +580,6 @@ Labor für Populationsökologie
 Fachbereich Biologie
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>Der Dateiname „%1“ ist zu kurz. Die Ergebnisdatei wird nach ihm benannt, wobei seine letzten vier Zeichen durch „-N1N2dN.txt“ ersetzt werden. Wähle deshalb bitte einen Namen mit mindestens vier Zeichen, zum Beispiel ergebnisse.txt. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Vorlenza — main window</source>

@@ -59,26 +59,6 @@
 <context>
     <name>ChartExport</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>No se pudo guardar el archivo «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>No se indicó ningún nombre de archivo.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es una carpeta</translation>
-    </message>
-    <message>
-        <source>the chart could not be drawn</source>
-        <translation>no se pudo dibujar el gráfico</translation>
-    </message>
-    <message>
-        <source>only part of it could be written; the disk may be full</source>
-        <translation>solo se pudo escribir una parte; puede que el disco esté lleno</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>Imagen PNG (*.png)</translation>
     </message>
@@ -133,56 +113,8 @@
 <context>
     <name>ResultsFile</name>
     <message>
-        <source>no file name was given</source>
-        <translation>no se indicó ningún nombre de archivo</translation>
-    </message>
-    <message>
-        <source>the name contains a character that is not allowed in file names</source>
-        <translation>el nombre contiene un carácter que no se permite en los nombres de archivo</translation>
-    </message>
-    <message>
-        <source>the file name is too long</source>
-        <translation>el nombre del archivo es demasiado largo</translation>
-    </message>
-    <message>
-        <source>the path is too long</source>
-        <translation>la ruta es demasiado larga</translation>
-    </message>
-    <message>
-        <source>“%1” is a folder, not a file</source>
-        <translation>«%1» es una carpeta, no un archivo</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder</source>
-        <translation>«%1» es un archivo, no una carpeta</translation>
-    </message>
-    <message>
-        <source>the folder “%1” does not exist</source>
-        <translation>la carpeta «%1» no existe</translation>
-    </message>
-    <message>
-        <source>you may not write in the folder “%1”</source>
-        <translation>no tienes permiso para escribir en la carpeta «%1»</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>el archivo es de solo lectura</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to “%1”: %2.</source>
-        <translation>No se pudieron guardar los resultados en «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>the file could not be created (%1)</source>
-        <translation>no se pudo crear el archivo (%1)</translation>
-    </message>
-    <message>
-        <source>not all of it could be written, perhaps because the disk is full</source>
-        <translation>no se pudo escribir todo, quizá porque el disco está lleno</translation>
-    </message>
-    <message>
-        <source>; any earlier file of that name is unchanged</source>
-        <translation>; cualquier archivo anterior con ese nombre queda sin cambios</translation>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “%2”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>El nombre de archivo «%1» es demasiado corto. El archivo de resultados recibe ese nombre con sus cuatro últimos caracteres cambiados por «%2», así que elige un nombre de al menos cuatro caracteres, por ejemplo resultados.txt. No se ha guardado nada.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +190,77 @@
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>El nombre «%1» no se puede usar: aquí un nombre de archivo no puede contener el carácter &quot;. No se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>no se pudo dibujar el gráfico</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>el nombre contiene un carácter que no se permite en los nombres de archivo</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>el nombre del archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>la ruta es demasiado larga</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>«%1» es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>«%1» es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>la carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1” (no permission)</source>
+        <translation>no tienes permiso para escribir en la carpeta «%1» (sin permiso)</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>it would be larger than the file size limit of this account (%1 bytes)</source>
+        <translation>superaría el límite de tamaño de archivo de esta cuenta (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>no se pudo escribir todo, quizá porque el disco está lleno</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>; cualquier archivo anterior con ese nombre queda sin cambios</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>no se pudo crear el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the earlier one; the earlier file is unchanged</source>
+        <translation>el archivo nuevo no pudo ocupar el lugar del anterior; el archivo anterior no ha cambiado</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>No se pudo guardar el archivo «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
@@ -273,24 +276,16 @@
         <source>The window could not be printed.</source>
         <translation>No se pudo imprimir la ventana.</translation>
     </message>
+    <message>
+        <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
+        <translation>La ventana solo se guarda como documento PDF, y «%1» es el nombre de otro tipo de archivo. No se ha guardado nada. Elige un nombre que termine en «.pdf».</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>No se pudo guardar el archivo «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>No se indicó ningún nombre de archivo.</translation>
-    </message>
-    <message>
         <source>The window could not be saved: it has no area.</source>
         <translation>No se pudo guardar la ventana: no tiene superficie.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>the page could not be started</source>
@@ -585,14 +580,6 @@ Laboratorio de Ecología de Poblaciones
 Departamento de Biología
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>El nombre de archivo «%1» es demasiado corto. El archivo de resultados recibe ese nombre con sus cuatro últimos caracteres cambiados por «-N1N2dN.txt», así que elige un nombre de al menos cuatro caracteres, por ejemplo resultados.txt. No se ha guardado nada.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>No se pudieron guardar los resultados en %1.</translation>
     </message>
     <message>
         <source>Vorlenza — main window</source>

@@ -59,26 +59,6 @@
 <context>
     <name>ChartExport</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>Le fichier « %1 » n’a pas pu être enregistré : %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n’a été indiqué.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>c’est un dossier</translation>
-    </message>
-    <message>
-        <source>the chart could not be drawn</source>
-        <translation>le graphique n’a pas pu être dessiné</translation>
-    </message>
-    <message>
-        <source>only part of it could be written; the disk may be full</source>
-        <translation>seule une partie a pu être écrite ; le disque est peut-être plein</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>Image PNG (*.png)</translation>
     </message>
@@ -133,56 +113,8 @@
 <context>
     <name>ResultsFile</name>
     <message>
-        <source>no file name was given</source>
-        <translation>aucun nom de fichier n&apos;a été donné</translation>
-    </message>
-    <message>
-        <source>the name contains a character that is not allowed in file names</source>
-        <translation>le nom contient un caractère interdit dans les noms de fichiers</translation>
-    </message>
-    <message>
-        <source>the file name is too long</source>
-        <translation>le nom du fichier est trop long</translation>
-    </message>
-    <message>
-        <source>the path is too long</source>
-        <translation>le chemin est trop long</translation>
-    </message>
-    <message>
-        <source>“%1” is a folder, not a file</source>
-        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder</source>
-        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier</translation>
-    </message>
-    <message>
-        <source>the folder “%1” does not exist</source>
-        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>you may not write in the folder “%1”</source>
-        <translation>vous n&apos;avez pas le droit d&apos;écrire dans le dossier «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>le fichier est en lecture seule</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to “%1”: %2.</source>
-        <translation>Impossible d&apos;enregistrer les résultats dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>the file could not be created (%1)</source>
-        <translation>le fichier n&apos;a pas pu être créé (%1)</translation>
-    </message>
-    <message>
-        <source>not all of it could be written, perhaps because the disk is full</source>
-        <translation>tout n&apos;a pas pu être écrit, peut-être parce que le disque est plein</translation>
-    </message>
-    <message>
-        <source>; any earlier file of that name is unchanged</source>
-        <translation>&#xa0;; tout fichier antérieur de ce nom reste inchangé</translation>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “%2”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;%2&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple resultats.txt. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +190,77 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>Le nom « %1 » ne peut pas être utilisé : un nom de fichier ne peut pas contenir ici le caractère &quot;. Rien n’a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>le graphique n’a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n&apos;a été donné</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>le nom contient un caractère interdit dans les noms de fichiers</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>le chemin est trop long</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1” (no permission)</source>
+        <translation>vous n&apos;avez pas le droit d&apos;écrire dans le dossier «&#xa0;%1&#xa0;» (pas d’autorisation)</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>it would be larger than the file size limit of this account (%1 bytes)</source>
+        <translation>il dépasserait la limite de taille de fichier de ce compte (%1 octets)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>tout n&apos;a pas pu être écrit, peut-être parce que le disque est plein</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>&#xa0;; tout fichier antérieur de ce nom reste inchangé</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>le fichier n&apos;a pas pu être créé (%1)</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the earlier one; the earlier file is unchanged</source>
+        <translation>le nouveau fichier n’a pas pu remplacer l’ancien ; l’ancien fichier est inchangé</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Le fichier « %1 » n’a pas pu être enregistré : %2.</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
@@ -273,24 +276,16 @@
         <source>The window could not be printed.</source>
         <translation>Impossible d&apos;imprimer la fenêtre.</translation>
     </message>
+    <message>
+        <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
+        <translation>La fenêtre est enregistrée uniquement comme document PDF, et « %1 » est le nom d’un autre type de fichier. Rien n’a été enregistré. Veuillez choisir un nom qui se termine par « .pdf ».</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>Le fichier « %1 » n’a pas pu être enregistré : %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n’a été indiqué.</translation>
-    </message>
-    <message>
         <source>The window could not be saved: it has no area.</source>
         <translation>La fenêtre n’a pas pu être enregistrée : elle n’a pas de surface.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>c’est un dossier</translation>
     </message>
     <message>
         <source>the page could not be started</source>
@@ -585,14 +580,6 @@ Laboratoire d&apos;écologie des populations
 Département de biologie
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;-N1N2dN.txt&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple resultats.txt. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>Impossible d&apos;enregistrer les résultats dans %1.</translation>
     </message>
     <message>
         <source>Vorlenza — main window</source>

@@ -59,26 +59,6 @@
 <context>
     <name>ChartExport</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>Não foi possível salvar o arquivo “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Nenhum nome de arquivo foi informado.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>é uma pasta</translation>
-    </message>
-    <message>
-        <source>the chart could not be drawn</source>
-        <translation>não foi possível desenhar o gráfico</translation>
-    </message>
-    <message>
-        <source>only part of it could be written; the disk may be full</source>
-        <translation>só foi possível gravar uma parte; o disco pode estar cheio</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>Imagem PNG (*.png)</translation>
     </message>
@@ -133,56 +113,8 @@
 <context>
     <name>ResultsFile</name>
     <message>
-        <source>no file name was given</source>
-        <translation>nenhum nome de arquivo foi informado</translation>
-    </message>
-    <message>
-        <source>the name contains a character that is not allowed in file names</source>
-        <translation>o nome contém um caractere que não é permitido em nomes de arquivo</translation>
-    </message>
-    <message>
-        <source>the file name is too long</source>
-        <translation>o nome do arquivo é longo demais</translation>
-    </message>
-    <message>
-        <source>the path is too long</source>
-        <translation>o caminho é longo demais</translation>
-    </message>
-    <message>
-        <source>“%1” is a folder, not a file</source>
-        <translation>“%1” é uma pasta, não um arquivo</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder</source>
-        <translation>“%1” é um arquivo, não uma pasta</translation>
-    </message>
-    <message>
-        <source>the folder “%1” does not exist</source>
-        <translation>a pasta “%1” não existe</translation>
-    </message>
-    <message>
-        <source>you may not write in the folder “%1”</source>
-        <translation>você não tem permissão para gravar na pasta “%1”</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>o arquivo é somente leitura</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to “%1”: %2.</source>
-        <translation>Não foi possível salvar os resultados em “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>the file could not be created (%1)</source>
-        <translation>não foi possível criar o arquivo (%1)</translation>
-    </message>
-    <message>
-        <source>not all of it could be written, perhaps because the disk is full</source>
-        <translation>não foi possível gravar tudo, talvez porque o disco esteja cheio</translation>
-    </message>
-    <message>
-        <source>; any earlier file of that name is unchanged</source>
-        <translation>; qualquer arquivo anterior com esse nome continua inalterado</translation>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “%2”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>O nome de arquivo “%1” é curto demais. O arquivo de resultados recebe esse nome com os quatro últimos caracteres trocados por “%2”; por isso, escolha um nome com pelo menos quatro caracteres, como resultados.txt. Nada foi salvo.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +190,77 @@
         <source>Save</source>
         <translation>Salvar</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>O nome “%1” não pode ser usado: aqui um nome de arquivo não pode conter o caractere &quot;. Nada foi salvo.</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>não foi possível desenhar o gráfico</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>nenhum nome de arquivo foi informado</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>o nome contém um caractere que não é permitido em nomes de arquivo</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>o nome do arquivo é longo demais</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>o caminho é longo demais</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>“%1” é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>“%1” é um arquivo, não uma pasta</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>a pasta “%1” não existe</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1” (no permission)</source>
+        <translation>você não tem permissão para gravar na pasta “%1” (sem permissão)</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>o arquivo é somente leitura</translation>
+    </message>
+    <message>
+        <source>it would be larger than the file size limit of this account (%1 bytes)</source>
+        <translation>ele ultrapassaria o limite de tamanho de arquivo desta conta (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>não foi possível gravar tudo, talvez porque o disco esteja cheio</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>; qualquer arquivo anterior com esse nome continua inalterado</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>não foi possível criar o arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the earlier one; the earlier file is unchanged</source>
+        <translation>o novo arquivo não pôde tomar o lugar do anterior; o arquivo anterior não foi alterado</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>Não foi possível salvar o arquivo “%1”: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
@@ -273,24 +276,16 @@
         <source>The window could not be printed.</source>
         <translation>Não foi possível imprimir a janela.</translation>
     </message>
+    <message>
+        <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
+        <translation>A janela é salva somente como documento PDF, e “%1” é o nome de outro tipo de arquivo. Nada foi salvo. Escolha um nome que termine em “.pdf”.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>Não foi possível salvar o arquivo “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Nenhum nome de arquivo foi informado.</translation>
-    </message>
-    <message>
         <source>The window could not be saved: it has no area.</source>
         <translation>Não foi possível salvar a janela: ela não tem área.</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>é uma pasta</translation>
     </message>
     <message>
         <source>the page could not be started</source>
@@ -585,14 +580,6 @@ Laboratório de Ecologia de Populações
 Departamento de Biologia
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>O nome de arquivo “%1” é curto demais. O arquivo de resultados recebe esse nome com os quatro últimos caracteres trocados por “-N1N2dN.txt”; por isso, escolha um nome com pelo menos quatro caracteres, como resultados.txt. Nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>Não foi possível salvar os resultados em %1.</translation>
     </message>
     <message>
         <source>Vorlenza — main window</source>

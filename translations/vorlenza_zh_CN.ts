@@ -59,26 +59,6 @@
 <context>
     <name>ChartExport</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>无法保存文件“%1”：%2。</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>未指定文件名。</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>这是一个文件夹</translation>
-    </message>
-    <message>
-        <source>the chart could not be drawn</source>
-        <translation>无法绘制图表</translation>
-    </message>
-    <message>
-        <source>only part of it could be written; the disk may be full</source>
-        <translation>只写入了一部分；磁盘可能已满</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>PNG 图像 (*.png)</translation>
     </message>
@@ -131,56 +111,8 @@
 <context>
     <name>ResultsFile</name>
     <message>
-        <source>no file name was given</source>
-        <translation>未给出文件名</translation>
-    </message>
-    <message>
-        <source>the name contains a character that is not allowed in file names</source>
-        <translation>名称中含有文件名不允许使用的字符</translation>
-    </message>
-    <message>
-        <source>the file name is too long</source>
-        <translation>文件名太长</translation>
-    </message>
-    <message>
-        <source>the path is too long</source>
-        <translation>路径太长</translation>
-    </message>
-    <message>
-        <source>“%1” is a folder, not a file</source>
-        <translation>“%1”是文件夹，不是文件</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder</source>
-        <translation>“%1”是文件，不是文件夹</translation>
-    </message>
-    <message>
-        <source>the folder “%1” does not exist</source>
-        <translation>文件夹“%1”不存在</translation>
-    </message>
-    <message>
-        <source>you may not write in the folder “%1”</source>
-        <translation>你没有在文件夹“%1”中写入的权限</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>该文件为只读</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to “%1”: %2.</source>
-        <translation>无法将结果保存到“%1”：%2。</translation>
-    </message>
-    <message>
-        <source>the file could not be created (%1)</source>
-        <translation>无法创建该文件（%1）</translation>
-    </message>
-    <message>
-        <source>not all of it could be written, perhaps because the disk is full</source>
-        <translation>未能全部写入，可能是磁盘已满</translation>
-    </message>
-    <message>
-        <source>; any earlier file of that name is unchanged</source>
-        <translation>；同名的原有文件保持不变</translation>
+        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “%2”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
+        <translation>文件名“%1”太短。结果文件以它命名，并把它的最后四个字符换成“%2”，因此请选择至少四个字符的名称，例如 results.txt。未保存任何内容。</translation>
     </message>
 </context>
 <context>
@@ -256,6 +188,77 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
+        <translation>无法使用名称“%1”：此处的文件名不能包含字符 &quot;。未保存任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>无法绘制图表</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>未给出文件名</translation>
+    </message>
+    <message>
+        <source>the name contains a character that is not allowed in file names</source>
+        <translation>名称中含有文件名不允许使用的字符</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>文件名太长</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>路径太长</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file</source>
+        <translation>“%1”是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>“%1” is a file, not a folder</source>
+        <translation>“%1”是文件，不是文件夹</translation>
+    </message>
+    <message>
+        <source>the folder “%1” does not exist</source>
+        <translation>文件夹“%1”不存在</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder “%1” (no permission)</source>
+        <translation>你没有在文件夹“%1”中写入的权限</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>该文件为只读</translation>
+    </message>
+    <message>
+        <source>it would be larger than the file size limit of this account (%1 bytes)</source>
+        <translation>文件将超过此账户的文件大小限制（%1 字节）</translation>
+    </message>
+    <message>
+        <source>not all of it could be written, perhaps because the disk is full</source>
+        <translation>未能全部写入，可能是磁盘已满</translation>
+    </message>
+    <message>
+        <source>; any earlier file of that name is unchanged</source>
+        <translation>；同名的原有文件保持不变</translation>
+    </message>
+    <message>
+        <source>the file could not be created (%1)</source>
+        <translation>无法创建该文件（%1）</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the earlier one; the earlier file is unchanged</source>
+        <translation>新文件无法替换原有文件；原有文件保持不变</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2.</source>
+        <translation>无法保存文件“%1”：%2。</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
@@ -271,24 +274,16 @@
         <source>The window could not be printed.</source>
         <translation>无法打印该窗口。</translation>
     </message>
+    <message>
+        <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
+        <translation>窗口只能保存为 PDF 文档，而“%1”是另一种文件类型的名称。未保存任何内容。请选择以“.pdf”结尾的名称。</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
     <message>
-        <source>The file “%1” could not be saved: %2.</source>
-        <translation>无法保存文件“%1”：%2。</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>未给出文件名。</translation>
-    </message>
-    <message>
         <source>The window could not be saved: it has no area.</source>
         <translation>无法保存窗口：窗口没有面积。</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>它是一个文件夹</translation>
     </message>
     <message>
         <source>the page could not be started</source>
@@ -583,14 +578,6 @@ vorlenza@example.org
 生物学系
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “-N1N2dN.txt”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>文件名“%1”太短。结果文件以它命名，并把它的最后四个字符换成“-N1N2dN.txt”，因此请选择至少四个字符的名称，例如 results.txt。未保存任何内容。</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.</source>
-        <translation>无法将结果保存到 %1。</translation>
     </message>
     <message>
         <source>Vorlenza — main window</source>

@@ -1,6 +1,7 @@
 #include "AppSetup.h"
 
 #include "Look.h"
+#include "WholeFile.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +18,9 @@ void setUpApplication()
     // The program ends only through its two exits, never because a window was closed.
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutions();
+    // A file size limit (as quota-limited accounts have) makes a save fail with a message
+    // instead of ending the program.
+    surviveFileSizeLimit();
 }
 
 } // namespace vorlenza

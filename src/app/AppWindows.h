@@ -4,7 +4,7 @@ namespace vorlenza {
 
 class Session;
 
-/// Tells the session's window registry how to make each of the program's ten windows (each made
+/// Tells the session's window registry how to make each of the program's windows (each made
 /// with the session) and how a shown window comes to the front.
 void registerWindows(Session& session);
 

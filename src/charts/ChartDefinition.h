@@ -44,7 +44,7 @@ struct ChartDefinition {
 /// The definition each procedure applies.
 const ChartDefinition& definitionOf(ChartProcedure procedure);
 
-/// All seventeen procedures, in declaration order.
+/// All procedures, in declaration order.
 const std::vector<ChartProcedure>& allChartProcedures();
 
 /// The procedure's name as the windows call it, e.g. "ShowN2vsN1withIsoclines" (main or large window

@@ -5,8 +5,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -14,7 +12,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace vorlenza {
@@ -66,11 +63,6 @@ QByteArray encodePng(const QImage& image)
     writer.setQuality(78);
     writer.write(image.hasAlphaChannel() ? image : image.convertToFormat(QImage::Format_RGB888));
     return bytes;
-}
-
-QString failure(const QString& path, const QString& reason)
-{
-    return QCoreApplication::translate("ChartExport", "The file “%1” could not be saved: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
 const char* extensionOf(ChartFileType type)
@@ -125,49 +117,6 @@ QByteArray chartBytes(QCustomPlot& plot, ChartFileType type)
         break;
     }
     return buffer.data();
-}
-
-ExportOutcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
-{
-    if (path.isEmpty())
-        return {false, QCoreApplication::translate("ChartExport", "No file name was given.")};
-    if (QFileInfo(path).isDir())
-        return {false, failure(path, QCoreApplication::translate("ChartExport", "it is a folder"))};
-    // Make the whole file first: a writer that meets a failing device may stop without saying so.
-    const QByteArray bytes = chartBytes(plot, type);
-    if (bytes.isEmpty())
-        return {false, failure(path, QCoreApplication::translate("ChartExport", "the chart could not be drawn"))};
-    return saveBytes(path, bytes);
-}
-
-ExportOutcome saveBytes(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered, so that every write reaches the disk here and reports its own failure.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, failure(path, file.errorString())};
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        // After a short write the next one tells why (a full disk, a file too large).
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    // A short write sets no error at all, and the commit alone does not always see a failed one.
-    const bool flushed = file.flush();
-    if (written != bytes.size() || !flushed || file.error() != QFileDevice::NoError) {
-        // A short write may leave only the device's "unknown error" behind.
-        const QString unknown = QFile().errorString();
-        const QString reason = file.error() != QFileDevice::NoError && file.errorString() != unknown
-                                   ? file.errorString()
-                                   : QCoreApplication::translate("ChartExport", "only part of it could be written; the disk may be full");
-        file.cancelWriting();
-        return {false, failure(path, reason)};
-    }
-    if (!file.commit())
-        return {false, failure(path, file.errorString())};
-    return {true, {}};
 }
 
 std::unique_ptr<QMimeData> chartMimeData(QCustomPlot& plot)

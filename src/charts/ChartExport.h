@@ -13,11 +13,6 @@ namespace vorlenza {
 /// The file types a chart is saved as.
 enum class ChartFileType { Png, Svg, Pdf };
 
-struct ExportOutcome {
-    bool ok = false;
-    QString error; ///< names the file and why it could not be written, when !ok
-};
-
 /// The chart's title as shown above the plot (empty when it has none).
 QString chartTitle(const QCustomPlot& plot);
 
@@ -27,18 +22,10 @@ QImage chartImage(QCustomPlot& plot);
 /// The chart as SVG: lines and text at the chart's size in pixels (96 dpi).
 QByteArray chartSvg(QCustomPlot& plot);
 
-/// Writes the chart to `path` as `type` through QSaveFile: either the whole new file is there
-/// afterwards, or whatever was at `path` before is left byte for byte and no temporary file stays.
-/// PNG at twice the chart's size in device pixels; SVG and PDF as lines and text at the chart's
-/// size (a PDF page of the chart's size at 96 dpi).
-ExportOutcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type);
-
-/// The file `type` makes of the chart, as bytes.
+/// The file `type` makes of the chart, as bytes (saveChart writes them): PNG at twice the chart's
+/// size in device pixels; SVG and PDF as lines and text at the chart's size (a PDF page of the
+/// chart's size at 96 dpi).
 QByteArray chartBytes(QCustomPlot& plot, ChartFileType type);
-
-/// Writes `bytes` to `path` through QSaveFile: the whole new file, or on any failure whatever was
-/// at `path` before, byte for byte, and no temporary file. The error names the file and the reason.
-ExportOutcome saveBytes(const QString& path, const QByteArray& bytes);
 
 /// What "Copy chart" puts on the clipboard: the image (offered as PNG and the other image types
 /// the clipboard takes) and the SVG drawing as "image/svg+xml".

@@ -5,7 +5,7 @@ namespace vorlenza {
 class ChartComponent;
 struct ModelState;
 
-/// The seventeen chart procedures, by window.
+/// The chart procedures, by window.
 enum class ChartProcedure {
     // main window, drawing on its own chart
     MainShowN1vsN2,

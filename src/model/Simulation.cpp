@@ -13,30 +13,6 @@ namespace {
 
 bool isFiniteValue(double v) { return std::isfinite(v); }
 
-const char* fieldLabel(ParameterField f)
-{
-    switch (f) {
-    case ParameterField::Simut: return "the simulation length";
-    case ParameterField::K1: return "the carrying capacity of species A (K1)";
-    case ParameterField::K2: return "the carrying capacity of species B (K2)";
-    case ParameterField::Alpha: return "constant a";
-    case ParameterField::Beta: return "constant b";
-    case ParameterField::R1: return "the intrinsic rate of species A (r)";
-    case ParameterField::R2: return "the intrinsic rate of species B (s)";
-    case ParameterField::N1Start: return "the initial size of species A";
-    case ParameterField::N2Start: return "the initial size of species B";
-    case ParameterField::None: break;
-    }
-    return "a value";
-}
-
-std::string capitalised(std::string s)
-{
-    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
-        s[0] = static_cast<char>(s[0] - 'a' + 'A');
-    return s;
-}
-
 } // namespace
 
 ModelParameters parametersOf(const ModelState& state)
@@ -178,28 +154,6 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     result.lastN1 = n1[T + 1];
     result.lastN2 = n2[T + 1];
     return result;
-}
-
-std::string describeRunFailure(const RunResult& result)
-{
-    switch (result.error) {
-    case RunError::None:
-        return {};
-    case RunError::LengthOverflow:
-    case RunError::LengthOutOfRange:
-        return "The simulation length must be a whole number of days from 1 to " +
-               std::to_string(ModelState::MaxSimTime) + ".";
-    case RunError::ParameterTooLarge:
-        return capitalised(fieldLabel(result.field)) + " is too large to compute with.";
-    case RunError::ZeroDivisor:
-        return capitalised(fieldLabel(result.field)) + " must not be 0.";
-    case RunError::Arithmetic:
-        return "The populations grew too large to compute on day " + std::to_string(result.day) +
-               ". Try smaller growth rates.";
-    case RunError::IsoclineArithmetic:
-        return "The isoclines cannot be computed with these values. Try a larger constant a or b.";
-    }
-    return {};
 }
 
 } // namespace vorlenza

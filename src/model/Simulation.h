@@ -65,8 +65,4 @@ DayStep stepOneDay(const ModelParameters& p, double n1, double n2);
 /// builds both isoclines. All or nothing: on any failure nothing in `state` changes.
 RunResult RunSimulation(ModelState& state, const FieldTexts& fields);
 
-/// The failure in plain words for a student, e.g. "The populations grew too large to compute on
-/// day 37. Try smaller growth rates." Empty for a completed run.
-std::string describeRunFailure(const RunResult& result);
-
 } // namespace vorlenza

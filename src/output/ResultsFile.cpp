@@ -2,12 +2,10 @@
 
 #include "ModelState.h"
 #include "NumberText.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -54,54 +52,6 @@ bool isFolderSeparator(QChar c)
 #else
     return c == QLatin1Char('/');
 #endif
-}
-
-/// A path as the user reads it; a NUL, which no file name may hold, shows as a replacement mark.
-QString shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path).replace(QChar(0), QChar(QChar::ReplacementCharacter));
-}
-
-/// What is wrong with `path` as a place for a new file, in words a student understands; empty
-/// when nothing can be seen from outside (then the system's own words are all there is).
-QString pathProblem(const QString& path)
-{
-    if (path.isEmpty())
-        return QCoreApplication::translate("ResultsFile", "no file name was given");
-    if (path.contains(QChar(0)))
-        return QCoreApplication::translate("ResultsFile",
-                                           "the name contains a character that is not allowed in file names");
-
-    const QFileInfo target(path);
-    if (QFile::encodeName(target.fileName()).size() > 255)
-        return QCoreApplication::translate("ResultsFile", "the file name is too long");
-    if (QFile::encodeName(target.absoluteFilePath()).size() >= 4096)
-        return QCoreApplication::translate("ResultsFile", "the path is too long");
-    if (target.isDir())
-        return QCoreApplication::translate("ResultsFile", "“%1” is a folder, not a file").arg(shown(path));
-
-    const QString folderPath = target.absolutePath();
-    const QFileInfo folder(folderPath);
-    if (!folder.exists()) {
-        // Walk up to the part of the path that exists: a file in the way reads differently.
-        QFileInfo step(folderPath);
-        while (!step.exists() && !step.isRoot() && step.absoluteFilePath() != step.absolutePath())
-            step = QFileInfo(step.absolutePath());
-        if (step.exists() && !step.isDir())
-            return QCoreApplication::translate("ResultsFile", "“%1” is a file, not a folder")
-                .arg(shown(step.absoluteFilePath()));
-        return QCoreApplication::translate("ResultsFile", "the folder “%1” does not exist")
-            .arg(shown(folderPath));
-    }
-    if (!folder.isDir())
-        return QCoreApplication::translate("ResultsFile", "“%1” is a file, not a folder")
-            .arg(shown(folderPath));
-    if (!folder.isWritable())
-        return QCoreApplication::translate("ResultsFile", "you may not write in the folder “%1”")
-            .arg(shown(folderPath));
-    if (target.exists() && !target.isWritable())
-        return QCoreApplication::translate("ResultsFile", "the file is read-only");
-    return {};
 }
 
 } // namespace
@@ -160,42 +110,18 @@ QString derivedResultsName(const QString& chosen)
     return chosen.left(cut) + DerivedSuffix;
 }
 
-WriteOutcome writeResultsFile(const QString& path, const ModelState& state)
+QString resultsNameTooShort(const QString& chosen)
 {
-    const QString failedTo =
-        QCoreApplication::translate("ResultsFile", "The results could not be saved to “%1”: %2.");
-    QString problem = pathProblem(path);
-    if (!problem.isEmpty())
-        return {false, failedTo.arg(shown(path), problem)};
+    return QCoreApplication::translate(
+               "ResultsFile", "The file name “%1” is too short. The results file is named after it with its last "
+                              "four characters replaced by “%2”, so please choose a name of at least four "
+                              "characters, such as results.txt. Nothing was saved.")
+        .arg(QFileInfo(chosen).fileName(), DerivedSuffix);
+}
 
-    QSaveFile file(path);
-    // Unbuffered: a buffered QSaveFile flushes only at commit() and there a short write (a full
-    // disk, a file size limit) is not noticed, so commit() would put a cut-off file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        problem = pathProblem(path);
-        if (problem.isEmpty())
-            problem = QCoreApplication::translate("ResultsFile", "the file could not be created (%1)")
-                          .arg(file.errorString());
-        return {false, failedTo.arg(shown(path), problem)};
-    }
-
-    const QByteArray contents = resultsFileContents(state);
-    const bool allWritten = file.write(contents) == contents.size() && file.size() == contents.size();
-    if (!allWritten || !file.commit()) {
-        const QFileDevice::FileError error = file.error();
-        const QString systemText = file.errorString();
-        file.cancelWriting();
-        problem = pathProblem(path);
-        if (problem.isEmpty()) {
-            problem = QCoreApplication::translate(
-                "ResultsFile", "not all of it could be written, perhaps because the disk is full");
-            if (error != QFileDevice::NoError && error != QFileDevice::UnspecifiedError)
-                problem += QStringLiteral(" (%1)").arg(systemText);
-        }
-        problem += QCoreApplication::translate("ResultsFile", "; any earlier file of that name is unchanged");
-        return {false, failedTo.arg(shown(path), problem)};
-    }
-    return {true, {}};
+Outcome writeResultsFile(const QString& path, const ModelState& state)
+{
+    return writeWholeFile(path, resultsFileContents(state));
 }
 
 } // namespace vorlenza

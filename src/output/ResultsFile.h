@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,12 +18,11 @@ QByteArray resultsFileContents(const ModelState& state);
 /// than four characters, since the result would leave the chosen folder or have no name.
 QString derivedResultsName(const QString& chosen);
 
-struct WriteOutcome {
-    bool ok = false;
-    QString error; ///< why it failed, in plain words, when !ok
-};
+/// What the user is told when `chosen` is too short for derivedResultsName.
+QString resultsNameTooShort(const QString& chosen);
 
-/// Writes the results file whole or not at all: on any failure an existing file stays as it was.
-WriteOutcome writeResultsFile(const QString& path, const ModelState& state);
+/// Writes the results file whole or not at all (writeWholeFile): on any failure an existing file
+/// stays as it was.
+Outcome writeResultsFile(const QString& path, const ModelState& state);
 
 } // namespace vorlenza

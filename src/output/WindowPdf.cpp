@@ -1,11 +1,12 @@
 #include "WindowPdf.h"
 
-#include "ChartExport.h"
+#include "WholeFile.h"
+#include "WindowPrinter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -13,15 +14,17 @@
 
 namespace vorlenza {
 
-namespace {
-
-QString failure(const QString& path, const QString& reason)
+QString windowPdfPath(const QString& typed)
 {
-    return QCoreApplication::translate("WindowPdf", "The file “%1” could not be saved: %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    if (typed.isEmpty())
+        return {};
+    const QString suffix = QFileInfo(typed).suffix();
+    if (suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return typed;
+    if (!suffix.isEmpty() && !QMimeDatabase().mimeTypeForFile(typed, QMimeDatabase::MatchExtension).isDefault())
+        return {};
+    return typed.endsWith(QLatin1Char('.')) ? typed + QLatin1String("pdf") : typed + QLatin1String(".pdf");
 }
-
-} // namespace
 
 PrintPage pageOf(const QPrinter& printer)
 {
@@ -35,16 +38,15 @@ PrintPage defaultPrintPage()
     return pageOf(printer);
 }
 
-PrintOutcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page)
+Outcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page)
 {
-    if (path.isEmpty())
-        return {false, QCoreApplication::translate("WindowPdf", "No file name was given.")};
+    // Nothing to draw for a name that cannot be written.
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        return writeWholeFile(path, {});
     if (window.width() <= 0 || window.height() <= 0)
         return {false, QCoreApplication::translate("WindowPdf", "The window could not be saved: it has no area.")};
-    if (QFileInfo(path).isDir())
-        return {false, failure(path, QCoreApplication::translate("WindowPdf", "it is a folder"))};
 
-    // The whole page first, then one write through QSaveFile (see saveBytes).
+    // The whole page first, then one write (see saveChart).
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -55,15 +57,12 @@ PrintOutcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPa
         pdf.setCreator(QCoreApplication::applicationName());
         QPainter painter;
         if (!painter.begin(&pdf))
-            return {false, failure(path, QCoreApplication::translate("WindowPdf", "the page could not be started"))};
+            return {false, fileFailure(path, QCoreApplication::translate("WindowPdf", "the page could not be started"))};
         // The same area printWindow fills: the printable part of the page, from its top left.
         paintWindowFitted(window, painter, QRectF(QPointF(0, 0), page.layout.paintRectPixels(page.resolution).size()));
         painter.end();
     }
-    const ExportOutcome saved = saveBytes(path, buffer.data());
-    if (!saved.ok)
-        return {false, saved.error};
-    return {true, {}};
+    return writeWholeFile(path, buffer.data());
 }
 
 } // namespace vorlenza

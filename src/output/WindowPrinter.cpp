@@ -97,7 +97,7 @@ void paintWindowFitted(QWidget& window, QPainter& painter, const QRectF& area)
     painter.restore();
 }
 
-PrintOutcome printWindow(QWidget& window, QPrinter& printer)
+Outcome printWindow(QWidget& window, QPrinter& printer)
 {
     if (!printer.isValid())
         return {false, startFailure(printer)};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QString>
 
 class QPainter;
@@ -9,14 +11,9 @@ class QWidget;
 
 namespace vorlenza {
 
-struct PrintOutcome {
-    bool ok = false;
-    QString error; ///< why it failed, in plain words, when !ok
-};
-
 /// Prints the window's client area with every visible control on one page of `printer`, scaled
 /// to fit and centred, without any dialog. The chart is drawn as vectors.
-PrintOutcome printWindow(QWidget& window, QPrinter& printer);
+Outcome printWindow(QWidget& window, QPrinter& printer);
 
 /// Paints the window's client area into `area` of an active painter, scaled to fit and centred:
 /// every control painted as lines and text where the device allows, each visible chart drawing

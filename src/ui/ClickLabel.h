@@ -15,7 +15,6 @@ public:
 
     /// A one-pixel black border; the text keeps clear of it.
     void setBoxed(bool boxed);
-    bool isBoxed() const { return m_boxed; }
 
 signals:
     void clicked();

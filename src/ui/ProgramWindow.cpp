@@ -33,6 +33,13 @@ void ProgramWindow::leaveTo(WindowId next, Handover order)
         windows.show(next);
 }
 
+void ProgramWindow::leaveTo(WindowId next, Handover order, ChartProcedure chart)
+{
+    leaveTo(next, order);
+    if (auto* shown = qobject_cast<ProgramWindow*>(m_session.windows().window(next)))
+        shown->showChart(chart);
+}
+
 void ProgramWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_session.windows().ending())

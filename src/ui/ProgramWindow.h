@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartProcedures.h"
 #include "WindowRegistry.h"
 
 #include <QWidget>
@@ -40,6 +41,12 @@ protected:
     /// This window hides and `next` is shown (created anew when it does not exist), in that
     /// order unless `order` says otherwise.
     void leaveTo(WindowId next, Handover order = Handover::HideFirst);
+    /// The same, and `next` draws `chart` once it is up (a window without a chart ignores it).
+    void leaveTo(WindowId next, Handover order, ChartProcedure chart);
+
+    /// Draws `procedure` on this window's chart when another window hands over with one; a
+    /// window without a chart does nothing.
+    virtual void showChart(ChartProcedure procedure) { Q_UNUSED(procedure) }
 
     /// At the end of the program a close does nothing but accept; otherwise Form_Unload runs and
     /// the window is destroyed afterwards (the registry made it delete itself on close).

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -48,10 +49,29 @@ Session::Session() : m_model(std::make_unique<ModelState>())
         box.exec();
         return box.clickedButton() == save;
     };
-    m_platform.chooseExportFile = [](QWidget* parent, const QString& suggested, const QString& filters,
-                                     QString* chosenFilter) {
-        return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Session", "Save"),
-                                            QDir(saveDialogFolder()).filePath(suggested), filters, chosenFilter);
+    m_platform.chooseExportFile = [this](QWidget* parent, const QString& suggested, const QString& filters,
+                                         QString* chosenFilter) {
+        QFileDialog dialog(parent, QCoreApplication::translate("Session", "Save"),
+                           QDir(saveDialogFolder()).filePath(suggested), filters);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        if (chosenFilter && !chosenFilter->isEmpty())
+            dialog.selectNameFilter(*chosenFilter);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        // Qt's own dialog reads a typed " as the start of a list of names and hands back another
+        // name than the one typed: say so rather than save under a name nobody chose.
+        const auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (typed && typed->text().contains(QLatin1Char('"'))) {
+            m_platform.reportProblem(parent, QStringLiteral("Vorlenza"),
+                                     QCoreApplication::translate(
+                                         "Session", "The name “%1” cannot be used: a file name here may not hold "
+                                                    "the character \". Nothing was saved.")
+                                         .arg(typed->text()));
+            return QString();
+        }
+        if (chosenFilter)
+            *chosenFilter = dialog.selectedNameFilter();
+        return dialog.selectedFiles().constFirst();
     };
     m_platform.runMenu = [](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); };
     m_platform.now = [] { return QDateTime::currentDateTime(); };

@@ -9,7 +9,7 @@
 
 namespace vorlenza {
 
-/// The program's ten windows.
+/// The program's windows. A new one goes last, before WindowCount is raised.
 enum class WindowId {
     Main,         ///< frmForm1
     Large,        ///< frmLarggraf
@@ -23,6 +23,8 @@ enum class WindowId {
     Quiz,         ///< frmQuiz
 };
 constexpr int WindowCount = 10;
+static_assert(WindowCount == static_cast<int>(WindowId::Quiz) + 1,
+              "WindowCount must count every WindowId: raise it, and name the last id here");
 
 /// The window model in one place: a window is created when it is first needed (its constructor
 /// runs its load routine), hiding keeps it with all its state, closing it through its frame runs

@@ -1,6 +1,6 @@
 #pragma once
 
-// What each of the seventeen chart procedures must draw, written out independently of the
+// What each of the chart procedures must draw, written out independently of the
 // definitions in the code; shared by the recording and the real-widget chart tests.
 
 #include "ChartProcedures.h"

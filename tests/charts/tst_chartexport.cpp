@@ -2,6 +2,7 @@
 // way a file can fail to be written.
 
 #include "ChartExport.h"
+#include "ChartFile.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
 #include "FileTrouble.h"
@@ -139,7 +140,7 @@ private slots:
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("chart.png");
-        const ExportOutcome outcome = saveChart(chart.view, path, ChartFileType::Png);
+        const Outcome outcome = saveChart(chart.view, path, ChartFileType::Png);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
 
         QImageReader reader(path);
@@ -175,7 +176,7 @@ private slots:
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("chart.svg");
-        const ExportOutcome outcome = saveChart(chart.view, path, ChartFileType::Svg);
+        const Outcome outcome = saveChart(chart.view, path, ChartFileType::Svg);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
 
         QSvgRenderer renderer(path);
@@ -204,7 +205,7 @@ private slots:
         Chart chart(procedure, *m_run);
         QTemporaryDir dir;
         const QString path = dir.filePath("chart.pdf");
-        const ExportOutcome outcome = saveChart(chart.view, path, ChartFileType::Pdf);
+        const Outcome outcome = saveChart(chart.view, path, ChartFileType::Pdf);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QVERIFY(ReadBytes(path).startsWith("%PDF-"));
 
@@ -430,7 +431,7 @@ private slots:
             QSKIP(qPrintable(spot.skip));
         const QStringList before = Listing(dir.path());
 
-        ExportOutcome outcome;
+        Outcome outcome;
         {
             std::unique_ptr<FileSizeLimit> full;
             if (trouble == Trouble::DiskFull) {

@@ -1,4 +1,4 @@
-// The common chart set-up and the seventeen chart definitions, checked on a recording component:
+// The common chart set-up and every chart definition, checked on a recording component:
 // every setting in its order with its value, then the data cell by cell.
 
 #include "ChartDefinition.h"

@@ -18,7 +18,7 @@ inline std::unique_ptr<ModelState> CompletedRun(const FieldTexts& fields)
     auto state = std::make_unique<ModelState>();
     const RunResult result = RunSimulation(*state, fields);
     if (!result.ok())
-        qFatal("the run failed: %s", describeRunFailure(result).c_str());
+        qFatal("the run failed: error %d on day %d", int(result.error), result.day);
     return state;
 }
 

@@ -240,7 +240,7 @@ private slots:
         const auto longRun = CompletedRun(FieldTexts{});
         const auto shortRun = CompletedRun(presetFieldTexts(2, "5"));
 
-        const WriteOutcome outcome = writeResultsFile(path, *longRun);
+        const Outcome outcome = writeResultsFile(path, *longRun);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QVERIFY(outcome.error.isEmpty());
         QCOMPARE(readAll(path), resultsFileContents(*longRun));
@@ -266,9 +266,9 @@ private slots:
                                          << "a character that is not allowed in file names" << false << false;
         QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "the file name is too long" << false
                                        << false;
-        QTest::newRow("disk full") << "old-N1N2dN.txt"
-                                   << "perhaps because the disk is full; any earlier file of that name is unchanged"
-                                   << false << true;
+        QTest::newRow("file size limit") << "old-N1N2dN.txt"
+                                         << "it would be larger than the file size limit of this account (1000 bytes)"
+                                         << false << true;
         QTest::newRow("read-only folder") << "locked/old-N1N2dN.txt" << "you may not write in the folder “%1/locked”"
                                           << true << false;
         QTest::newRow("read-only file") << "old-N1N2dN.txt" << "the file is read-only" << true << false;
@@ -298,7 +298,7 @@ private slots:
 
         const auto state = CompletedRun(FieldTexts{});
         const QString path = dir.path() + QLatin1Char('/') + QString(target).replace("\\0", QString(QChar(0)));
-        WriteOutcome outcome;
+        Outcome outcome;
         {
             std::unique_ptr<FileSizeLimit> limit;
             if (diskFull) {
@@ -311,7 +311,7 @@ private slots:
         QFile::setPermissions(dir.filePath("old-N1N2dN.txt"), QFile::ReadOwner | QFile::WriteOwner);
 
         QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.error.startsWith(QStringLiteral("The results could not be saved to “")),
+        QVERIFY2(outcome.error.startsWith(QStringLiteral("The file “")),
                  qPrintable(outcome.error));
         QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(dir.path())), qPrintable(outcome.error));
         QVERIFY2(outcome.error.contains(QString(reason).replace("%1", QDir::toNativeSeparators(dir.path()))),

@@ -6,6 +6,7 @@
 #include "FileTrouble.h"
 #include "ModelFixtures.h"
 #include "WindowPdf.h"
+#include "WindowPrinter.h"
 
 #include <QLabel>
 #include <QPageSize>
@@ -105,7 +106,7 @@ private slots:
         QVERIFY(printWindow(w.window, printer).ok);
 
         const PrintPage page = layout.isValid() ? pageOf(printer) : defaultPrintPage();
-        const PrintOutcome saved = saveWindowAsPdf(w.window, dir.filePath("saved.pdf"), page);
+        const Outcome saved = saveWindowAsPdf(w.window, dir.filePath("saved.pdf"), page);
         QVERIFY2(saved.ok, qPrintable(saved.error));
 
         const QString info = pdfInfo(dir.filePath("saved.pdf"));
@@ -159,7 +160,7 @@ private slots:
         QTemporaryDir dir;
         QWidget empty;
         empty.resize(0, 0);
-        const PrintOutcome none = saveWindowAsPdf(empty, dir.filePath("e.pdf"));
+        const Outcome none = saveWindowAsPdf(empty, dir.filePath("e.pdf"));
         QVERIFY(!none.ok);
         QVERIFY(!none.error.isEmpty());
         ChartWindow w(*m_run);
@@ -187,7 +188,7 @@ private slots:
         if (!spot.skip.isEmpty())
             QSKIP(qPrintable(spot.skip));
         const QStringList before = Listing(dir.path());
-        PrintOutcome outcome;
+        Outcome outcome;
         {
             std::unique_ptr<FileSizeLimit> full;
             if (trouble == Trouble::DiskFull) {

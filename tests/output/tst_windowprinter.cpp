@@ -161,7 +161,7 @@ private slots:
         const QString file = dir.filePath("page.pdf");
         auto printer = pdfPrinter(file);
 
-        const PrintOutcome outcome = printWindow(w.window, *printer);
+        const Outcome outcome = printWindow(w.window, *printer);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QVERIFY(outcome.error.isEmpty());
 
@@ -293,7 +293,7 @@ private slots:
         auto printer = pdfPrinter(dir.filePath(file));
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
-        const PrintOutcome outcome = printWindow(w.window, *printer);
+        const Outcome outcome = printWindow(w.window, *printer);
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.error.startsWith(QStringLiteral("The printer could not be started: ")),
                  qPrintable(outcome.error));

@@ -7,14 +7,14 @@
 #include "PointReadout.h"
 #include "Session.h"
 #include "Simulation.h"
-#include "DefaultPrinter.h"
-#include "WindowPdf.h"
+#include "ChartFile.h"
+#include "MessageTitle.h"
+#include "WindowPdfRequest.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPrinter>
 #include <QToolTip>
 
 namespace vorlenza {
@@ -128,7 +128,7 @@ void ChartActions::saveChart()
     const ChosenChartFile chosen = resolveChartFile(typed, filter);
     if (chosen.path.isEmpty())
         return;
-    const ExportOutcome outcome = vorlenza::saveChart(m_chart, chosen.path, chosen.type);
+    const Outcome outcome = vorlenza::saveChart(m_chart, chosen.path, chosen.type);
     if (!outcome.ok)
         platform.reportProblem(&m_window, messageTitle(), outcome.error);
 }
@@ -137,24 +137,6 @@ void ChartActions::setArrows(bool on)
 {
     m_arrows = on;
     ShowDirectionField(m_chart, on && phasePlane(), parametersOf(m_session.model()));
-}
-
-void saveWindowAsPdfAsked(Session& session, QWidget& window)
-{
-    Platform& platform = session.platform();
-    if (!platform.chooseExportFile)
-        return;
-    QString filter = chartSaveFilter(ChartFileType::Pdf);
-    const QString suggested = defaultChartFileName(window.windowTitle(), ChartFileType::Pdf);
-    const QString typed = platform.chooseExportFile(&window, suggested, filter, &filter);
-    const ChosenChartFile chosen = resolveChartFile(typed, chartSaveFilter(ChartFileType::Pdf));
-    if (chosen.path.isEmpty())
-        return;
-    const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
-    const PrintOutcome outcome =
-        saveWindowAsPdf(window, chosen.path, printer ? pageOf(*printer) : defaultPrintPage());
-    if (!outcome.ok)
-        platform.reportProblem(&window, messageTitle(), outcome.error);
 }
 
 } // namespace vorlenza

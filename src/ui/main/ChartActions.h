@@ -52,9 +52,4 @@ private:
     std::optional<ChartProcedure> m_procedure;
 };
 
-/// Asks for a PDF file name and saves `window` as the page printing would send; tells the user
-/// when that fails. A cancelled dialog writes nothing. The page is the default printer's, or a
-/// fresh printer's when there is none.
-void saveWindowAsPdfAsked(Session& session, QWidget& window);
-
 } // namespace vorlenza

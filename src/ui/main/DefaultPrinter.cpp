@@ -1,7 +1,7 @@
 #include "DefaultPrinter.h"
 
-#include "ChartActions.h"
 #include "Session.h"
+#include "WindowPdfRequest.h"
 #include "WindowPrinter.h"
 
 #include <QCoreApplication>
@@ -10,7 +10,7 @@
 namespace vorlenza {
 
 namespace {
-// The messages are translated in the context "WindowActions", where the translations keep them.
+// The messages belong to the context "WindowActions": what both graph windows do with their page.
 QString refusedMessage(const QPrinter& printer, const QString& why)
 {
     return QCoreApplication::translate("WindowActions",
@@ -50,7 +50,7 @@ void printOnDefaultPrinter(Session& session, QWidget& window, const QString& job
         printFailed(session, window, refusedMessage(*printer, refused));
         return;
     }
-    const PrintOutcome outcome = printWindow(window, *printer);
+    const Outcome outcome = printWindow(window, *printer);
     if (!outcome.ok) {
         printFailed(session, window,
                     outcome.error.isEmpty()

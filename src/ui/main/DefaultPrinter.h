@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageTitle.h"
+
 #include <QString>
 
 class QWidget;
@@ -7,9 +9,6 @@ class QWidget;
 namespace vorlenza {
 
 class Session;
-
-/// Title of every message the graph windows show.
-inline QString messageTitle() { return QStringLiteral("Vorlenza"); }
 
 /// Prints `window` on one page of the default printer, without a dialog, as a print job named
 /// `jobName`. Without a default printer, when its queue refuses the job, or when printing fails,

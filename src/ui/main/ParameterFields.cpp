@@ -34,11 +34,6 @@ std::optional<double> acceptedValue(const QString& text, FieldReading reading, c
 
 } // namespace
 
-bool fieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale)
-{
-    return acceptedValue(text, reading, locale).has_value();
-}
-
 std::optional<QString> enteredFieldText(const QString& text, FieldReading reading, const QLocale& locale)
 {
     const std::optional<double> value = acceptedValue(text, reading, locale);

@@ -16,14 +16,11 @@ enum class FieldReading {
     WholeDays ///< leading number as for Prefix; accepted when a whole number > 0
 };
 
-/// True when the Enter check keeps `text` as typed; false when the field must get its reset text.
-/// A reading that fails, or that lands outside the double range, counts as not accepted.
-bool fieldTextAccepted(const QString& text, FieldReading reading, const QLocale& locale = QLocale());
-
 /// What Enter leaves in a field: the text as typed when it is accepted and the run reads the same
 /// value from it; the accepted value in the number display format when the run would read the
 /// typed text differently ("0,2" under a German locale becomes "0.2", "1.000" becomes "1000");
-/// nothing when the field must get its reset text.
+/// nothing when the field must get its reset text (a reading that fails, or that lands outside
+/// the double range, is not accepted).
 std::optional<QString> enteredFieldText(const QString& text, FieldReading reading,
                                         const QLocale& locale = QLocale());
 

@@ -6,8 +6,9 @@
 
 namespace vorlenza {
 
-/// What went wrong with a run, in plain words in the user's language (in English word for word
-/// what describeRunFailure says). Empty for a completed run.
+/// What went wrong with a run, in plain words in the user's language (the only wording of a
+/// failed run: the model reports it as a value).
+/// Empty for a completed run.
 QString runFailureText(const RunResult& result);
 
 } // namespace vorlenza

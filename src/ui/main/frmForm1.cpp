@@ -4,16 +4,14 @@
 #include "ChartDefinition.h"
 #include "ChartView.h"
 #include "DefaultPrinter.h"
+#include "MessageTitle.h"
 #include "NumberText.h"
 #include "ResultsFile.h"
 #include "RunFailureText.h"
 #include "Session.h"
 #include "Simulation.h"
 #include "ScreenPlacement.h"
-#include "frmLarggraf.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -265,11 +263,7 @@ void frmForm1::tmrTimer1_Timer() { lblLabel6->setText(generalDateText(session().
 
 void frmForm1::cmdLargeGraph_Click()
 {
-    leaveTo(WindowId::Large, Handover::ShowFirst);
-    if (auto* large = session().windows().window<frmLarggraf>(WindowId::Large)) {
-        vorlenza::drawChart(*large->chart(), ChartProcedure::MainShowLargeN2vsN1withIsoclines, session().model());
-        large->chartActions()->chartDrawn(ChartProcedure::MainShowLargeN2vsN1withIsoclines);
-    }
+    leaveTo(WindowId::Large, Handover::ShowFirst, ChartProcedure::MainShowLargeN2vsN1withIsoclines);
 }
 
 // ---- Save, print and the ways to the other windows ---------------------------------------------
@@ -282,17 +276,12 @@ void frmForm1::SaveResults()
         return;
     const QString target = derivedResultsName(chosen);
     if (target.isEmpty()) {
-        report(tr("The file name “%1” is too short. The results file is named after it with its last four "
-                  "characters replaced by “-N1N2dN.txt”, so please choose a name of at least four "
-                  "characters, such as results.txt. Nothing was saved.")
-                   .arg(QFileInfo(chosen).fileName()));
+        report(resultsNameTooShort(chosen));
         return;
     }
-    const WriteOutcome outcome = writeResultsFile(target, session().model());
+    const Outcome outcome = writeResultsFile(target, session().model());
     if (!outcome.ok)
-        report(outcome.error.isEmpty()
-                   ? tr("The results could not be saved to %1.").arg(QDir::toNativeSeparators(target))
-                   : outcome.error);
+        report(outcome.error);
 }
 
 void frmForm1::cmdPrint_Click()

@@ -19,14 +19,14 @@ class frmLarggraf : public ProgramWindow {
 public:
     explicit frmLarggraf(Session& session, QWidget* parent = nullptr);
 
-    /// This window's chart `MSChart1`; the main window's "Large" draws its first graph on it.
+    /// This window's chart `MSChart1`, for tests and tools that look at it.
     ChartView* chart() const { return MSChart1; }
-    /// The chart's menu and tooltip; to be told of every chart drawn on it.
-    ChartActions* chartActions() const { return m_chartActions; }
 
 protected:
     /// Centred on the screen the first time; afterwards it stays where the user put it.
     void firstShown() override;
+    /// The main window's "Large" hands over with its first graph.
+    void showChart(ChartProcedure procedure) override { drawChart(procedure); }
 
 private slots:
     void Form_Load() override;

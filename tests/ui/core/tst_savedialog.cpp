@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -57,6 +58,50 @@ private slots:
         QVERIFY(saving);
         QCOMPARE(QDir(folder).canonicalPath(), QDir(home.filePath(opensIn)).canonicalPath());
         QCOMPARE(filters, QFileDialog().nameFilters()); // no file types of ours
+    }
+
+    void typedExportName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen"); // relative to the start folder; empty: nothing chosen
+        QTest::newRow("plain name") << "page.pdf"
+                                    << "page.pdf";
+        QTest::newRow("a quote inside") << "a\"b.pdf"
+                                        << "";
+        QTest::newRow("a quoted part") << "my \"best\" run.pdf"
+                                       << "";
+    }
+    void typedExportName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+
+        Session session;
+        QStringList told;
+        session.platform().reportProblem = [&](QWidget*, const QString&, const QString& text) { told << text; };
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                        edit->setText(typed);
+                    static_cast<QDialog*>(dialog)->accept(); // QFileDialog keeps its own accept() protected
+                    if (dialog->isVisible())
+                        dialog->reject(); // the dialog kept itself open: nothing chosen
+                }
+        });
+        answer.start(20);
+        QString filter = QStringLiteral("PDF document (*.pdf)");
+        const QString result = session.platform().chooseExportFile(nullptr, QStringLiteral("w.pdf"), filter, &filter);
+        answer.stop();
+        QCOMPARE(result, chosen.isEmpty() ? QString() : QDir(saveDialogFolder()).filePath(chosen));
+        QCOMPARE(told.size(), chosen.isEmpty() ? 1 : 0);
+        if (!told.isEmpty())
+            QVERIFY2(told[0].contains(typed), qPrintable(told[0]));
     }
 };
 

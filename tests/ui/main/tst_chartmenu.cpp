@@ -232,6 +232,49 @@ private slots:
         QVERIFY(QFileInfo(dir.filePath("menu.pdf")).size() > 1000);
     }
 
+    void windowPdfNeverGoesUnderAnotherType_data()
+    {
+        QTest::addColumn<bool>("fromPrint"); // the failed print's "Save as PDF…", else the chart menu
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written"); // empty: refused with a message, nothing written
+        QTest::newRow("menu, .svg") << false << "window.svg" << "";
+        QTest::newRow("print, .png") << true << "a.png" << "";
+        QTest::newRow("menu, .PDF") << false << "w.PDF" << "w.PDF";
+        QTest::newRow("print, no ending") << true << "page" << "page.pdf";
+        QTest::newRow("menu, unknown ending") << false << "run 1.draft" << "run 1.draft.pdf";
+    }
+    void windowPdfNeverGoesUnderAnotherType()
+    {
+        QFETCH(bool, fromPrint);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        ChartView* chart = chartOf(false);
+        QTemporaryDir dir;
+        const QByteArray earlier = "an earlier picture";
+        QVERIFY(WriteBytes(dir.filePath(typed), earlier));
+        h->exportAnswer = dir.filePath(typed);
+        if (fromPrint) {
+            h->printTo(QString()); // no printer
+            h->savePdfAnswer = true;
+            QTest::mouseClick(h->button("cmdPrint"), Qt::LeftButton);
+            h->messages.removeFirst(); // "No printer…"
+        } else {
+            h->menuChoice = QStringLiteral("Save window as PDF…");
+            openMenu(chart, Way::MenuKey);
+        }
+        if (written.isEmpty()) {
+            QCOMPARE(h->messages.size(), 1);
+            QVERIFY2(h->messages[0].contains(typed) && h->messages[0].contains(QLatin1String(".pdf")),
+                     qPrintable(h->messages[0]));
+            QCOMPARE(Listing(dir.path()), QStringList{typed});
+        } else {
+            QCOMPARE(h->messages, QStringList());
+            QVERIFY(ReadBytes(dir.filePath(written)).startsWith("%PDF-"));
+        }
+        if (written != typed)
+            QCOMPARE(ReadBytes(dir.filePath(typed)), earlier);
+    }
+
     void tooltipNamesTheDayUnderThePointer()
     {
         ChartView* chart = chartOf(false);

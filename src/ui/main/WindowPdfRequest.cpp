@@ -1,0 +1,43 @@
+#include "WindowPdfRequest.h"
+
+#include "ChartExport.h"
+#include "MessageTitle.h"
+#include "Session.h"
+#include "WindowPdf.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QWidget>
+
+namespace vorlenza
+{
+
+void saveWindowAsPdfAsked(Session& session, QWidget& window)
+{
+    Platform& platform = session.platform();
+    if (!platform.chooseExportFile)
+        return;
+    QString filter = chartSaveFilter(ChartFileType::Pdf);
+    const QString suggested = defaultChartFileName(window.windowTitle(), ChartFileType::Pdf);
+    const QString typed = platform.chooseExportFile(&window, suggested, filter, &filter);
+    if (typed.isEmpty())
+        return;
+    const QString path = windowPdfPath(typed);
+    if (path.isEmpty()) {
+        platform.reportProblem(
+            &window, messageTitle(),
+            QCoreApplication::translate("WindowActions",
+                                        "The window is saved as a PDF document only, and “%1” is the name of "
+                                        "another type of file. Nothing was saved. Please choose a name that "
+                                        "ends in “.pdf”.")
+                .arg(QFileInfo(typed).fileName()));
+        return;
+    }
+    const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
+    const Outcome outcome = saveWindowAsPdf(window, path, printer ? pageOf(*printer) : defaultPrintPage());
+    if (!outcome.ok)
+        platform.reportProblem(&window, messageTitle(), outcome.error);
+}
+
+} // namespace vorlenza

@@ -1,0 +1,3 @@
+#include "Beta.h"
+
+#include "Alpha.h"

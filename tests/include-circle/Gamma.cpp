@@ -1,0 +1,2 @@
+// Uses both without being used: not part of the circle.
+#include "Alpha.h"

@@ -4,6 +4,7 @@
 #include "FontSize.h"
 #include "SeriesCurve.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -35,6 +36,12 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
     m_legendColumn->setRowStretchFactor(2, 1.0);
     legend->setVisible(false);
     legend->setFont(fontsize::sized(QStringLiteral("Arial"), 10.0));
+
+    // QCustomPlot writes tick labels in the widget's locale; the program writes numbers one way in
+    // every language, with a point and no grouping, as the fields and result boxes do.
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    setLocale(numbers);
 
     const QFont tickFont = fontsize::sized(QStringLiteral("Arial"), 10.0);
     xAxis->setTickLabelFont(tickFont);

@@ -4,9 +4,12 @@
 #include "ChartExpectations.h"
 #include "ChartView.h"
 #include "ModelFixtures.h"
+#include "NumberText.h"
 
+#include <QScopeGuard>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace vorlenza;
@@ -254,6 +257,39 @@ private slots:
             QCOMPARE(v.titleElement()->font().family(), QStringLiteral("Arial"));
         QCOMPARE(v.titleElement()->font().pixelSize(), 13);
         QVERIFY(v.titleElement()->outerRect().bottom() <= v.axisRect()->outerRect().top());
+    }
+
+    // Tick labels write numbers as the fields and result boxes do in every language: a point and
+    // no grouping ("0.5" and "10000" under a German locale, not "0,5" and "10.000").
+    void tickLabelsWriteNumbersTheProgramsWay()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        FieldTexts small; // populations below 2, so that the ticks go in halves
+        small.simut = "9999";
+        small.K1 = "2";
+        small.K2 = "1.5";
+        small.a0 = "0.1";
+        small.b0 = "0.1";
+        const std::unique_ptr<ModelState> run = CompletedRun(small);
+        Chart chart;
+        chart.draw(ChartProcedure::LargeShowN1andN2vsT, *run);
+        int fractions = 0;
+        double largest = 0.0;
+        for (QCPAxis* axis : {chart.view.xAxis, chart.view.yAxis}) {
+            const QVector<double> ticks = axis->tickVector();
+            const QVector<QString> labels = axis->tickVectorLabels();
+            QCOMPARE(labels.size(), ticks.size());
+            for (qsizetype i = 0; i < ticks.size(); ++i) {
+                QVERIFY2(!labels[i].contains(QLatin1Char(',')), qPrintable(labels[i]));
+                QCOMPARE(NumericPrefix(labels[i].toStdString()), ticks[i]);
+                fractions += labels[i].contains(QLatin1Char('.')) ? 1 : 0;
+                largest = std::max(largest, ticks[i]);
+            }
+        }
+        QVERIFY(fractions > 0);
+        QVERIFY(largest >= 1000.0);
     }
 
     void leftClickAnywhereEmitsClicked()

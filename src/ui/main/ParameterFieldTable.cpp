@@ -57,6 +57,7 @@ void ParameterFieldSet::adopt(const ParameterFieldRow& row, QLabel* label, QLine
     const int i = indexOf(row.field);
     m_labels[i] = label;
     m_edits[i] = edit;
+    m_written[i] = edit->text();
 }
 
 QLineEdit* ParameterFieldSet::edit(ParameterField field) const
@@ -81,29 +82,42 @@ FieldTexts ParameterFieldSet::texts() const
 {
     FieldTexts texts;
     for (int i = 0; i < ParameterFieldCount; ++i)
-        texts.*ParameterFieldRows[i].text = m_edits[i]->text().toStdString();
+        texts.*ParameterFieldRows[i].text =
+            holdsOwnText(i) ? m_edits[i]->text().toStdString() : runText(m_edits[i]->text());
     return texts;
 }
 
-void ParameterFieldSet::writePreset(int set) const
+void ParameterFieldSet::write(int i, const QString& text)
+{
+    m_written[i] = text;
+    m_edits[i]->setText(text);
+}
+
+bool ParameterFieldSet::holdsOwnText(int i) const { return m_edits[i]->text() == m_written[i]; }
+
+void ParameterFieldSet::writePreset(int set)
 {
     const FieldTexts preset = presetFieldTexts(set);
     for (std::string FieldTexts::*member : PresetFieldOrder)
         for (int i = 0; i < ParameterFieldCount; ++i)
             if (ParameterFieldRows[i].text == member)
-                m_edits[i]->setText(QString::fromStdString(preset.*member));
+                write(i, QString::fromStdString(preset.*member));
 }
 
-void ParameterFieldSet::confirm(ParameterField field) const
+void ParameterFieldSet::confirm(ParameterField field)
 {
     const int i = indexOf(field);
-    QLineEdit* edit = m_edits[i];
+    // The program's own texts are accepted numbers with a point; read regionally, "1.234" (written
+    // for a German "1,234") would turn into a thousand times as much.
+    if (holdsOwnText(i))
+        return;
+    const QString typed = m_edits[i]->text();
     // A reset text, or an accepted regional number rewritten the program's way, fires Change.
-    const std::optional<QString> kept = enteredFieldText(edit->text(), ParameterFieldRows[i].reading);
+    const std::optional<QString> kept = enteredFieldText(typed, ParameterFieldRows[i].reading);
     if (!kept)
-        edit->setText(QLatin1String(ParameterFieldRows[i].resetText));
-    else if (*kept != edit->text())
-        edit->setText(*kept);
+        write(i, QLatin1String(ParameterFieldRows[i].resetText));
+    else if (*kept != typed)
+        write(i, *kept);
 }
 
 } // namespace vorlenza

@@ -60,20 +60,28 @@ public:
     /// Names every field for screen readers, in the user's language.
     void nameForScreenReaders() const;
 
-    /// The texts as they stand, as a run reads them.
+    /// The texts a run reads: each the number its field shows, confirmed or not (runText). A text
+    /// the program wrote itself (start text, preset, reset text, rewritten number) stands as
+    /// written, with its point: "1.234", written for a German "1,234", stays 1.234.
     FieldTexts texts() const;
     /// Writes the eight texts of preset `set` (1..PresetCount) in the order of the preset; the
     /// length stays as it is. Each text that differs fires the field's change.
-    void writePreset(int set) const;
+    void writePreset(int set);
     /// Enter in `field`: keeps an accepted text, writes an accepted regional number the program's
-    /// way, or writes the reset text. A text it writes fires the field's change.
-    void confirm(ParameterField field) const;
+    /// way, or writes the reset text. A text it writes fires the field's change. A text the
+    /// program wrote itself is kept.
+    void confirm(ParameterField field);
 
 private:
     static int indexOf(ParameterField field);
+    /// Puts `text` into field `i` and remembers it as the program's own.
+    void write(int i, const QString& text);
+    /// True when field `i` holds the text the program last wrote into it.
+    bool holdsOwnText(int i) const;
 
     std::array<QLabel*, ParameterFieldCount> m_labels{};
     std::array<QLineEdit*, ParameterFieldCount> m_edits{};
+    std::array<QString, ParameterFieldCount> m_written; ///< the text the program last wrote into each
 };
 
 } // namespace vorlenza

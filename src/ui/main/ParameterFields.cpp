@@ -14,17 +14,27 @@ namespace vorlenza {
 
 namespace {
 
+/// The number Enter judges a text by: a whole regional number (nothing beyond the double range),
+/// else what the field's own reading makes of it (nothing when that fails).
+std::optional<double> enteredValue(const QString& text, FieldReading reading, const QLocale& locale)
+{
+    const RegionalNumber regional = readRegionalNumber(text, locale);
+    if (regional.kind == RegionalNumber::Kind::Number)
+        return regional.value;
+    if (regional.kind == RegionalNumber::Kind::OutOfRange)
+        return std::nullopt;
+    if (reading == FieldReading::Strict)
+        return StrictNumber(text, locale);
+    const double prefix = NumericPrefix(text.toStdString());
+    if (!std::isfinite(prefix))
+        return std::nullopt;
+    return prefix;
+}
+
 /// The value the Enter check accepts from `text`, or nothing when the field must be reset.
 std::optional<double> acceptedValue(const QString& text, FieldReading reading, const QLocale& locale)
 {
-    std::optional<double> value;
-    if (reading == FieldReading::Strict) {
-        value = StrictNumber(text, locale);
-    } else {
-        const double prefix = NumericPrefix(text.toStdString());
-        if (std::isfinite(prefix))
-            value = prefix;
-    }
+    const std::optional<double> value = enteredValue(text, reading, locale);
     if (!value || !(*value > 0.0))
         return std::nullopt;
     if (reading == FieldReading::WholeDays && *value != std::floor(*value))
@@ -44,6 +54,25 @@ std::optional<QString> enteredFieldText(const QString& text, FieldReading readin
     if (NumericPrefix(text.toStdString()) != *value)
         return QString::fromStdString(formatNumber(*value));
     return text;
+}
+
+double runValue(const QString& text, const QLocale& locale)
+{
+    const RegionalNumber regional = readRegionalNumber(text, locale);
+    if (regional.kind != RegionalNumber::Kind::None)
+        return regional.value;
+    return NumericPrefix(text.toStdString());
+}
+
+std::string runText(const QString& text, const QLocale& locale)
+{
+    const std::string typed = text.toStdString();
+    const double value = runValue(text, locale);
+    if (NumericPrefix(typed) == value)
+        return typed;
+    if (std::isinf(value))
+        return value > 0 ? "1E+999" : "-1E+999";
+    return QString::number(value, 'g', QLocale::FloatingPointShortest).toStdString();
 }
 
 int keyAsciiOf(int key, const QString& text)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace vorlenza {
 
@@ -16,13 +17,22 @@ enum class FieldReading {
     WholeDays ///< leading number as for Prefix; accepted when a whole number > 0
 };
 
-/// What Enter leaves in a field: the text as typed when it is accepted and the run reads the same
-/// value from it; the accepted value in the number display format when the run would read the
-/// typed text differently ("0,2" under a German locale becomes "0.2", "1.000" becomes "1000");
-/// nothing when the field must get its reset text (a reading that fails, or that lands outside
-/// the double range, is not accepted).
+/// What Enter leaves in a field. A text that is one whole number in the student's regional format
+/// (readRegionalNumber) is judged by that number; any other text by the field's own reading. An
+/// accepted text stays as typed when the run reads the same number from it, and is written in the
+/// number display format when the run would read it otherwise ("0,5" in German becomes "0.5",
+/// "1.000" becomes "1000", "1,000" in English too). Nothing when the field must get its reset text.
 std::optional<QString> enteredFieldText(const QString& text, FieldReading reading,
                                         const QLocale& locale = QLocale());
+
+/// The number Run takes from a field's text, confirmed or not: the number the text shows. A whole
+/// regional number gives its value (+/-infinity or 0 beyond the double range); any other text
+/// what NumericPrefix reads ("5x" is 5, "0,5" in English is 0).
+double runValue(const QString& text, const QLocale& locale = QLocale());
+
+/// The text handed to the run for a field: the text itself when NumericPrefix reads runValue from
+/// it, else that value written so that NumericPrefix reads it exactly.
+std::string runText(const QString& text, const QLocale& locale = QLocale());
 
 /// The character code a key press hands to a KeyPress handler: 13 for Return and Enter, else the
 /// code of the first character the key produces; -1 for keys that produce no character.

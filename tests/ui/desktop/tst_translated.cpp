@@ -183,9 +183,10 @@ void TestTranslated::strictFieldsReadTheRegionsNumbers_data()
         QTest::newRow(row + " 2") << field << "2" << "2";
         QTest::newRow(row + " 2,5x") << field << "2,5x" << reset;
     }
-    // the lenient fields read "." whatever the region
-    QTest::newRow("txtV 0,5") << "txtV" << "0,5" << "100";
+    // the lenient fields read a whole regional number too, and "." whatever the region
+    QTest::newRow("txtV 0,5") << "txtV" << "0,5" << (comma ? QStringLiteral("0.5") : QStringLiteral("100"));
     QTest::newRow("txtV 0.5") << "txtV" << "0.5" << "0.5";
+    QTest::newRow("txtV 0,5x") << "txtV" << "0,5x" << "100";
 }
 
 void TestTranslated::strictFieldsReadTheRegionsNumbers()

@@ -1,6 +1,7 @@
 #include "MainSuite.h"
 
 #include "ParameterFieldTable.h"
+#include "NumberText.h"
 #include "ParameterFields.h"
 
 #include <QClipboard>
@@ -9,10 +10,22 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 
+#include <limits>
+
 using namespace vorlenza;
 
 class TestParameterFields : public MainSuite {
     Q_OBJECT
+
+    /// The number the last run took from `field`.
+    double modelValue(const QByteArray& field) const
+    {
+        const ModelState& m = h->session.model();
+        const QHash<QByteArray, double> values{
+            {"txtRrateA", m.r1}, {"txtA0", m.N1[0]}, {"txtK1", m.K1}, {"txtU", m.alpha},       {"txtRrateB", m.r2},
+            {"txtB0", m.N2[0]},  {"txtK2", m.K2},    {"txtV", m.beta}, {"txtSimut", m.simTime}};
+        return values.value(field, -1.0);
+    }
 
 private slots:
     void readings_data()
@@ -48,10 +61,12 @@ private slots:
         QTest::newRow("days negative whole") << "-5" << days << false << "C";
         QTest::newRow("days junk after whole") << "7 days" << days << true << "C";
         QTest::newRow("days beyond doubles") << "1e400" << days << false << "C";
-        // The strict reading follows the regional format; the lenient one always takes "." as the point.
+        // Every field reads a whole regional number; other texts as before, the lenient reading
+        // with "." as the point.
         QTest::newRow("strict German comma") << "0,3" << strict << true << "de_DE";
         QTest::newRow("strict comma elsewhere") << "0,3" << strict << false << "C";
-        QTest::newRow("prefix German comma") << "0,3" << prefix << false << "de_DE";
+        QTest::newRow("prefix German comma") << "0,3" << prefix << true << "de_DE";
+        QTest::newRow("prefix German negative comma") << "-0,3" << prefix << false << "de_DE";
         QTest::newRow("prefix German point") << "0.3" << prefix << true << "de_DE";
         QTest::newRow("strict German point") << "0.25" << strict << true << "de_DE";
     }
@@ -77,7 +92,7 @@ private slots:
         row("de_DE", "txtA0", "12", "12", 12.0);
         row("de_DE", "txtRrateB", "0,2x", "0.3", 0.3);
         row("de_DE", "txtA0", "0,0", "10", 10.0);
-        row("de_DE", "txtRrateA", "0,5", "0.2", 0.2); // the lenient reading knows only "."
+        row("de_DE", "txtRrateA", "0,5", "0.5", 0.5); // every field reads the regional format
         row("fr_FR", "txtRrateB", "0,2", "0.2", 0.2);
         row("fr_FR", "txtA0", "2,5", "2.5", 2.5);
         row("fr_FR", "txtA0", "1.000", "1.000", 1.0);
@@ -115,6 +130,131 @@ private slots:
         const ModelState& m = h->session.model();
         const double read = field == QLatin1String("txtRrateB") ? m.r2 : field == QLatin1String("txtA0") ? m.N1[0] : m.r1;
         QCOMPARE(read, run);
+    }
+
+    // One reading rule for the nine fields in every language: the typed text, the text Enter
+    // leaves, the number Run then reads, and the number Run reads from the text left unconfirmed.
+    void regionalReading_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<double>("run");
+        QTest::addColumn<double>("unconfirmed");
+        const double inf = std::numeric_limits<double>::infinity();
+        const double stops = qQNaN(); // the run stops with a message
+        const auto row = [](const char* locale, const char* field, const char* typed, const char* after,
+                            double run, double unconfirmed) {
+            QTest::addRow("%s %s '%s'", locale, field, typed) << locale << field << QString::fromUtf8(typed)
+                                                              << QString::fromUtf8(after) << run << unconfirmed;
+        };
+        for (const char* l : {"de_DE", "fr_FR", "es_ES", "pt_BR"}) {
+            row(l, "txtRrateA", "0,3", "0.3", 0.3, 0.3);
+            row(l, "txtU", "0,5", "0.5", 0.5, 0.5);
+            row(l, "txtV", "0,4", "0.4", 0.4, 0.4);
+            row(l, "txtU", "1,25", "1.25", 1.25, 1.25);
+            row(l, "txtK2", "150,5", "150.5", 150.5, 150.5);
+            row(l, "txtK1", "250,5", "250.5", 250.5, 250.5);
+            row(l, "txtSimut", "1,5e2", "150", 150, 150);
+            row(l, "txtRrateB", "-0,5", "0.3", 0.3, -0.5);
+            row(l, "txtB0", "0,0", "10", 10, 0);
+            row(l, "txtA0", "1 000,5", "1000.5", 1000.5, 1000.5);
+            row(l, "txtB0", "5x", "5x", 5, 5);
+            row(l, "txtA0", "5x", "10", 10, 5);
+            row(l, "txtSimut", "12.5", "100", 100, 12.5);
+            row(l, "txtK2", "", "200", 200, 0);
+            row(l, "txtK1", "1,5e400", "150", 150, inf);
+            row(l, "txtB0", " 12 ", " 12 ", 12, 12);
+            row(l, "txtRrateA", "3e-1", "3e-1", 0.3, 0.3);
+            row(l, "txtRrateB", "0.25", "0.25", 0.25, 0.25);
+        }
+        row("de_DE", "txtK1", "1.000", "1000", 1000, 1000);
+        row("es_ES", "txtK1", "1.000", "1000", 1000, 1000);
+        row("pt_BR", "txtK1", "1.000", "1000", 1000, 1000);
+        row("fr_FR", "txtK1", "1.000", "1.000", stops, 1); // French groups with spaces, never with points
+        row("fr_FR", "txtK2", "1\u202f000,5", "1000.5", 1000.5, 1000.5); // QLocale's own French mark
+        row("de_DE", "txtSimut", "1.000", "1000", 1000, 1000);
+        // A point decimal mark: the lenient reading as it always was, but for digits grouped with commas.
+        for (const char* l : {"zh_CN", "en_US", "C"}) {
+            row(l, "txtRrateA", "0,3", "0.2", 0.2, 0);
+            row(l, "txtU", "0,5", "2", 2, 0);
+            row(l, "txtV", "0,4", "100", stops, 0); // b = 100: the populations overflow
+            row(l, "txtU", "1,25", "1,25", 1, 1);
+            row(l, "txtK2", "150,5", "150,5", 150, 150);
+            row(l, "txtK1", "250,5", "250,5", 250, 250);
+            row(l, "txtK1", "1.000", "1.000", stops, 1); // K1 = 1: the populations overflow
+            row(l, "txtSimut", "1,5e2", "1,5e2", 1, 1);
+            row(l, "txtRrateB", "-0,5", "0.3", 0.3, 0);
+            row(l, "txtB0", "0,0", "10", 10, 0);
+            row(l, "txtA0", "1 000,5", "10", 10, 1000);
+            row(l, "txtB0", "5x", "5x", 5, 5);
+            row(l, "txtA0", "5x", "10", 10, 5);
+            row(l, "txtSimut", "12.5", "100", 100, 12.5);
+            row(l, "txtK2", "", "200", 200, 0);
+            row(l, "txtK1", "1e400", "150", 150, inf);
+            row(l, "txtK1", "1,000", "1000", 1000, 1000);
+            row(l, "txtB0", " 12 ", " 12 ", 12, 12);
+            row(l, "txtRrateA", "3e-1", "3e-1", 0.3, 0.3);
+            row(l, "txtRrateB", "0.25", "0.25", 0.25, 0.25);
+        }
+    }
+
+    void regionalReading()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(double, run);
+        QFETCH(double, unconfirmed);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        QCOMPARE(NumericPrefix(runText(typed)), unconfirmed);
+        const QByteArray name = field.toLatin1();
+        if (typed.toLatin1() == typed.toUtf8()) {
+            h->type(name.constData(), typed);
+        } else { // QTest types only Latin-1: the rest comes in as if pasted
+            h->edit(name.constData())->selectAll();
+            h->edit(name.constData())->insert(typed);
+        }
+        h->enter(name.constData());
+        QCOMPARE(h->text(name.constData()), after);
+        MainHarness::pressKey(Qt::Key_Return); // the second Enter runs
+        QCOMPARE(h->messages.isEmpty(), !qIsNaN(run));
+        if (!qIsNaN(run))
+            QCOMPARE(modelValue(name), run);
+    }
+
+    // A field left unconfirmed is read by Run as the number it shows; a number the program wrote
+    // keeps its point however often Enter is pressed.
+    void runReadsWhatTheFieldShows()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        h->type("txtRrateA", QStringLiteral("0,5"));
+        h->type("txtK1", QStringLiteral("250,125"));
+        h->enter("txtK1");
+        QCOMPARE(h->text("txtK1"), QStringLiteral("250.125"));
+        h->enter("txtK1");
+        QCOMPARE(h->text("txtK1"), QStringLiteral("250.125"));
+        QCOMPARE(h->text("txtRrateA"), QStringLiteral("0,5"));
+        MainHarness::pressKey(Qt::Key_Return);
+        QCOMPARE(h->session.model().r1, 0.5);
+        QVERIFY2(h->messages.isEmpty(), qPrintable(h->messages.join(QLatin1Char('\n'))));
+        QCOMPARE(h->session.model().K1, 250.125);
+
+        // Typed by the student, a point before three digits groups a thousand in German.
+        h->type("txtSimut", QStringLiteral("1.234"));
+        h->enter("txtA0");
+        MainHarness::pressKey(Qt::Key_Return);
+        QVERIFY2(h->messages.isEmpty(), qPrintable(h->messages.join(QLatin1Char('\n'))));
+        QCOMPARE(h->session.model().simTime, std::int16_t(1234));
+        QCOMPARE(h->session.model().K1, 250.125);
     }
 
     void readings()

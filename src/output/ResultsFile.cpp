@@ -162,6 +162,11 @@ QString derivedResultsName(const QString& chosen)
 
 WriteOutcome writeResultsFile(const QString& path, const ModelState& state)
 {
+    return writeResultsBytes(path, resultsFileContents(state));
+}
+
+WriteOutcome writeResultsBytes(const QString& path, const QByteArray& contents)
+{
     const QString failedTo =
         QCoreApplication::translate("ResultsFile", "The results could not be saved to “%1”: %2.");
     QString problem = pathProblem(path);
@@ -179,7 +184,6 @@ WriteOutcome writeResultsFile(const QString& path, const ModelState& state)
         return {false, failedTo.arg(shown(path), problem)};
     }
 
-    const QByteArray contents = resultsFileContents(state);
     const bool allWritten = file.write(contents) == contents.size() && file.size() == contents.size();
     if (!allWritten || !file.commit()) {
         const QFileDevice::FileError error = file.error();

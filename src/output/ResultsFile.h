@@ -24,4 +24,8 @@ struct WriteOutcome {
 /// Writes the results file whole or not at all: on any failure an existing file stays as it was.
 WriteOutcome writeResultsFile(const QString& path, const ModelState& state);
 
+/// Writes `contents` to `path` as writeResultsFile writes the results: whole or not at all, with
+/// the same messages; for other forms of the results (the spreadsheet).
+WriteOutcome writeResultsBytes(const QString& path, const QByteArray& contents);
+
 } // namespace vorlenza

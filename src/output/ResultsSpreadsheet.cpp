@@ -15,9 +15,11 @@
 #include <cmath>
 #include <locale.h>
 
-namespace vorlenza {
+namespace vorlenza
+{
 
-namespace {
+namespace
+{
 
 const char* const SpreadsheetSuffix = ".xlsx";
 
@@ -28,13 +30,21 @@ constexpr lxw_col_t ChartColumn = 10;
 constexpr int Columns = 9;
 
 // The header words of the results file, one per column.
-const char* const HeaderWords[Columns] = {"t",  "N1", "dN1", "N2", "dN2", "x of isocline A", "y of isocline A",
-                                          "x of isocline B", "y of isocline B"};
+const char* const HeaderWords[Columns] = {"t",
+                                          "N1",
+                                          "dN1",
+                                          "N2",
+                                          "dN2",
+                                          "x of isocline A",
+                                          "y of isocline A",
+                                          "x of isocline B",
+                                          "y of isocline B"};
 enum Column : lxw_col_t { Day, N1, DN1, N2, DN2, AX, AY, BX, BY };
 
 /// libxlsxwriter prints numbers with the C library, which follows LC_NUMERIC (a decimal comma in
 /// German would break the file): while this lives, this thread prints numbers the C way.
-class CNumbers {
+class CNumbers
+{
 public:
     CNumbers() : m_c(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE)))
     {
@@ -56,8 +66,6 @@ private:
     locale_t m_old = nullptr;
 };
 
-QString tr(const char* text) { return QCoreApplication::translate("ResultsSpreadsheet", text); }
-
 /// A number cell; a value that is no number (which a run never leaves) as the results file's text.
 void writeNumber(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, double value)
 {
@@ -68,7 +76,8 @@ void writeNumber(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, double v
 }
 
 /// One parameter line: label, number, label, number, ...
-void writeParameters(lxw_worksheet* sheet, lxw_row_t row, std::initializer_list<std::pair<const char*, double>> items)
+void writeParameters(lxw_worksheet* sheet, lxw_row_t row,
+                     std::initializer_list<std::pair<const char*, double>> items)
 {
     lxw_col_t column = 0;
     for (const auto& [label, value] : items) {
@@ -112,7 +121,10 @@ void addChart(lxw_workbook* book, lxw_worksheet* sheet, const char* sheetName, l
     worksheet_insert_chart_opt(sheet, atRow, ChartColumn, chart, &place);
 }
 
-QByteArray chartText(const char* text) { return QCoreApplication::translate("Chart", text).toUtf8(); }
+QByteArray chartText(const char* text)
+{
+    return QCoreApplication::translate("Chart", text).toUtf8();
+}
 
 } // namespace
 
@@ -126,10 +138,12 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
     // libxlsxwriter writes to a file by name only: into a folder of our own, removed afterwards.
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        return fail(tr("no temporary folder could be made (%1)").arg(scratch.errorString()));
+        return fail(
+            QCoreApplication::translate("ResultsSpreadsheet", "no temporary folder could be made (%1)")
+                .arg(scratch.errorString()));
     const QByteArray scratchPath = QFile::encodeName(scratch.path());
     const QString bookPath = scratch.filePath(QStringLiteral("results.xlsx"));
-    const QByteArray sheetName = tr("Results").toUtf8();
+    const QByteArray sheetName = QCoreApplication::translate("ResultsSpreadsheet", "Results").toUtf8();
     const int lastDay = std::clamp<int>(state.simTime, 0, ModelState::MaxDay);
     const auto lastRow = static_cast<lxw_row_t>(FirstDayRow + static_cast<lxw_row_t>(lastDay));
 
@@ -140,15 +154,19 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
         options.tmpdir = const_cast<char*>(scratchPath.constData()); // NOLINT: libxlsxwriter only reads it
         lxw_workbook* book = workbook_new_opt(QFile::encodeName(bookPath).constData(), &options);
         if (book == nullptr)
-            return fail(tr("the spreadsheet could not be started"));
+            return fail(
+                QCoreApplication::translate("ResultsSpreadsheet", "the spreadsheet could not be started"));
         lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName.constData());
         if (sheet == nullptr) {
             workbook_close(book);
-            return fail(tr("the spreadsheet could not be started"));
+            return fail(
+                QCoreApplication::translate("ResultsSpreadsheet", "the spreadsheet could not be started"));
         }
 
-        writeParameters(sheet, 0, {{"N1(0)", state.N1[0]}, {"r1", state.r1}, {"alpha", state.alpha}, {"K1", state.K1}});
-        writeParameters(sheet, 1, {{"N2(0)", state.N2[0]}, {"r2", state.r2}, {"beta", state.beta}, {"K2", state.K2}});
+        writeParameters(sheet, 0,
+                        {{"N1(0)", state.N1[0]}, {"r1", state.r1}, {"alpha", state.alpha}, {"K1", state.K1}});
+        writeParameters(sheet, 1,
+                        {{"N2(0)", state.N2[0]}, {"r2", state.r2}, {"beta", state.beta}, {"K2", state.K2}});
         for (lxw_col_t column = 0; column < Columns; ++column)
             worksheet_write_string(sheet, HeaderRow, column, HeaderWords[column], nullptr);
         for (int day = 0; day <= lastDay; ++day) {
@@ -166,26 +184,37 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
         worksheet_freeze_panes(sheet, FirstDayRow, 0);
 
         // The program's colours: species A red, species B blue, the path black.
-        addChart(book, sheet, sheetName.constData(), lastRow, 0, chartText("N1 and N2 vs. time"), chartText("Time"),
-                 chartText("N1 and N2"), {{Day, N1, {}, LXW_COLOR_RED}, {Day, N2, {}, LXW_COLOR_BLUE}});
+        addChart(book, sheet, sheetName.constData(), lastRow, 0, chartText("N1 and N2 vs. time"),
+                 chartText("Time"), chartText("N1 and N2"),
+                 {{Day, N1, {}, LXW_COLOR_RED}, {Day, N2, {}, LXW_COLOR_BLUE}});
         addChart(book, sheet, sheetName.constData(), lastRow, 22, chartText("N2 vs. N1 with isoclines"),
                  chartText("N1"), chartText("N2"),
-                 {{AX, AY, tr("Isocline A").toUtf8(), LXW_COLOR_RED},
-                  {BX, BY, tr("Isocline B").toUtf8(), LXW_COLOR_BLUE},
+                 {{AX, AY, QCoreApplication::translate("ResultsSpreadsheet", "Isocline A").toUtf8(),
+                   LXW_COLOR_RED},
+                  {BX, BY, QCoreApplication::translate("ResultsSpreadsheet", "Isocline B").toUtf8(),
+                   LXW_COLOR_BLUE},
                   {N1, N2, chartText("N2 vs. N1"), LXW_COLOR_BLACK}});
         closed = workbook_close(book);
     }
     if (closed != LXW_NO_ERROR)
-        return fail(tr("the spreadsheet could not be made in the temporary folder (%1), perhaps because the "
-                       "disk is full")
+        return fail(QCoreApplication::translate(
+                        "ResultsSpreadsheet",
+                        "the spreadsheet could not be made in the temporary folder (%1), perhaps because the "
+                        "disk is full")
                         .arg(QString::fromUtf8(lxw_strerror(closed))));
 
     QFile book(bookPath);
     if (!book.open(QIODevice::ReadOnly))
-        return fail(tr("the spreadsheet made in the temporary folder could not be read (%1)").arg(book.errorString()));
+        return fail(
+            QCoreApplication::translate("ResultsSpreadsheet",
+                                        "the spreadsheet made in the temporary folder could not be read (%1)")
+                .arg(book.errorString()));
     QByteArray bytes = book.readAll();
     if (bytes.size() != book.size())
-        return fail(tr("the spreadsheet made in the temporary folder could not be read (%1)").arg(book.errorString()));
+        return fail(
+            QCoreApplication::translate("ResultsSpreadsheet",
+                                        "the spreadsheet made in the temporary folder could not be read (%1)")
+                .arg(book.errorString()));
     return bytes;
 }
 
@@ -194,17 +223,27 @@ WriteOutcome writeResultsSpreadsheet(const QString& path, const ModelState& stat
     QString problem;
     const QByteArray bytes = resultsSpreadsheetContents(state, &problem);
     if (bytes.isEmpty()) {
-        return {false, QCoreApplication::translate("ResultsFile", "The results could not be saved to “%1”: %2.")
-                           .arg(QDir::toNativeSeparators(path),
-                                problem + QCoreApplication::translate(
-                                              "ResultsFile", "; any earlier file of that name is unchanged"))};
+        return {false,
+                QCoreApplication::translate("ResultsFile", "The results could not be saved to “%1”: %2.")
+                    .arg(QDir::toNativeSeparators(path),
+                         problem + QCoreApplication::translate(
+                                       "ResultsFile", "; any earlier file of that name is unchanged"))};
     }
     return writeResultsBytes(path, bytes);
 }
 
-QString resultsFileFilter() { return tr("Results file (*)"); }
-QString resultsSpreadsheetFilter() { return tr("Spreadsheet (*.xlsx)"); }
-QString resultsSaveFilters() { return resultsFileFilter() + QStringLiteral(";;") + resultsSpreadsheetFilter(); }
+QString resultsFileFilter()
+{
+    return QCoreApplication::translate("ResultsSpreadsheet", "Results file (*)");
+}
+QString resultsSpreadsheetFilter()
+{
+    return QCoreApplication::translate("ResultsSpreadsheet", "Spreadsheet (*.xlsx)");
+}
+QString resultsSaveFilters()
+{
+    return resultsFileFilter() + QStringLiteral(";;") + resultsSpreadsheetFilter();
+}
 
 ResultsTarget resolveResultsTarget(const QString& typed, const QString& chosenFilter)
 {

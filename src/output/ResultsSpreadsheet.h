@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace vorlenza {
+namespace vorlenza
+{
 
 struct ModelState;
 
@@ -28,8 +29,8 @@ QString resultsSaveFilters();
 
 /// What a choice in the results' save dialog asks for.
 struct ResultsTarget {
-    QString path;              ///< the name to write to; empty when nothing is to be written
-    bool spreadsheet = false;  ///< the spreadsheet, written to the chosen name as it is
+    QString path;             ///< the name to write to; empty when nothing is to be written
+    bool spreadsheet = false; ///< the spreadsheet, written to the chosen name as it is
 };
 
 /// A typed name ending in ".xlsx" (any case), or the spreadsheet type chosen, gives the

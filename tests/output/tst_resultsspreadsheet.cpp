@@ -15,7 +15,8 @@
 
 using namespace vorlenza;
 
-namespace {
+namespace
+{
 
 /// The text LibreOffice makes of a sheet: UTF-8, cells separated by tabs, numbers as numbers and as
 /// stored, not as shown (the decimal sign is the language's own all the same).
@@ -45,18 +46,21 @@ QString differences(const QByteArray& csv, const ModelState& m)
         return QStringLiteral("%1 lines for %2 days").arg(lines.size()).arg(m.simTime);
     const auto fields = [&](int line) { return lines[line].trimmed().split('\t'); };
     const QList<QByteArray> a = fields(0), b = fields(1);
-    const double parametersA[] = {m.N1[0], m.r1, m.alpha, m.K1}, parametersB[] = {m.N2[0], m.r2, m.beta, m.K2};
+    const double parametersA[] = {m.N1[0], m.r1, m.alpha, m.K1},
+                 parametersB[] = {m.N2[0], m.r2, m.beta, m.K2};
     if (a.value(0) != "N1(0)" || b.value(4) != "beta")
         return QStringLiteral("parameter labels: ") + QString::fromUtf8(lines[0]);
     for (int i = 0; i < 4; ++i)
-        if (!close(parametersA[i], number(a.value(2 * i + 1))) || !close(parametersB[i], number(b.value(2 * i + 1))))
+        if (!close(parametersA[i], number(a.value(2 * i + 1))) ||
+            !close(parametersB[i], number(b.value(2 * i + 1))))
             return QStringLiteral("parameter %1").arg(i);
     if (fields(2).size() != 9 || fields(2).last() != "y of isocline B")
         return QStringLiteral("header: ") + QString::fromUtf8(lines[2]);
     for (int day = 0; day <= m.simTime; ++day) {
         const auto i = static_cast<std::size_t>(day);
-        const double expected[] = {double(day),        m.N1[i],         m.dN1[i],        m.N2[i],        m.dN2[i],
-                                   m.isoclineAX[i], m.isoclineAY[i], m.isoclineBX[i], m.isoclineBY[i]};
+        const double expected[] = {double(day),     m.N1[i],         m.dN1[i],
+                                   m.N2[i],         m.dN2[i],        m.isoclineAX[i],
+                                   m.isoclineAY[i], m.isoclineBX[i], m.isoclineBY[i]};
         const QList<QByteArray> cells = fields(day + 3);
         for (int c = 0; c < 9; ++c)
             if (!close(expected[c], number(cells.value(c))))
@@ -90,7 +94,8 @@ private slots:
         QTest::newRow("type chosen, .xlsx typed") << "/d/run1.xlsx" << true << "/d/run1.xlsx" << true;
         QTest::newRow("type chosen, other extension") << "/d/run1.csv" << true << "/d/run1.csv.xlsx" << true;
         QTest::newRow("too short for the results file") << "/d/ab" << false << "" << false;
-        QTest::newRow("folder named .xlsx") << "/d.xlsx/run1.txt" << false << "/d.xlsx/run1-N1N2dN.txt" << false;
+        QTest::newRow("folder named .xlsx")
+            << "/d.xlsx/run1.txt" << false << "/d.xlsx/run1-N1N2dN.txt" << false;
         QTest::newRow("cancelled") << "" << true << "" << false;
     }
     void resolvesTheDialogsChoice()
@@ -136,10 +141,11 @@ private slots:
         env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         office.setProcessEnvironment(env);
-        office.start(QStringLiteral("soffice"),
-                     {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(),
-                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), CsvFilter,
-                      QStringLiteral("--outdir"), dir.path(), dir.filePath("t100.xlsx"), dir.filePath("t9999.xlsx")});
+        office.start(
+            QStringLiteral("soffice"),
+            {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(),
+             QStringLiteral("--headless"), QStringLiteral("--convert-to"), CsvFilter,
+             QStringLiteral("--outdir"), dir.path(), dir.filePath("t100.xlsx"), dir.filePath("t9999.xlsx")});
         QVERIFY(office.waitForFinished(120000));
         QCOMPARE(office.exitCode(), 0);
         QCOMPARE(differences(ReadBytes(dir.filePath("t100.csv")), *shortRun), QString());
@@ -151,13 +157,15 @@ private slots:
         // the path in the phase plane.
         bool ok = false;
         const QByteArray overTime =
-            RunTool(QStringLiteral("unzip"), {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart1.xml"}, &ok);
+            RunTool(QStringLiteral("unzip"),
+                    {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart1.xml"}, &ok);
         QVERIFY(ok);
         QCOMPARE(overTime.count("<c:ser>"), 2);
         QVERIFY(overTime.contains("$A$4:$A$10003") && overTime.contains("$B$4:$B$10003") &&
                 overTime.contains("$D$4:$D$10003"));
         const QByteArray phase =
-            RunTool(QStringLiteral("unzip"), {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart2.xml"}, &ok);
+            RunTool(QStringLiteral("unzip"),
+                    {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart2.xml"}, &ok);
         QVERIFY(ok);
         QCOMPARE(phase.count("<c:ser>"), 3);
         for (const char* range : {"$F$4:$F$10003", "$G$4:$G$10003", "$H$4:$H$10003", "$I$4:$I$10003",
@@ -171,8 +179,9 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("name is a folder") << Trouble::NameIsFolder << "is a folder, not a file";
         QTest::newRow("read-only folder") << Trouble::ReadOnlyFolder << "you may not write in the folder";
-        QTest::newRow("disk full") << Trouble::DiskFull
-                                   << "perhaps because the disk is full; any earlier file of that name is unchanged";
+        QTest::newRow("disk full")
+            << Trouble::DiskFull
+            << "perhaps because the disk is full; any earlier file of that name is unchanged";
     }
     void failureKeepsTheOldFile()
     {

@@ -6,6 +6,7 @@
 #include "DefaultPrinter.h"
 #include "NumberText.h"
 #include "ResultsFile.h"
+#include "ResultsSpreadsheet.h"
 #include "RunFailureText.h"
 #include "Session.h"
 #include "Simulation.h"
@@ -277,10 +278,12 @@ void frmForm1::cmdLargeGraph_Click()
 void frmForm1::SaveResults()
 {
     Platform& platform = session().platform();
-    const QString chosen = platform.chooseSaveFile(this);
+    QString filter = resultsFileFilter();
+    const QString chosen = platform.chooseSaveFile(this, resultsSaveFilters(), &filter);
     if (chosen.isEmpty())
         return;
-    const QString target = derivedResultsName(chosen);
+    const ResultsTarget resolved = resolveResultsTarget(chosen, filter);
+    const QString& target = resolved.path;
     if (target.isEmpty()) {
         report(tr("The file name “%1” is too short. The results file is named after it with its last four "
                   "characters replaced by “-N1N2dN.txt”, so please choose a name of at least four "
@@ -288,7 +291,8 @@ void frmForm1::SaveResults()
                    .arg(QFileInfo(chosen).fileName()));
         return;
     }
-    const WriteOutcome outcome = writeResultsFile(target, session().model());
+    const WriteOutcome outcome = resolved.spreadsheet ? writeResultsSpreadsheet(target, session().model())
+                                                      : writeResultsFile(target, session().model());
     if (!outcome.ok)
         report(outcome.error.isEmpty()
                    ? tr("The results could not be saved to %1.").arg(QDir::toNativeSeparators(target))

@@ -151,6 +151,9 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
     {
         const CNumbers cNumbers;
         lxw_workbook_options options{};
+        // Rows go to the file as they are written, in order, and the charts carry no copy of the
+        // numbers (a spreadsheet reads them from the cells): half the time of the default mode.
+        options.constant_memory = LXW_TRUE;
         options.tmpdir = const_cast<char*>(scratchPath.constData()); // NOLINT: libxlsxwriter only reads it
         lxw_workbook* book = workbook_new_opt(QFile::encodeName(bookPath).constData(), &options);
         if (book == nullptr)

@@ -185,6 +185,10 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
         }
         worksheet_set_column(sheet, Day, BY, 15, nullptr);
         worksheet_freeze_panes(sheet, FirstDayRow, 0);
+        // Printed across, one page wide with the charts, the header row on every page.
+        worksheet_set_landscape(sheet);
+        worksheet_fit_to_pages(sheet, 1, 0);
+        worksheet_repeat_rows(sheet, HeaderRow, HeaderRow);
 
         // The program's colours: species A red, species B blue, the path black.
         addChart(book, sheet, sheetName.constData(), lastRow, 0, chartText("N1 and N2 vs. time"),

@@ -106,7 +106,7 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
     session.platform().reportProblem = [](QWidget*, const QString&, const QString& text) {
         std::fprintf(stderr, "problem reported: %s\n", qPrintable(text));
     };
-    session.platform().chooseSaveFile = [scratchFolder](QWidget*) {
+    session.platform().chooseSaveFile = [scratchFolder](QWidget*, const QString&, QString*) {
         return scratchFolder + QStringLiteral("/results.txt");
     };
     session.platform().defaultPrinter = [scratchFolder]() {

@@ -6,6 +6,7 @@
 #include "BenchCase.h"
 #include "BenchRuns.h"
 #include "ExportPaths.h"
+#include "ResultsSpreadsheet.h"
 #include "frmLarggraf.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -171,6 +173,18 @@ int main(int argc, char** argv)
     exportWindow.show();
     for (BenchCase& c : ExportCases(*exportWindow.chart(), exportWindow, exportRun, scratch.path()))
         cases.push_back(std::move(c));
+
+    // The results as a spreadsheet, from the same run.
+    const QString sheetPath = scratch.filePath(QStringLiteral("results.xlsx"));
+    cases.push_back({"save results as spreadsheet T=9999", 20, 100.0, nullptr,
+                     [&exportRun, sheetPath] {
+                         const Outcome saved = writeResultsSpreadsheet(sheetPath, exportRun);
+                         if (!saved.ok) {
+                             std::fprintf(stderr, "%s\n", qPrintable(saved.error));
+                             std::abort();
+                         }
+                     },
+                     {}});
 
     const int missed = RunBenchCases(cases);
     ReportExportSizes(*exportWindow.chart(), exportRun, scratch.path());

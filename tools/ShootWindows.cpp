@@ -42,7 +42,7 @@ public:
     Shooter(Session& session, const QString& folder) : m_session(session), m_out(folder)
     {
         Platform& p = session.platform();
-        p.chooseSaveFile = [](QWidget*) { return QString(); };
+        p.chooseSaveFile = [](QWidget*, const QString&, QString*) { return QString(); };
         p.defaultPrinter = [] { return std::unique_ptr<QPrinter>(); };
         p.printerRefusal = [](const QPrinter&) { return QString(); };
         p.jobRefusal = [](const QPrinter&) { return QString(); };

@@ -118,6 +118,45 @@
     </message>
 </context>
 <context>
+    <name>ResultsSpreadsheet</name>
+    <message>
+        <source>no temporary folder could be made (%1)</source>
+        <translation>kein temporärer Ordner konnte angelegt werden (%1)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be started</source>
+        <translation>die Tabelle konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Isocline A</source>
+        <translation>Isokline A</translation>
+    </message>
+    <message>
+        <source>Isocline B</source>
+        <translation>Isokline B</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
+        <translation>die Tabelle konnte im temporären Ordner nicht erstellt werden (%1), vielleicht ist der Datenträger voll</translation>
+    </message>
+    <message>
+        <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
+        <translation>die im temporären Ordner erstellte Tabelle konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Results file (*)</source>
+        <translation>Ergebnisdatei (*)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Tabelle (*.xlsx)</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>the simulation length</source>
@@ -474,6 +513,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Richtungspfeile</translation>
+    </message>
+    <message>
+        <source>Save results as spreadsheet…</source>
+        <translation>Ergebnisse als Tabelle speichern …</translation>
     </message>
 </context>
 <context>

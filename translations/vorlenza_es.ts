@@ -118,6 +118,45 @@
     </message>
 </context>
 <context>
+    <name>ResultsSpreadsheet</name>
+    <message>
+        <source>no temporary folder could be made (%1)</source>
+        <translation>no se pudo crear ninguna carpeta temporal (%1)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be started</source>
+        <translation>no se pudo empezar la hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Isocline A</source>
+        <translation>Isoclina A</translation>
+    </message>
+    <message>
+        <source>Isocline B</source>
+        <translation>Isoclina B</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
+        <translation>no se pudo crear la hoja de cálculo en la carpeta temporal (%1), quizá porque el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
+        <translation>no se pudo leer la hoja de cálculo creada en la carpeta temporal (%1)</translation>
+    </message>
+    <message>
+        <source>Results file (*)</source>
+        <translation>Archivo de resultados (*)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>the simulation length</source>
@@ -474,6 +513,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Flechas de dirección</translation>
+    </message>
+    <message>
+        <source>Save results as spreadsheet…</source>
+        <translation>Guardar los resultados como hoja de cálculo…</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,45 @@
     </message>
 </context>
 <context>
+    <name>ResultsSpreadsheet</name>
+    <message>
+        <source>no temporary folder could be made (%1)</source>
+        <translation>aucun dossier temporaire n&apos;a pu être créé (%1)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be started</source>
+        <translation>le classeur n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Isocline A</source>
+        <translation>Isocline A</translation>
+    </message>
+    <message>
+        <source>Isocline B</source>
+        <translation>Isocline B</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
+        <translation>le classeur n&apos;a pas pu être créé dans le dossier temporaire (%1), peut-être parce que le disque est plein</translation>
+    </message>
+    <message>
+        <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
+        <translation>le classeur créé dans le dossier temporaire n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>Results file (*)</source>
+        <translation>Fichier de résultats (*)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Classeur (*.xlsx)</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>the simulation length</source>
@@ -474,6 +513,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Flèches de direction</translation>
+    </message>
+    <message>
+        <source>Save results as spreadsheet…</source>
+        <translation>Enregistrer les résultats comme classeur…</translation>
     </message>
 </context>
 <context>

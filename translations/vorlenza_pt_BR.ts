@@ -118,6 +118,45 @@
     </message>
 </context>
 <context>
+    <name>ResultsSpreadsheet</name>
+    <message>
+        <source>no temporary folder could be made (%1)</source>
+        <translation>não foi possível criar uma pasta temporária (%1)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be started</source>
+        <translation>não foi possível iniciar a planilha</translation>
+    </message>
+    <message>
+        <source>Isocline A</source>
+        <translation>Isóclina A</translation>
+    </message>
+    <message>
+        <source>Isocline B</source>
+        <translation>Isóclina B</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
+        <translation>não foi possível criar a planilha na pasta temporária (%1), talvez porque o disco esteja cheio</translation>
+    </message>
+    <message>
+        <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
+        <translation>não foi possível ler a planilha criada na pasta temporária (%1)</translation>
+    </message>
+    <message>
+        <source>Results file (*)</source>
+        <translation>Arquivo de resultados (*)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Planilha (*.xlsx)</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>the simulation length</source>
@@ -474,6 +513,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Setas de direção</translation>
+    </message>
+    <message>
+        <source>Save results as spreadsheet…</source>
+        <translation>Salvar os resultados como planilha…</translation>
     </message>
 </context>
 <context>

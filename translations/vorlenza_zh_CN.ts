@@ -116,6 +116,45 @@
     </message>
 </context>
 <context>
+    <name>ResultsSpreadsheet</name>
+    <message>
+        <source>no temporary folder could be made (%1)</source>
+        <translation>无法创建临时文件夹（%1）</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be started</source>
+        <translation>无法开始创建电子表格</translation>
+    </message>
+    <message>
+        <source>Isocline A</source>
+        <translation>等斜线 A</translation>
+    </message>
+    <message>
+        <source>Isocline B</source>
+        <translation>等斜线 B</translation>
+    </message>
+    <message>
+        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
+        <translation>无法在临时文件夹中创建电子表格（%1），可能是磁盘已满</translation>
+    </message>
+    <message>
+        <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
+        <translation>无法读取在临时文件夹中创建的电子表格（%1）</translation>
+    </message>
+    <message>
+        <source>Results file (*)</source>
+        <translation>结果文件 (*)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>电子表格 (*.xlsx)</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>the simulation length</source>
@@ -472,6 +511,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>方向箭头</translation>
+    </message>
+    <message>
+        <source>Save results as spreadsheet…</source>
+        <translation>将结果另存为电子表格…</translation>
     </message>
 </context>
 <context>

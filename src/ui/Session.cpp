@@ -26,9 +26,9 @@ QString saveDialogFolder()
 
 Session::Session() : m_model(std::make_unique<ModelState>())
 {
-    // Qt's plain save dialog; only its start folder is ours, one the user can usually write to.
-    m_platform.chooseSaveFile = [](QWidget* parent) {
-        return QFileDialog::getSaveFileName(parent, QString(), saveDialogFolder());
+    // Qt's save dialog with no title; its start folder is one the user can usually write to.
+    m_platform.chooseSaveFile = [](QWidget* parent, const QString& filters, QString* chosenFilter) {
+        return QFileDialog::getSaveFileName(parent, QString(), saveDialogFolder(), filters, chosenFilter);
     };
     m_platform.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();

@@ -20,8 +20,10 @@ namespace vorlenza {
 
 /// What the program asks of the desktop, gathered so that tests can answer in its place.
 struct Platform {
-    /// The plain save dialog: the chosen full file name, or empty when cancelled.
-    std::function<QString(QWidget* parent)> chooseSaveFile;
+    /// The results' save dialog, with no title and the file types `filters` (";;"-separated, the
+    /// first chosen at the start): the chosen full file name, or empty when cancelled, and in
+    /// `chosenFilter` the file type that was chosen.
+    std::function<QString(QWidget* parent, const QString& filters, QString* chosenFilter)> chooseSaveFile;
     /// The system's default printer, or nullptr when there is none.
     std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
     /// Why the print system will not take a job for the printer now, in plain words; empty when

@@ -10,6 +10,7 @@
 #include "ChartFile.h"
 #include "MessageTitle.h"
 #include "WindowPdfRequest.h"
+#include "ResultsSpreadsheet.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -95,6 +96,7 @@ void ChartActions::openMenu(const QPoint& globalPos)
     QAction* copy = menu.addAction(tr("Copy chart"));
     QAction* save = menu.addAction(tr("Save chart as…"));
     QAction* window = menu.addAction(tr("Save window as PDF…"));
+    QAction* results = menu.addAction(tr("Save results as spreadsheet…"));
     QAction* arrows = nullptr;
     if (phasePlane()) {
         menu.addSeparator();
@@ -111,6 +113,8 @@ void ChartActions::openMenu(const QPoint& globalPos)
         saveChart();
     else if (chosen == window)
         saveWindowAsPdfAsked(m_session, m_window);
+    else if (chosen == results)
+        saveResultsAsSpreadsheetAsked(m_session, m_window);
     else if (chosen == arrows)
         setArrows(!m_arrows);
 }
@@ -137,6 +141,21 @@ void ChartActions::setArrows(bool on)
 {
     m_arrows = on;
     ShowDirectionField(m_chart, on && phasePlane(), parametersOf(m_session.model()));
+}
+
+void saveResultsAsSpreadsheetAsked(Session& session, QWidget& window)
+{
+    Platform& platform = session.platform();
+    if (!platform.chooseExportFile)
+        return;
+    QString filter = resultsSpreadsheetFilter();
+    const QString typed = platform.chooseExportFile(&window, QStringLiteral("results.xlsx"), filter, &filter);
+    const ResultsTarget target = resolveResultsTarget(typed, resultsSpreadsheetFilter());
+    if (target.path.isEmpty())
+        return;
+    const Outcome outcome = writeResultsSpreadsheet(target.path, session.model());
+    if (!outcome.ok)
+        platform.reportProblem(&window, messageTitle(), outcome.error);
 }
 
 } // namespace vorlenza

@@ -15,9 +15,10 @@ class Session;
 
 /// The chart's own menu and tooltip in a graph window. The menu opens on the right button, the
 /// Menu key or Shift+F10 while the chart has the focus, and offers "Copy chart", "Save chart as…",
-/// "Save window as PDF…" and, on phase-plane charts, the check item "Direction arrows". Resting
-/// the pointer on the chart shows the nearest day of the run with its values. None of this changes
-/// the chart, the click cycles, the model or any command's state; a left click still cycles.
+/// "Save window as PDF…", "Save results as spreadsheet…" and, on phase-plane charts, the check item
+/// "Direction arrows". Resting the pointer on the chart shows the nearest day of the run with its
+/// values. None of this changes the chart, the click cycles, the model or any command's state; a
+/// left click still cycles.
 class ChartActions : public QObject
 {
     Q_OBJECT
@@ -51,5 +52,9 @@ private:
     bool& m_arrows;
     std::optional<ChartProcedure> m_procedure;
 };
+
+/// Asks for a spreadsheet file name (".xlsx" added when it has none) and saves the last run's
+/// results there; tells the user when that fails. A cancelled dialog writes nothing.
+void saveResultsAsSpreadsheetAsked(Session& session, QWidget& window);
 
 } // namespace vorlenza

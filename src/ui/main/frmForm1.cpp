@@ -7,6 +7,7 @@
 #include "MessageTitle.h"
 #include "NumberText.h"
 #include "ResultsFile.h"
+#include "ResultsSpreadsheet.h"
 #include "RunFailureText.h"
 #include "Session.h"
 #include "Simulation.h"
@@ -271,15 +272,18 @@ void frmForm1::cmdLargeGraph_Click()
 void frmForm1::SaveResults()
 {
     Platform& platform = session().platform();
-    const QString chosen = platform.chooseSaveFile(this);
+    QString filter = resultsFileFilter();
+    const QString chosen = platform.chooseSaveFile(this, resultsSaveFilters(), &filter);
     if (chosen.isEmpty())
         return;
-    const QString target = derivedResultsName(chosen);
+    const ResultsTarget resolved = resolveResultsTarget(chosen, filter);
+    const QString& target = resolved.path;
     if (target.isEmpty()) {
         report(resultsNameTooShort(chosen));
         return;
     }
-    const Outcome outcome = writeResultsFile(target, session().model());
+    const Outcome outcome = resolved.spreadsheet ? writeResultsSpreadsheet(target, session().model())
+                                                      : writeResultsFile(target, session().model());
     if (!outcome.ok)
         report(outcome.error);
 }

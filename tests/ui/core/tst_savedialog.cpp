@@ -1,5 +1,5 @@
-// The save dialog the program opens: Qt's plain dialog, starting in the user's documents folder,
-// or in the home folder when there is no documents folder.
+// The results' save dialog: Qt's dialog with the file types it is given, the first one chosen,
+// starting in the user's documents folder, or in the home folder when there is no documents folder.
 
 #include "Session.h"
 
@@ -40,6 +40,7 @@ private slots:
         Session session;
         QString folder;
         QStringList filters;
+        QString selected;
         bool saving = false;
         QTimer look;
         connect(&look, &QTimer::timeout, [&] {
@@ -47,17 +48,21 @@ private slots:
                 if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
                     folder = dialog->directory().absolutePath();
                     filters = dialog->nameFilters();
+                    selected = dialog->selectedNameFilter();
                     saving = dialog->acceptMode() == QFileDialog::AcceptSave;
                     dialog->reject();
                 }
         });
         look.start(20);
-        const QString chosen = session.platform().chooseSaveFile(nullptr);
+        QString chosenFilter = QStringLiteral("Results file (*)");
+        const QString chosen = session.platform().chooseSaveFile(
+            nullptr, QStringLiteral("Results file (*);;Spreadsheet (*.xlsx)"), &chosenFilter);
         look.stop();
         QCOMPARE(chosen, QString()); // cancelled
         QVERIFY(saving);
         QCOMPARE(QDir(folder).canonicalPath(), QDir(home.filePath(opensIn)).canonicalPath());
-        QCOMPARE(filters, QFileDialog().nameFilters()); // no file types of ours
+        QCOMPARE(filters, QStringList({"Results file (*)", "Spreadsheet (*.xlsx)"}));
+        QCOMPARE(selected, QStringLiteral("Results file (*)"));
     }
 
     void typedExportName_data()

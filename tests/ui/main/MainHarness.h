@@ -31,6 +31,8 @@ struct MainHarness {
     int exits = 0;
     QStringList messages;
     QString saveAnswer;
+    QString saveFilter;      ///< the file type chosen in the results' save dialog (empty: the first)
+    QString saveFilters;     ///< the file types that dialog offered
     int saveDialogs = 0;
     std::function<std::unique_ptr<QPrinter>()> makePrinter = [] { return std::unique_ptr<QPrinter>(); };
     QString queueRefuses;   ///< the print system's answer before a job: why the queue takes none
@@ -49,8 +51,11 @@ struct MainHarness {
         registerWindows(session);
         session.windows().setExitFunction([this] { ++exits; });
         Platform& p = session.platform();
-        p.chooseSaveFile = [this](QWidget*) {
+        p.chooseSaveFile = [this](QWidget*, const QString& filters, QString* filter) {
             ++saveDialogs;
+            saveFilters = filters;
+            if (!saveFilter.isEmpty())
+                *filter = saveFilter;
             return saveAnswer;
         };
         p.defaultPrinter = [this] { return makePrinter(); };

@@ -17,7 +17,8 @@ using namespace vorlenza;
 
 namespace {
 
-const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Direction arrows [ ]"};
+const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
+                                  "Direction arrows [ ]"};
 
 enum class Way { RightButton, MenuKey, ShiftF10 };
 
@@ -133,7 +134,8 @@ private slots:
         QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // N and t
         QVERIFY(findDirectionField(*chart) == nullptr);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…"}));
+        QCOMPARE(h->menus.last(),
+                 (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);
@@ -183,6 +185,26 @@ private slots:
         QCOMPARE(h->messages.size(), 1);
         QVERIFY2(h->messages[0].contains(QDir::toNativeSeparators(h->exportAnswer)), qPrintable(h->messages[0]));
         QCOMPARE(Listing(dir.path()), before);
+    }
+
+    void saveResultsAsSpreadsheet_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::newRow("main window") << false;
+        QTest::newRow("large window") << true;
+    }
+    void saveResultsAsSpreadsheet()
+    {
+        QFETCH(bool, large);
+        ChartView* chart = chartOf(large);
+        QTemporaryDir dir;
+        h->menuChoice = QStringLiteral("Save results as spreadsheet…");
+        h->exportAnswer = dir.filePath("run");
+        openMenu(chart, Way::MenuKey);
+        QCOMPARE(h->exportSuggested, QStringList{"results.xlsx"});
+        QCOMPARE(Listing(dir.path()), QStringList{"run.xlsx"});
+        QVERIFY(ReadBytes(dir.filePath("run.xlsx")).startsWith("PK\x03\x04"));
+        QCOMPARE(h->messages, QStringList());
     }
 
     void copyChartFillsTheClipboard()

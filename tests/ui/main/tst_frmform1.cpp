@@ -530,12 +530,16 @@ private slots:
         QTest::addColumn<QString>("chosen"); // relative to a fresh folder; "" = cancelled
         QTest::addColumn<QString>("written"); // the file that must exist afterwards, "" = none
         QTest::addColumn<QString>("says");    // part of the message, "" = no message
+        QTest::addColumn<bool>("sheetType");  // the spreadsheet chosen as the file type
 
-        QTest::newRow("cancelled") << "" << "" << "";
-        QTest::newRow("name too short") << "ab" << "" << "too short";
-        QTest::newRow("folder gone") << "gone/run1.txt" << "" << "run1-N1N2dN.txt";
-        QTest::newRow("saved") << "run1.txt" << "run1-N1N2dN.txt" << "";
-        QTest::newRow("no extension") << "results" << "res-N1N2dN.txt" << "";
+        QTest::newRow("cancelled") << "" << "" << "" << false;
+        QTest::newRow("name too short") << "ab" << "" << "too short" << false;
+        QTest::newRow("folder gone") << "gone/run1.txt" << "" << "run1-N1N2dN.txt" << false;
+        QTest::newRow("saved") << "run1.txt" << "run1-N1N2dN.txt" << "" << false;
+        QTest::newRow("no extension") << "results" << "res-N1N2dN.txt" << "" << false;
+        QTest::newRow("spreadsheet typed") << "run1.xlsx" << "run1.xlsx" << "" << false;
+        QTest::newRow("spreadsheet chosen") << "ab" << "ab.xlsx" << "" << true;
+        QTest::newRow("spreadsheet, folder gone") << "gone/run1.xlsx" << "" << "gone/run1.xlsx" << false;
     }
 
     void save()
@@ -543,13 +547,16 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, written);
         QFETCH(QString, says);
+        QFETCH(bool, sheetType);
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         h->click("cmdRun");
         h->saveAnswer = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+        h->saveFilter = sheetType ? QStringLiteral("Spreadsheet (*.xlsx)") : QString();
         h->click("cmdSave");
         QCOMPARE(h->saveDialogs, 1);
+        QCOMPARE(h->saveFilters, QStringLiteral("Results file (*);;Spreadsheet (*.xlsx)"));
 
         const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
         QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList({written}));
@@ -562,7 +569,11 @@ private slots:
         if (!written.isEmpty()) {
             QFile f(dir.filePath(written));
             QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll().count('\n'), 104);
+            const QByteArray bytes = f.readAll();
+            if (written.endsWith(QLatin1String(".xlsx")))
+                QVERIFY(bytes.startsWith("PK\x03\x04")); // a zip, as every .xlsx is
+            else
+                QCOMPARE(bytes.count('\n'), 104);
         }
         // The window stays usable.
         h->click("cmdRun");

@@ -91,7 +91,7 @@ void TestMonkey::initTestCase()
     registerWindows(*m_session);
     m_session->windows().setExitFunction([this] { ++m_exits; });
     Platform& p = m_session->platform();
-    p.chooseSaveFile = [this](QWidget*) { return randomSaveName(); };
+    p.chooseSaveFile = [this](QWidget*, const QString&, QString*) { return randomSaveName(); };
     p.defaultPrinter = [this]() -> std::unique_ptr<QPrinter> {
         if (m_rng.bounded(3) == 0)
             return nullptr; // no printer set up

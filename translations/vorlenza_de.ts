@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 gegen N1 mit Isoklinen</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (kontinuierlich)</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -117,6 +121,10 @@
     <message>
         <source>Day %1: %2</source>
         <translation>Tag %1: %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Kontinuierliche Lösung: %1</translation>
     </message>
 </context>
 <context>
@@ -257,6 +265,25 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Schritte von je einem Tag sind zu grob für %1: Der kleinste Anstoß treibt die Rechnung Tag für Tag weg von %2, wo die Gleichungen zur Ruhe kommen.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Schritte von je einem Tag sind zu grob für %1: Die Rechnung Tag für Tag pendelt sich bei %2 ein, die Gleichungen bei %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Schritte von je einem Tag sind zu grob für %1: Am Tag %2 steht die Rechnung Tag für Tag bei %3, die Gleichungen bei %4.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +506,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Richtungspfeile</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Kontinuierliche Lösung</translation>
     </message>
 </context>
 <context>

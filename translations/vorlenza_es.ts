@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 = f(N1) con isoclinas</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (continua)</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -117,6 +121,10 @@
     <message>
         <source>Day %1: %2</source>
         <translation>Día %1: %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Solución continua: %1</translation>
     </message>
 </context>
 <context>
@@ -257,6 +265,25 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Los pasos de un día son demasiado gruesos para %1: el menor empujón aleja el cálculo diario de %2, donde las ecuaciones se estabilizan.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Los pasos de un día son demasiado gruesos para %1: el cálculo diario se estabiliza en %2, las ecuaciones en %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Los pasos de un día son demasiado gruesos para %1: el día %2 el cálculo diario está en %3, las ecuaciones en %4.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +506,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Flechas de dirección</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Solución continua</translation>
     </message>
 </context>
 <context>

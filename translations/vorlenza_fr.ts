@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 = f(N1) avec isoclines</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (continu)</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -117,6 +121,10 @@
     <message>
         <source>Day %1: %2</source>
         <translation>Jour %1 : %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Solution continue : %1</translation>
     </message>
 </context>
 <context>
@@ -257,6 +265,25 @@
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Des pas d’un jour sont trop grossiers pour %1 : la moindre poussée éloigne le calcul jour par jour de %2, où les équations se stabilisent.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Des pas d’un jour sont trop grossiers pour %1 : le calcul jour par jour se stabilise à %2, les équations à %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Des pas d’un jour sont trop grossiers pour %1 : au jour %2, le calcul jour par jour est à %3, les équations à %4.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +506,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Flèches de direction</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Solution continue</translation>
     </message>
 </context>
 <context>

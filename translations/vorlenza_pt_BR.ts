@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 × N1 com isóclinas</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (contínua)</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -117,6 +121,10 @@
     <message>
         <source>Day %1: %2</source>
         <translation>Dia %1: %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Solução contínua: %1</translation>
     </message>
 </context>
 <context>
@@ -257,6 +265,25 @@
     <message>
         <source>Save</source>
         <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Passos de um dia são grosseiros demais para %1: o menor empurrão afasta o cálculo diário de %2, onde as equações se estabilizam.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Passos de um dia são grosseiros demais para %1: o cálculo diário se estabiliza em %2, as equações em %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Passos de um dia são grosseiros demais para %1: no dia %2 o cálculo diário está em %3, as equações em %4.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +506,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>Setas de direção</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Solução contínua</translation>
     </message>
 </context>
 <context>

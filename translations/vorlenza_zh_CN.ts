@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2–N1 图及等斜线</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1（连续）</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -115,6 +119,10 @@
     <message>
         <source>Day %1: %2</source>
         <translation>第 %1 天：%2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>连续解：%1</translation>
     </message>
 </context>
 <context>
@@ -255,6 +263,25 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>对于 %1，一天的步长太粗：最小的扰动就会使逐日计算离开 %2，而方程在那里趋于稳定。</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>对于 %1，一天的步长太粗：逐日计算稳定在 %2，方程稳定在 %3。</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>对于 %1，一天的步长太粗：第 %2 天逐日计算位于 %3，方程位于 %4。</translation>
     </message>
 </context>
 <context>
@@ -477,6 +504,10 @@
     <message>
         <source>Direction arrows</source>
         <translation>方向箭头</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>连续解</translation>
     </message>
 </context>
 <context>

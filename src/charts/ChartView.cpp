@@ -307,8 +307,25 @@ void ChartView::rebuild()
     applyAxes();
     applyRanges();
     placeLegend(m_legendShown);
+    placeTwinLegend();
+}
+
+void ChartView::placeTwinLegend()
+{
+    PlotCorner corner = PlotCorner::None;
+    if (m_twinLegend && m_twinLegend->visible()) {
+        // in the emptiest corner of the plot, as QCustomPlot sets an inset legend in (its margins)
+        corner = emptiestCorner(*this, m_twinLegend->minimumOuterSizeHint(), 0.0);
+        const bool left = corner == PlotCorner::TopLeft || corner == PlotCorner::BottomLeft;
+        const bool top = corner == PlotCorner::TopLeft || corner == PlotCorner::TopRight;
+        QCPLayoutInset* inset = axisRect()->insetLayout();
+        const int index = static_cast<int>(inset->elements(false).indexOf(m_twinLegend));
+        if (index >= 0)
+            inset->setInsetAlignment(index, (left ? Qt::AlignLeft : Qt::AlignRight) |
+                                                (top ? Qt::AlignTop : Qt::AlignBottom));
+    }
     if (m_note)
-        m_note->setAvoidTopRight(!m_twins.empty() && !m_legendShown);
+        m_note->setAvoidCorner(corner);
 }
 
 void ChartView::buildSeries()

@@ -123,6 +123,7 @@ private:
     void applyRanges();
     void placeLegend(bool shown);
     void buildTwins();
+    void placeTwinLegend();
 
     ChartGrid m_grid;
     std::vector<SeriesLook> m_looks; ///< one per series of the current column count

@@ -108,6 +108,53 @@ void ContinuousCurve::drawCurveLine(QCPPainter* painter, const QVector<QPointF>&
         painter->drawPolyline(path);
 }
 
+QRectF cornerBox(const QRectF& plot, QSizeF box, double margin, PlotCorner corner)
+{
+    const bool left = corner == PlotCorner::TopLeft || corner == PlotCorner::BottomLeft;
+    const bool top = corner == PlotCorner::TopLeft || corner == PlotCorner::TopRight;
+    return QRectF(QPointF(left ? plot.left() + margin : plot.right() - margin - box.width(),
+                          top ? plot.top() + margin : plot.bottom() - margin - box.height()),
+                  box);
+}
+
+PlotCorner emptiestCorner(QCustomPlot& plot, QSizeF box, double margin, PlotCorner avoid)
+{
+    constexpr int kCorners = 4;
+    QCPAxisRect* axes = plot.axisRect();
+    if (axes == nullptr)
+        return PlotCorner::TopLeft;
+    std::array<QRectF, kCorners> boxes;
+    for (int c = 0; c < kCorners; ++c)
+        boxes[static_cast<std::size_t>(c)] = cornerBox(axes->rect(), box, margin, static_cast<PlotCorner>(c));
+    std::array<long, kCorners> crossings{};
+    if (avoid != PlotCorner::None)
+        crossings[static_cast<std::size_t>(avoid)] = std::numeric_limits<long>::max();
+    for (int i = 0; i < plot.plottableCount(); ++i) {
+        auto* curve = qobject_cast<QCPCurve*>(plot.plottable(i));
+        if (curve == nullptr || !curve->visible())
+            continue;
+        const QCPAxis* key = curve->keyAxis();
+        const QCPAxis* value = curve->valueAxis();
+        const auto data = curve->data();
+        bool havePrevious = false;
+        QPointF previous;
+        for (auto it = data->constBegin(); it != data->constEnd(); ++it) {
+            const QPointF p(key->coordToPixel(it->key), value->coordToPixel(it->value));
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
+                havePrevious = false;
+                continue;
+            }
+            const QRectF piece = QRectF(havePrevious ? previous : p, p).normalized().adjusted(-1, -1, 1, 1);
+            for (std::size_t c = 0; c < boxes.size(); ++c)
+                if (crossings[c] != std::numeric_limits<long>::max() && piece.intersects(boxes[c]))
+                    ++crossings[c];
+            previous = p;
+            havePrevious = true;
+        }
+    }
+    return static_cast<PlotCorner>(std::min_element(crossings.begin(), crossings.end()) - crossings.begin());
+}
+
 // --- the note -----------------------------------------------------------------------------------
 
 ChartNote::ChartNote(QCustomPlot* plot, const QString& text)
@@ -135,39 +182,7 @@ void ChartNote::draw(QCPPainter* painter)
     const QRectF textRect = metrics.boundingRect(QRectF(0, 0, width, 1e6), flags, m_text);
     const QSizeF box(textRect.width() + 2 * kPadding, textRect.height() + 2 * kPadding);
 
-    // The four corners, top left first; the one that the fewest curve pieces cross wins.
-    const double left = plot.left() + kMargin, right = plot.right() - kMargin - box.width();
-    const double top = plot.top() + kMargin, bottom = plot.bottom() - kMargin - box.height();
-    const std::array<QRectF, 4> corners{QRectF(QPointF(left, top), box), QRectF(QPointF(left, bottom), box),
-                                        QRectF(QPointF(right, bottom), box), QRectF(QPointF(right, top), box)};
-    std::array<long, 4> crossings{0, 0, 0, 0};
-    if (m_avoidTopRight)
-        crossings[3] = std::numeric_limits<long>::max();
-    for (int i = 0; i < mParentPlot->plottableCount(); ++i) {
-        auto* curve = qobject_cast<QCPCurve*>(mParentPlot->plottable(i));
-        if (curve == nullptr || !curve->visible())
-            continue;
-        const QCPAxis* key = curve->keyAxis();
-        const QCPAxis* value = curve->valueAxis();
-        const auto data = curve->data();
-        bool havePrevious = false;
-        QPointF previous;
-        for (auto it = data->constBegin(); it != data->constEnd(); ++it) {
-            const QPointF p(key->coordToPixel(it->key), value->coordToPixel(it->value));
-            if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
-                havePrevious = false;
-                continue;
-            }
-            const QRectF piece = QRectF(havePrevious ? previous : p, p).normalized().adjusted(-1, -1, 1, 1);
-            for (std::size_t c = 0; c < corners.size(); ++c)
-                if (crossings[c] != std::numeric_limits<long>::max() && piece.intersects(corners[c]))
-                    ++crossings[c];
-            previous = p;
-            havePrevious = true;
-        }
-    }
-    const auto best = std::min_element(crossings.begin(), crossings.end()) - crossings.begin();
-    m_box = corners[static_cast<std::size_t>(best)];
+    m_box = cornerBox(plot, box, kMargin, emptiestCorner(*mParentPlot, box, kMargin, m_avoid));
 
     painter->setPen(QPen(QColor(128, 128, 128), 1.0));
     painter->setBrush(QColor(255, 255, 255, 235));

@@ -46,9 +46,18 @@ protected:
 /// split into stretches at gaps.
 std::vector<QPolygonF> thinnedPaths(const QVector<QPointF>& lines, double scale);
 
-/// A short text in a box in one corner of the plot, the corner where the fewest pieces of the
-/// plot's curves lie (top left first on a tie); the top right corner is left to an inset legend
-/// when there is one. Drawn with the legends, over everything else.
+/// The corners of a plot, as emptiestCorner counts them.
+enum class PlotCorner { TopLeft, BottomLeft, BottomRight, TopRight, None };
+
+/// Where a box of `box` pixels sits in `corner` of the axis rectangle `plot`, `margin` pixels in.
+QRectF cornerBox(const QRectF& plot, QSizeF box, double margin, PlotCorner corner);
+
+/// The corner of `plot`'s axis rectangle where a box of `box` pixels covers the fewest pieces of
+/// the plot's curves, in the order of PlotCorner on a tie; `avoid` is not taken.
+PlotCorner emptiestCorner(QCustomPlot& plot, QSizeF box, double margin, PlotCorner avoid = PlotCorner::None);
+
+/// A short text in a box in the emptiest corner of the plot (see emptiestCorner), leaving out the
+/// corner that a legend takes. Drawn with the legends, over everything else.
 class ChartNote : public QCPLayerable
 {
     Q_OBJECT
@@ -58,8 +67,8 @@ public:
     const QString& text() const { return m_text; }
     /// Where the box was drawn at the last replot.
     QRectF drawnBox() const { return m_box; }
-    /// Keeps the top right corner free.
-    void setAvoidTopRight(bool avoid) { m_avoidTopRight = avoid; }
+    /// Keeps `corner` free (PlotCorner::None: none).
+    void setAvoidCorner(PlotCorner corner) { m_avoid = corner; }
 
 protected:
     void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
@@ -68,7 +77,7 @@ protected:
 private:
     QString m_text;
     QRectF m_box;
-    bool m_avoidTopRight = false;
+    PlotCorner m_avoid = PlotCorner::None;
 };
 
 } // namespace vorlenza

@@ -136,9 +136,12 @@ PlotCorner emptiestCorner(QCustomPlot& plot, QSizeF box, double margin, PlotCorn
         const QCPAxis* key = curve->keyAxis();
         const QCPAxis* value = curve->valueAxis();
         const auto data = curve->data();
+        // a piece joins every stride-th point: enough to see where a curve goes, and cheap
+        const int stride = std::max(1, data->size() / 1000);
         bool havePrevious = false;
         QPointF previous;
-        for (auto it = data->constBegin(); it != data->constEnd(); ++it) {
+        for (int j = 0; j < data->size(); j += std::min(stride, std::max(1, data->size() - 1 - j))) {
+            const auto it = data->constBegin() + j;
             const QPointF p(key->coordToPixel(it->key), value->coordToPixel(it->value));
             if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
                 havePrevious = false;

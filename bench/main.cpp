@@ -11,9 +11,12 @@
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
 #include "ChartView.h"
+#include "ContinuousSolution.h"
+#include "ContinuousTwins.h"
 #include "Look.h"
 #include "Session.h"
 #include "Simulation.h"
+#include "StepCheck.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -156,6 +159,35 @@ int main(int argc, char** argv)
                              [&view, before, &state] { drawAndPaint(view, before, state); },
                              [&view, p, &state] { drawAndPaint(view, p, state); }, group});
         }
+    }
+
+    // The continuous solution of each long run: solved (once per run), and drawn beside the run
+    // as the large window's chart with the most twins is redrawn.
+    for (std::size_t i = 1; i < runs.size(); ++i) {
+        const ModelState& state = *runs[i].state;
+        const std::string label = runs[i].label;
+        cases.push_back({"continuous solution T=9999, " + label, 30, 5.0, nullptr, [&state] {
+                             const ContinuousSolution s = solveContinuous(state);
+                             (void)checkOneDaySteps(state, s);
+                         }, {}});
+        auto solution = std::make_shared<ContinuousSolution>(solveContinuous(state));
+        const ChartProcedure p = ChartProcedure::LargeShowAllGraphs;
+        // as the window does it: the chart procedure, then the twins and the note
+        const auto drawOn = [&largeChart, &state, solution](ChartProcedure procedure) {
+            const int before = g_replots;
+            drawChart(largeChart, procedure, state);
+            largeChart.setTwinLines(continuousTwins(definitionOf(procedure), *solution, state.simTime));
+            largeChart.setCornerNote(QStringLiteral("One-day steps are too coarse for r1 = 2.2: the daily run "
+                                                    "settles at N1 = 75.3, the equations at N1 = 99."));
+            for (int k = 0; g_replots == before; ++k) {
+                if (k == 1000)
+                    std::abort();
+                QCoreApplication::processEvents();
+            }
+            (void)largeChart.grab();
+        };
+        cases.push_back({"continuous solution on, chart redraw T=9999, " + label, 30, 16.0,
+                         [drawOn, p] { drawOn(previousInCycle(p)); }, [drawOn, p] { drawOn(p); }, {}});
     }
 
     // The same paths through the real windows.

@@ -4,6 +4,7 @@
 #include "ChartComponent.h"
 #include "ChartGrid.h"
 #include "ClickDetector.h"
+#include "ContinuousTwins.h"
 #include "SeriesLook.h"
 
 #include <qcustomplot.h>
@@ -84,6 +85,19 @@ public:
     /// Set to draw every point, e.g. to check that the pictures agree.
     void setDrawEveryPoint(bool every);
 
+    /// Lines drawn beside the series (what the equations give for them), each a thin dashed line
+    /// in its series' colour over the grid and under every series, named in the legend when it is
+    /// shown and otherwise in a small legend of their own in the plot's top right corner. The axes
+    /// take their range from them too. None: the chart is drawn exactly as without them. Kept
+    /// until changed, also across charts.
+    void setTwinLines(std::vector<TwinLine> twins);
+    int twinCount() const { return static_cast<int>(m_twinCurves.size()); }
+    /// Twin k (0-based) as drawn, or nullptr.
+    QCPCurve* twinCurve(int k) const;
+    /// A short text in a box in the plot's emptiest corner; empty for none.
+    void setCornerNote(const QString& text);
+    ChartNote* cornerNote() const { return m_note; }
+
 signals:
     void clicked();
 
@@ -108,6 +122,8 @@ private:
     void applyAxes();
     void applyRanges();
     void placeLegend(bool shown);
+    void buildTwins();
+    void placeTwinLegend();
 
     ChartGrid m_grid;
     std::vector<SeriesLook> m_looks; ///< one per series of the current column count
@@ -123,6 +139,10 @@ private:
     bool m_dirty = false;
     ClickDetector m_click;
     std::vector<SeriesCurve*> m_curves;
+    std::vector<TwinLine> m_twins;
+    std::vector<ContinuousCurve*> m_twinCurves; ///< always after every series curve
+    QCPLegend* m_twinLegend = nullptr;
+    ChartNote* m_note = nullptr;
     QCPTextElement* m_title = nullptr;
     QCPLayoutGrid* m_legendColumn = nullptr;
 };

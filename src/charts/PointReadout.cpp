@@ -1,5 +1,6 @@
 #include "PointReadout.h"
 
+#include "ContinuousSolution.h"
 #include "ModelState.h"
 #include "NumberText.h"
 
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -122,6 +124,38 @@ QString pointReadout(const ChartDefinition& definition, const ModelState& state,
     }
     return QCoreApplication::translate("PointReadout", "Day %1: %2")
         .arg(QString::fromStdString(formatInteger(day)), values.join(QStringLiteral(", ")));
+}
+
+QString continuousReadout(const ChartDefinition& definition, const ModelState& state,
+                          const ContinuousSolution& solution, int day)
+{
+    const double K = std::max(std::abs(state.K1), std::abs(state.K2));
+    if (day < 0 || day > ModelState::MaxDay || day + 1 > solution.solvedDays)
+        return {};
+    const auto d = static_cast<std::size_t>(day);
+    QStringList values;
+    for (int k : runSeriesOf(definition)) {
+        const SeriesDefinition& s = definition.series[static_cast<std::size_t>(k)];
+        for (ChartSource source : {s.x, s.y}) {
+            const char* name = nullptr;
+            const ModelState::Series* series = seriesOf(state, source, &name);
+            if (series == nullptr)
+                continue;
+            const bool first = source == ChartSource::N1 || source == ChartSource::dN1;
+            const std::vector<double>& n = first ? solution.N1 : solution.N2;
+            const bool change = source == ChartSource::dN1 || source == ChartSource::dN2;
+            const double value = change ? n[d + 1] - n[d] : n[d];
+            if (!(std::abs(value - (*series)[d]) > 1e-3 * K))
+                continue;
+            const QString item = QStringLiteral("%1 = %2").arg(QLatin1String(name),
+                                                                QString::fromStdString(formatNumber(value)));
+            if (!values.contains(item))
+                values << item;
+        }
+    }
+    if (values.isEmpty())
+        return {};
+    return QCoreApplication::translate("PointReadout", "Continuous solution: %1").arg(values.join(QStringLiteral(", ")));
 }
 
 } // namespace vorlenza

@@ -12,6 +12,7 @@ class QCustomPlot;
 namespace vorlenza {
 
 struct ModelState;
+struct ContinuousSolution;
 
 /// The point of a chart nearest to the pointer.
 struct NearestPoint {
@@ -44,5 +45,11 @@ int nearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF p
 /// the chart shows for it in series order, e.g. "Day 37: N1 = 165.312022539161, dN1 = 0.5"; a
 /// phase plane gives "Day 37: N1 = …, N2 = …".
 QString pointReadout(const ChartDefinition& definition, const ModelState& state, int day);
+
+/// The values the equations give for `day` (see continuousTwins) where they differ from the run's
+/// by more than 0.1 % of the larger K, in the order pointReadout names them, e.g.
+/// "Continuous solution: N1 = 99.0099009901"; empty when none does.
+QString continuousReadout(const ChartDefinition& definition, const ModelState& state,
+                          const ContinuousSolution& solution, int day);
 
 } // namespace vorlenza

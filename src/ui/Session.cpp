@@ -79,4 +79,17 @@ Session::Session() : m_model(std::make_unique<ModelState>())
 
 Session::~Session() { m_windows.destroyAll(); }
 
+const ContinuousRun& Session::continuousRun()
+{
+    // A run is known by what it starts from: a new run from the same start computes the same days.
+    const ModelState& m = *m_model;
+    const std::array<double, 9> of{m.K1, m.K2, m.alpha, m.beta, m.r1, m.r2, m.N1[0], m.N2[0], double(m.simTime)};
+    if (m.simTime > 0 && (of != m_continuousOf || m_continuous.solution.solvedDays < 0)) {
+        m_continuous.solution = solveContinuous(m);
+        m_continuous.check = checkOneDaySteps(m, m_continuous.solution);
+        m_continuousOf = of;
+    }
+    return m_continuous;
+}
+
 } // namespace vorlenza

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ModelState.h"
+#include "StepCheck.h"
 #include "WindowRegistry.h"
 
 #include <QDateTime>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -47,6 +49,13 @@ struct Platform {
     std::function<QDateTime()> now;
 };
 
+/// The equations solved continuously from the start of a run, and what that says of its one-day
+/// steps.
+struct ContinuousRun {
+    ContinuousSolution solution; ///< days 0..T+1
+    StepCheck check;
+};
+
 /// Where the save dialog opens: the user's documents folder, or the home folder when there is none.
 QString saveDialogFolder();
 
@@ -62,6 +71,9 @@ public:
     ModelState& model() { return *m_model; }
     const ModelState& model() const { return *m_model; }
     WindowRegistry& windows() { return m_windows; }
+    /// The continuous solution of the run the model holds, solved once per run (at the first
+    /// call after it) and kept until the model holds another run.
+    const ContinuousRun& continuousRun();
     Platform& platform() { return m_platform; }
 
     /// Main window chart-click cycle, 0..7; changed only by a click on the main window's chart.
@@ -72,12 +84,19 @@ public:
     /// start, kept while the program runs (also when the large window is closed and made anew).
     bool mainArrows = false;
     bool largeArrows = false;
+    /// Whether the continuous solution is drawn in the main and in the large window's chart; off at
+    /// start, kept while the program runs.
+    bool mainContinuous = false;
+    bool largeContinuous = false;
     /// Title window: the place chosen at the latest tick and the place shown before it.
     std::int16_t titleCurrentIndex = 0;
     std::int16_t titlePreviousIndex = 0;
 
 private:
     std::unique_ptr<ModelState> m_model;
+    ContinuousRun m_continuous;
+    /// What m_continuous was solved from: the parameters, N1(0), N2(0) and T of that run.
+    std::array<double, 9> m_continuousOf{};
     Platform m_platform;
     WindowRegistry m_windows; // last: its windows may use the rest while they are destroyed
 };

@@ -3,6 +3,7 @@
 #include "ChartDefinition.h"
 #include "ChartExport.h"
 #include "ChartView.h"
+#include "ContinuousTwins.h"
 #include "DirectionField.h"
 #include "PointReadout.h"
 #include "Session.h"
@@ -11,6 +12,7 @@
 #include "MessageTitle.h"
 #include "WindowPdfRequest.h"
 #include "ResultsSpreadsheet.h"
+#include "StepNotice.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -46,7 +48,17 @@ void ChartActions::chartDrawn(ChartProcedure procedure)
 {
     m_procedure = procedure;
     ShowDirectionField(m_chart, m_arrows && phasePlane(), parametersOf(m_session.model()));
-    m_chart.setAccessibleDescription(m_chart.accessibleDescription() + QLatin1Char(' ') + menuHint());
+    setContinuous(*m_continuous);
+    QString description = m_chart.accessibleDescription();
+    const QString notice = stepNoticeText();
+    if (!notice.isEmpty())
+        description += QLatin1Char(' ') + notice;
+    m_chart.setAccessibleDescription(description + QLatin1Char(' ') + menuHint());
+}
+
+QString ChartActions::stepNoticeText()
+{
+    return stepNotice(m_session.continuousRun().check, parametersOf(m_session.model()));
 }
 
 bool ChartActions::eventFilter(QObject* watched, QEvent* event)
@@ -75,11 +87,19 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
         const int day = m_procedure && m_chart.axisRect()->rect().contains(e->pos())
                             ? nearestDayAt(m_chart, definitionOf(*m_procedure), e->pos())
                             : -1;
-        if (day < 0)
+        QStringList lines;
+        if (day >= 0) {
+            const ChartDefinition& definition = definitionOf(*m_procedure);
+            lines << pointReadout(definition, m_session.model(), day)
+                  << continuousReadout(definition, m_session.model(), m_session.continuousRun().solution, day);
+        }
+        if (m_procedure)
+            lines << stepNoticeText();
+        lines.removeAll(QString());
+        if (lines.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(e->globalPos(), pointReadout(definitionOf(*m_procedure), m_session.model(), day),
-                               &m_chart);
+            QToolTip::showText(e->globalPos(), lines.join(QLatin1Char('\n')), &m_chart);
         return true;
     }
     default:
@@ -104,6 +124,11 @@ void ChartActions::openMenu(const QPoint& globalPos)
         arrows->setCheckable(true);
         arrows->setChecked(m_arrows);
     }
+    if (arrows == nullptr)
+        menu.addSeparator();
+    QAction* continuous = menu.addAction(tr("Continuous solution"));
+    continuous->setCheckable(true);
+    continuous->setChecked(*m_continuous);
     QAction* chosen = m_session.platform().runMenu(menu, globalPos);
     if (chosen == nullptr)
         return;
@@ -117,6 +142,8 @@ void ChartActions::openMenu(const QPoint& globalPos)
         saveResultsAsSpreadsheetAsked(m_session, m_window);
     else if (chosen == arrows)
         setArrows(!m_arrows);
+    else if (chosen == continuous)
+        setContinuous(!*m_continuous);
 }
 
 void ChartActions::copyChart() { copyChartToClipboard(m_chart); }
@@ -141,6 +168,19 @@ void ChartActions::setArrows(bool on)
 {
     m_arrows = on;
     ShowDirectionField(m_chart, on && phasePlane(), parametersOf(m_session.model()));
+}
+
+void ChartActions::setContinuous(bool on)
+{
+    *m_continuous = on;
+    if (!on || !m_procedure) {
+        m_chart.setTwinLines({});
+        m_chart.setCornerNote(QString());
+        return;
+    }
+    const ContinuousRun& run = m_session.continuousRun();
+    m_chart.setTwinLines(continuousTwins(definitionOf(*m_procedure), run.solution, m_session.model().simTime));
+    m_chart.setCornerNote(stepNoticeText());
 }
 
 void saveResultsAsSpreadsheetAsked(Session& session, QWidget& window)

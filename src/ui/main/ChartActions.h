@@ -15,10 +15,13 @@ class Session;
 
 /// The chart's own menu and tooltip in a graph window. The menu opens on the right button, the
 /// Menu key or Shift+F10 while the chart has the focus, and offers "Copy chart", "Save chart as…",
-/// "Save window as PDF…", "Save results as spreadsheet…" and, on phase-plane charts, the check item
-/// "Direction arrows". Resting the pointer on the chart shows the nearest day of the run with its
-/// values. None of this changes the chart, the click cycles, the model or any command's state; a
-/// left click still cycles.
+/// "Save window as PDF…", "Save results as spreadsheet…", on phase-plane charts the check item
+/// "Direction arrows", and the check item "Continuous solution" (the equations solved continuously,
+/// drawn beside the run with the note on one-day steps in a corner). Resting the pointer on the
+/// chart shows the nearest day of the run with its values, and where the equations differ, theirs.
+/// When one-day steps mislead for the run, the tooltip and the chart's accessible description say
+/// so. None of this changes the model, the click cycles or any command's state; a left click still
+/// cycles.
 class ChartActions : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,10 @@ public:
     /// Lives as long as `chart`. `arrows` is where the window keeps its arrows choice; it must
     /// outlive the window (the session holds it).
     ChartActions(Session& session, QWidget& window, ChartView& chart, bool& arrows);
+
+    /// Where the window keeps its choice of the continuous solution; it must outlive the window
+    /// (the session holds it). Until this is called the choice lives and dies with this object.
+    void keepContinuousChoiceIn(bool& on) { m_continuous = &on; }
 
     /// To be told after every chart procedure drawn on the chart: keeps the tooltip and the arrows
     /// in step with the chart and adds the menu hint to the chart's description.
@@ -45,11 +52,16 @@ private:
     void copyChart();
     void saveChart();
     void setArrows(bool on);
+    void setContinuous(bool on);
+    /// What the chart says about the one-day steps of the run it shows; empty when nothing.
+    QString stepNoticeText();
 
     Session& m_session;
     QWidget& m_window;
     ChartView& m_chart;
     bool& m_arrows;
+    bool m_ownContinuous = false;
+    bool* m_continuous = &m_ownContinuous;
     std::optional<ChartProcedure> m_procedure;
 };
 

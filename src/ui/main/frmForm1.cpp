@@ -72,6 +72,7 @@ void frmForm1::connectHandlers()
     connect(cmdLargeGraph, &QPushButton::clicked, this, &frmForm1::cmdLargeGraph_Click);
     connect(MSChart1, &ChartView::clicked, this, &frmForm1::MSChart1_Click);
     m_chartActions = new ChartActions(session(), *this, *MSChart1, session().mainArrows);
+    m_chartActions->keepContinuousChoiceIn(session().mainContinuous);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmForm1::VScroll1_Change);
     connect(tmrTimer1, &QTimer::timeout, this, &frmForm1::tmrTimer1_Timer);
 

@@ -72,6 +72,7 @@ void frmLarggraf::connectHandlers()
     connect(Command5, &QPushButton::clicked, this, &frmLarggraf::Command5_Click);
     connect(MSChart1, &ChartView::clicked, this, &frmLarggraf::MSChart1_Click);
     m_chartActions = new ChartActions(session(), *this, *MSChart1, session().largeArrows);
+    m_chartActions->keepContinuousChoiceIn(session().largeContinuous);
 }
 
 void frmLarggraf::Form_Load() { Command1->setFocus(); }

@@ -5,6 +5,7 @@
 #include "ChartExport.h"
 #include "DirectionField.h"
 #include "FileTrouble.h"
+#include "ModelFixtures.h"
 #include "MainSuite.h"
 
 #include <QClipboard>
@@ -18,7 +19,7 @@ using namespace vorlenza;
 namespace {
 
 const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
-                                  "Direction arrows [ ]"};
+                                  "Direction arrows [ ]", "Continuous solution [ ]"};
 
 enum class Way { RightButton, MenuKey, ShiftF10 };
 
@@ -134,13 +135,13 @@ private slots:
         QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // N and t
         QVERIFY(findDirectionField(*chart) == nullptr);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last(),
-                 (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…"}));
+        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
+                                               "Save results as spreadsheet…", "Continuous solution [ ]"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last().last(), QStringLiteral("Direction arrows [x]"));
+        QCOMPARE(h->menus.last().at(3), QStringLiteral("Direction arrows [x]"));
 
         // The large window starts without them, and keeps its own choice when made anew.
         h->click("cmdLargeGraph");
@@ -307,6 +308,122 @@ private slots:
         QVERIFY2(QToolTip::text().startsWith(QLatin1String("Day 3: N1 = ")), qPrintable(QToolTip::text()));
         QVERIFY(chart->accessibleDescription().endsWith(ChartActions::menuHint()));
         QCOMPARE(h->session.graphCycle, std::int16_t(0));
+    }
+
+    // The continuous twins: drawn while the item is on (per window), and with it off the chart is
+    // the same picture, pixel for pixel, as before it was ever on.
+    void continuousSolutionOnlyWhileOn_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<int>("clicks"); // chart clicks after the run: 0 phase plane, 1 N1 and dN1 vs. t,
+                                         // 7 all graphs
+        QTest::addColumn<int>("twins");
+        QTest::newRow("main, N2 vs. N1") << false << 0 << 1;
+        QTest::newRow("main, N1 and dN1 vs. t") << false << 1 << 2;
+        QTest::newRow("large, isoclines") << true << 0 << 1;
+        QTest::newRow("large, all graphs") << true << 7 << 4;
+    }
+    void continuousSolutionOnlyWhileOn()
+    {
+        QFETCH(bool, large);
+        QFETCH(int, clicks);
+        QFETCH(int, twins);
+        ChartView* chart = chartOf(large);
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
+        const QImage before = Snapshot::of(*h, chart).chart;
+        h->menuChoice = QStringLiteral("Continuous solution");
+        openMenu(chart, Way::MenuKey);
+        QCoreApplication::processEvents(); // the chart is rebuilt before it is painted
+        QCOMPARE(chart->twinCount(), twins);
+        QCOMPARE(large ? h->session.largeContinuous : h->session.mainContinuous, true);
+        QCOMPARE(large ? h->session.mainContinuous : h->session.largeContinuous, false);
+        // each twin holds what the equations give, day by day (here: day 10 of the last twin, the
+        // trajectory's N2, the change of N1 over the day, the change of N2)
+        const ContinuousSolution& s = h->session.continuousRun().solution;
+        const auto data = chart->twinCurve(twins - 1)->data();
+        QCOMPARE(data->size(), h->session.model().simTime + 1);
+        const double expected = clicks == 0 ? s.N2[10] : clicks == 1 ? s.N1[11] - s.N1[10] : s.N2[11] - s.N2[10];
+        QCOMPARE((data->constBegin() + 10)->value, expected);
+        QVERIFY(chart->twinCurve(0)->name().endsWith(QLatin1String(" (continuous)")));
+        QVERIFY(Snapshot::of(*h, chart).chart != before);
+        openMenu(chart, Way::MenuKey);
+        QCOMPARE(h->menus.last().last(), QStringLiteral("Continuous solution [x]"));
+        QCoreApplication::processEvents();
+        QCOMPARE(chart->twinCount(), 0);
+        QVERIFY(Snapshot::of(*h, chart).chart == before);
+    }
+
+    // The note on one-day steps: in the tooltip and the description for runs they mislead, never
+    // for the presets and the defaults; in the chart's corner while the continuous solution is on.
+    void stepNoticeWhereStepsMislead_data()
+    {
+        QTest::addColumn<QString>("fields"); // "field=text …" typed before the run, or "preset n"
+        QTest::addColumn<QString>("notice"); // empty: none
+        const QString weak = QStringLiteral("txtK1=100 txtU=0.01 txtV=0.01 txtB0=0.001 ");
+        QTest::newRow("r1 2.2") << weak + "txtRrateA=2.2"
+                                << "One-day steps are too coarse for r1 = 2.2: the daily run settles at N1 = 75.3, "
+                                   "the equations at N1 = 99.";
+        QTest::newRow("r1 2.05") << weak + "txtRrateA=2.05"
+                                 << "One-day steps are too coarse for r1 = 2.05: on day 100 the daily run is at "
+                                    "N1 = 89.8, the equations at N1 = 99.";
+        QTest::newRow("r1 3.8, 4 days") << weak + "txtRrateA=3.8 txtSimut=4"
+                                        << "One-day steps are too coarse for r1 = 3.8: on day 4 the daily run is at "
+                                           "N1 = -297.2, the equations at N1 = 100.";
+        QTest::newRow("r1 1.9") << weak + "txtRrateA=1.9" << "";
+        QTest::newRow("defaults") << "" << "";
+        for (int set = 1; set <= 3; ++set)
+            QTest::addRow("preset %d", set) << QStringLiteral("preset %1").arg(set) << "";
+    }
+    void stepNoticeWhereStepsMislead()
+    {
+        QFETCH(QString, fields);
+        QFETCH(QString, notice);
+        if (fields.startsWith(QLatin1String("preset ")))
+            h->click(qPrintable("cmdUseData" + fields.mid(7)));
+        for (const QString& f : fields.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QStringList nameText = f.split(QLatin1Char('='));
+            if (nameText.size() != 2)
+                continue;
+            h->type(qPrintable(nameText[0]), nameText[1]);
+            h->enter(qPrintable(nameText[0]));
+        }
+        ChartView* chart = chartOf(false);
+        QVERIFY(h->messages.isEmpty());
+        QCOMPARE(chart->accessibleDescription().contains(QLatin1String("One-day steps")), !notice.isEmpty());
+        QVERIFY(chart->accessibleDescription().contains(notice));
+        // the tooltip, off the plot too
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), chart->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(chart, &help);
+        QTRY_COMPARE(QToolTip::text(), notice); // (a tip taken away goes after a moment)
+        QVERIFY(chart->cornerNote() == nullptr);
+        h->menuChoice = QStringLiteral("Continuous solution");
+        openMenu(chart, Way::MenuKey);
+        QCOMPARE(chart->cornerNote() ? chart->cornerNote()->text() : QString(), notice);
+        QToolTip::hideText();
+    }
+
+    // Where the equations differ on the day under the pointer, the tooltip gives their values too.
+    void tooltipGivesTheContinuousValueWhereItDiffers()
+    {
+        const std::pair<const char*, const char*> fields[] = {
+            {"txtK1", "100"}, {"txtU", "0.01"}, {"txtV", "0.01"}, {"txtRrateA", "2.2"}};
+        for (const auto& [name, typed] : fields) {
+            h->type(name, QString::fromLatin1(typed));
+            h->enter(name);
+        }
+        ChartView* chart = chartOf(false);
+        QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // N1 and dN1 vs. t
+        const ModelState& m = h->session.model();
+        const QPoint at(qRound(chart->xAxis->coordToPixel(60)), qRound(chart->yAxis->coordToPixel(m.N1[60])));
+        QHelpEvent help(QEvent::ToolTip, at, chart->mapToGlobal(at));
+        QCoreApplication::sendEvent(chart, &help);
+        const QStringList lines = QToolTip::text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QLatin1String("Day 60: N1 = 75.3")), qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QLatin1String("Continuous solution: N1 = 99.0")), qPrintable(lines[1]));
+        QVERIFY(!lines[1].contains(QLatin1String("N2 ="))); // N2 differs by less than 0.1 % of K
+        QToolTip::hideText();
     }
 
     void noMenuBeforeTheFirstRun()

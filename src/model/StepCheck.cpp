@@ -1,0 +1,147 @@
+#include "StepCheck.h"
+
+#include "Simulation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorlenza {
+
+namespace {
+
+/// Share of the larger K within which the equations count as having reached an equilibrium.
+constexpr double kReached = 1e-3;
+/// Share of the larger K within which the equations count as approaching a stable equilibrium
+/// (slow species may take far longer than the run to arrive).
+constexpr double kApproaching = 5e-2;
+/// Share of the larger K by which the last day of the run may lie from the equations.
+constexpr double kFarApart = 1e-2;
+/// Share of the larger K by which one species' values must differ to be named.
+constexpr double kDiffers = 1e-3;
+/// Share of the larger K that the run may still move on its last day and count as settled.
+constexpr double kSettled = 1e-5;
+
+} // namespace
+
+std::vector<Equilibrium> equilibriaOf(const ModelParameters& p)
+{
+    std::vector<Equilibrium> out{{0.0, 0.0}};
+    if (p.K1 > 0.0)
+        out.push_back({p.K1, 0.0});
+    if (p.K2 > 0.0)
+        out.push_back({0.0, p.K2});
+    const double d = 1.0 - p.alpha * p.beta;
+    if (d != 0.0) {
+        const double n1 = (p.K1 - p.alpha * p.K2) / d;
+        const double n2 = (p.K2 - p.beta * p.K1) / d;
+        if (n1 > 0.0 && n2 > 0.0 && std::isfinite(n1) && std::isfinite(n2))
+            out.push_back({n1, n2});
+    }
+    return out;
+}
+
+std::array<std::complex<double>, 2> jacobianEigenvalues(const ModelParameters& p, double n1, double n2)
+{
+    const double a = p.r1 * (1.0 - 2.0 * n1 / p.K1 - p.alpha * n2 / p.K1);
+    const double b = -p.r1 * p.alpha * n1 / p.K1;
+    const double c = -p.r2 * p.beta * n2 / p.K2;
+    const double d = p.r2 * (1.0 - 2.0 * n2 / p.K2 - p.beta * n1 / p.K2);
+    const double halfTrace = (a + d) / 2.0;
+    const std::complex<double> root = std::sqrt(std::complex<double>(halfTrace * halfTrace - (a * d - b * c)));
+    return {halfTrace + root, halfTrace - root};
+}
+
+double oneDayStepMultiplier(std::complex<double> lambda)
+{
+    return std::abs(1.0 + lambda + lambda * lambda / 2.0);
+}
+
+double roundedForSentence(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return value;
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    const int decimals = std::max(1, 2 - magnitude);
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(value * scale) / scale;
+    return rounded == 0.0 ? 0.0 : rounded;
+}
+
+StepCheck checkOneDaySteps(const ModelState& state, const ContinuousSolution& solution)
+{
+    StepCheck check;
+    const ModelParameters p = parametersOf(state);
+    const int T = state.simTime;
+    const double K = std::max(std::abs(p.K1), std::abs(p.K2));
+    if (T < 1 || solution.solvedDays < 0 || !(K > 0.0))
+        return check;
+    const auto at = [](const std::vector<double>& v, int day) { return v[static_cast<std::size_t>(day)]; };
+    check.day = T;
+    check.dailyN1 = state.N1[static_cast<std::size_t>(T)];
+    check.dailyN2 = state.N2[static_cast<std::size_t>(T)];
+    check.dailySettled = std::abs(check.dailyN1 - state.N1[static_cast<std::size_t>(T - 1)]) <= kSettled * K &&
+                         std::abs(check.dailyN2 - state.N2[static_cast<std::size_t>(T - 1)]) <= kSettled * K;
+
+    // The equilibrium the equations approach: the nearest to where they end, if it is near and
+    // stable for them.
+    const int last = std::min(solution.solvedDays, T + 1);
+    const double endN1 = at(solution.N1, last), endN2 = at(solution.N2, last);
+    const auto distance = [&](const Equilibrium& e) { return std::hypot(e.n1 - endN1, e.n2 - endN2); };
+    const std::vector<Equilibrium> equilibria = equilibriaOf(p);
+    const Equilibrium* approached = nullptr;
+    for (const Equilibrium& e : equilibria)
+        if (!approached || distance(e) < distance(*approached))
+            approached = &e;
+    if (approached && distance(*approached) > kApproaching * K)
+        approached = nullptr;
+
+    if (approached) {
+        // A species absent from the start stays absent: its direction does not count.
+        const bool aPresent = state.N1[0] != 0.0, bPresent = state.N2[0] != 0.0;
+        std::vector<std::complex<double>> lambdas;
+        if (aPresent && bPresent) {
+            const auto both = jacobianEigenvalues(p, approached->n1, approached->n2);
+            lambdas.assign(both.begin(), both.end());
+        } else if (aPresent) {
+            lambdas.push_back(p.r1 * (1.0 - 2.0 * approached->n1 / p.K1 - p.alpha * approached->n2 / p.K1));
+        } else if (bPresent) {
+            lambdas.push_back(p.r2 * (1.0 - 2.0 * approached->n2 / p.K2 - p.beta * approached->n1 / p.K2));
+        }
+        const bool stable = !lambdas.empty() && std::all_of(lambdas.begin(), lambdas.end(), [](auto l) {
+            return l.real() < 0.0;
+        });
+        if (!stable)
+            approached = nullptr;
+        else
+            check.unstableForSteps = std::any_of(lambdas.begin(), lambdas.end(), [](auto l) {
+                return oneDayStepMultiplier(l) >= 1.0;
+            });
+    }
+
+    // The equations on day T (where they stopped earlier, on their last day).
+    const bool reachedDayT = solution.solvedDays >= T;
+    check.continuousN1 = reachedDayT ? at(solution.N1, T) : endN1;
+    check.continuousN2 = reachedDayT ? at(solution.N2, T) : endN2;
+    check.farApart = reachedDayT && std::hypot(check.dailyN1 - check.continuousN1,
+                                               check.dailyN2 - check.continuousN2) > kFarApart * K;
+    check.coarse = check.unstableForSteps || check.farApart;
+    if (!check.coarse)
+        return check;
+
+    check.continuousSettled =
+        approached && std::hypot(approached->n1 - check.continuousN1, approached->n2 - check.continuousN2) <=
+                          kReached * K;
+    if (check.continuousSettled) {
+        check.continuousN1 = approached->n1;
+        check.continuousN2 = approached->n2;
+    }
+    check.speciesA = std::abs(check.dailyN1 - check.continuousN1) > kDiffers * K;
+    check.speciesB = std::abs(check.dailyN2 - check.continuousN2) > kDiffers * K;
+    if (!check.speciesA && !check.speciesB) {
+        check.speciesA = check.continuousN1 != 0.0;
+        check.speciesB = check.continuousN2 != 0.0;
+    }
+    return check;
+}
+
+} // namespace vorlenza

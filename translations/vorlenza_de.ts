@@ -113,6 +113,79 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>stabiler Knoten</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>Sattel</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>instabiler Knoten</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>stabiler Strudel</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>instabiler Strudel</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>durch die Eigenwerte nicht entschieden</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Eigenwerte pro Tag: %1 und %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>Der Ein-Tages-Schritt hält es stabil.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>Der Ein-Tages-Schritt hält es nicht stabil.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Koexistenz</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A gewinnt</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B gewinnt</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>Der Start
+entscheidet</translation>
+    </message>
+    <message>
+        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
+        <translation>Beide Arten bestehen nebeneinander: Jede Isokline liegt an ihrer eigenen Achse über der anderen, und sie kreuzen sich in einem stabilen Gleichgewicht.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>Art A gewinnt: Ihre Isokline liegt überall über der von B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>Art B gewinnt: Ihre Isokline liegt überall über der von A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>Je nach Start gewinnt die eine oder die andere Art: Die Isoklinen kreuzen sich in einem Sattel, und die Separatrix teilt die Startpunkte.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -480,6 +553,10 @@
         <source>Direction arrows</source>
         <translation>Richtungspfeile</translation>
     </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Phasenebenen-Labor …</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -751,6 +828,125 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     <message>
         <source>Introduction</source>
         <translation>Einführung</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Phasenebenen-Labor</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Phasenebene</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Karte der Ausgänge</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>Die Pfeiltasten bewegen den Griff: links und rechts ändern alpha, oben und unten ändern beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Tragfähigkeit für Art A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Tragfähigkeit für Art B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Wachstumsrate von Art A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Wachstumsrate von Art B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Konstante a (alpha, Wirkung von B auf A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Konstante b (beta, Wirkung von A auf B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Tagesschritte als Punkte zeigen</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Trajektorien löschen</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Diese Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Diese Konstanten in die Felder des Hauptfensters schreiben</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Dieses Fenster drucken</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>Die Pfeiltasten bewegen einen Cursor; die Eingabetaste startet dort eine Trajektorie. Bis zu 12 Trajektorien.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — phase-plane lab</source>
+        <translation>Vorlenza — Phasenebenen-Labor</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Diagramm speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Fenster als PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Karte der Ausgänge</translation>
     </message>
 </context>
 <context>

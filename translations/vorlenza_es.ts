@@ -113,6 +113,79 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>nodo estable</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>punto de silla</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>nodo inestable</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>foco estable</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>foco inestable</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>no decidido por los autovalores</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Autovalores por día: %1 y %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>El paso de un día lo mantiene estable.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>El paso de un día no lo mantiene estable.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Coexistencia</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>Gana A</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>Gana B</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>El inicio
+decide</translation>
+    </message>
+    <message>
+        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
+        <translation>Las dos especies coexisten: cada isoclina queda por encima de la otra en su propio eje, y se cruzan en un equilibrio estable.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>Gana la especie A: su isoclina está en todas partes por encima de la de B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>Gana la especie B: su isoclina está en todas partes por encima de la de A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>Gana una u otra especie según el inicio: las isoclinas se cruzan en un punto de silla, y la separatriz divide los inicios.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -480,6 +553,10 @@
         <source>Direction arrows</source>
         <translation>Flechas de dirección</translation>
     </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Laboratorio del plano de fase…</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -751,6 +828,125 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     <message>
         <source>Introduction</source>
         <translation>Introducción</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Laboratorio del plano de fase</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Plano de fase</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Mapa de resultados</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>Las flechas mueven el control: izquierda y derecha cambian alpha, arriba y abajo cambian beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacidad de carga para la especie A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacidad de carga para la especie B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Tasa intrínseca de la especie A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Tasa intrínseca de la especie B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Constante a (alpha, efecto de B sobre A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Constante b (beta, efecto de A sobre B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Mostrar los pasos diarios como puntos</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Borrar las trayectorias</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Usar estos valores</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Escribir estas constantes en los campos de la ventana principal</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta ventana</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>Las flechas mueven un cursor; Intro inicia allí una trayectoria. Hasta 12 trayectorias.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — phase-plane lab</source>
+        <translation>Vorlenza — laboratorio del plano de fase</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar el gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Guardar el gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Guardar la ventana como PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Mapa de resultados</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,79 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>nœud stable</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>col</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>nœud instable</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>foyer stable</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>foyer instable</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>non décidé par les valeurs propres</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Valeurs propres par jour : %1 et %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>Le pas d&apos;un jour le garde stable.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>Le pas d&apos;un jour ne le garde pas stable.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Coexistence</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A l&apos;emporte</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B l&apos;emporte</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>Le départ
+décide</translation>
+    </message>
+    <message>
+        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
+        <translation>Les deux espèces coexistent : chaque isocline passe au-dessus de l&apos;autre sur son propre axe, et elles se croisent en un équilibre stable.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>L&apos;espèce A l&apos;emporte : son isocline est partout au-dessus de celle de B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>L&apos;espèce B l&apos;emporte : son isocline est partout au-dessus de celle de A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>L&apos;une ou l&apos;autre espèce l&apos;emporte selon le départ : les isoclines se croisent en un col, et la séparatrice partage les départs.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -480,6 +553,10 @@
         <source>Direction arrows</source>
         <translation>Flèches de direction</translation>
     </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Laboratoire du plan de phase…</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -751,6 +828,125 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     <message>
         <source>Introduction</source>
         <translation>Introduction</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Laboratoire du plan de phase</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Plan de phase</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Carte des issues</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>Les flèches déplacent la poignée : gauche et droite changent alpha, haut et bas changent beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1 :</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacité de charge pour l&apos;espèce A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2 :</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacité de charge pour l&apos;espèce B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1 :</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Taux intrinsèque de l&apos;espèce A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2 :</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Taux intrinsèque de l&apos;espèce B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha :</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Constante a (alpha, effet de B sur A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta :</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Constante b (beta, effet de A sur B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Montrer les pas quotidiens en points</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Effacer les trajectoires</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Utiliser ces valeurs</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Écrire ces constantes dans les champs de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>Les flèches déplacent un curseur ; Entrée y lance une trajectoire. Jusqu&apos;à 12 trajectoires.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — phase-plane lab</source>
+        <translation>Vorlenza — laboratoire du plan de phase</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Enregistrer le graphique sous…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Enregistrer la fenêtre en PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Carte des issues</translation>
     </message>
 </context>
 <context>

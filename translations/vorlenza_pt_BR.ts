@@ -113,6 +113,79 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>nó estável</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>ponto de sela</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>nó instável</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>foco estável</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>foco instável</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>não decidido pelos autovalores</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Autovalores por dia: %1 e %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>O passo de um dia o mantém estável.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>O passo de um dia não o mantém estável.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Coexistência</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A vence</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B vence</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>O início
+decide</translation>
+    </message>
+    <message>
+        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
+        <translation>As duas espécies coexistem: cada isóclina fica acima da outra no seu próprio eixo, e elas se cruzam num equilíbrio estável.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>A espécie A vence: sua isóclina fica em toda parte acima da de B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>A espécie B vence: sua isóclina fica em toda parte acima da de A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>Vence uma ou outra espécie conforme o início: as isóclinas se cruzam num ponto de sela, e a separatriz divide os inícios.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -480,6 +553,10 @@
         <source>Direction arrows</source>
         <translation>Setas de direção</translation>
     </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Laboratório do plano de fase…</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -751,6 +828,125 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     <message>
         <source>Introduction</source>
         <translation>Introdução</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Laboratório do plano de fase</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Plano de fase</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Mapa de resultados</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>As setas movem a alça: esquerda e direita mudam alpha, cima e baixo mudam beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacidade de suporte para a espécie A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacidade de suporte para a espécie B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Taxa intrínseca da espécie A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Taxa intrínseca da espécie B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Constante a (alpha, efeito de B sobre A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Constante b (beta, efeito de A sobre B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Mostrar os passos diários como pontos</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Apagar as trajetórias</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Usar estes valores</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Escrever estas constantes nos campos da janela principal</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta janela</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>As setas movem um cursor; Enter inicia ali uma trajetória. Até 12 trajetórias.</translation>
+    </message>
+    <message>
+        <source>Vorlenza — phase-plane lab</source>
+        <translation>Vorlenza — laboratório do plano de fase</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar o gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Salvar o gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Salvar a janela como PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Mapa de resultados</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,79 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>稳定结点</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>鞍点</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>不稳定结点</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>稳定焦点</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>不稳定焦点</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>特征值无法判定</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>每日特征值：%1 和 %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>一天的步长保持其稳定。</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>一天的步长不能保持其稳定。</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>共存</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A 获胜</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B 获胜</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>取决于
+初始值</translation>
+    </message>
+    <message>
+        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
+        <translation>两个物种共存：每条等倾线在自己的坐标轴上都高于另一条，并且它们相交于一个稳定平衡点。</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>物种 A 获胜：它的等倾线处处高于 B 的等倾线。</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>物种 B 获胜：它的等倾线处处高于 A 的等倾线。</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>哪个物种获胜取决于初始值：等倾线相交于鞍点，分界线把初始点分成两边。</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -478,6 +551,10 @@
         <source>Direction arrows</source>
         <translation>方向箭头</translation>
     </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>相平面实验室…</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -749,6 +826,125 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     <message>
         <source>Introduction</source>
         <translation>简介</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>相平面实验室</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>相平面</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>结局图</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>方向键移动手柄：左右改变 alpha，上下改变 beta。</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>物种 A 的环境容纳量 (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>物种 B 的环境容纳量 (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1：</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>物种 A 的内禀增长率 (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2：</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>物种 B 的内禀增长率 (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha：</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>常数 a（alpha，B 对 A 的影响）</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta：</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>常数 b（beta，A 对 B 的影响）</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>以标记显示每日步长</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>清除轨迹</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>使用这些数值</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>将这些常数写入主窗口的输入框</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>打印本窗口</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>主窗口</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>方向键移动光标；按 Enter 键在该处开始一条轨迹。最多 12 条轨迹。</translation>
+    </message>
+    <message>
+        <source>Vorlenza — phase-plane lab</source>
+        <translation>Vorlenza — 相平面实验室</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>将图表另存为…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>将窗口另存为 PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>结局图</translation>
     </message>
 </context>
 <context>

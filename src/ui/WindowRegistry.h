@@ -9,7 +9,7 @@
 
 namespace vorlenza {
 
-/// The program's ten windows.
+/// The program's windows: the ten it was designed with and the phase-plane lab.
 enum class WindowId {
     Main,         ///< frmForm1
     Large,        ///< frmLarggraf
@@ -21,8 +21,9 @@ enum class WindowId {
     About,        ///< frmCopyrigh
     Dedication,   ///< Vater
     Quiz,         ///< frmQuiz
+    Lab,          ///< frmLab, the phase-plane lab
 };
-constexpr int WindowCount = 10;
+constexpr int WindowCount = 11;
 
 /// The window model in one place: a window is created when it is first needed (its constructor
 /// runs its load routine), hiding keeps it with all its state, closing it through its frame runs

@@ -95,6 +95,7 @@ void ChartActions::openMenu(const QPoint& globalPos)
     QAction* copy = menu.addAction(tr("Copy chart"));
     QAction* save = menu.addAction(tr("Save chart as…"));
     QAction* window = menu.addAction(tr("Save window as PDF…"));
+    QAction* lab = menu.addAction(tr("Phase-plane lab…"));
     QAction* arrows = nullptr;
     if (phasePlane()) {
         menu.addSeparator();
@@ -113,6 +114,15 @@ void ChartActions::openMenu(const QPoint& globalPos)
         saveWindowAsPdfAsked(m_session, m_window);
     else if (chosen == arrows)
         setArrows(!m_arrows);
+    else if (chosen == lab)
+        openLab();
+}
+
+void ChartActions::openLab()
+{
+    // as "Large" does: the opener hides, the lab comes up; "Main form" there leads back
+    m_window.hide();
+    m_session.windows().show(WindowId::Lab);
 }
 
 void ChartActions::copyChart() { copyChartToClipboard(m_chart); }

@@ -15,9 +15,10 @@ class Session;
 
 /// The chart's own menu and tooltip in a graph window. The menu opens on the right button, the
 /// Menu key or Shift+F10 while the chart has the focus, and offers "Copy chart", "Save chart as…",
-/// "Save window as PDF…" and, on phase-plane charts, the check item "Direction arrows". Resting
-/// the pointer on the chart shows the nearest day of the run with its values. None of this changes
-/// the chart, the click cycles, the model or any command's state; a left click still cycles.
+/// "Save window as PDF…", "Phase-plane lab…" (which hides the window and opens the lab) and, on
+/// phase-plane charts, the check item "Direction arrows". Resting the pointer on the chart shows
+/// the nearest day of the run with its values. Apart from the lab, none of this changes the chart,
+/// the click cycles, the model or any command's state; a left click still cycles.
 class ChartActions : public QObject
 {
     Q_OBJECT
@@ -42,6 +43,7 @@ protected:
 private:
     bool phasePlane() const;
     void copyChart();
+    void openLab();
     void saveChart();
     void setArrows(bool on);
 

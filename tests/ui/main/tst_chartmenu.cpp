@@ -17,7 +17,8 @@ using namespace vorlenza;
 
 namespace {
 
-const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Direction arrows [ ]"};
+const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Phase-plane lab…",
+                                  "Direction arrows [ ]"};
 
 enum class Way { RightButton, MenuKey, ShiftF10 };
 
@@ -133,7 +134,8 @@ private slots:
         QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // N and t
         QVERIFY(findDirectionField(*chart) == nullptr);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…"}));
+        QCOMPARE(h->menus.last(),
+                 (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…", "Phase-plane lab…"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);

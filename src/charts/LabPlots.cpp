@@ -69,6 +69,27 @@ QPen pen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
     return p;
 }
 
+/// The points of a path that can be told apart on the plot: a point closer than 1/2000 of the
+/// box to the last one kept is left out (a path that has settled adds nothing more), the last
+/// point always stays.
+void keepVisible(QVector<double>& x, QVector<double>& y, double boxN1, double boxN2)
+{
+    if (x.size() < 3)
+        return;
+    const double dx = boxN1 / 2000.0, dy = boxN2 / 2000.0;
+    int kept = 0;
+    for (int i = 1; i < x.size(); ++i) {
+        const bool last = i == x.size() - 1;
+        if (last || std::abs(x[i] - x[kept]) > dx || std::abs(y[i] - y[kept]) > dy) {
+            ++kept;
+            x[kept] = x[i];
+            y[kept] = y[i];
+        }
+    }
+    x.resize(kept + 1);
+    y.resize(kept + 1);
+}
+
 void setCurve(QCPCurve* curve, const QVector<double>& x, const QVector<double>& y)
 {
     QVector<double> t(x.size());
@@ -142,6 +163,7 @@ void LabPhasePlot::setModel(const ModelParameters& p, int days)
         sx.push_back(n1);
         sy.push_back(n2);
     }
+    keepVisible(sx, sy, m_boxN1, m_boxN2);
     setCurve(m_separatrixCurve, sx, sy);
 
     for (int i = 0; i < trajectoryCount(); ++i)
@@ -228,6 +250,7 @@ void LabPhasePlot::redrawTrajectory(int index)
         x[d] = s.N1[std::size_t(d)];
         y[d] = s.N2[std::size_t(d)];
     }
+    keepVisible(x, y, m_boxN1, m_boxN2);
     setCurve(m_paths[i], x, y);
 
     QVector<double> sx, sy;

@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPointer>
+#include <QTemporaryDir>
 
 #include <random>
 
@@ -204,6 +205,35 @@ private slots:
         QCOMPARE(curvesWithMarkers, kMaxTrajectories);
         labChild<QPushButton>(*h, "cmdClear")->click();
         QCOMPARE(plane->trajectoryCount(), 0);
+    }
+
+    // Either chart as a file, the window as PDF and on the printer, through the program's writers.
+    void leavesAsFiles()
+    {
+        QTemporaryDir dir;
+        openLab(*h);
+        auto* map = labChild<QWidget>(*h, "picOutcomeMap");
+        h->exportAnswer = dir.filePath(QStringLiteral("map.svg"));
+        h->menuChoice = QStringLiteral("Save chart as…");
+        QTest::keyClick(map, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(h->exportSuggested.last(), QStringLiteral("Outcome map.png"));
+        QFile svg(h->exportAnswer);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
+
+        h->exportAnswer = dir.filePath(QStringLiteral("lab.pdf"));
+        h->menuChoice = QStringLiteral("Save window as PDF…");
+        QTest::keyClick(labChild<QWidget>(*h, "picPhasePlane"), Qt::Key_Menu);
+        QFile pdf(h->exportAnswer);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF" && pdf.size() > 5000);
+        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…"}));
+
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        h->printTo(printed);
+        labChild<QPushButton>(*h, "cmdPrint")->click();
+        h->checkPrinted(printed);
+        QCOMPARE(h->printJobs, QStringList{QStringLiteral("Vorlenza — phase-plane lab")});
     }
 
     void keyboardOnly()

@@ -169,8 +169,8 @@ by the start</source>
 entscheidet</translation>
     </message>
     <message>
-        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
-        <translation>Beide Arten bestehen nebeneinander: Jede Isokline liegt an ihrer eigenen Achse über der anderen, und sie kreuzen sich in einem stabilen Gleichgewicht.</translation>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>Beide Arten bestehen nebeneinander: Die Isoklinen kreuzen sich in einem stabilen Gleichgewicht, weil jede Art sich selbst stärker begrenzt als die andere.</translation>
     </message>
     <message>
         <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>

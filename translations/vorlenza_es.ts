@@ -169,8 +169,8 @@ by the start</source>
 decide</translation>
     </message>
     <message>
-        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
-        <translation>Las dos especies coexisten: cada isoclina queda por encima de la otra en su propio eje, y se cruzan en un equilibrio estable.</translation>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>Las dos especies coexisten: las isoclinas se cruzan en un equilibrio estable, porque cada especie se limita a sí misma más que a la otra.</translation>
     </message>
     <message>
         <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>

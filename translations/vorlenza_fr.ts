@@ -169,8 +169,8 @@ by the start</source>
 décide</translation>
     </message>
     <message>
-        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
-        <translation>Les deux espèces coexistent : chaque isocline passe au-dessus de l&apos;autre sur son propre axe, et elles se croisent en un équilibre stable.</translation>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>Les deux espèces coexistent : les isoclines se croisent en un équilibre stable, car chaque espèce se limite elle-même plus qu&apos;elle ne limite l&apos;autre.</translation>
     </message>
     <message>
         <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>

@@ -169,8 +169,8 @@ by the start</source>
 decide</translation>
     </message>
     <message>
-        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
-        <translation>As duas espécies coexistem: cada isóclina fica acima da outra no seu próprio eixo, e elas se cruzam num equilíbrio estável.</translation>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>As duas espécies coexistem: as isóclinas se cruzam num equilíbrio estável, porque cada espécie limita mais a si mesma do que à outra.</translation>
     </message>
     <message>
         <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>

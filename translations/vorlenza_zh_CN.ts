@@ -167,8 +167,8 @@ by the start</source>
 初始值</translation>
     </message>
     <message>
-        <source>Both species coexist: each isocline lies above the other&apos;s where it meets its own axis, and they cross at a stable equilibrium.</source>
-        <translation>两个物种共存：每条等倾线在自己的坐标轴上都高于另一条，并且它们相交于一个稳定平衡点。</translation>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>两个物种共存：等倾线相交于一个稳定平衡点，因为每个物种对自身的限制大于对另一物种的限制。</translation>
     </message>
     <message>
         <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>

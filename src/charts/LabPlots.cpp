@@ -145,8 +145,9 @@ void LabPhasePlot::setModel(const ModelParameters& p, int days)
     for (const QPointF& s : m_starts)
         reach = std::max({reach, s.x(), s.y()});
     m_boxN1 = m_boxN2 = 1.2 * reach;
-    xAxis->setRange(0.0, m_boxN1);
-    yAxis->setRange(0.0, m_boxN2);
+    // a little below zero, so that the marks on the axes show whole
+    xAxis->setRange(-0.03 * m_boxN1, m_boxN1);
+    yAxis->setRange(-0.03 * m_boxN2, m_boxN2);
     if (m_cursor.isNull())
         m_cursor = QPointF(m_boxN1 / 2.0, m_boxN2 / 2.0);
 
@@ -520,8 +521,8 @@ QString outcomeSentence(Outcome outcome)
     switch (outcome) {
     case Outcome::Coexistence:
         return QCoreApplication::translate(
-            "Lab", "Both species coexist: each isocline lies above the other's where it meets its own axis, "
-                   "and they cross at a stable equilibrium.");
+            "Lab", "Both species coexist: the isoclines cross at a stable equilibrium, because each species "
+                   "limits itself more than it limits the other.");
     case Outcome::AWins: return QCoreApplication::translate("Lab", "Species A wins: its isocline lies above B's everywhere.");
     case Outcome::BWins: return QCoreApplication::translate("Lab", "Species B wins: its isocline lies above A's everywhere.");
     case Outcome::EitherWins:

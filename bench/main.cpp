@@ -7,6 +7,7 @@
 #include "BenchRuns.h"
 #include "ExportPaths.h"
 #include "ResultsSpreadsheet.h"
+#include "LabPaths.h"
 #include "frmLarggraf.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
@@ -196,6 +197,8 @@ int main(int argc, char** argv)
     registerWindows(session);
     session.windows().setExitFunction([] {});
     for (BenchCase& c : AppPathCases(session, scratch.path()))
+        cases.push_back(std::move(c));
+    for (BenchCase& c : LabCases(session))
         cases.push_back(std::move(c));
 
     // Charts leaving the program, from a large graph window of its own, with the default fields

@@ -7,6 +7,7 @@
 #include "frmForm1.h"
 #include "frmHowto.h"
 #include "frmIntrofrm.h"
+#include "frmLab.h"
 #include "frmLarggraf.h"
 #include "frmQuiz.h"
 #include "frmReference.h"
@@ -36,6 +37,7 @@ void registerWindows(Session& session)
     w.setFactory(WindowId::About, factory<frmCopyrigh>(session));
     w.setFactory(WindowId::Dedication, factory<Vater>(session));
     w.setFactory(WindowId::Quiz, factory<frmQuiz>(session));
+    w.setFactory(WindowId::Lab, factory<frmLab>(session));
     // A window asked for comes to the front; the offscreen platform has no window stacking to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         w.setBringToFront([](QWidget& window) {

@@ -40,6 +40,13 @@ void ProgramWindow::leaveTo(WindowId next, Handover order, ChartProcedure chart)
         shown->showChart(chart);
 }
 
+void ProgramWindow::leaveTo(WindowId next, Handover order, const ModelParameters& values)
+{
+    leaveTo(next, order);
+    if (auto* shown = qobject_cast<ProgramWindow*>(m_session.windows().window(next)))
+        shown->useValues(values);
+}
+
 void ProgramWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_session.windows().ending())

@@ -21,9 +21,10 @@ enum class WindowId {
     About,        ///< frmCopyrigh
     Dedication,   ///< Vater
     Quiz,         ///< frmQuiz
+    Lab,          ///< frmLab, the phase-plane lab
 };
-constexpr int WindowCount = 10;
-static_assert(WindowCount == static_cast<int>(WindowId::Quiz) + 1,
+constexpr int WindowCount = 11;
+static_assert(WindowCount == static_cast<int>(WindowId::Lab) + 1,
               "WindowCount must count every WindowId: raise it, and name the last id here");
 
 /// The window model in one place: a window is created when it is first needed (its constructor

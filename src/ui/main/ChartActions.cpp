@@ -117,6 +117,7 @@ void ChartActions::openMenu(const QPoint& globalPos)
     QAction* save = menu.addAction(tr("Save chart as…"));
     QAction* window = menu.addAction(tr("Save window as PDF…"));
     QAction* results = menu.addAction(tr("Save results as spreadsheet…"));
+    QAction* lab = menu.addAction(tr("Phase-plane lab…"));
     QAction* arrows = nullptr;
     if (phasePlane()) {
         menu.addSeparator();
@@ -144,6 +145,15 @@ void ChartActions::openMenu(const QPoint& globalPos)
         setArrows(!m_arrows);
     else if (chosen == continuous)
         setContinuous(!*m_continuous);
+    else if (chosen == lab)
+        openLab();
+}
+
+void ChartActions::openLab()
+{
+    // as "Large" does: the opener hides, the lab comes up; "Main form" there leads back
+    m_window.hide();
+    m_session.windows().show(WindowId::Lab);
 }
 
 void ChartActions::copyChart() { copyChartToClipboard(m_chart); }

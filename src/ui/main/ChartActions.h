@@ -15,13 +15,13 @@ class Session;
 
 /// The chart's own menu and tooltip in a graph window. The menu opens on the right button, the
 /// Menu key or Shift+F10 while the chart has the focus, and offers "Copy chart", "Save chart as…",
-/// "Save window as PDF…", "Save results as spreadsheet…", on phase-plane charts the check item
-/// "Direction arrows", and the check item "Continuous solution" (the equations solved continuously,
-/// drawn beside the run with the note on one-day steps in a corner). Resting the pointer on the
-/// chart shows the nearest day of the run with its values, and where the equations differ, theirs.
-/// When one-day steps mislead for the run, the tooltip and the chart's accessible description say
-/// so. None of this changes the model, the click cycles or any command's state; a left click still
-/// cycles.
+/// "Save window as PDF…", "Save results as spreadsheet…", "Phase-plane lab…" (which hides the
+/// window and opens the lab), on phase-plane charts the check item "Direction arrows", and the
+/// check item "Continuous solution" (the equations solved continuously, drawn beside the run with
+/// the note on one-day steps in a corner). Resting the pointer on the chart shows the nearest day of
+/// the run with its values, and where the equations differ, theirs. When one-day steps mislead for
+/// the run, the tooltip and the chart's accessible description say so. Apart from the lab, none of
+/// this changes the model, the click cycles or any command's state; a left click still cycles.
 class ChartActions : public QObject
 {
     Q_OBJECT
@@ -50,6 +50,7 @@ protected:
 private:
     bool phasePlane() const;
     void copyChart();
+    void openLab();
     void saveChart();
     void setArrows(bool on);
     void setContinuous(bool on);

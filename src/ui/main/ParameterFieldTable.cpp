@@ -1,10 +1,13 @@
 #include "ParameterFieldTable.h"
 
+#include "NumberText.h"
 #include "Presets.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <utility>
 
 namespace vorlenza {
 
@@ -102,6 +105,20 @@ void ParameterFieldSet::writePreset(int set)
         for (int i = 0; i < ParameterFieldCount; ++i)
             if (ParameterFieldRows[i].text == member)
                 write(i, QString::fromStdString(preset.*member));
+}
+
+void ParameterFieldSet::writeConstants(const ModelParameters& p)
+{
+    const std::pair<std::string FieldTexts::*, double> constants[] = {
+        {&FieldTexts::rrateA, p.r1}, {&FieldTexts::u, p.alpha}, {&FieldTexts::K1, p.K1},
+        {&FieldTexts::rrateB, p.r2}, {&FieldTexts::v, p.beta},  {&FieldTexts::K2, p.K2},
+    };
+    for (std::string FieldTexts::*member : PresetFieldOrder)
+        for (const auto& [field, value] : constants)
+            if (field == member)
+                for (int i = 0; i < ParameterFieldCount; ++i)
+                    if (ParameterFieldRows[i].text == member)
+                        write(i, QString::fromStdString(formatNumber(value)));
 }
 
 void ParameterFieldSet::confirm(ParameterField field)

@@ -166,6 +166,12 @@ void frmForm1::ApplyPreset(int set)
     presetLoaded();
 }
 
+void frmForm1::UseValues(const ModelParameters& p)
+{
+    m_fields.writeConstants(p);
+    presetLoaded();
+}
+
 // ---- Command states ----------------------------------------------------------------------------
 
 void frmForm1::offerResults(bool offered)

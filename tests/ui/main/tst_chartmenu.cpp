@@ -19,7 +19,7 @@ using namespace vorlenza;
 namespace {
 
 const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
-                                  "Direction arrows [ ]", "Continuous solution [ ]"};
+                                  "Phase-plane lab…", "Direction arrows [ ]", "Continuous solution [ ]"};
 
 enum class Way { RightButton, MenuKey, ShiftF10 };
 
@@ -136,7 +136,8 @@ private slots:
         QVERIFY(findDirectionField(*chart) == nullptr);
         openMenu(chart, Way::MenuKey);
         QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
-                                               "Save results as spreadsheet…", "Continuous solution [ ]"}));
+                                               "Save results as spreadsheet…", "Phase-plane lab…",
+                                               "Continuous solution [ ]"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);

@@ -1,0 +1,109 @@
+#include "LabPaths.h"
+
+#include "LabPlots.h"
+#include "Session.h"
+#include "Simulation.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace vorlenza;
+
+namespace {
+
+struct LabState {
+    Session* session = nullptr;
+    int replots = 0;
+    bool right = true;
+};
+
+/// The lab's two charts, counted at every replot.
+void watch(const std::shared_ptr<LabState>& s, QWidget* lab)
+{
+    for (QCustomPlot* plot : lab->findChildren<QCustomPlot*>())
+        if (!plot->property("benchWatched").toBool()) {
+            plot->setProperty("benchWatched", true);
+            QObject::connect(plot, &QCustomPlot::afterReplot, [s] { ++s->replots; });
+        }
+}
+
+/// Processes events until both charts have replotted since `before`, then paints the window.
+void untilPainted(const std::shared_ptr<LabState>& s, QWidget* lab, int before)
+{
+    for (int i = 0; s->replots < before + 2; ++i) {
+        if (i == 1000)
+            std::abort(); // the queued replots never came
+        QCoreApplication::processEvents();
+    }
+    (void)lab->grab();
+}
+
+void closeLab(Session& session)
+{
+    if (QWidget* lab = session.windows().window(WindowId::Lab)) {
+        lab->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+} // namespace
+
+std::vector<BenchCase> LabCases(Session& session)
+{
+    auto s = std::make_shared<LabState>();
+    s->session = &session;
+    std::vector<BenchCase> cases;
+
+    const auto runOf1000 = [&session] {
+        FieldTexts fields;
+        fields.simut = "1000";
+        if (!RunSimulation(session.model(), fields).ok())
+            std::abort();
+    };
+
+    cases.push_back({"lab: open", 20, 50.0,
+                     [s, runOf1000] {
+                         runOf1000();
+                         closeLab(*s->session);
+                     },
+                     [s] {
+                         // made, loaded, its queued replots done and the window painted
+                         QWidget* lab = s->session->windows().show(WindowId::Lab);
+                         QCoreApplication::processEvents();
+                         (void)lab->grab();
+                     },
+                     "lab"});
+
+    cases.push_back({"lab: move the handle, everything redrawn", 60, 16.0,
+                     [s, runOf1000] {
+                         Session& shared = *s->session;
+                         QWidget* lab = shared.windows().window(WindowId::Lab);
+                         auto* plane = lab ? lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane")) : nullptr;
+                         if (plane == nullptr || plane->trajectoryCount() < kMaxTrajectories) {
+                             runOf1000();
+                             closeLab(shared);
+                             lab = shared.windows().show(WindowId::Lab);
+                             watch(s, lab);
+                             plane = lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane"));
+                             for (int i = 1; i < kMaxTrajectories; ++i)
+                                 emit plane->startRequested(10.0 + 15.0 * i, 200.0 - 15.0 * i);
+                         }
+                         QCoreApplication::processEvents();
+                     },
+                     [s] {
+                         QWidget* lab = s->session->windows().window(WindowId::Lab);
+                         auto* map = lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap"));
+                         const int before = s->replots;
+                         const Qt::Key key = s->right ? Qt::Key_Right : Qt::Key_Left;
+                         s->right = !s->right;
+                         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                         QCoreApplication::sendEvent(map, &press);
+                         untilPainted(s, lab, before);
+                     },
+                     "lab"});
+    return cases;
+}

@@ -5,6 +5,8 @@
 #include "SeriesCurve.h"
 
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -373,6 +375,33 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
     QCustomPlot::mouseReleaseEvent(event);
     if (m_click.release(event, rect()))
         emit clicked();
+}
+
+// --- keyboard focus ----------------------------------------------------------------------------
+
+void ChartView::paintEvent(QPaintEvent* event)
+{
+    QCustomPlot::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Base);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void ChartView::focusInEvent(QFocusEvent* event)
+{
+    QCustomPlot::focusInEvent(event);
+    update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event)
+{
+    QCustomPlot::focusOutEvent(event);
+    update();
 }
 
 } // namespace vorlenza

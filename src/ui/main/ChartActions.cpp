@@ -45,7 +45,8 @@ void ChartActions::chartDrawn(ChartProcedure procedure)
 {
     m_procedure = procedure;
     ShowDirectionField(m_chart, m_arrows && phasePlane(), parametersOf(m_session.model()));
-    m_chart.setAccessibleDescription(m_chart.accessibleDescription() + QLatin1Char(' ') + menuHint());
+    //: the chart's description, then the sentence on its menu
+    m_chart.setAccessibleDescription(tr("%1. %2").arg(m_chart.accessibleDescription(), menuHint()));
 }
 
 bool ChartActions::eventFilter(QObject* watched, QEvent* event)
@@ -74,11 +75,13 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
         const int day = m_procedure && m_chart.axisRect()->rect().contains(e->pos())
                             ? nearestDayAt(m_chart, definitionOf(*m_procedure), e->pos())
                             : -1;
-        if (day < 0)
+        QString text = day < 0 ? QString() : pointReadout(definitionOf(*m_procedure), m_session.model(), day);
+        if (!text.isEmpty() && findDirectionField(m_chart) != nullptr)
+            text += QLatin1Char('\n') + DirectionField::legend();
+        if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(e->globalPos(), pointReadout(definitionOf(*m_procedure), m_session.model(), day),
-                               &m_chart);
+            QToolTip::showText(e->globalPos(), text, &m_chart);
         return true;
     }
     default:
@@ -150,7 +153,9 @@ void saveWindowAsPdfAsked(Session& session, QWidget& window)
     const ChosenChartFile chosen = resolveChartFile(typed, chartSaveFilter(ChartFileType::Pdf));
     if (chosen.path.isEmpty())
         return;
-    const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
+    // The page size is the default printer's; a print service that does not answer gives none.
+    const std::optional<PrinterAnswer> answer = askPrintService(platform);
+    const QPrinter* printer = answer ? answer->printer.get() : nullptr;
     const PrintOutcome outcome =
         saveWindowAsPdf(window, chosen.path, printer ? pageOf(*printer) : defaultPrintPage());
     if (!outcome.ok)

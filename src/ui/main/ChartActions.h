@@ -54,7 +54,7 @@ private:
 
 /// Asks for a PDF file name and saves `window` as the page printing would send; tells the user
 /// when that fails. A cancelled dialog writes nothing. The page is the default printer's, or a
-/// fresh printer's when there is none.
+/// fresh printer's when there is none or the print service does not answer.
 void saveWindowAsPdfAsked(Session& session, QWidget& window);
 
 } // namespace vorlenza

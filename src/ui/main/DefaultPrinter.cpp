@@ -5,7 +5,15 @@
 #include "WindowPrinter.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QPrinter>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
 
 namespace vorlenza {
 
@@ -18,6 +26,13 @@ QString refusedMessage(const QPrinter& printer, const QString& why)
                                        "jobs again, or set up another printer as the default printer of this "
                                        "computer, then try again.")
         .arg(printer.printerName(), why);
+}
+/// The printer as the user knows it: its queue, or the file a PDF printer writes.
+QString shownName(const QPrinter& printer)
+{
+    if (printer.printerName().isEmpty() && printer.outputFormat() == QPrinter::PdfFormat)
+        return QDir::toNativeSeparators(printer.outputFileName());
+    return printer.printerName();
 }
 /// Says why printing failed and offers the same page as a PDF file instead.
 void printFailed(Session& session, QWidget& window, const QString& text)
@@ -32,10 +47,66 @@ void printFailed(Session& session, QWidget& window, const QString& text)
 }
 } // namespace
 
+std::optional<PrinterAnswer> askPrintService(Platform& platform, const QString& jobName)
+{
+    struct Question {
+        std::atomic<bool> answered{false};
+        std::atomic<bool> abandoned{false};
+        PrinterAnswer answer; // written by the asking thread before `answered`
+    };
+    // A service that left the last question unanswered is still hung: do not wait for it again.
+    static std::weak_ptr<Question> pending;
+    if (const auto earlier = pending.lock(); earlier && !earlier->answered)
+        return std::nullopt;
+
+    const auto question = std::make_shared<Question>();
+    pending = question;
+    std::thread([question, jobName, defaultPrinter = platform.defaultPrinter, refusal = platform.printerRefusal,
+                 paused = platform.printerPaused] {
+        PrinterAnswer& a = question->answer;
+        a.printer = defaultPrinter ? defaultPrinter() : nullptr;
+        if (a.printer && !jobName.isEmpty() && !question->abandoned) {
+            a.printer->setDocName(jobName);
+            a.refusal = refusal ? refusal(*a.printer) : QString();
+            if (a.refusal.isEmpty() && !question->abandoned)
+                a.paused = paused && paused(*a.printer);
+        }
+        question->answered = true;
+    }).detach();
+
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (question->answered || waited.elapsed() >= platform.printServiceWaitMs)
+            loop.quit();
+    });
+    poll.start(10);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!question->answered)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::restoreOverrideCursor();
+    if (!question->answered) {
+        question->abandoned = true;
+        return std::nullopt;
+    }
+    return std::move(question->answer);
+}
+
 void printOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName)
 {
     Platform& platform = session.platform();
-    const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
+    std::optional<PrinterAnswer> answer = askPrintService(platform, jobName);
+    if (!answer) {
+        printFailed(session, window,
+                    QCoreApplication::translate("WindowActions",
+                                                "The print service of this computer does not answer, so the "
+                                                "page was not printed. Try again in a while, or save the page "
+                                                "as a PDF file."));
+        return;
+    }
+    const std::unique_ptr<QPrinter> printer = std::move(answer->printer);
     if (!printer) {
         printFailed(session, window,
                     QCoreApplication::translate("WindowActions",
@@ -43,11 +114,9 @@ void printOnDefaultPrinter(Session& session, QWidget& window, const QString& job
                                                 "printer of this computer, then try again."));
         return;
     }
-    printer->setDocName(jobName);
     // A queue that rejects jobs would swallow the page without a word: say so instead.
-    const QString refused = platform.printerRefusal ? platform.printerRefusal(*printer) : QString();
-    if (!refused.isEmpty()) {
-        printFailed(session, window, refusedMessage(*printer, refused));
+    if (!answer->refusal.isEmpty()) {
+        printFailed(session, window, refusedMessage(*printer, answer->refusal));
         return;
     }
     const PrintOutcome outcome = printWindow(window, *printer);
@@ -58,8 +127,17 @@ void printOnDefaultPrinter(Session& session, QWidget& window, const QString& job
                         : outcome.error);
         return;
     }
-    if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())
+    if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty()) {
         printFailed(session, window, refusedMessage(*printer, why));
+        return;
+    }
+    // A paused queue keeps the page without a word until someone resumes the printer: say so.
+    if (answer->paused)
+        printFailed(session, window,
+                    QCoreApplication::translate("WindowActions",
+                                                "The page waits in the queue of the printer “%1”, which is "
+                                                "paused. It will be printed when the printer is resumed.")
+                        .arg(shownName(*printer)));
 }
 
 } // namespace vorlenza

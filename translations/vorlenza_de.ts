@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 gegen N1 mit Isoklinen</translation>
     </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Pfeile: in welche Richtung sich N1 und N2 von jedem Punkt aus ändern; je länger der Pfeil, desto schneller die Änderung (auf gestauchter Skala).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -273,6 +277,14 @@
         <source>The window could not be printed.</source>
         <translation>Das Fenster konnte nicht gedruckt werden.</translation>
     </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>Der Druckdienst dieses Computers antwortet nicht, deshalb wurde die Seite nicht gedruckt. Versuchen Sie es später noch einmal, oder speichern Sie die Seite als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>Die Seite wartet in der Warteschlange des Druckers „%1“, der angehalten ist. Sie wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
@@ -480,6 +492,11 @@
         <source>Direction arrows</source>
         <translation>Richtungspfeile</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -593,10 +610,6 @@ Exampletown, Exampleland</translation>
     <message>
         <source>The results could not be saved to %1.</source>
         <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — Hauptfenster</translation>
     </message>
     <message>
         <source> Model </source>
@@ -791,10 +804,6 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — großes Diagramm</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -813,6 +822,11 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     <message>
         <source>Quiz</source>
         <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-de.jpg</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 = f(N1) con isoclinas</translation>
     </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Flechas: hacia dónde cambian N1 y N2 desde cada punto; cuanto más larga la flecha, más rápido el cambio (en una escala comprimida).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -273,6 +277,14 @@
         <source>The window could not be printed.</source>
         <translation>No se pudo imprimir la ventana.</translation>
     </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>El servicio de impresión de este equipo no responde, por eso no se imprimió la página. Vuelva a intentarlo dentro de un rato o guarde la página como archivo PDF.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>La página espera en la cola de la impresora «%1», que está en pausa. Se imprimirá cuando se reanude la impresora.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
@@ -480,6 +492,11 @@
         <source>Direction arrows</source>
         <translation>Flechas de dirección</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -593,10 +610,6 @@ Exampletown, Exampleland</translation>
     <message>
         <source>The results could not be saved to %1.</source>
         <translation>No se pudieron guardar los resultados en %1.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — ventana principal</translation>
     </message>
     <message>
         <source> Model </source>
@@ -791,10 +804,6 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — gráfico grande</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -813,6 +822,11 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     <message>
         <source>Quiz</source>
         <translation>Cuestionario</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-es.jpg</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 = f(N1) avec isoclines</translation>
     </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Flèches : dans quel sens N1 et N2 changent à partir de chaque point ; plus la flèche est longue, plus le changement est rapide (sur une échelle comprimée).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -273,6 +277,14 @@
         <source>The window could not be printed.</source>
         <translation>Impossible d&apos;imprimer la fenêtre.</translation>
     </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>Le service d’impression de cet ordinateur ne répond pas, la page n’a donc pas été imprimée. Réessayez dans un moment, ou enregistrez la page en fichier PDF.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>La page attend dans la file de l’imprimante « %1 », qui est en pause. Elle sera imprimée quand l’imprimante reprendra.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
@@ -480,6 +492,11 @@
         <source>Direction arrows</source>
         <translation>Flèches de direction</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -593,10 +610,6 @@ Exampletown, Exampleland</translation>
     <message>
         <source>The results could not be saved to %1.</source>
         <translation>Impossible d&apos;enregistrer les résultats dans %1.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — fenêtre principale</translation>
     </message>
     <message>
         <source> Model </source>
@@ -791,10 +804,6 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — grand graphique</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -813,6 +822,11 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     <message>
         <source>Quiz</source>
         <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-fr.jpg</translation>
     </message>
 </context>
 <context>

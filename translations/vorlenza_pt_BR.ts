@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 × N1 com isóclinas</translation>
     </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Setas: para onde N1 e N2 mudam a partir de cada ponto; quanto mais longa a seta, mais rápida a mudança (em escala comprimida).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -273,6 +277,14 @@
         <source>The window could not be printed.</source>
         <translation>Não foi possível imprimir a janela.</translation>
     </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>O serviço de impressão deste computador não responde, por isso a página não foi impressa. Tente de novo daqui a pouco ou salve a página como arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>A página aguarda na fila da impressora “%1”, que está pausada. Ela será impressa quando a impressora for retomada.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
@@ -480,6 +492,11 @@
         <source>Direction arrows</source>
         <translation>Setas de direção</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -593,10 +610,6 @@ Exampletown, Exampleland</translation>
     <message>
         <source>The results could not be saved to %1.</source>
         <translation>Não foi possível salvar os resultados em %1.</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — janela principal</translation>
     </message>
     <message>
         <source> Model </source>
@@ -791,10 +804,6 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — gráfico grande</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -813,6 +822,11 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     <message>
         <source>Quiz</source>
         <translation>Teste</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-pt_BR.jpg</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,10 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2–N1 图及等斜线</translation>
     </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>箭头：表示 N1 和 N2 从每一点出发的变化方向；箭头越长，变化越快（按压缩的比例）。</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -271,6 +275,14 @@
         <source>The window could not be printed.</source>
         <translation>无法打印该窗口。</translation>
     </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>这台计算机的打印服务没有响应，因此页面未打印。请稍后再试，或将页面保存为 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>页面正在打印机“%1”的队列中等待，该打印机已暂停。恢复打印机后页面就会打印。</translation>
+    </message>
 </context>
 <context>
     <name>WindowPdf</name>
@@ -478,6 +490,11 @@
         <source>Direction arrows</source>
         <translation>方向箭头</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -591,10 +608,6 @@ Exampletown, Exampleland</translation>
     <message>
         <source>The results could not be saved to %1.</source>
         <translation>无法将结果保存到 %1。</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — 主窗口</translation>
     </message>
     <message>
         <source> Model </source>
@@ -789,10 +802,6 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — 大图表</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -811,6 +820,11 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     <message>
         <source>Quiz</source>
         <translation>测验</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-zh_CN.jpg</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 //   author.jpg       the two competing species, 136 x 180
 //   dedication.jpg   a quiet landscape at dusk, 504 x 559
 //   quiz.jpg         four isocline sketches with their questions, 600 x 422 at 300 dpi
+//   quiz-<lang>.jpg  the same quiz in each language of the program (de, fr, es, pt_BR, zh_CN)
 // Run it by hand after changing a picture and commit what it writes:
 //   vorlenza-paint-pictures <folder>
 #include <QColor>
@@ -459,8 +460,57 @@ void drawSketch(QPainter& p, const QRectF& box, const Sketch& s)
     tickY(s.k2, QStringLiteral("K2"), kIsoB.darker(120));
 }
 
-QImage paintQuiz()
+/// The words of the quiz in one language.
+struct QuizWords {
+    const char* language; ///< "" for English, else the translation's name ("de", "pt_BR", …)
+    const char* title;
+    const char* name;
+    const char* isoclineA;
+    const char* isoclineB;
+    std::array<const char*, 6> lines; ///< a note, the question and its four items
+    const char* hint;
+};
+
+const std::array<QuizWords, 6> kQuizWords{{
+    {"", "Quiz: two species in competition", "Name: ____________", "isocline of A  (dN1/dt = 0)",
+     "isocline of B  (dN2/dt = 0)",
+     {"N1 is the number of species A, N2 the number of species B.", "Which sketch, a to d, shows",
+      "1.  stable coexistence of A and B?", "2.  species A winning, whatever the start?",
+      "3.  species B winning, whatever the start?", "4.  a winner that depends on the starting numbers?"},
+     "Hint: on each axis, compare where the two lines meet it."},
+    {"de", "Quiz: zwei Arten in Konkurrenz", "Name: ____________", "Isokline von A  (dN1/dt = 0)",
+     "Isokline von B  (dN2/dt = 0)",
+     {"N1 ist die Zahl der Art A, N2 die Zahl der Art B.", "Welche Skizze, a bis d, zeigt",
+      "1.  ein stabiles Nebeneinander von A und B?", "2.  den Sieg der Art A, wie auch immer der Anfang ist?",
+      "3.  den Sieg der Art B, wie auch immer der Anfang ist?", "4.  einen Sieger, der von den Anfangszahlen abhängt?"},
+     "Tipp: Vergleichen Sie auf jeder Achse, wo die beiden Linien sie treffen."},
+    {"fr", "Quiz : deux espèces en compétition", "Nom : ____________", "isocline de A  (dN1/dt = 0)",
+     "isocline de B  (dN2/dt = 0)",
+     {"N1 est l’effectif de l’espèce A, N2 celui de l’espèce B.", "Quel schéma, de a à d, montre",
+      "1.  une coexistence stable de A et B ?", "2.  la victoire de l’espèce A, quel que soit le départ ?",
+      "3.  la victoire de l’espèce B, quel que soit le départ ?", "4.  un vainqueur qui dépend des effectifs de départ ?"},
+     "Indice : sur chaque axe, comparez où les deux droites le coupent."},
+    {"es", "Test: dos especies en competencia", "Nombre: __________", "isoclina de A  (dN1/dt = 0)",
+     "isoclina de B  (dN2/dt = 0)",
+     {"N1 es el número de la especie A, N2 el de la especie B.", "¿Qué esquema, de la a a la d, muestra",
+      "1.  la coexistencia estable de A y B?", "2.  la victoria de la especie A, sea cual sea el inicio?",
+      "3.  la victoria de la especie B, sea cual sea el inicio?", "4.  un ganador que depende de los números iniciales?"},
+     "Pista: en cada eje, compare dónde lo cortan las dos rectas."},
+    {"pt_BR", "Teste: duas espécies em competição", "Nome: ____________", "isóclina de A  (dN1/dt = 0)",
+     "isóclina de B  (dN2/dt = 0)",
+     {"N1 é o número da espécie A, N2 o da espécie B.", "Qual esboço, de a a d, mostra",
+      "1.  a coexistência estável de A e B?", "2.  a vitória da espécie A, seja qual for o início?",
+      "3.  a vitória da espécie B, seja qual for o início?", "4.  um vencedor que depende dos números iniciais?"},
+     "Dica: em cada eixo, compare onde as duas retas o cortam."},
+    {"zh_CN", "测验：两个物种的竞争", "姓名：____________", "A 的等斜线  (dN1/dt = 0)", "B 的等斜线  (dN2/dt = 0)",
+     {"N1 是物种 A 的数量，N2 是物种 B 的数量。", "哪一幅草图（a 到 d）表示", "1.  A 与 B 稳定共存？",
+      "2.  无论初始数量如何，物种 A 都获胜？", "3.  无论初始数量如何，物种 B 都获胜？", "4.  胜者取决于初始数量？"},
+     "提示：在每条坐标轴上，比较两条线与它相交的位置。"},
+}};
+
+QImage paintQuiz(const QuizWords& words)
 {
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     QImage img(600, 422, QImage::Format_RGB32);
     img.fill(Qt::white);
     img.setDotsPerMeterX(Dpi300);
@@ -471,10 +521,9 @@ QImage paintQuiz()
 
     p.setPen(Qt::black);
     p.setFont(sans(21, true));
-    p.drawText(QRectF(14, 8, 420, 28), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Quiz: two species in competition"));
+    p.drawText(QRectF(14, 8, 420, 28), Qt::AlignLeft | Qt::AlignVCenter, text(words.title));
     p.setFont(sans(14));
-    p.drawText(QRectF(400, 8, 186, 28), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Name: ____________"));
+    p.drawText(QRectF(400, 8, 186, 28), Qt::AlignRight | Qt::AlignVCenter, text(words.name));
 
     // the key to the lines
     p.setFont(sans(14));
@@ -482,13 +531,11 @@ QImage paintQuiz()
     p.setPen(QPen(kIsoA, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(18, ky), QPointF(48, ky));
     p.setPen(Qt::black);
-    p.drawText(QRectF(54, ky - 10, 250, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("isocline of A  (dN1/dt = 0)"));
+    p.drawText(QRectF(54, ky - 10, 250, 20), Qt::AlignLeft | Qt::AlignVCenter, text(words.isoclineA));
     p.setPen(QPen(kIsoB, 2.6, Qt::DashLine, Qt::FlatCap));
     p.drawLine(QPointF(300, ky), QPointF(330, ky));
     p.setPen(Qt::black);
-    p.drawText(QRectF(336, ky - 10, 250, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("isocline of B  (dN2/dt = 0)"));
+    p.drawText(QRectF(336, ky - 10, 250, 20), Qt::AlignLeft | Qt::AlignVCenter, text(words.isoclineB));
 
     // four arrangements, in a shuffled order: B wins, coexistence, depends on the start, A wins
     const std::array<Sketch, 4> sketches{{
@@ -505,27 +552,18 @@ QImage paintQuiz()
     // the questions
     p.setPen(Qt::black);
     p.setFont(sans(14));
-    const QStringList lines{
-        QStringLiteral("N1 is the number of species A, N2 the number of species B."),
-        QStringLiteral("Which sketch, a to d, shows"),
-        QStringLiteral("1.  stable coexistence of A and B?"),
-        QStringLiteral("2.  species A winning, whatever the start?"),
-        QStringLiteral("3.  species B winning, whatever the start?"),
-        QStringLiteral("4.  a winner that depends on the starting numbers?"),
-    };
     qreal y = 240;
-    for (int i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < words.lines.size(); ++i) {
         const bool question = i >= 2;
         p.setFont(sans(15, i == 1));
         const QRectF line(question ? 36 : 18, y, 470, 22);
-        p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+        p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text(words.lines[i]));
         if (question)
             p.drawText(QRectF(470, y, 110, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("_______"));
         y += i == 0 ? 26 : 24;
     }
     p.setFont(sans(13, false, true));
-    p.drawText(QRectF(18, y + 4, 570, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Hint: on each axis, compare where the two lines meet it."));
+    p.drawText(QRectF(18, y + 4, 570, 20), Qt::AlignLeft | Qt::AlignVCenter, text(words.hint));
     p.end();
     return img;
 }
@@ -563,6 +601,11 @@ int main(int argc, char* argv[])
     ok &= save(paintPointer(), dir, QStringLiteral("pointer.png"), "PNG", -1);
     ok &= save(paintAuthor(), dir, QStringLiteral("author.jpg"), "JPEG", 92);
     ok &= save(paintDedication(), dir, QStringLiteral("dedication.jpg"), "JPEG", 92);
-    ok &= save(paintQuiz(), dir, QStringLiteral("quiz.jpg"), "JPEG", 94);
+    for (const QuizWords& words : kQuizWords) {
+        const QString language = QString::fromLatin1(words.language);
+        ok &= save(paintQuiz(words), dir,
+                   language.isEmpty() ? QStringLiteral("quiz.jpg") : QStringLiteral("quiz-%1.jpg").arg(language),
+                   "JPEG", 94);
+    }
     return ok ? 0 : 1;
 }

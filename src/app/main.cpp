@@ -6,10 +6,35 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <cstdio>
+
 using namespace vorlenza;
+
+namespace {
+
+/// Whether Qt can find a screen to open: without one QApplication aborts with a hint to reinstall
+/// the program, which misleads.
+bool hasGraphicalSession(int argc, char* argv[])
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (!hasGraphicalSession(argc, argv)) {
+        std::fputs("vorlenza needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set; "
+                   "to try it without one: xvfb-run -a vorlenza\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     vorlenza::Translations translations;
     translations.use(QLocale::system().uiLanguages());

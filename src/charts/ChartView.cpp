@@ -6,6 +6,8 @@
 
 #include <QLocale>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +37,9 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
     m_legendColumn->setRowStretchFactor(0, 1.0);
     m_legendColumn->setRowStretchFactor(1, 0.001);
     m_legendColumn->setRowStretchFactor(2, 1.0);
+    // The legend's box ends a pixel inside the chart: at the chart's last column its right border
+    // would fall just outside the screen's pixels.
+    m_legendColumn->setMargins(QMargins(0, 0, 1, 0));
     legend->setVisible(false);
     legend->setFont(fontsize::sized(QStringLiteral("Arial"), 10.0));
 
@@ -486,6 +491,35 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
     QCustomPlot::mouseReleaseEvent(event);
     if (m_click.release(event, rect()))
         emit clicked();
+}
+
+// --- keyboard focus ----------------------------------------------------------------------------
+
+void ChartView::paintEvent(QPaintEvent* event)
+{
+    QCustomPlot::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    // Only the frame: some styles also tint the area inside, which would hide the chart's colours.
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(3, 3, -3, -3))));
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Base);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void ChartView::focusInEvent(QFocusEvent* event)
+{
+    QCustomPlot::focusInEvent(event);
+    update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event)
+{
+    QCustomPlot::focusOutEvent(event);
+    update();
 }
 
 } // namespace vorlenza

@@ -104,6 +104,11 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    /// On screen only, the style's focus frame around the chart while it has the keyboard focus;
+    /// pages, window PDFs and exported charts paint the chart without this event.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     SeriesLook* look(int xColumn);

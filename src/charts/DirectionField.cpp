@@ -1,5 +1,7 @@
 #include "DirectionField.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -48,11 +50,24 @@ std::vector<FieldArrow> directionArrows(const ModelParameters& parameters, const
     if (longest == 0.0)
         return arrows;
 
-    const double scale = 0.9 * std::min(cellW, cellH) / longest;
+    // Lengths on a compressed scale: near an equilibrium the change is a thousand times smaller
+    // than far from it, and a length in proportion would leave dots where the trajectory runs.
+    const double cell = std::min(cellW, cellH);
+    constexpr double kDecades = 3.0;
     arrows.reserve(raw.size());
     for (const Raw& r : raw) {
-        const QPointF half(r.dx * scale / 2.0, r.dy * scale / 2.0);
-        arrows.push_back({r.at, r.at - half, r.at + half});
+        const double length = std::hypot(r.dx, r.dy);
+        const double speed = std::clamp(1.0 + std::log10(length / longest) / kDecades, 0.0, 1.0);
+        const double drawn = cell * (0.5 + 0.4 * speed);
+        const QPointF unit(r.dx / length, r.dy / length);
+        const QPointF half = unit * (drawn / 2.0);
+        FieldArrow a{r.at, r.at - half, r.at + half, {}};
+        const double headLength = std::clamp(drawn / 3.0, kMinimumHeadLength, 6.0);
+        const QPointF base = a.head - unit * headLength;
+        const QPointF wing = QPointF(-unit.y(), unit.x()) * (headLength * 0.5);
+        a.barbs[0] = base + wing;
+        a.barbs[1] = base - wing;
+        arrows.push_back(a);
     }
     return arrows;
 }
@@ -100,20 +115,16 @@ void DirectionField::draw(QCPPainter* painter)
     painter->setPen(pen);
     painter->setBrush(colour());
     for (const FieldArrow& a : m_drawn) {
-        const QPointF d = a.head - a.tail;
-        const double length = std::hypot(d.x(), d.y());
-        if (length < 0.5)
-            continue;
         painter->drawLine(a.tail, a.head);
-        // A small filled head, at most a third of the arrow.
-        const double headLength = std::min(5.0, length / 3.0);
-        const QPointF unit = d / length;
-        const QPointF normal(-unit.y(), unit.x());
-        const QPointF base = a.head - unit * headLength;
-        const QPointF wing = normal * (headLength * 0.5);
-        const QPointF head[3] = {a.head, base + wing, base - wing};
+        const QPointF head[3] = {a.head, a.barbs[0], a.barbs[1]};
         painter->drawPolygon(head, 3);
     }
+}
+
+QString DirectionField::legend()
+{
+    return QCoreApplication::translate("Chart", "Arrows: which way N1 and N2 change from each point; the longer "
+                                                "the arrow, the faster the change (on a compressed scale).");
 }
 
 DirectionField* findDirectionField(const QCustomPlot& plot)

@@ -31,16 +31,22 @@ struct FieldArrow {
     QPointF at;   ///< the grid point (N1, N2) the arrow describes, as a pixel position
     QPointF tail; ///< the arrow is centred on `at`
     QPointF head; ///< points the way one day's step moves both populations from `at`
+    QPointF barbs[2]; ///< the back corners of the filled head, whose tip is `head`
 };
 
 /// Grid points per side of the direction field.
 constexpr int kFieldPointsPerSide = 15;
+/// The shortest head an arrow gets, in pixels, so that its direction can be read.
+constexpr double kMinimumHeadLength = 4.0;
 
 /// The direction field over `frame`: a grid of `perSide` x `perSide` points at the centres of
 /// equal cells, each with the change that one day's model step (stepOneDay) makes from that point,
-/// drawn in pixels. All arrows share one scale, chosen so that the longest one is as long as 90 %
-/// of the smaller side of a cell. Points where the step leaves the double range or changes
-/// nothing get no arrow. An empty frame gives no arrows.
+/// drawn in pixels. Every arrow shows its direction: it is at least half the smaller side of a
+/// cell long and has a head of at least kMinimumHeadLength pixels. Its length tells the speed on a
+/// compressed scale: the fastest arrow is 90 % of the smaller side of a cell, and each tenfold
+/// slower change is a fixed step shorter, down to that minimum at a thousandth of the fastest.
+/// Points where the step leaves the double range or changes nothing get no arrow. An empty frame
+/// gives no arrows.
 std::vector<FieldArrow> directionArrows(const ModelParameters& parameters, const PlotFrame& frame,
                                         int perSide = kFieldPointsPerSide);
 
@@ -60,6 +66,8 @@ public:
 
     /// The colour of the arrows: a light blue grey that stays behind the series.
     static QColor colour() { return QColor(150, 175, 215); }
+    /// How to read the arrows, for the chart's tooltip.
+    static QString legend();
 
 protected:
     QRect clipRect() const override;

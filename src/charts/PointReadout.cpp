@@ -91,9 +91,25 @@ CurvePixels pixelsOfCurve(QCustomPlot& plot, int index)
 
 int nearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer)
 {
+    const std::vector<int> run = runSeriesOf(definition);
+    const bool timeChart = !run.empty() && std::all_of(run.begin(), run.end(), [&](int k) {
+        return definition.series[static_cast<std::size_t>(k)].x == ChartSource::Day;
+    });
+    if (timeChart) {
+        // The day under the pointer: the nearest day on the time axis, whatever curve is nearest.
+        auto* curve = qobject_cast<QCPCurve*>(plot.plottable(run.front()));
+        if (curve == nullptr || curve->data()->isEmpty())
+            return -1;
+        const double first = curve->data()->constBegin()->key;
+        const double last = (curve->data()->constEnd() - 1)->key;
+        const double day = curve->keyAxis()->pixelToCoord(pointer.x());
+        if (!std::isfinite(day))
+            return -1;
+        return static_cast<int>(std::lround(std::clamp(day, first, last)));
+    }
     std::vector<std::vector<QPointF>> pixels;
     std::vector<std::vector<int>> days;
-    for (int k : runSeriesOf(definition)) {
+    for (int k : run) {
         CurvePixels c = pixelsOfCurve(plot, k);
         pixels.push_back(std::move(c.pixels));
         days.push_back(std::move(c.days));

@@ -37,8 +37,10 @@ struct CurvePixels {
 };
 CurvePixels pixelsOfCurve(QCustomPlot& plot, int index);
 
-/// The day whose point of the run lies nearest to `pointer` on `plot`, drawn from `definition`
-/// (series k of the definition is plottable k of the plot), or -1 when the chart shows none.
+/// The day `pointer` shows on `plot`, drawn from `definition` (series k of the definition is
+/// plottable k of the plot), or -1 when the chart shows none. On a time chart it is the day under
+/// the pointer (the nearest day on the time axis, within the run); on a phase plane the day whose
+/// point of the run lies nearest to the pointer.
 int nearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF pointer);
 
 /// What the tooltip says about `day`, in the display format of numbers: the day, then each value

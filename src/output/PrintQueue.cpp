@@ -96,6 +96,20 @@ QString queueRefusal(const QPrinter& printer)
     return why;
 }
 
+bool queuePaused(const QPrinter& printer)
+{
+    const Cups& c = cups();
+    if (!isQueue(printer) || !c.canAskQueues())
+        return false;
+    CupsDest* dest = c.getNamedDest(nullptr, queueName(printer).constData(), nullptr);
+    if (!dest)
+        return false;
+    constexpr const char* kStopped = "5"; // IPP printer-state: 3 idle, 4 processing, 5 stopped
+    const bool paused = qstrcmp(c.getOption("printer-state", dest->numOptions, dest->options), kStopped) == 0;
+    c.freeDests(1, dest);
+    return paused;
+}
+
 QString lastJobRefusal(const QPrinter& printer)
 {
     const Cups& c = cups();

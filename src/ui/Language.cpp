@@ -27,9 +27,25 @@ public:
     }
 };
 
+/// Qt's own translations. Several languages' files still hold the texts Qt 6 moved from the file
+/// dialog to the file icon provider ("Folder", "Drive", "%1 File") under their old context, so the
+/// dialog's file types stayed English: those are looked up there as well.
+class QtTranslator : public NonEmptyTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override
+    {
+        QString text = NonEmptyTranslator::translate(context, sourceText, disambiguation, n);
+        if (text.isEmpty() && qstrcmp(context, "QAbstractFileIconProvider") == 0)
+            text = NonEmptyTranslator::translate("QFileDialog", sourceText, disambiguation, n);
+        return text;
+    }
+};
+
+template <class Translator = NonEmptyTranslator>
 std::unique_ptr<QTranslator> loaded(const QString& file, const QString& folder)
 {
-    auto translator = std::make_unique<NonEmptyTranslator>();
+    auto translator = std::make_unique<Translator>();
     if (!translator->load(file, folder) || translator->isEmpty())
         return nullptr;
     return translator;
@@ -103,7 +119,7 @@ QString Translations::use(const QStringList& uiLanguages, const QString& folder,
         return {}; // unreadable: the program stays in English
     // Qt's own texts (save dialog, message-box buttons), only together with the program's, so
     // that an English program never shows foreign buttons.
-    m_qt = loaded(QStringLiteral("qtbase_") + language, qtFolder);
+    m_qt = loaded<QtTranslator>(QStringLiteral("qtbase_") + language, qtFolder);
     if (m_qt)
         QCoreApplication::installTranslator(m_qt.get());
     QCoreApplication::installTranslator(m_own.get());

@@ -38,14 +38,19 @@ Session::Session() : m_model(std::make_unique<ModelState>())
     };
     m_platform.printerRefusal = queueRefusal;
     m_platform.jobRefusal = lastJobRefusal;
+    m_platform.printerPaused = queuePaused;
+    // Escape closes every message as "OK" does.
     m_platform.reportProblem = [](QWidget* parent, const QString& title, const QString& text) {
-        QMessageBox::warning(parent, title, text);
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box.setEscapeButton(QMessageBox::Ok);
+        box.exec();
     };
     m_platform.offerSaveAsPdf = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
         QPushButton* save = box.addButton(QCoreApplication::translate("Session", "Save as PDF…"),
                                           QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
         box.exec();
         return box.clickedButton() == save;
     };

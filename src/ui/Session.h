@@ -31,8 +31,15 @@ struct Platform {
     /// Why the print system will not take a job for the printer now, in plain words; empty when
     /// it will. Asked before the page is drawn.
     std::function<QString(const QPrinter&)> printerRefusal;
+    /// Whether the printer's queue holds jobs without printing them (the printer is paused);
+    /// asked before the page is drawn.
+    std::function<bool(const QPrinter&)> printerPaused;
     /// Why the print system did not take the job just sent to the printer; empty when it did.
     std::function<QString(const QPrinter&)> jobRefusal;
+    /// How long a window waits for the print service's answer about the default printer
+    /// (defaultPrinter, printerRefusal and printerPaused, asked off the window's thread) before it
+    /// says that the service does not answer.
+    int printServiceWaitMs = 4000;
     /// Tells the user something went wrong (a message box by default).
     std::function<void(QWidget* parent, const QString& title, const QString& text)> reportProblem;
     /// Tells the user that printing failed and offers "Save as PDF…" beside "OK"; true when the

@@ -213,6 +213,49 @@ private slots:
         QCOMPARE(view.grab().toImage(), plain);
     }
 
+    // Where the trajectory runs (near the equilibrium) the change per day is small; the arrows there
+    // must still show which way it goes.
+    void everyArrowIsLongEnoughAndHasAHead_data()
+    {
+        QTest::addColumn<ChartProcedure>("procedure");
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("start-up fields, large window") << ChartProcedure::LargeShowN2vsN1withIsoclines << 0 << kLargeChart;
+        QTest::newRow("A wins, large window") << ChartProcedure::LargeShowN2vsN1withIsoclines << 2 << kLargeChart;
+        QTest::newRow("start-up fields, main window") << ChartProcedure::MainShowN2vsN1withIsoclines << 0 << QSize(340, 276);
+        QTest::newRow("A wins, main window") << ChartProcedure::MainShowN2vsN1withIsoclines << 2 << QSize(340, 276);
+    }
+    void everyArrowIsLongEnoughAndHasAHead()
+    {
+        QFETCH(ChartProcedure, procedure);
+        QFETCH(int, preset);
+        QFETCH(QSize, size);
+        const auto run = CompletedRun(preset ? presetFieldTexts(preset) : FieldTexts{});
+        ChartView view;
+        view.resize(size);
+        drawChart(view, procedure, *run);
+        ShowDirectionField(view, true, parametersOf(*run));
+        view.replot();
+        const PlotFrame frame = frameOf(view);
+        const double cell = std::min(frame.pixels.width(), frame.pixels.height()) / kFieldPointsPerSide;
+        const std::vector<FieldArrow>& arrows = findDirectionField(view)->drawnArrows();
+        QCOMPARE(int(arrows.size()), kFieldPointsPerSide * kFieldPointsPerSide);
+        double shortest = 1e9, longest = 0;
+        for (const FieldArrow& a : arrows) {
+            const double length = lengthOf(a);
+            shortest = std::min(shortest, length);
+            longest = std::max(longest, length);
+            const QPointF base = (a.barbs[0] + a.barbs[1]) / 2;
+            const double head = std::hypot(a.head.x() - base.x(), a.head.y() - base.y());
+            const double width = std::hypot(a.barbs[0].x() - a.barbs[1].x(), a.barbs[0].y() - a.barbs[1].y());
+            QVERIFY2(head >= kMinimumHeadLength - 1e-9 && head <= length * 2 / 3 && width >= head / 2 - 1e-9,
+                     qPrintable(QStringLiteral("head %1 on an arrow of %2").arg(head).arg(length)));
+        }
+        QVERIFY2(shortest >= cell / 2 - 1e-9, qPrintable(QStringLiteral("%1 of a cell of %2").arg(shortest).arg(cell)));
+        QVERIFY2(std::abs(longest - 0.9 * cell) < 1e-9, qPrintable(QString::number(longest)));
+        QVERIFY2(longest - shortest > cell / 10, "the lengths no longer tell the speed");
+    }
+
     void parametersOfTheLastRunAreUsed()
     {
         const auto first = CompletedRun(presetFieldTexts(2));

@@ -1,4 +1,5 @@
-// Values under the pointer: the nearest point of the run and what the tooltip says about it.
+// Values under the pointer: the day under it on a time chart, the nearest point of the run on a
+// phase plane, and what the tooltip says about it.
 
 #include "ChartDefinition.h"
 #include "ChartView.h"
@@ -108,6 +109,15 @@ private slots:
                                                          << QPointF(1, -2) << 80;
         QTest::newRow("all graphs, on dN2 of day 5") << ChartProcedure::LargeShowAllGraphs << 5.0 << s.dN2[5]
                                                      << QPointF(0, 1) << 5;
+        // On a time chart the day under the pointer, however far the curves are.
+        QTest::newRow("time chart, day 17.4 below both curves") << ChartProcedure::LargeShowN1andN2vsT << 17.4 << 0.0
+                                                                << QPointF(0, 0) << 17;
+        QTest::newRow("time chart, day 62.6 far above them") << ChartProcedure::LargeShowN1andN2vsT << 62.6 << 190.0
+                                                             << QPointF(0, 0) << 63;
+        QTest::newRow("changes, day 99.7: the last day") << ChartProcedure::LargeShowdNvsT << 99.7 << 0.0
+                                                         << QPointF(0, 0) << 100;
+        QTest::newRow("main window, day 3.6 away from both") << ChartProcedure::MainShowN2anddN2vsT << 3.6 << 45.0
+                                                             << QPointF(0, 0) << 4;
         QTest::newRow("phase plane, day 0") << ChartProcedure::MainShowN1vsN2 << s.N1[0] << s.N2[0]
                                             << QPointF(-6, 4) << 0;
         QTest::newRow("phase plane, day 12") << ChartProcedure::LargeShowN2vsN1inLine << s.N1[12] << s.N2[12]

@@ -49,11 +49,10 @@ void ChartActions::chartDrawn(ChartProcedure procedure)
     m_procedure = procedure;
     ShowDirectionField(m_chart, m_arrows && phasePlane(), parametersOf(m_session.model()));
     setContinuous(*m_continuous);
-    QString description = m_chart.accessibleDescription();
     const QString notice = stepNoticeText();
-    if (!notice.isEmpty())
-        description += QLatin1Char(' ') + notice;
-    m_chart.setAccessibleDescription(description + QLatin1Char(' ') + menuHint());
+    //: the chart's description, then the sentence on its menu
+    m_chart.setAccessibleDescription(tr("%1. %2").arg(
+        m_chart.accessibleDescription(), notice.isEmpty() ? menuHint() : notice + QLatin1Char(' ') + menuHint()));
 }
 
 QString ChartActions::stepNoticeText()
@@ -92,6 +91,8 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
             const ChartDefinition& definition = definitionOf(*m_procedure);
             lines << pointReadout(definition, m_session.model(), day)
                   << continuousReadout(definition, m_session.model(), m_session.continuousRun().solution, day);
+            if (findDirectionField(m_chart) != nullptr)
+                lines << DirectionField::legend();
         }
         if (m_procedure)
             lines << stepNoticeText();

@@ -1,10 +1,12 @@
 #include "DefaultPrinter.h"
 
+#include "PrintService.h"
 #include "Session.h"
 #include "WindowPdfRequest.h"
 #include "WindowPrinter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPrinter>
 
 namespace vorlenza {
@@ -18,6 +20,13 @@ QString refusedMessage(const QPrinter& printer, const QString& why)
                                        "jobs again, or set up another printer as the default printer of this "
                                        "computer, then try again.")
         .arg(printer.printerName(), why);
+}
+/// The printer as the user knows it: its queue, or the file a PDF printer writes.
+QString shownName(const QPrinter& printer)
+{
+    if (printer.printerName().isEmpty() && printer.outputFormat() == QPrinter::PdfFormat)
+        return QDir::toNativeSeparators(printer.outputFileName());
+    return printer.printerName();
 }
 /// Says why printing failed and offers the same page as a PDF file instead.
 void printFailed(Session& session, QWidget& window, const QString& text)
@@ -35,7 +44,16 @@ void printFailed(Session& session, QWidget& window, const QString& text)
 void printOnDefaultPrinter(Session& session, QWidget& window, const QString& jobName)
 {
     Platform& platform = session.platform();
-    const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
+    std::optional<PrinterAnswer> answer = askPrintService(platform, jobName);
+    if (!answer) {
+        printFailed(session, window,
+                    QCoreApplication::translate("WindowActions",
+                                                "The print service of this computer does not answer, so the "
+                                                "page was not printed. Try again in a while, or save the page "
+                                                "as a PDF file."));
+        return;
+    }
+    const std::unique_ptr<QPrinter> printer = std::move(answer->printer);
     if (!printer) {
         printFailed(session, window,
                     QCoreApplication::translate("WindowActions",
@@ -43,11 +61,9 @@ void printOnDefaultPrinter(Session& session, QWidget& window, const QString& job
                                                 "printer of this computer, then try again."));
         return;
     }
-    printer->setDocName(jobName);
     // A queue that rejects jobs would swallow the page without a word: say so instead.
-    const QString refused = platform.printerRefusal ? platform.printerRefusal(*printer) : QString();
-    if (!refused.isEmpty()) {
-        printFailed(session, window, refusedMessage(*printer, refused));
+    if (!answer->refusal.isEmpty()) {
+        printFailed(session, window, refusedMessage(*printer, answer->refusal));
         return;
     }
     const Outcome outcome = printWindow(window, *printer);
@@ -58,8 +74,17 @@ void printOnDefaultPrinter(Session& session, QWidget& window, const QString& job
                         : outcome.error);
         return;
     }
-    if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty())
+    if (const QString why = platform.jobRefusal ? platform.jobRefusal(*printer) : QString(); !why.isEmpty()) {
         printFailed(session, window, refusedMessage(*printer, why));
+        return;
+    }
+    // A paused queue keeps the page without a word until someone resumes the printer: say so.
+    if (answer->paused)
+        printFailed(session, window,
+                    QCoreApplication::translate("WindowActions",
+                                                "The page waits in the queue of the printer “%1”, which is "
+                                                "paused. It will be printed when the printer is resumed.")
+                        .arg(shownName(*printer)));
 }
 
 } // namespace vorlenza

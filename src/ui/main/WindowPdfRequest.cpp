@@ -2,6 +2,7 @@
 
 #include "ChartExport.h"
 #include "MessageTitle.h"
+#include "PrintService.h"
 #include "Session.h"
 #include "WindowPdf.h"
 
@@ -34,7 +35,9 @@ void saveWindowAsPdfAsked(Session& session, QWidget& window)
                 .arg(QFileInfo(typed).fileName()));
         return;
     }
-    const std::unique_ptr<QPrinter> printer = platform.defaultPrinter ? platform.defaultPrinter() : nullptr;
+    // The page size is the default printer's; a print service that does not answer gives none.
+    const std::optional<PrinterAnswer> answer = askPrintService(platform);
+    const QPrinter* printer = answer ? answer->printer.get() : nullptr;
     const Outcome outcome = saveWindowAsPdf(window, path, printer ? pageOf(*printer) : defaultPrintPage());
     if (!outcome.ok)
         platform.reportProblem(&window, messageTitle(), outcome.error);

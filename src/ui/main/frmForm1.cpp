@@ -297,7 +297,7 @@ void frmForm1::SaveResults()
 
 void frmForm1::cmdPrint_Click()
 {
-    printOnDefaultPrinter(session(), *this, tr("Vorlenza — main window"));
+    printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - main window"));
 }
 
 void frmForm1::cmdQuit_Click() { leaveTo(WindowId::About); }

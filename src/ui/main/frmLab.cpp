@@ -250,7 +250,7 @@ void frmLab::cmdUseValues_Click()
     leaveTo(WindowId::Main, Handover::HideFirst, m_parameters);
 }
 
-void frmLab::cmdPrint_Click() { printOnDefaultPrinter(session(), *this, tr("Vorlenza — phase-plane lab")); }
+void frmLab::cmdPrint_Click() { printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - phase-plane lab")); }
 
 void frmLab::cmdMainForm_Click() { leaveTo(WindowId::Main); }
 

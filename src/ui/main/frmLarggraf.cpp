@@ -81,7 +81,7 @@ void frmLarggraf::firstShown() { centreOnScreen(this); }
 
 void frmLarggraf::Command6_Click()
 {
-    printOnDefaultPrinter(session(), *this, tr("Vorlenza — large graph"));
+    printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - large graph"));
 }
 
 void frmLarggraf::command4_Click() { leaveTo(WindowId::Main); }

@@ -7,13 +7,14 @@
 #include "twips.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
 namespace vorlenza {
 
 namespace {
-const QString kQuizPicture = QStringLiteral(":/vorlenza/quiz.jpg");
+const QString kEnglishQuizPicture = QStringLiteral(":/vorlenza/quiz.jpg");
 constexpr int kClientWidth = 9856;
 constexpr int kClientHeight = 7546;
 constexpr kit::Twips kImage{480, 240, 7200, 5064};
@@ -22,6 +23,13 @@ constexpr kit::Twips kImage{480, 240, 7200, 5064};
 frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, "frmQuiz", parent)
 {
     build();
+}
+
+QString frmQuiz::quizPicture()
+{
+    //: the file of the quiz picture painted with this language's words by tools/paint_pictures.cpp
+    const QString path = QStringLiteral(":/vorlenza/") + tr("quiz.jpg");
+    return QFileInfo::exists(path) ? path : kEnglishQuizPicture;
 }
 
 QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
@@ -34,7 +42,7 @@ void frmQuiz::createControls()
 {
     // The image has no frame or background of its own and takes the size of its picture.
     imgImage1 =
-        kit::picture(this, "imgImage1", kQuizPicture, tr("Quiz: four phase planes with their isoclines"));
+        kit::picture(this, "imgImage1", quizPicture(), tr("Quiz: four phase planes with their isoclines"));
     imgImage1->setAccessibleDescription(
         tr("Which sketch shows coexistence, which a win of species A, which a win of species B, "
            "and which an outcome that depends on the start?"));
@@ -62,7 +70,7 @@ void frmQuiz::placeImage()
     // The image keeps the size of its picture; the window's outer size (frame included) decides
     // where it goes.
     QSize image(kImage.width, kImage.height);
-    if (const QSize picture = kit::designPictureTwips(kQuizPicture); picture.isValid())
+    if (const QSize picture = kit::designPictureTwips(quizPicture()); picture.isValid())
         image = picture;
     imgImage1->resize(twips::size(image.width(), image.height()));
     const QSize frame = outerSize(this) - size();

@@ -16,6 +16,9 @@ public:
     /// Where the load puts the picture, in twips, for a window of the given outer size (twips)
     /// and a picture of the given size (twips): centred across, raised 400 twips above the middle.
     static QPoint imagePlace(QSize outerTwips, QSize imageTwips);
+    /// The resource of the quiz picture in the program's language: each translation names the
+    /// picture with its own words; English, and a language without one, show the English picture.
+    static QString quizPicture();
 
 protected:
     bool event(QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "ChartExport.h"
 #include "Language.h"
 #include "TranslationTable.h"
+#include "frmQuiz.h"
 
 #include <QDir>
 #include <QLocale>
@@ -56,6 +57,7 @@ private slots:
     void noEnglishLeft();
     void resultsFileIsTheEnglishOne();
     void clockInTheRegionsFormat();
+    void quizPictureInTheLanguage();
     void chartFilesInTheLanguage();
     void strictFieldsReadTheRegionsNumbers_data();
     void strictFieldsReadTheRegionsNumbers();
@@ -149,6 +151,16 @@ void TestTranslated::chartFilesInTheLanguage()
     QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[1]).type, ChartFileType::Svg);
     QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[2]).type, ChartFileType::Pdf);
     QCOMPARE(resolveChartFile(QStringLiteral("/tmp/a"), each[2]).path, QStringLiteral("/tmp/a.pdf"));
+}
+
+void TestTranslated::quizPictureInTheLanguage()
+{
+    m_translations.use({m_language});
+    const QString expected = m_language == QLatin1String("en")
+                                 ? QStringLiteral(":/vorlenza/quiz.jpg")
+                                 : QStringLiteral(":/vorlenza/quiz-%1.jpg").arg(m_language);
+    QCOMPARE(frmQuiz::quizPicture(), expected);
+    QVERIFY(!QImage(expected).isNull());
 }
 
 void TestTranslated::clockInTheRegionsFormat()

@@ -19,8 +19,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -37,6 +39,13 @@ struct MainHarness {
     std::function<std::unique_ptr<QPrinter>()> makePrinter = [] { return std::unique_ptr<QPrinter>(); };
     QString queueRefuses;   ///< the print system's answer before a job: why the queue takes none
     QString jobRefused;     ///< its answer after a job: why it did not take it
+    bool queuePaused = false; ///< its answer before a job: the printer is paused
+    /// A print service that never answers until `gate` is released.
+    struct HungService {
+        QSemaphore gate;
+        std::atomic<bool> released{false};
+    };
+    std::shared_ptr<HungService> hung;
     QStringList printJobs;  ///< the name of every job offered to the print system
     QDateTime now = QDateTime(QDate(2031, 5, 6), QTime(7, 8, 9));
     bool savePdfAnswer = false; ///< the answer to "Save as PDF…" beside "OK" after a failed print
@@ -58,11 +67,19 @@ struct MainHarness {
                 *filter = saveFilter;
             return saveAnswer;
         };
-        p.defaultPrinter = [this] { return makePrinter(); };
+        p.defaultPrinter = [this]() -> std::unique_ptr<QPrinter> {
+            if (const std::shared_ptr<HungService> service = hung) { // asked off the window's thread
+                service->gate.acquire();
+                service->released = true;
+                return nullptr;
+            }
+            return makePrinter();
+        };
         p.printerRefusal = [this](const QPrinter& printer) {
             printJobs << printer.docName();
             return queueRefuses;
         };
+        p.printerPaused = [this](const QPrinter&) { return queuePaused; };
         p.jobRefusal = [this](const QPrinter&) { return jobRefused; };
         p.reportProblem = [this](QWidget*, const QString& title, const QString& text) {
             messages << title + QStringLiteral(": ") + text;
@@ -91,6 +108,12 @@ struct MainHarness {
             return chosen;
         };
         p.now = [this] { return now; };
+    }
+
+    ~MainHarness()
+    {
+        if (hung)
+            hung->gate.release();
     }
 
     /// The main window as the title window leaves it: created (its load has run) and shown.

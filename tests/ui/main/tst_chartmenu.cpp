@@ -7,9 +7,12 @@
 #include "FileTrouble.h"
 #include "ModelFixtures.h"
 #include "MainSuite.h"
+#include "WindowPrinter.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -299,6 +302,92 @@ private slots:
             QCOMPARE(ReadBytes(dir.filePath(typed)), earlier);
     }
 
+    // A hung print service (CUPS stopped) and a paused queue: both windows say so at once and offer
+    // the page as a PDF; nothing waits for the service beyond its time limit.
+    void printServiceTroubleIsSaid_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<bool>("hung"); // else the queue is paused
+        QTest::addColumn<QString>("says");
+        const QString noAnswer = QStringLiteral("The print service of this computer does not answer");
+        const QString waits = QStringLiteral("The page waits in the queue of the printer “%1”, which is paused.");
+        QTest::newRow("main, no answer") << false << true << noAnswer;
+        QTest::newRow("large, no answer") << true << true << noAnswer;
+        QTest::newRow("main, paused") << false << false << waits;
+        QTest::newRow("large, paused") << true << false << waits;
+    }
+    void printServiceTroubleIsSaid()
+    {
+        QFETCH(bool, large);
+        QFETCH(bool, hung);
+        QFETCH(QString, says);
+        chartOf(large);
+        QTemporaryDir dir;
+        const QString printed = dir.filePath("printed.pdf");
+        h->printTo(printed);
+        if (hung) {
+            h->hung = std::make_shared<MainHarness::HungService>();
+            h->session.platform().printServiceWaitMs = 300;
+        }
+        h->queuePaused = !hung;
+        h->savePdfAnswer = true;
+        h->exportAnswer = dir.filePath("page.pdf");
+        QWidget* window = large ? static_cast<QWidget*>(h->large()) : h->main();
+        QPushButton* print = window->findChild<QPushButton*>(large ? "Command6" : "cmdPrint");
+        QElapsedTimer took;
+        took.start();
+        QTest::mouseClick(print, Qt::LeftButton, {}, print->rect().center());
+        QVERIFY2(took.elapsed() < 3000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(h->messages.size(), 1);
+        QVERIFY2(h->messages[0].contains(says.arg(printed)), qPrintable(h->messages[0]));
+        QCOMPARE(QFileInfo::exists(printed), !hung); // a paused queue keeps the page
+        QVERIFY(ReadBytes(dir.filePath("page.pdf")).startsWith("%PDF-")); // "Save as PDF…" does not wait again
+        if (hung) {
+            h->hung->gate.release();
+            QTRY_VERIFY(h->hung->released);
+            QTest::qWait(20); // the asking thread ends after the hook
+            h->hung.reset();
+        }
+    }
+
+    // Tab reaches the chart and the style's focus frame shows it on screen; the page printed or saved
+    // as PDF and the exported chart stay as they were.
+    void focusFrameOnlyOnScreen_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::newRow("main") << false;
+        QTest::newRow("large") << true;
+    }
+    void focusFrameOnlyOnScreen()
+    {
+        QFETCH(bool, large);
+        ChartView* chart = chartOf(large);
+        QWidget* window = chart->window();
+        const auto page = [window] {
+            QImage image(window->size(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            paintWindowFitted(*window, painter, QRectF(image.rect()));
+            return image;
+        };
+        QCoreApplication::processEvents();
+        const QImage screen = chart->grab().toImage();
+        const QImage paper = page();
+        const QImage exported = chart->toPixmap().toImage();
+        for (int tabs = 0; tabs < 40 && !chart->hasFocus(); ++tabs)
+            MainHarness::pressKey(Qt::Key_Tab);
+        QVERIFY(chart->hasFocus());
+        const QImage focused = chart->grab().toImage();
+        QVERIFY(focused != screen);
+        const QRect inside = chart->rect().adjusted(4, 4, -4, -4); // a frame round the edge, nothing within
+        QCOMPARE(focused.copy(inside).convertToFormat(QImage::Format_RGB32),
+                 screen.copy(inside).convertToFormat(QImage::Format_RGB32));
+        // On the page the chart's place shows no frame (the buttons around show their own focus).
+        const QRect onPage(chart->mapTo(window, QPoint(0, 0)), chart->size());
+        QCOMPARE(page().copy(onPage), paper.copy(onPage));
+        QCOMPARE(chart->toPixmap().toImage(), exported);
+    }
+
     void tooltipNamesTheDayUnderThePointer()
     {
         ChartView* chart = chartOf(false);
@@ -307,8 +396,15 @@ private slots:
         QHelpEvent help(QEvent::ToolTip, at, chart->mapToGlobal(at));
         QCoreApplication::sendEvent(chart, &help);
         QVERIFY2(QToolTip::text().startsWith(QLatin1String("Day 3: N1 = ")), qPrintable(QToolTip::text()));
-        QVERIFY(chart->accessibleDescription().endsWith(ChartActions::menuHint()));
+        QVERIFY(!QToolTip::text().contains(DirectionField::legend()));
+        QVERIFY2(chart->accessibleDescription().endsWith(QLatin1String(" points each. ") + ChartActions::menuHint()),
+                 qPrintable(chart->accessibleDescription()));
         QCOMPARE(h->session.graphCycle, std::int16_t(0));
+        // With the arrows on, the tooltip says how to read them.
+        h->menuChoice = QStringLiteral("Direction arrows");
+        openMenu(chart, Way::MenuKey);
+        QCoreApplication::sendEvent(chart, &help);
+        QVERIFY2(QToolTip::text().endsWith(QLatin1Char('\n') + DirectionField::legend()), qPrintable(QToolTip::text()));
     }
 
     // The continuous twins: drawn while the item is on (per window), and with it off the chart is

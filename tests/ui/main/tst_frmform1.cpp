@@ -604,7 +604,7 @@ private slots:
         h->printTo(pdf);
         h->click("cmdPrint");
         h->checkPrinted(pdf);
-        QCOMPARE(h->printJobs, printer ? QStringList{QStringLiteral("Vorlenza — main window")} : QStringList());
+        QCOMPARE(h->printJobs, printer ? QStringList{QStringLiteral("Vorlenza - main window")} : QStringList());
         QVERIFY(h->main()->isVisible());
         h->click("cmdRun");
         QCOMPARE(h->text("Text1"), QStringLiteral("100"));

@@ -210,7 +210,7 @@ private slots:
         QVERIFY(openLarge(*h));
         QTest::mouseClick(largeButton(*h, "Command6"), Qt::LeftButton);
         h->checkPrinted(pdf);
-        QCOMPARE(h->printJobs, printer ? QStringList{QStringLiteral("Vorlenza — large graph")} : QStringList());
+        QCOMPARE(h->printJobs, printer ? QStringList{QStringLiteral("Vorlenza - large graph")} : QStringList());
         // Nothing else changes and the window stays usable.
         QVERIFY(h->large()->isVisible());
         QVERIFY(!h->main()->isVisible());

@@ -27,6 +27,9 @@ private slots:
         QTest::addRow("author") << "author.jpg" << QSize(136, 180) << QByteArray("jpeg") << 0 << 0;
         QTest::addRow("dedication") << "dedication.jpg" << QSize(504, 559) << QByteArray("jpeg") << 0 << 0;
         QTest::addRow("quiz") << "quiz.jpg" << QSize(600, 422) << QByteArray("jpeg") << 0 << 300;
+        for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"})
+            QTest::addRow("quiz, %s", language) << QStringLiteral("quiz-%1.jpg").arg(QLatin1String(language))
+                                                << QSize(600, 422) << QByteArray("jpeg") << 0 << 300;
     }
     void sizesAndFormats()
     {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+namespace vorlenza {
+
+struct Platform;
+
+/// What the print service says about the default printer.
+struct PrinterAnswer {
+    std::unique_ptr<QPrinter> printer; ///< nullptr: no printer is set up
+    QString refusal;                   ///< why its queue takes no job now; empty when it does
+    bool paused = false;               ///< its queue holds jobs until the printer is resumed
+};
+
+/// Asks the print service about the default printer off the window's thread, and about its queue
+/// for a job named `jobName` when that is not empty. The windows keep painting meanwhile (the
+/// user's input waits). Nothing when the service has not answered within the platform's wait, or
+/// still has not answered an earlier question: a hung print service cannot freeze the program.
+std::optional<PrinterAnswer> askPrintService(Platform& platform, const QString& jobName = QString());
+
+} // namespace vorlenza

@@ -55,6 +55,14 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 gegen N1 mit Isoklinen</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (kontinuierlich)</translation>
+    </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Pfeile: in welche Richtung sich N1 und N2 von jedem Punkt aus ändern; je länger der Pfeil, desto schneller die Änderung (auf gestauchter Skala).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -93,10 +101,87 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>stabiler Knoten</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>Sattel</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>instabiler Knoten</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>stabiler Strudel</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>instabiler Strudel</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>durch die Eigenwerte nicht entschieden</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Eigenwerte pro Tag: %1 und %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>Der Ein-Tages-Schritt hält es stabil.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>Der Ein-Tages-Schritt hält es nicht stabil.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Koexistenz</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A gewinnt</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B gewinnt</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>Der Start
+entscheidet</translation>
+    </message>
+    <message>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>Beide Arten bestehen nebeneinander: Die Isoklinen kreuzen sich in einem stabilen Gleichgewicht, weil jede Art sich selbst stärker begrenzt als die andere.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>Art A gewinnt: Ihre Isokline liegt überall über der von B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>Art B gewinnt: Ihre Isokline liegt überall über der von A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>Je nach Start gewinnt die eine oder die andere Art: Die Isoklinen kreuzen sich in einem Sattel, und die Separatrix teilt die Startpunkte.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
         <translation>Tag %1: %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Kontinuierliche Lösung: %1</translation>
     </message>
 </context>
 <context>
@@ -235,6 +320,25 @@
     </message>
 </context>
 <context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Schritte von je einem Tag sind zu grob für %1: Der kleinste Anstoß treibt die Rechnung Tag für Tag weg von %2, wo die Gleichungen zur Ruhe kommen.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Schritte von je einem Tag sind zu grob für %1: Die Rechnung Tag für Tag pendelt sich bei %2 ein, die Gleichungen bei %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Schritte von je einem Tag sind zu grob für %1: Am Tag %2 steht die Rechnung Tag für Tag bei %3, die Gleichungen bei %4.</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>the chart could not be drawn</source>
@@ -318,6 +422,14 @@
     <message>
         <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
         <translation>Das Fenster wird nur als PDF-Dokument gespeichert, und „%1“ ist der Name einer anderen Dateiart. Es wurde nichts gespeichert. Bitte wähle einen Namen, der auf „.pdf“ endet.</translation>
+    </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>Der Druckdienst dieses Computers antwortet nicht, deshalb wurde die Seite nicht gedruckt. Versuchen Sie es später noch einmal, oder speichern Sie die Seite als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>Die Seite wartet in der Warteschlange des Druckers „%1“, der angehalten ist. Sie wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +630,19 @@
         <source>Save results as spreadsheet…</source>
         <translation>Ergebnisse als Tabelle speichern …</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Phasenebenen-Labor …</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Kontinuierliche Lösung</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -623,10 +748,6 @@ Labor für Populationsökologie
 Fachbereich Biologie
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — Hauptfenster</translation>
     </message>
     <message>
         <source> Model </source>
@@ -784,6 +905,121 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     </message>
 </context>
 <context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Phasenebenen-Labor</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Phasenebene</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Karte der Ausgänge</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>Die Pfeiltasten bewegen den Griff: links und rechts ändern alpha, oben und unten ändern beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Tragfähigkeit für Art A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Tragfähigkeit für Art B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Wachstumsrate von Art A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Wachstumsrate von Art B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Konstante a (alpha, Wirkung von B auf A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Konstante b (beta, Wirkung von A auf B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Tagesschritte als Punkte zeigen</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Trajektorien löschen</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Diese Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Diese Konstanten in die Felder des Hauptfensters schreiben</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Dieses Fenster drucken</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>Die Pfeiltasten bewegen einen Cursor; die Eingabetaste startet dort eine Trajektorie. Bis zu 12 Trajektorien.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Diagramm speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Fenster als PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Karte der Ausgänge</translation>
+    </message>
+</context>
+<context>
     <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
@@ -821,10 +1057,6 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — großes Diagramm</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -843,6 +1075,11 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     <message>
         <source>Quiz</source>
         <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-de.jpg</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,14 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 = f(N1) con isoclinas</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (continua)</translation>
+    </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Flechas: hacia dónde cambian N1 y N2 desde cada punto; cuanto más larga la flecha, más rápido el cambio (en una escala comprimida).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -93,10 +101,87 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>nodo estable</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>punto de silla</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>nodo inestable</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>foco estable</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>foco inestable</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>no decidido por los autovalores</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Autovalores por día: %1 y %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>El paso de un día lo mantiene estable.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>El paso de un día no lo mantiene estable.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Coexistencia</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>Gana A</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>Gana B</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>El inicio
+decide</translation>
+    </message>
+    <message>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>Las dos especies coexisten: las isoclinas se cruzan en un equilibrio estable, porque cada especie se limita a sí misma más que a la otra.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>Gana la especie A: su isoclina está en todas partes por encima de la de B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>Gana la especie B: su isoclina está en todas partes por encima de la de A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>Gana una u otra especie según el inicio: las isoclinas se cruzan en un punto de silla, y la separatriz divide los inicios.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
         <translation>Día %1: %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Solución continua: %1</translation>
     </message>
 </context>
 <context>
@@ -235,6 +320,25 @@
     </message>
 </context>
 <context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Los pasos de un día son demasiado gruesos para %1: el menor empujón aleja el cálculo diario de %2, donde las ecuaciones se estabilizan.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Los pasos de un día son demasiado gruesos para %1: el cálculo diario se estabiliza en %2, las ecuaciones en %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Los pasos de un día son demasiado gruesos para %1: el día %2 el cálculo diario está en %3, las ecuaciones en %4.</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>the chart could not be drawn</source>
@@ -318,6 +422,14 @@
     <message>
         <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
         <translation>La ventana solo se guarda como documento PDF, y «%1» es el nombre de otro tipo de archivo. No se ha guardado nada. Elige un nombre que termine en «.pdf».</translation>
+    </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>El servicio de impresión de este equipo no responde, por eso no se imprimió la página. Vuelva a intentarlo dentro de un rato o guarde la página como archivo PDF.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>La página espera en la cola de la impresora «%1», que está en pausa. Se imprimirá cuando se reanude la impresora.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +630,19 @@
         <source>Save results as spreadsheet…</source>
         <translation>Guardar los resultados como hoja de cálculo…</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Laboratorio del plano de fase…</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Solución continua</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -623,10 +748,6 @@ Laboratorio de Ecología de Poblaciones
 Departamento de Biología
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — ventana principal</translation>
     </message>
     <message>
         <source> Model </source>
@@ -784,6 +905,121 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     </message>
 </context>
 <context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Laboratorio del plano de fase</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Plano de fase</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Mapa de resultados</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>Las flechas mueven el control: izquierda y derecha cambian alpha, arriba y abajo cambian beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacidad de carga para la especie A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacidad de carga para la especie B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Tasa intrínseca de la especie A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Tasa intrínseca de la especie B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Constante a (alpha, efecto de B sobre A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Constante b (beta, efecto de A sobre B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Mostrar los pasos diarios como puntos</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Borrar las trayectorias</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Usar estos valores</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Escribir estas constantes en los campos de la ventana principal</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta ventana</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>Las flechas mueven un cursor; Intro inicia allí una trayectoria. Hasta 12 trayectorias.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar el gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Guardar el gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Guardar la ventana como PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Mapa de resultados</translation>
+    </message>
+</context>
+<context>
     <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
@@ -821,10 +1057,6 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — gráfico grande</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -843,6 +1075,11 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     <message>
         <source>Quiz</source>
         <translation>Cuestionario</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-es.jpg</translation>
     </message>
 </context>
 <context>

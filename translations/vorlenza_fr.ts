@@ -55,6 +55,14 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 = f(N1) avec isoclines</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (continu)</translation>
+    </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Flèches : dans quel sens N1 et N2 changent à partir de chaque point ; plus la flèche est longue, plus le changement est rapide (sur une échelle comprimée).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -93,10 +101,87 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>nœud stable</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>col</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>nœud instable</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>foyer stable</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>foyer instable</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>non décidé par les valeurs propres</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Valeurs propres par jour : %1 et %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>Le pas d&apos;un jour le garde stable.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>Le pas d&apos;un jour ne le garde pas stable.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Coexistence</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A l&apos;emporte</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B l&apos;emporte</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>Le départ
+décide</translation>
+    </message>
+    <message>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>Les deux espèces coexistent : les isoclines se croisent en un équilibre stable, car chaque espèce se limite elle-même plus qu&apos;elle ne limite l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>L&apos;espèce A l&apos;emporte : son isocline est partout au-dessus de celle de B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>L&apos;espèce B l&apos;emporte : son isocline est partout au-dessus de celle de A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>L&apos;une ou l&apos;autre espèce l&apos;emporte selon le départ : les isoclines se croisent en un col, et la séparatrice partage les départs.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
         <translation>Jour %1 : %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Solution continue : %1</translation>
     </message>
 </context>
 <context>
@@ -235,6 +320,25 @@
     </message>
 </context>
 <context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Des pas d’un jour sont trop grossiers pour %1 : la moindre poussée éloigne le calcul jour par jour de %2, où les équations se stabilisent.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Des pas d’un jour sont trop grossiers pour %1 : le calcul jour par jour se stabilise à %2, les équations à %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Des pas d’un jour sont trop grossiers pour %1 : au jour %2, le calcul jour par jour est à %3, les équations à %4.</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>the chart could not be drawn</source>
@@ -318,6 +422,14 @@
     <message>
         <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
         <translation>La fenêtre est enregistrée uniquement comme document PDF, et « %1 » est le nom d’un autre type de fichier. Rien n’a été enregistré. Veuillez choisir un nom qui se termine par « .pdf ».</translation>
+    </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>Le service d’impression de cet ordinateur ne répond pas, la page n’a donc pas été imprimée. Réessayez dans un moment, ou enregistrez la page en fichier PDF.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>La page attend dans la file de l’imprimante « %1 », qui est en pause. Elle sera imprimée quand l’imprimante reprendra.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +630,19 @@
         <source>Save results as spreadsheet…</source>
         <translation>Enregistrer les résultats comme classeur…</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Laboratoire du plan de phase…</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Solution continue</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -623,10 +748,6 @@ Laboratoire d&apos;écologie des populations
 Département de biologie
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — fenêtre principale</translation>
     </message>
     <message>
         <source> Model </source>
@@ -784,6 +905,121 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     </message>
 </context>
 <context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Laboratoire du plan de phase</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Plan de phase</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Carte des issues</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>Les flèches déplacent la poignée : gauche et droite changent alpha, haut et bas changent beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1 :</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacité de charge pour l&apos;espèce A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2 :</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacité de charge pour l&apos;espèce B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1 :</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Taux intrinsèque de l&apos;espèce A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2 :</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Taux intrinsèque de l&apos;espèce B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha :</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Constante a (alpha, effet de B sur A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta :</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Constante b (beta, effet de A sur B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Montrer les pas quotidiens en points</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Effacer les trajectoires</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Utiliser ces valeurs</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Écrire ces constantes dans les champs de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>Les flèches déplacent un curseur ; Entrée y lance une trajectoire. Jusqu&apos;à 12 trajectoires.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Enregistrer le graphique sous…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Enregistrer la fenêtre en PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Carte des issues</translation>
+    </message>
+</context>
+<context>
     <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
@@ -821,10 +1057,6 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — grand graphique</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -843,6 +1075,11 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     <message>
         <source>Quiz</source>
         <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-fr.jpg</translation>
     </message>
 </context>
 <context>

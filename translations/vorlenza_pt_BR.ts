@@ -55,6 +55,14 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2 × N1 com isóclinas</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1 (contínua)</translation>
+    </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>Setas: para onde N1 e N2 mudam a partir de cada ponto; quanto mais longa a seta, mais rápida a mudança (em escala comprimida).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -93,10 +101,87 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>nó estável</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>ponto de sela</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>nó instável</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>foco estável</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>foco instável</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>não decidido pelos autovalores</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>Autovalores por dia: %1 e %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>O passo de um dia o mantém estável.</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>O passo de um dia não o mantém estável.</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>Coexistência</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A vence</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B vence</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>O início
+decide</translation>
+    </message>
+    <message>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>As duas espécies coexistem: as isóclinas se cruzam num equilíbrio estável, porque cada espécie limita mais a si mesma do que à outra.</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>A espécie A vence: sua isóclina fica em toda parte acima da de B.</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>A espécie B vence: sua isóclina fica em toda parte acima da de A.</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>Vence uma ou outra espécie conforme o início: as isóclinas se cruzam num ponto de sela, e a separatriz divide os inícios.</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
         <translation>Dia %1: %2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>Solução contínua: %1</translation>
     </message>
 </context>
 <context>
@@ -235,6 +320,25 @@
     </message>
 </context>
 <context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>Passos de um dia são grosseiros demais para %1: o menor empurrão afasta o cálculo diário de %2, onde as equações se estabilizam.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>Passos de um dia são grosseiros demais para %1: o cálculo diário se estabiliza em %2, as equações em %3.</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>Passos de um dia são grosseiros demais para %1: no dia %2 o cálculo diário está em %3, as equações em %4.</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>the chart could not be drawn</source>
@@ -318,6 +422,14 @@
     <message>
         <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
         <translation>A janela é salva somente como documento PDF, e “%1” é o nome de outro tipo de arquivo. Nada foi salvo. Escolha um nome que termine em “.pdf”.</translation>
+    </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>O serviço de impressão deste computador não responde, por isso a página não foi impressa. Tente de novo daqui a pouco ou salve a página como arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>A página aguarda na fila da impressora “%1”, que está pausada. Ela será impressa quando a impressora for retomada.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +630,19 @@
         <source>Save results as spreadsheet…</source>
         <translation>Salvar os resultados como planilha…</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>Laboratório do plano de fase…</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>Solução contínua</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -623,10 +748,6 @@ Laboratório de Ecologia de Populações
 Departamento de Biologia
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — janela principal</translation>
     </message>
     <message>
         <source> Model </source>
@@ -784,6 +905,121 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     </message>
 </context>
 <context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>Laboratório do plano de fase</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>Plano de fase</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>Mapa de resultados</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>As setas movem a alça: esquerda e direita mudam alpha, cima e baixo mudam beta.</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>Capacidade de suporte para a espécie A (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>Capacidade de suporte para a espécie B (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>Taxa intrínseca da espécie A (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2:</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>Taxa intrínseca da espécie B (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>Constante a (alpha, efeito de B sobre A)</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>Constante b (beta, efeito de A sobre B)</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>Mostrar os passos diários como pontos</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>Apagar as trajetórias</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>Usar estes valores</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>Escrever estas constantes nos campos da janela principal</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimir esta janela</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>As setas movem um cursor; Enter inicia ali uma trajetória. Até 12 trajetórias.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar o gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Salvar o gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>Salvar a janela como PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>Mapa de resultados</translation>
+    </message>
+</context>
+<context>
     <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
@@ -821,10 +1057,6 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — gráfico grande</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -843,6 +1075,11 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     <message>
         <source>Quiz</source>
         <translation>Teste</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-pt_BR.jpg</translation>
     </message>
 </context>
 <context>

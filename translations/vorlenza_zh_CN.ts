@@ -55,6 +55,14 @@
         <source>N2 vs. N1 with isoclines</source>
         <translation>N2–N1 图及等斜线</translation>
     </message>
+    <message>
+        <source>%1 (continuous)</source>
+        <translation>%1（连续）</translation>
+    </message>
+    <message>
+        <source>Arrows: which way N1 and N2 change from each point; the longer the arrow, the faster the change (on a compressed scale).</source>
+        <translation>箭头：表示 N1 和 N2 从每一点出发的变化方向；箭头越长，变化越快（按压缩的比例）。</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -91,10 +99,87 @@
     </message>
 </context>
 <context>
+    <name>Lab</name>
+    <message>
+        <source>stable node</source>
+        <translation>稳定结点</translation>
+    </message>
+    <message>
+        <source>saddle</source>
+        <translation>鞍点</translation>
+    </message>
+    <message>
+        <source>unstable node</source>
+        <translation>不稳定结点</translation>
+    </message>
+    <message>
+        <source>stable focus</source>
+        <translation>稳定焦点</translation>
+    </message>
+    <message>
+        <source>unstable focus</source>
+        <translation>不稳定焦点</translation>
+    </message>
+    <message>
+        <source>not decided by the eigenvalues</source>
+        <translation>特征值无法判定</translation>
+    </message>
+    <message>
+        <source>Eigenvalues per day: %1 and %2</source>
+        <translation>每日特征值：%1 和 %2</translation>
+    </message>
+    <message>
+        <source>The one-day step keeps it stable.</source>
+        <translation>一天的步长保持其稳定。</translation>
+    </message>
+    <message>
+        <source>The one-day step does not keep it stable.</source>
+        <translation>一天的步长不能保持其稳定。</translation>
+    </message>
+    <message>
+        <source>Coexistence</source>
+        <translation>共存</translation>
+    </message>
+    <message>
+        <source>A wins</source>
+        <translation>A 获胜</translation>
+    </message>
+    <message>
+        <source>B wins</source>
+        <translation>B 获胜</translation>
+    </message>
+    <message>
+        <source>Either wins,
+by the start</source>
+        <translation>取决于
+初始值</translation>
+    </message>
+    <message>
+        <source>Both species coexist: the isoclines cross at a stable equilibrium, because each species limits itself more than it limits the other.</source>
+        <translation>两个物种共存：等倾线相交于一个稳定平衡点，因为每个物种对自身的限制大于对另一物种的限制。</translation>
+    </message>
+    <message>
+        <source>Species A wins: its isocline lies above B&apos;s everywhere.</source>
+        <translation>物种 A 获胜：它的等倾线处处高于 B 的等倾线。</translation>
+    </message>
+    <message>
+        <source>Species B wins: its isocline lies above A&apos;s everywhere.</source>
+        <translation>物种 B 获胜：它的等倾线处处高于 A 的等倾线。</translation>
+    </message>
+    <message>
+        <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
+        <translation>哪个物种获胜取决于初始值：等倾线相交于鞍点，分界线把初始点分成两边。</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
         <translation>第 %1 天：%2</translation>
+    </message>
+    <message>
+        <source>Continuous solution: %1</source>
+        <translation>连续解：%1</translation>
     </message>
 </context>
 <context>
@@ -233,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>StepNotice</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, where the equations settle.</source>
+        <translation>对于 %1，一天的步长太粗：最小的扰动就会使逐日计算离开 %2，而方程在那里趋于稳定。</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.</source>
+        <translation>对于 %1，一天的步长太粗：逐日计算稳定在 %2，方程稳定在 %3。</translation>
+    </message>
+    <message>
+        <source>One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.</source>
+        <translation>对于 %1，一天的步长太粗：第 %2 天逐日计算位于 %3，方程位于 %4。</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>the chart could not be drawn</source>
@@ -316,6 +420,14 @@
     <message>
         <source>The window is saved as a PDF document only, and “%1” is the name of another type of file. Nothing was saved. Please choose a name that ends in “.pdf”.</source>
         <translation>窗口只能保存为 PDF 文档，而“%1”是另一种文件类型的名称。未保存任何内容。请选择以“.pdf”结尾的名称。</translation>
+    </message>
+    <message>
+        <source>The print service of this computer does not answer, so the page was not printed. Try again in a while, or save the page as a PDF file.</source>
+        <translation>这台计算机的打印服务没有响应，因此页面未打印。请稍后再试，或将页面保存为 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>The page waits in the queue of the printer “%1”, which is paused. It will be printed when the printer is resumed.</source>
+        <translation>页面正在打印机“%1”的队列中等待，该打印机已暂停。恢复打印机后页面就会打印。</translation>
     </message>
 </context>
 <context>
@@ -516,6 +628,19 @@
         <source>Save results as spreadsheet…</source>
         <translation>将结果另存为电子表格…</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>Phase-plane lab…</source>
+        <translation>相平面实验室…</translation>
+    </message>
+    <message>
+        <source>Continuous solution</source>
+        <translation>连续解</translation>
+    </message>
 </context>
 <context>
     <name>vorlenza::ChartView</name>
@@ -621,10 +746,6 @@ vorlenza@example.org
 生物学系
 Example University
 Exampletown, Exampleland</translation>
-    </message>
-    <message>
-        <source>Vorlenza — main window</source>
-        <translation>Vorlenza — 主窗口</translation>
     </message>
     <message>
         <source> Model </source>
@@ -782,6 +903,121 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     </message>
 </context>
 <context>
+    <name>vorlenza::frmLab</name>
+    <message>
+        <source>Phase-plane lab</source>
+        <translation>相平面实验室</translation>
+    </message>
+    <message>
+        <source>Phase plane</source>
+        <translation>相平面</translation>
+    </message>
+    <message>
+        <source>Map of outcomes</source>
+        <translation>结局图</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the handle: left and right change alpha, up and down change beta.</source>
+        <translation>方向键移动手柄：左右改变 alpha，上下改变 beta。</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species A (K1)</source>
+        <translation>物种 A 的环境容纳量 (K1)</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2：</translation>
+    </message>
+    <message>
+        <source>Carrying capacity for species B (K2)</source>
+        <translation>物种 B 的环境容纳量 (K2)</translation>
+    </message>
+    <message>
+        <source>r1:</source>
+        <translation>r1：</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species A (r1)</source>
+        <translation>物种 A 的内禀增长率 (r1)</translation>
+    </message>
+    <message>
+        <source>r2:</source>
+        <translation>r2：</translation>
+    </message>
+    <message>
+        <source>Intrinsic rate of species B (r2)</source>
+        <translation>物种 B 的内禀增长率 (r2)</translation>
+    </message>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha：</translation>
+    </message>
+    <message>
+        <source>Constant a (alpha, effect of B on A)</source>
+        <translation>常数 a（alpha，B 对 A 的影响）</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta：</translation>
+    </message>
+    <message>
+        <source>Constant b (beta, effect of A on B)</source>
+        <translation>常数 b（beta，A 对 B 的影响）</translation>
+    </message>
+    <message>
+        <source>Show the daily steps as markers</source>
+        <translation>以标记显示每日步长</translation>
+    </message>
+    <message>
+        <source>Clear trajectories</source>
+        <translation>清除轨迹</translation>
+    </message>
+    <message>
+        <source>Use these values</source>
+        <translation>使用这些数值</translation>
+    </message>
+    <message>
+        <source>Write these constants into the main window&apos;s fields</source>
+        <translation>将这些常数写入主窗口的输入框</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>打印本窗口</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>主窗口</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
+        <translation>方向键移动光标；按 Enter 键在该处开始一条轨迹。最多 12 条轨迹。</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>将图表另存为…</translation>
+    </message>
+    <message>
+        <source>Save window as PDF…</source>
+        <translation>将窗口另存为 PDF…</translation>
+    </message>
+    <message>
+        <source>Outcome map</source>
+        <translation>结局图</translation>
+    </message>
+</context>
+<context>
     <name>vorlenza::frmLarggraf</name>
     <message>
         <source>N2 vs. N1</source>
@@ -819,10 +1055,6 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
-    <message>
-        <source>Vorlenza — large graph</source>
-        <translation>Vorlenza — 大图表</translation>
-    </message>
 </context>
 <context>
     <name>vorlenza::frmQuiz</name>
@@ -841,6 +1073,11 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     <message>
         <source>Quiz</source>
         <translation>测验</translation>
+    </message>
+    <message>
+        <source>quiz.jpg</source>
+        <extracomment>the file of the quiz picture painted with this language&apos;s words by tools/paint_pictures.cpp</extracomment>
+        <translation>quiz-zh_CN.jpg</translation>
     </message>
 </context>
 <context>

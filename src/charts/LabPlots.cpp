@@ -369,13 +369,13 @@ void LabPhasePlot::focusOutEvent(QFocusEvent* event)
 
 // ---- The map of outcomes -----------------------------------------------------------------------
 
-QString OutcomeMapPlot::regionName(Outcome outcome)
+QString OutcomeMapPlot::regionName(CompetitionOutcome outcome)
 {
     switch (outcome) {
-    case Outcome::Coexistence: return QCoreApplication::translate("Lab", "Coexistence");
-    case Outcome::AWins: return QCoreApplication::translate("Lab", "A wins");
-    case Outcome::BWins: return QCoreApplication::translate("Lab", "B wins");
-    case Outcome::EitherWins: return QCoreApplication::translate("Lab", "Either wins,\nby the start");
+    case CompetitionOutcome::Coexistence: return QCoreApplication::translate("Lab", "Coexistence");
+    case CompetitionOutcome::AWins: return QCoreApplication::translate("Lab", "A wins");
+    case CompetitionOutcome::BWins: return QCoreApplication::translate("Lab", "B wins");
+    case CompetitionOutcome::EitherWins: return QCoreApplication::translate("Lab", "Either wins,\nby the start");
     }
     return {};
 }
@@ -438,7 +438,7 @@ void OutcomeMapPlot::setModel(double K1, double K2, double alpha, double beta)
     placeHandle();
 }
 
-Outcome OutcomeMapPlot::regionAt(double alpha, double beta) const
+CompetitionOutcome OutcomeMapPlot::regionAt(double alpha, double beta) const
 {
     for (const OutcomeRegion& r : m_regions)
         if ((alpha >= r.alphaLo && (alpha < r.alphaHi || (r.alphaHi == m_reach && alpha <= m_reach))) &&
@@ -516,16 +516,16 @@ void OutcomeMapPlot::focusOutEvent(QFocusEvent* event)
 
 namespace vorlenza {
 
-QString outcomeSentence(Outcome outcome)
+QString outcomeSentence(CompetitionOutcome outcome)
 {
     switch (outcome) {
-    case Outcome::Coexistence:
+    case CompetitionOutcome::Coexistence:
         return QCoreApplication::translate(
             "Lab", "Both species coexist: the isoclines cross at a stable equilibrium, because each species "
                    "limits itself more than it limits the other.");
-    case Outcome::AWins: return QCoreApplication::translate("Lab", "Species A wins: its isocline lies above B's everywhere.");
-    case Outcome::BWins: return QCoreApplication::translate("Lab", "Species B wins: its isocline lies above A's everywhere.");
-    case Outcome::EitherWins:
+    case CompetitionOutcome::AWins: return QCoreApplication::translate("Lab", "Species A wins: its isocline lies above B's everywhere.");
+    case CompetitionOutcome::BWins: return QCoreApplication::translate("Lab", "Species B wins: its isocline lies above A's everywhere.");
+    case CompetitionOutcome::EitherWins:
         return QCoreApplication::translate(
             "Lab", "Either species wins, depending on the start: the isoclines cross at a saddle, and the "
                    "separatrix divides the starts.");

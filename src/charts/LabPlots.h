@@ -109,10 +109,10 @@ public:
     QPointF handle() const { return {m_alpha, m_beta}; }
     double reach() const { return m_reach; }
     /// The outcome of the region shaded under (alpha, beta).
-    Outcome regionAt(double alpha, double beta) const;
+    CompetitionOutcome regionAt(double alpha, double beta) const;
 
     /// The region's name, as labelled on the map.
-    static QString regionName(Outcome outcome);
+    static QString regionName(CompetitionOutcome outcome);
 
 signals:
     /// The user moved the handle to (alpha, beta).
@@ -148,6 +148,6 @@ private:
 namespace vorlenza {
 
 /// The sentence under the lab's phase plane that says how the competition ends and why.
-QString outcomeSentence(Outcome outcome);
+QString outcomeSentence(CompetitionOutcome outcome);
 
 } // namespace vorlenza

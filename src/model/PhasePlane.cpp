@@ -79,13 +79,13 @@ std::vector<Equilibrium> equilibriaOf(const ModelParameters& p)
     return out;
 }
 
-Outcome outcomeOf(double K1, double K2, double alpha, double beta)
+CompetitionOutcome outcomeOf(double K1, double K2, double alpha, double beta)
 {
     const bool aBelow = alpha < K1 / K2;
     const bool bBelow = beta < K2 / K1;
     if (aBelow)
-        return bBelow ? Outcome::Coexistence : Outcome::AWins;
-    return bBelow ? Outcome::BWins : Outcome::EitherWins;
+        return bBelow ? CompetitionOutcome::Coexistence : CompetitionOutcome::AWins;
+    return bBelow ? CompetitionOutcome::BWins : CompetitionOutcome::EitherWins;
 }
 
 std::array<OutcomeRegion, 4> outcomeRegions(double K1, double K2, double alphaMax, double betaMax)
@@ -93,10 +93,10 @@ std::array<OutcomeRegion, 4> outcomeRegions(double K1, double K2, double alphaMa
     const double a = std::min(K1 / K2, alphaMax);
     const double b = std::min(K2 / K1, betaMax);
     return {{
-        {Outcome::Coexistence, 0.0, a, 0.0, b},
-        {Outcome::AWins, 0.0, a, b, betaMax},
-        {Outcome::BWins, a, alphaMax, 0.0, b},
-        {Outcome::EitherWins, a, alphaMax, b, betaMax},
+        {CompetitionOutcome::Coexistence, 0.0, a, 0.0, b},
+        {CompetitionOutcome::AWins, 0.0, a, b, betaMax},
+        {CompetitionOutcome::BWins, a, alphaMax, 0.0, b},
+        {CompetitionOutcome::EitherWins, a, alphaMax, b, betaMax},
     }};
 }
 

@@ -64,7 +64,7 @@ Equilibrium equilibriumAt(const ModelParameters& p, EquilibriumKind kind, double
 std::vector<Equilibrium> equilibriaOf(const ModelParameters& p);
 
 /// How the competition ends.
-enum class Outcome {
+enum class CompetitionOutcome {
     Coexistence, ///< alpha < K1/K2 and beta < K2/K1: the crossing is stable
     AWins,       ///< alpha < K1/K2 and beta >= K2/K1: A's isocline lies above B's
     BWins,       ///< alpha >= K1/K2 and beta < K2/K1: B's isocline lies above A's
@@ -72,13 +72,13 @@ enum class Outcome {
 };
 
 /// The outcome for the parameters, from the boundaries alpha = K1/K2 and beta = K2/K1.
-Outcome outcomeOf(double K1, double K2, double alpha, double beta);
-inline Outcome outcomeOf(const ModelParameters& p) { return outcomeOf(p.K1, p.K2, p.alpha, p.beta); }
+CompetitionOutcome outcomeOf(double K1, double K2, double alpha, double beta);
+inline CompetitionOutcome outcomeOf(const ModelParameters& p) { return outcomeOf(p.K1, p.K2, p.alpha, p.beta); }
 
 /// One region of the alpha–beta plane with one outcome: alpha in [alphaLo, alphaHi], beta in
 /// [betaLo, betaHi].
 struct OutcomeRegion {
-    Outcome outcome;
+    CompetitionOutcome outcome;
     double alphaLo;
     double alphaHi;
     double betaLo;

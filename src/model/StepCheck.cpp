@@ -23,39 +23,6 @@ constexpr double kSettled = 1e-5;
 
 } // namespace
 
-std::vector<Equilibrium> equilibriaOf(const ModelParameters& p)
-{
-    std::vector<Equilibrium> out{{0.0, 0.0}};
-    if (p.K1 > 0.0)
-        out.push_back({p.K1, 0.0});
-    if (p.K2 > 0.0)
-        out.push_back({0.0, p.K2});
-    const double d = 1.0 - p.alpha * p.beta;
-    if (d != 0.0) {
-        const double n1 = (p.K1 - p.alpha * p.K2) / d;
-        const double n2 = (p.K2 - p.beta * p.K1) / d;
-        if (n1 > 0.0 && n2 > 0.0 && std::isfinite(n1) && std::isfinite(n2))
-            out.push_back({n1, n2});
-    }
-    return out;
-}
-
-std::array<std::complex<double>, 2> jacobianEigenvalues(const ModelParameters& p, double n1, double n2)
-{
-    const double a = p.r1 * (1.0 - 2.0 * n1 / p.K1 - p.alpha * n2 / p.K1);
-    const double b = -p.r1 * p.alpha * n1 / p.K1;
-    const double c = -p.r2 * p.beta * n2 / p.K2;
-    const double d = p.r2 * (1.0 - 2.0 * n2 / p.K2 - p.beta * n1 / p.K2);
-    const double halfTrace = (a + d) / 2.0;
-    const std::complex<double> root = std::sqrt(std::complex<double>(halfTrace * halfTrace - (a * d - b * c)));
-    return {halfTrace + root, halfTrace - root};
-}
-
-double oneDayStepMultiplier(std::complex<double> lambda)
-{
-    return std::abs(1.0 + lambda + lambda * lambda / 2.0);
-}
-
 double roundedForSentence(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
@@ -99,14 +66,13 @@ StepCheck checkOneDaySteps(const ModelState& state, const ContinuousSolution& so
         // A species absent from the start stays absent: its direction does not count.
         const bool aPresent = state.N1[0] != 0.0, bPresent = state.N2[0] != 0.0;
         std::vector<std::complex<double>> lambdas;
-        if (aPresent && bPresent) {
-            const auto both = jacobianEigenvalues(p, approached->n1, approached->n2);
-            lambdas.assign(both.begin(), both.end());
-        } else if (aPresent) {
-            lambdas.push_back(p.r1 * (1.0 - 2.0 * approached->n1 / p.K1 - p.alpha * approached->n2 / p.K1));
-        } else if (bPresent) {
-            lambdas.push_back(p.r2 * (1.0 - 2.0 * approached->n2 / p.K2 - p.beta * approached->n1 / p.K2));
-        }
+        // Alone, a species moves along its own axis: the diagonal of the Jacobian is its eigenvalue.
+        if (aPresent && bPresent)
+            lambdas.assign(approached->eigenvalues.begin(), approached->eigenvalues.end());
+        else if (aPresent)
+            lambdas.push_back(approached->jacobian[0][0]);
+        else if (bPresent)
+            lambdas.push_back(approached->jacobian[1][1]);
         const bool stable = !lambdas.empty() && std::all_of(lambdas.begin(), lambdas.end(), [](auto l) {
             return l.real() < 0.0;
         });
@@ -114,7 +80,7 @@ StepCheck checkOneDaySteps(const ModelState& state, const ContinuousSolution& so
             approached = nullptr;
         else
             check.unstableForSteps = std::any_of(lambdas.begin(), lambdas.end(), [](auto l) {
-                return oneDayStepMultiplier(l) >= 1.0;
+                return std::abs(heunMultiplier(l)) >= 1.0;
             });
     }
 

@@ -2,30 +2,10 @@
 
 #include "ContinuousSolution.h"
 #include "ModelState.h"
+#include "PhasePlane.h"
 
-#include <array>
-#include <complex>
-#include <vector>
 
 namespace vorlenza {
-
-/// A point where both populations stay constant under the equations.
-struct Equilibrium {
-    double n1 = 0.0;
-    double n2 = 0.0;
-};
-
-/// Every equilibrium with no negative population: (0, 0), (K1, 0), (0, K2) and, where the two
-/// zero-growth lines cross inside the quadrant, N1* = (K1 − alpha·K2)/(1 − alpha·beta),
-/// N2* = (K2 − beta·K1)/(1 − alpha·beta).
-std::vector<Equilibrium> equilibriaOf(const ModelParameters& p);
-
-/// The eigenvalues of the Jacobian of both rates at (n1, n2).
-std::array<std::complex<double>, 2> jacobianEigenvalues(const ModelParameters& p, double n1, double n2);
-
-/// How one Heun step of one day multiplies a small distance from an equilibrium along the
-/// eigenvector of `lambda`: |1 + λ + λ²/2|. At 1 or more the step does not bring the run back.
-double oneDayStepMultiplier(std::complex<double> lambda);
 
 /// Whether the one-day steps of a run show something the equations do not: either the equations
 /// approach an equilibrium that is stable for them and unstable for the step, or on the last day

@@ -232,7 +232,8 @@ Outcome writeResultsSpreadsheet(const QString& path, const ModelState& state)
     QString problem;
     const QByteArray bytes = resultsSpreadsheetContents(state, &problem);
     if (bytes.isEmpty())
-        return {false, fileFailure(path, problem)};
+        return {false, fileFailure(path, problem + QCoreApplication::translate(
+                                                     "WholeFile", "; any earlier file of that name is unchanged"))};
     return writeWholeFile(path, bytes);
 }
 

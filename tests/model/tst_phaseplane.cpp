@@ -62,16 +62,16 @@ private slots:
         QTest::addColumn<int>("interior"); // -1 none, else its EquilibriumType
         QTest::addColumn<int>("outcome");
         QTest::newRow("set 1") << fromPreset(1) << EquilibriumType::Saddle << EquilibriumType::Saddle
-                               << int(EquilibriumType::StableNode) << int(Outcome::Coexistence);
+                               << int(EquilibriumType::StableNode) << int(CompetitionOutcome::Coexistence);
         // Set 2's isoclines cross: A wins from its own start, but B wins from others.
         QTest::newRow("set 2") << fromPreset(2) << EquilibriumType::StableNode << EquilibriumType::StableNode
-                               << int(EquilibriumType::Saddle) << int(Outcome::EitherWins);
+                               << int(EquilibriumType::Saddle) << int(CompetitionOutcome::EitherWins);
         QTest::newRow("set 3") << fromPreset(3) << EquilibriumType::Saddle << EquilibriumType::StableNode << -1
-                               << int(Outcome::BWins);
+                               << int(CompetitionOutcome::BWins);
         QTest::newRow("defaults") << defaults() << EquilibriumType::Saddle << EquilibriumType::Saddle
-                                  << int(EquilibriumType::StableNode) << int(Outcome::Coexistence);
+                                  << int(EquilibriumType::StableNode) << int(CompetitionOutcome::Coexistence);
         QTest::newRow("bistable") << Bistable << EquilibriumType::StableNode << EquilibriumType::StableNode
-                                  << int(EquilibriumType::Saddle) << int(Outcome::EitherWins);
+                                  << int(EquilibriumType::Saddle) << int(CompetitionOutcome::EitherWins);
     }
     void equilibria()
     {
@@ -165,13 +165,13 @@ private slots:
             const Equilibrium* c = find(all, EquilibriumKind::Coexistence);
             const bool aStable = find(all, EquilibriumKind::AAlone)->stable();
             const bool bStable = find(all, EquilibriumKind::BAlone)->stable();
-            Outcome byStability = Outcome::EitherWins;
+            CompetitionOutcome byStability = CompetitionOutcome::EitherWins;
             if (c && c->stable() && !aStable && !bStable)
-                byStability = Outcome::Coexistence;
+                byStability = CompetitionOutcome::Coexistence;
             else if (aStable && !bStable && !c)
-                byStability = Outcome::AWins;
+                byStability = CompetitionOutcome::AWins;
             else if (bStable && !aStable && !c)
-                byStability = Outcome::BWins;
+                byStability = CompetitionOutcome::BWins;
             else
                 QVERIFY(aStable && bStable && c && c->type == EquilibriumType::Saddle);
             const QByteArray where = QByteArray::number(i);

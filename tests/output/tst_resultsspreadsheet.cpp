@@ -209,8 +209,8 @@ private slots:
         Unlock(spot);
 
         QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.error.startsWith(QStringLiteral("The results could not be saved to “") +
-                                          QDir::toNativeSeparators(spot.path) + QStringLiteral("”")),
+        QVERIFY2(outcome.error.startsWith(QStringLiteral("The file “") + QDir::toNativeSeparators(spot.path) +
+                                          QStringLiteral("” could not be saved: ")),
                  qPrintable(outcome.error));
         QVERIFY2(outcome.error.contains(reason), qPrintable(outcome.error));
         QCOMPARE(Listing(dir.path()), before);

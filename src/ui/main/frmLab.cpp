@@ -2,7 +2,9 @@
 
 #include "ChartActions.h"
 #include "ChartExport.h"
+#include "ChartFile.h"
 #include "DefaultPrinter.h"
+#include "WindowPdfRequest.h"
 #include "LabPlots.h"
 #include "Look.h"
 #include "NumberText.h"
@@ -307,7 +309,7 @@ void frmLab::saveChartAsked(QCustomPlot& plot)
     const ChosenChartFile chosen = resolveChartFile(typed, filter);
     if (chosen.path.isEmpty())
         return;
-    const ExportOutcome outcome = saveChart(plot, chosen.path, chosen.type);
+    const Outcome outcome = saveChart(plot, chosen.path, chosen.type);
     if (!outcome.ok)
         platform.reportProblem(this, messageTitle(), outcome.error);
 }

@@ -145,7 +145,7 @@ private slots:
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last().at(3), QStringLiteral("Direction arrows [x]"));
+        QVERIFY(h->menus.last().contains(QStringLiteral("Direction arrows [x]")));
 
         // The large window starts without them, and keeps its own choice when made anew.
         h->click("cmdLargeGraph");

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(plane->trajectoryCurve(0)->data()->at(0)->key, two.n1);
         QCOMPARE(int(plane->equilibria().size()), 4);
         QVERIFY(!plane->separatrix().empty());
-        QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), outcomeSentence(Outcome::EitherWins));
+        QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), outcomeSentence(CompetitionOutcome::EitherWins));
 
         labChild<QPushButton>(*h, "cmdMainForm")->click();
         QVERIFY(h->main()->isVisible());
@@ -175,7 +175,7 @@ private slots:
             const ModelParameters p{K1, K2, std::round(unit(random) * reach * 1e4) / 1e4,
                                     std::round(unit(random) * reach * 1e4) / 1e4, 0.2, 0.3};
             setConstants(*h, p);
-            const Outcome expected = outcomeOf(p);
+            const CompetitionOutcome expected = outcomeOf(p);
             QCOMPARE(sentence->text(), outcomeSentence(expected));
             QCOMPARE(map->regionAt(map->handle().x(), map->handle().y()), expected);
             QCOMPARE(map->handle(), QPointF(p.alpha, p.beta));
@@ -233,7 +233,7 @@ private slots:
         h->printTo(printed);
         labChild<QPushButton>(*h, "cmdPrint")->click();
         h->checkPrinted(printed);
-        QCOMPARE(h->printJobs, QStringList{QStringLiteral("Vorlenza — phase-plane lab")});
+        QCOMPARE(h->printJobs, QStringList{QStringLiteral("Vorlenza - phase-plane lab")});
     }
 
     void keyboardOnly()
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(std::abs(map->handle().y() - (before.y() + step)) < 1e-3);
         QCOMPARE(lab(*h)->parameters().alpha, labChild<QDoubleSpinBox>(*h, "spnAlpha")->value());
         QCOMPARE(labChild<LabPhasePlot>(*h, "picPhasePlane")->parameters().alpha, lab(*h)->parameters().alpha);
-        QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), outcomeSentence(Outcome::BWins));
+        QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), outcomeSentence(CompetitionOutcome::BWins));
         // a trajectory from the keyboard cursor
         auto* plane = labChild<LabPhasePlot>(*h, "picPhasePlane");
         plane->setFocus();

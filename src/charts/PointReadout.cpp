@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace vorlenza {
 
@@ -120,10 +121,13 @@ int nearestDayAt(QCustomPlot& plot, const ChartDefinition& definition, QPointF p
     return days[static_cast<std::size_t>(nearest.series)][static_cast<std::size_t>(nearest.index)];
 }
 
-QString pointReadout(const ChartDefinition& definition, const ModelState& state, int day)
+namespace {
+
+/// "name = value" of every run series the chart shows (each name once), with `valueOf(source,
+/// daily value)` giving the value to show; a source it answers with nothing is left out.
+template <class ValueOf>
+QStringList namedValues(const ChartDefinition& definition, const ModelState& state, int day, ValueOf valueOf)
 {
-    if (day < 0 || day > ModelState::MaxDay)
-        return {};
     QStringList values;
     for (int k : runSeriesOf(definition)) {
         const SeriesDefinition& s = definition.series[static_cast<std::size_t>(k)];
@@ -132,12 +136,26 @@ QString pointReadout(const ChartDefinition& definition, const ModelState& state,
             const ModelState::Series* series = seriesOf(state, source, &name);
             if (series == nullptr)
                 continue;
-            const QString item = QStringLiteral("%1 = %2").arg(
-                QLatin1String(name), QString::fromStdString(formatNumber((*series)[static_cast<std::size_t>(day)])));
+            const std::optional<double> value = valueOf(source, (*series)[static_cast<std::size_t>(day)]);
+            if (!value)
+                continue;
+            const QString item = QStringLiteral("%1 = %2").arg(QLatin1String(name),
+                                                                QString::fromStdString(formatNumber(*value)));
             if (!values.contains(item))
                 values << item;
         }
     }
+    return values;
+}
+
+} // namespace
+
+QString pointReadout(const ChartDefinition& definition, const ModelState& state, int day)
+{
+    if (day < 0 || day > ModelState::MaxDay)
+        return {};
+    const QStringList values =
+        namedValues(definition, state, day, [](ChartSource, double daily) { return std::optional<double>(daily); });
     return QCoreApplication::translate("PointReadout", "Day %1: %2")
         .arg(QString::fromStdString(formatInteger(day)), values.join(QStringLiteral(", ")));
 }
@@ -149,26 +167,16 @@ QString continuousReadout(const ChartDefinition& definition, const ModelState& s
     if (day < 0 || day > ModelState::MaxDay || day + 1 > solution.solvedDays)
         return {};
     const auto d = static_cast<std::size_t>(day);
-    QStringList values;
-    for (int k : runSeriesOf(definition)) {
-        const SeriesDefinition& s = definition.series[static_cast<std::size_t>(k)];
-        for (ChartSource source : {s.x, s.y}) {
-            const char* name = nullptr;
-            const ModelState::Series* series = seriesOf(state, source, &name);
-            if (series == nullptr)
-                continue;
+    const QStringList values =
+        namedValues(definition, state, day, [&](ChartSource source, double daily) -> std::optional<double> {
             const bool first = source == ChartSource::N1 || source == ChartSource::dN1;
             const std::vector<double>& n = first ? solution.N1 : solution.N2;
             const bool change = source == ChartSource::dN1 || source == ChartSource::dN2;
             const double value = change ? n[d + 1] - n[d] : n[d];
-            if (!(std::abs(value - (*series)[d]) > 1e-3 * K))
-                continue;
-            const QString item = QStringLiteral("%1 = %2").arg(QLatin1String(name),
-                                                                QString::fromStdString(formatNumber(value)));
-            if (!values.contains(item))
-                values << item;
-        }
-    }
+            if (!(std::abs(value - daily) > 1e-3 * K))
+                return std::nullopt;
+            return value;
+        });
     if (values.isEmpty())
         return {};
     return QCoreApplication::translate("PointReadout", "Continuous solution: %1").arg(values.join(QStringLiteral(", ")));

@@ -1,5 +1,8 @@
 #include "AxisLook.h"
 
+#include <QLocale>
+#include <QWidget>
+
 #include "FontSize.h"
 #include "SeriesLook.h"
 
@@ -60,6 +63,13 @@ QCPRange paddedRange(double lo, double hi)
         return QCPRange(lo - d, hi + d);
     }
     return QCPRange(lo - span * kRangeMargin, hi + span * kRangeMargin);
+}
+
+void useProgramNumbers(QWidget& plot)
+{
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    plot.setLocale(numbers);
 }
 
 } // namespace vorlenza

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QCPAxis;
+class QWidget;
 class QCPRange;
 
 namespace vorlenza {
@@ -30,5 +31,9 @@ void applyAxisLook(QCPAxis& axis, const AxisLook& look);
 /// below and above so that nothing touches the frame; a flat range gets 10 % of its value (at
 /// least 1) on either side, and no data (lo > hi, or NaN) gives -1..1.
 QCPRange paddedRange(double lo, double hi);
+
+/// Tick labels of `plot` written as the program writes numbers in every language: a point, no
+/// grouping (QCustomPlot otherwise follows the widget's locale).
+void useProgramNumbers(QWidget& plot);
 
 } // namespace vorlenza

@@ -4,7 +4,6 @@
 #include "FontSize.h"
 #include "SeriesCurve.h"
 
-#include <QLocale>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -45,9 +44,7 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
 
     // QCustomPlot writes tick labels in the widget's locale; the program writes numbers one way in
     // every language, with a point and no grouping, as the fields and result boxes do.
-    QLocale numbers = QLocale::c();
-    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    setLocale(numbers);
+    useProgramNumbers(*this);
 
     const QFont tickFont = fontsize::sized(QStringLiteral("Arial"), 10.0);
     xAxis->setTickLabelFont(tickFont);

@@ -1,5 +1,7 @@
 #include "LabPlots.h"
 
+#include "AxisLook.h"
+
 #include "ContinuousSolution.h"
 #include "DirectionField.h"
 #include "NumberText.h"
@@ -114,6 +116,7 @@ QColor trajectoryColour(int index)
 
 LabPhasePlot::LabPhasePlot(QWidget* parent) : QCustomPlot(parent)
 {
+    useProgramNumbers(*this);
     setFocusPolicy(Qt::StrongFocus);
     setNoAntialiasingOnDrag(true);
     xAxis->setLabel(QStringLiteral("N1"));
@@ -382,6 +385,7 @@ QString OutcomeMapPlot::regionName(CompetitionOutcome outcome)
 
 OutcomeMapPlot::OutcomeMapPlot(QWidget* parent) : QCustomPlot(parent)
 {
+    useProgramNumbers(*this);
     setFocusPolicy(Qt::StrongFocus);
     xAxis->setLabel(QStringLiteral("alpha"));
     yAxis->setLabel(QStringLiteral("beta"));

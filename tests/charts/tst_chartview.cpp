@@ -3,6 +3,7 @@
 
 #include "ChartExpectations.h"
 #include "ChartView.h"
+#include "LabPlots.h"
 #include "ModelFixtures.h"
 #include "NumberText.h"
 
@@ -261,6 +262,24 @@ private slots:
 
     // Tick labels write numbers as the fields and result boxes do in every language: a point and
     // no grouping ("0.5" and "10000" under a German locale, not "0,5" and "10.000").
+    // The lab's plots are plain QCustomPlots: they write their ticks the same way.
+    void labTicksWriteNumbersTheProgramsWay()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        LabPhasePlot phase;
+        OutcomeMapPlot map;
+        for (QCustomPlot* plot : {static_cast<QCustomPlot*>(&phase), static_cast<QCustomPlot*>(&map)}) {
+            plot->resize(400, 300);
+            plot->xAxis->setRange(0.0, 2.5);
+            plot->replot();
+            const QVector<QString> labels = plot->xAxis->tickVectorLabels();
+            QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QString& l) { return l.contains('.'); }));
+            QVERIFY(std::none_of(labels.begin(), labels.end(), [](const QString& l) { return l.contains(','); }));
+        }
+    }
+
     void tickLabelsWriteNumbersTheProgramsWay()
     {
         const QLocale before;

@@ -12,7 +12,8 @@ struct ContinuousSolution {
     std::vector<double> N1; ///< population of species A at day i, i = 0..lastDay
     std::vector<double> N2; ///< population of species B at day i
     /// Days 0..solvedDays hold values; it is smaller than the requested last day only when the
-    /// solver could not go on (a value left the double range, or the step size collapsed).
+    /// solver could not go on (a value left the double range, the step size collapsed, or rates so
+    /// large that the equations are too stiff to solve in a moment).
     int solvedDays = -1;
     bool complete() const { return solvedDays >= 0 && solvedDays + 1 == static_cast<int>(N1.size()); }
 };

@@ -22,7 +22,11 @@ configure: deps
 	  echo "make: build/ holds files you cannot write ($$f, owner $$(stat -c %U "$$f")); remove it as that user (su -c 'rm -rf build') and run make again" >&2; \
 	  exit 1; \
 	fi
-	cmake --preset default
+	@scripts/forget-other-generator build
+	@# Ninja configures again by itself when a CMakeLists.txt changes; the presets it does not watch.
+	@if [ ! -f build/build.ninja ] || [ ! build/presets.stamp -nt CMakePresets.json ]; then \
+	  cmake --preset default && touch build/presets.stamp; \
+	fi
 
 # Without a graphical session Qt would abort with a misleading hint; say what to do instead.
 display:
@@ -43,6 +47,7 @@ package: build
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 asan-test: deps
+	@scripts/forget-other-generator build-asan
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)

@@ -2,6 +2,12 @@
 // on a high-density one, for a run that settles, a chaotic, an oscillating and a near-extinction
 // one; and the thinning rules themselves at their edges (gaps, column order, repeated pixels, the
 // marker left on top, the summed coverage of steep pieces).
+//
+// Drawing every point of a chaotic run takes QPainter up to forty seconds a picture, and that picture
+// depends on nothing but the program and libraries that draw it and the chart around the curves. It
+// is kept in the build folder under a name made of all of these (the bytes of every binary this
+// process runs, the row and the chart drawn without its curves), and drawn again whenever one of
+// them changes.
 
 #include "ChartProcedures.h"
 #include "ChartView.h"
@@ -9,9 +15,14 @@
 #include "SeriesThinning.h"
 #include "SteepCoverage.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
@@ -56,7 +67,7 @@ struct Picture {
 
 /// The chart drawn by `procedure` after `before`, rendered at `scale`; `curves` off hides every series.
 Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState& state, double scale,
-              bool every, bool curves = true)
+               bool every, bool curves = true)
 {
     ChartView view;
     view.resize(kLargeChart);
@@ -72,17 +83,82 @@ Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState
     return {std::move(image), static_cast<int>(plot.width() * plot.height() * scale * scale)};
 }
 
+/// A digest of every executable file mapped into this process: the test itself (with the chart code
+/// linked in), Qt, QCustomPlot, the C libraries.
+QByteArray binariesDigest()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {};
+    QStringList paths;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 6 && fields[1].contains('x') && fields[5].startsWith('/'))
+            paths.append(QString::fromLocal8Bit(fields[5]));
+    }
+    paths.removeDuplicates();
+    paths.sort();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString& path : paths) {
+        QFile binary(path);
+        if (!binary.open(QIODevice::ReadOnly) || !hash.addData(&binary))
+            return {};
+        hash.addData(path.toUtf8());
+    }
+    return hash.result().toHex().left(16);
+}
+
+/// The picture of every point drawn for `row`, from the build folder when the same binaries drew it
+/// over the same bare chart before; otherwise `draw` makes it and it is kept.
+QImage keptReference(const QString& row, const QImage& bare, const std::function<QImage()>& draw)
+{
+    static const QByteArray binaries = binariesDigest();
+    if (binaries.isEmpty())
+        return draw();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(row.toUtf8());
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(bare.constBits()), bare.sizeInBytes()));
+    const QString path =
+        QStringLiteral(THINNING_REFERENCE_DIR "/%1-%2.png")
+            .arg(QString::fromLatin1(binaries), QString::fromLatin1(hash.result().toHex().left(24)));
+    QImage kept(path);
+    if (!kept.isNull() && kept.size() == bare.size())
+        return kept.convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = draw();
+    QDir().mkpath(QStringLiteral(THINNING_REFERENCE_DIR));
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && drawn.save(&file, "PNG"))
+        file.commit();
+    return drawn;
+}
+
+/// Pictures drawn by other binaries are never read again.
+void forgetOtherReferences()
+{
+    const QByteArray binaries = binariesDigest();
+    QDir dir(QStringLiteral(THINNING_REFERENCE_DIR));
+    for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
+        if (binaries.isEmpty() || !name.startsWith(QString::fromLatin1(binaries)))
+            dir.remove(name);
+}
+
 int channelDifference(QRgb a, QRgb b)
 {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    return std::max(
+        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 } // namespace
 
-class TestSeriesThinning : public QObject {
+class TestSeriesThinning : public QObject
+{
     Q_OBJECT
 private slots:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        forgetOtherReferences();
+    }
 
     void thinnedPictureStaysWithinAPixelOfEveryPoint_data()
     {
@@ -106,7 +182,8 @@ private slots:
         for (const Kind& k : kinds)
             for (const char* run : {"defaults", "chaotic", "oscillating", "near extinction"})
                 for (double scale : {1.0, 2.0})
-                    QTest::addRow("%s, %s, %gx", k.name, run, scale) << k.before << k.procedure << QString::fromLatin1(run) << scale;
+                    QTest::addRow("%s, %s, %gx", k.name, run, scale)
+                        << k.before << k.procedure << QString::fromLatin1(run) << scale;
     }
 
     void thinnedPictureStaysWithinAPixelOfEveryPoint()
@@ -116,16 +193,20 @@ private slots:
         QFETCH(QString, run);
         QFETCH(double, scale);
         const ModelState& state = runNamed(run);
-        const QImage thinned = render(before, procedure, state, scale, false).image;
-        const Picture everyPicture = render(before, procedure, state, scale, true);
-        const QImage& every = everyPicture.image;
+        const Picture thinnedPicture = render(before, procedure, state, scale, false);
+        const QImage& thinned = thinnedPicture.image;
         // The chart without its curves: every point or thinned makes no difference there.
         const QImage bare = render(before, procedure, state, scale, false, false).image;
+        const QImage every = keptReference(QString::fromUtf8(QTest::currentDataTag()), bare, [&] {
+            return render(before, procedure, state, scale, true).image;
+        });
         QCOMPARE(thinned.size(), every.size());
 
         // The band: every pixel the curves change, grown by one pixel each way.
         const int w = every.width(), h = every.height();
-        const auto row = [](const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
+        const auto row = [](const QImage& image, int y) {
+            return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        };
         QVector<bool> band(w * h, false);
         int curvePixels = 0;
         for (int y = 0; y < h; ++y)
@@ -146,10 +227,10 @@ private slots:
                 outside += d > 0 && !band[y * w + x];
             }
         QVERIFY2(curvePixels > 500, "the curves draw nothing"); // the comparison means something
-        QVERIFY2(differing <= everyPicture.plotPixels / 1000,
+        QVERIFY2(differing <= thinnedPicture.plotPixels / 1000,
                  qPrintable(QStringLiteral("%1 of %2 plot pixels differ, %3 outside the band")
                                 .arg(differing)
-                                .arg(everyPicture.plotPixels)
+                                .arg(thinnedPicture.plotPixels)
                                 .arg(outside)));
         QCOMPARE(outside, 0);
     }
@@ -179,7 +260,8 @@ private slots:
         dense.fill(Qt::white);
         {
             QCPPainter painter(&dense);
-            painter.setMode(QCPPainter::pmNonCosmetic); // hairlines two pixels wide, as the scaled drawing has them
+            painter.setMode(
+                QCPPainter::pmNonCosmetic); // hairlines two pixels wide, as the scaled drawing has them
             view.toPainter(&painter, kLargeChart.width(), kLargeChart.height());
         }
         dense.setDevicePixelRatio(1.0);
@@ -193,7 +275,8 @@ private slots:
                 differing += channelDifference(a[x], b[x]) > 64;
         }
         const QRect plot = view.axisRect()->rect();
-        QVERIFY2(differing <= plot.width() * plot.height() * 4 / 1000, qPrintable(QString::number(differing)));
+        QVERIFY2(differing <= plot.width() * plot.height() * 4 / 1000,
+                 qPrintable(QString::number(differing)));
     }
 
     void columnExtremesKeepWhatAColumnShows_data()
@@ -205,15 +288,16 @@ private slots:
         QTest::newRow("one column, high before low")
             << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}} << 1.0
             << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}};
-        QTest::newRow("zigzag: inner points dropped") << zigzag << 1.0
-                                                      << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.9, 6}, {1.2, 3}};
-        QTest::newRow("twice the pixels keep more") << zigzag << 2.0
-                                                    << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
+        QTest::newRow("zigzag: inner points dropped")
+            << zigzag << 1.0 << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.9, 6}, {1.2, 3}};
+        QTest::newRow("twice the pixels keep more")
+            << zigzag << 2.0 << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
         QTest::newRow("a gap splits a column")
-            << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}} << 1.0
+            << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}}
+            << 1.0
             << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}};
-        QTest::newRow("extremes are the ends") << QVector<QPointF>{{0.1, 1}, {0.4, 2}, {0.5, 3}, {0.8, 4}} << 1.0
-                                               << QVector<QPointF>{{0.1, 1}, {0.8, 4}};
+        QTest::newRow("extremes are the ends") << QVector<QPointF>{{0.1, 1}, {0.4, 2}, {0.5, 3}, {0.8, 4}}
+                                               << 1.0 << QVector<QPointF>{{0.1, 1}, {0.8, 4}};
         QTest::newRow("one point") << QVector<QPointF>{{3.5, 2}} << 1.0 << QVector<QPointF>{{3.5, 2}};
     }
 
@@ -268,7 +352,7 @@ private slots:
     void markersOnOneSpotKeepTheTopFew()
     {
         // six markers within a quarter pixel: the last two drawn stay, in their order
-        const QVector<QPointF> pile = {{1.01, 1.01}, {1.02, 1.0}, {4.0, 4.0}, {1.03, 1.0},
+        const QVector<QPointF> pile = {{1.01, 1.01}, {1.02, 1.0},  {4.0, 4.0},  {1.03, 1.0},
                                        {kGap, kGap}, {1.04, 1.02}, {1.05, 1.0}, {1.06, 1.01}};
         QCOMPARE(topmostMarkers(pile, 1.0), (QVector<QPointF>{{4.0, 4.0}, {1.05, 1.0}, {1.06, 1.01}}));
         // a marker a quarter pixel away is on a spot of its own
@@ -316,11 +400,13 @@ private slots:
             pile.add({10.0, 3.8}, {10.0, 12.0});
         QCOMPARE(pile.coverage(10, 5), 1.0);
         QCOMPARE(pile.coverage(9, 5), 1.0);
-        QVERIFY(std::abs(pile.coverage(10, 3) - 0.3) < 1e-6); // three times half the column, a fifth of the row
+        QVERIFY(std::abs(pile.coverage(10, 3) - 0.3) <
+                1e-6); // three times half the column, a fifth of the row
         SteepCoverage twoTips(QRect(0, 0, 40, 40), 1.0);
         twoTips.add({10.25, 3.5}, {10.25, 9.0});
         twoTips.add({10.75, 3.5}, {10.75, 9.0});
-        QVERIFY(std::abs(twoTips.coverage(10, 3) - 0.75) < 1e-6); // 2 x three quarters of the column x half the row
+        QVERIFY(std::abs(twoTips.coverage(10, 3) - 0.75) <
+                1e-6); // 2 x three quarters of the column x half the row
     }
 
     void steepCoverageStaysWithinItsBounds()

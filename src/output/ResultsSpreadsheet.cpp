@@ -1,6 +1,7 @@
 #include "ResultsSpreadsheet.h"
 
 #include "WholeFile.h"
+#include "ZipSpeed.h"
 
 #include "ModelState.h"
 #include "NumberText.h"
@@ -152,6 +153,7 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
     lxw_error closed = LXW_NO_ERROR;
     {
         const CNumbers cNumbers;
+        const FastZip fastZip;
         lxw_workbook_options options{};
         // Rows go to the file as they are written, in order, and the charts carry no copy of the
         // numbers (a spreadsheet reads them from the cells): half the time of the default mode.
@@ -232,8 +234,9 @@ Outcome writeResultsSpreadsheet(const QString& path, const ModelState& state)
     QString problem;
     const QByteArray bytes = resultsSpreadsheetContents(state, &problem);
     if (bytes.isEmpty())
-        return {false, fileFailure(path, problem + QCoreApplication::translate(
-                                                     "WholeFile", "; any earlier file of that name is unchanged"))};
+        return {false, fileFailure(
+                           path, problem + QCoreApplication::translate(
+                                               "WholeFile", "; any earlier file of that name is unchanged"))};
     return writeWholeFile(path, bytes);
 }
 

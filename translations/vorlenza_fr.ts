@@ -690,7 +690,7 @@ The Vorlenza authors. %1. Vorlenza Series. Example Univ., Exampletown, Examplela
     </message>
     <message>
         <source>© 2004-%1 Vorlenza authors</source>
-        <translation>© 2004-%1 auteurs de Vorlenza</translation>
+        <translation>© 2004-%1 équipe Vorlenza</translation>
     </message>
     <message>
         <source>Free software for teaching and learning ecology</source>

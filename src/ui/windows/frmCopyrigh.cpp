@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace vorlenza {
+namespace vorlenza
+{
 
-frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent)
-    : CompanionWindow(session, "frmCopyrigh", parent)
+frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent) : CompanionWindow(session, "frmCopyrigh", parent)
 {
     build();
 }
@@ -87,6 +87,15 @@ void frmCopyrigh::placeControls()
         {picPicture1, {5640, 3720, 1776, 2292}},
         {cmdCommand1, {6000, 6360, 1215, 495}},
     });
+    // The copyright line's box starts a pixel inside the red box's right edge. Its plain background
+    // (the window's own grey) is left unpainted so that the red box keeps its border, and the line
+    // is centred in what lies right of the box, with a two-pixel gap.
+    const QRect box = lblLabel3->geometry();
+    const QRect line = lblLabel5->geometry();
+    if (line.top() <= box.bottom() && box.top() <= line.bottom() && line.left() <= box.right() + 2) {
+        lblLabel5->setAutoFillBackground(false);
+        lblLabel5->setContentsMargins(box.right() + 3 - line.left(), 0, 0, 0);
+    }
 }
 
 void frmCopyrigh::connectHandlers()
@@ -103,6 +112,9 @@ void frmCopyrigh::Form_Load()
     cmdCommand1->setFocus();
 }
 
-void frmCopyrigh::cmdCommand1_Click() { leaveTo(WindowId::Dedication); }
+void frmCopyrigh::cmdCommand1_Click()
+{
+    leaveTo(WindowId::Dedication);
+}
 
 } // namespace vorlenza

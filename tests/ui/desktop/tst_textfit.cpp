@@ -21,7 +21,8 @@
 
 using namespace vorlenza;
 
-namespace {
+namespace
+{
 
 struct WindowCase {
     WindowId id;
@@ -31,10 +32,14 @@ struct WindowCase {
 };
 
 const WindowCase kWindows[] = {
-    {WindowId::Main, "frmForm1", 10176, 7800},        {WindowId::Large, "frmLarggraf", 11832, 8724},
-    {WindowId::Title, "frmTitlform", 10637, 7051},    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
-    {WindowId::References, "frmReference", 8690, 5731}, {WindowId::HowTo, "frmHowto", 6696, 5628},
-    {WindowId::About, "frmCopyrigh", 8220, 7128},     {WindowId::Dedication, "Vater", 6960, 7956},
+    {WindowId::Main, "frmForm1", 10176, 7800},
+    {WindowId::Large, "frmLarggraf", 11832, 8724},
+    {WindowId::Title, "frmTitlform", 10637, 7051},
+    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
+    {WindowId::References, "frmReference", 8690, 5731},
+    {WindowId::HowTo, "frmHowto", 6696, 5628},
+    {WindowId::About, "frmCopyrigh", 8220, 7128},
+    {WindowId::Dedication, "Vater", 6960, 7956},
     {WindowId::Quiz, "frmQuiz", 9856, 7546},
 };
 
@@ -65,8 +70,8 @@ QString labelProblem(const QLabel* label)
     const QString text = label->text();
     if (text.isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
         return {};
-    const QRect box = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                     -label->margin());
+    const QRect box =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     const QFontMetrics fm(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 100000), flags, text);
@@ -127,12 +132,15 @@ QString frameProblem(const QGroupBox* frame)
 
 } // namespace
 
-class TestTextFit : public QObject {
+class TestTextFit : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase();
     void everyTextFits_data();
     void everyTextFits();
+    void copyrightLineLeavesTheNoticeBoxWhole_data();
+    void copyrightLineLeavesTheNoticeBoxWhole();
     void windowsKeepTheirDesignedSize_data();
     void windowsKeepTheirDesignedSize();
 
@@ -200,6 +208,37 @@ void TestTextFit::everyTextFits()
     for (const QGroupBox* frame : w->findChildren<QGroupBox*>())
         note(frame, frame->title(), frameProblem(frame));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+}
+
+// The about window's copyright line begins a pixel inside the red notice box: in no language may
+// it paint over the box's border or put its ink against it.
+void TestTextFit::copyrightLineLeavesTheNoticeBoxWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : QStringList{QStringLiteral("en")} + vorlenza::Translations::available())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTextFit::copyrightLineLeavesTheNoticeBoxWhole()
+{
+    QFETCH(QString, language);
+    speak(language);
+    QWidget* w = m_session->windows().load(WindowId::About);
+    QVERIFY(w);
+    const auto* box = w->findChild<QLabel*>(QStringLiteral("lblLabel3"));
+    const auto* line = w->findChild<QLabel*>(QStringLiteral("lblLabel5"));
+    QVERIFY(box && line);
+    const QImage shot = w->grab().toImage();
+    const int r = qRound(shot.devicePixelRatio()); // device pixels per pixel of the layout
+    const QRect b = box->geometry();
+    // (the border is a pixel of the layout wide; on a denser device its last device row is not drawn)
+    for (int y = b.top() * r; y <= b.bottom() * r; ++y)
+        QVERIFY2(shot.pixelColor(b.right() * r, y) == QColor(Qt::black),
+                 qPrintable(QStringLiteral("border row %1").arg(y)));
+    const QColor grey = w->palette().color(QPalette::Window);
+    for (int y = line->geometry().top() * r; y < (line->geometry().bottom() + 1) * r; ++y)
+        QVERIFY2(shot.pixelColor((b.right() + 1) * r, y) == grey,
+                 qPrintable(QStringLiteral("ink beside the box, row %1").arg(y)));
 }
 
 void TestTextFit::windowsKeepTheirDesignedSize_data()

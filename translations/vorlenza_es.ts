@@ -65,6 +65,14 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>results</source>
+        <extracomment>The name the spreadsheet&apos;s Save dialog suggests, without its ending.</extracomment>
+        <translation>resultados</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>PNG image (*.png)</source>

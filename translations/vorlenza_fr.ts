@@ -65,6 +65,14 @@
     </message>
 </context>
 <context>
+    <name>ChartActions</name>
+    <message>
+        <source>results</source>
+        <extracomment>The name the spreadsheet&apos;s Save dialog suggests, without its ending.</extracomment>
+        <translation>résultats</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>PNG image (*.png)</source>
@@ -199,7 +207,7 @@ décide</translation>
     <name>ResultsFile</name>
     <message>
         <source>The file name “%1” is too short. The results file is named after it with its last four characters replaced by “%2”, so please choose a name of at least four characters, such as results.txt. Nothing was saved.</source>
-        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;%2&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple resultats.txt. Rien n&apos;a été enregistré.</translation>
+        <translation>Le nom de fichier «&#xa0;%1&#xa0;» est trop court. Le fichier de résultats porte ce nom, dont les quatre derniers caractères sont remplacés par «&#xa0;%2&#xa0;»&#xa0;: choisissez donc un nom d&apos;au moins quatre caractères, par exemple résultats.txt. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>

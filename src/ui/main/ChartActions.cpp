@@ -15,6 +15,7 @@
 #include "StepNotice.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -200,7 +201,9 @@ void saveResultsAsSpreadsheetAsked(Session& session, QWidget& window)
     if (!platform.chooseExportFile)
         return;
     QString filter = resultsSpreadsheetFilter();
-    const QString typed = platform.chooseExportFile(&window, QStringLiteral("results.xlsx"), filter, &filter);
+    //: The name the spreadsheet's Save dialog suggests, without its ending.
+    const QString suggested = QCoreApplication::translate("ChartActions", "results") + QStringLiteral(".xlsx");
+    const QString typed = platform.chooseExportFile(&window, suggested, filter, &filter);
     const ResultsTarget target = resolveResultsTarget(typed, resultsSpreadsheetFilter());
     if (target.path.isEmpty())
         return;

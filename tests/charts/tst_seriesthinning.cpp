@@ -67,7 +67,7 @@ struct Picture {
 
 /// The chart drawn by `procedure` after `before`, rendered at `scale`; `curves` off hides every series.
 Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState& state, double scale,
-               bool every, bool curves = true)
+              bool every, bool curves = true)
 {
     ChartView view;
     view.resize(kLargeChart);
@@ -84,8 +84,8 @@ Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState
 }
 
 /// A digest of every executable file mapped into this process: the test itself (with the chart code
-/// linked in), Qt, QCustomPlot, the C libraries.
-QByteArray binariesDigest()
+/// linked in), Qt, QCustomPlot, the C libraries. Empty when they cannot be read.
+QByteArray readBinariesDigest()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly))
@@ -108,11 +108,17 @@ QByteArray binariesDigest()
     return hash.result().toHex().left(16);
 }
 
+const QByteArray& binariesDigest()
+{
+    static const QByteArray digest = readBinariesDigest();
+    return digest;
+}
+
 /// The picture of every point drawn for `row`, from the build folder when the same binaries drew it
 /// over the same bare chart before; otherwise `draw` makes it and it is kept.
 QImage keptReference(const QString& row, const QImage& bare, const std::function<QImage()>& draw)
 {
-    static const QByteArray binaries = binariesDigest();
+    const QByteArray& binaries = binariesDigest();
     if (binaries.isEmpty())
         return draw();
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -135,7 +141,7 @@ QImage keptReference(const QString& row, const QImage& bare, const std::function
 /// Pictures drawn by other binaries are never read again.
 void forgetOtherReferences()
 {
-    const QByteArray binaries = binariesDigest();
+    const QByteArray& binaries = binariesDigest();
     QDir dir(QStringLiteral(THINNING_REFERENCE_DIR));
     for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
         if (binaries.isEmpty() || !name.startsWith(QString::fromLatin1(binaries)))
@@ -144,14 +150,12 @@ void forgetOtherReferences()
 
 int channelDifference(QRgb a, QRgb b)
 {
-    return std::max(
-        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 } // namespace
 
-class TestSeriesThinning : public QObject
-{
+class TestSeriesThinning : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
@@ -182,8 +186,7 @@ private slots:
         for (const Kind& k : kinds)
             for (const char* run : {"defaults", "chaotic", "oscillating", "near extinction"})
                 for (double scale : {1.0, 2.0})
-                    QTest::addRow("%s, %s, %gx", k.name, run, scale)
-                        << k.before << k.procedure << QString::fromLatin1(run) << scale;
+                    QTest::addRow("%s, %s, %gx", k.name, run, scale) << k.before << k.procedure << QString::fromLatin1(run) << scale;
     }
 
     void thinnedPictureStaysWithinAPixelOfEveryPoint()
@@ -197,16 +200,13 @@ private slots:
         const QImage& thinned = thinnedPicture.image;
         // The chart without its curves: every point or thinned makes no difference there.
         const QImage bare = render(before, procedure, state, scale, false, false).image;
-        const QImage every = keptReference(QString::fromUtf8(QTest::currentDataTag()), bare, [&] {
-            return render(before, procedure, state, scale, true).image;
-        });
+        const QImage every = keptReference(QString::fromUtf8(QTest::currentDataTag()), bare,
+                                           [&] { return render(before, procedure, state, scale, true).image; });
         QCOMPARE(thinned.size(), every.size());
 
         // The band: every pixel the curves change, grown by one pixel each way.
         const int w = every.width(), h = every.height();
-        const auto row = [](const QImage& image, int y) {
-            return reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        };
+        const auto row = [](const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
         QVector<bool> band(w * h, false);
         int curvePixels = 0;
         for (int y = 0; y < h; ++y)
@@ -260,8 +260,7 @@ private slots:
         dense.fill(Qt::white);
         {
             QCPPainter painter(&dense);
-            painter.setMode(
-                QCPPainter::pmNonCosmetic); // hairlines two pixels wide, as the scaled drawing has them
+            painter.setMode(QCPPainter::pmNonCosmetic); // hairlines two pixels wide, as the scaled drawing has them
             view.toPainter(&painter, kLargeChart.width(), kLargeChart.height());
         }
         dense.setDevicePixelRatio(1.0);
@@ -275,8 +274,7 @@ private slots:
                 differing += channelDifference(a[x], b[x]) > 64;
         }
         const QRect plot = view.axisRect()->rect();
-        QVERIFY2(differing <= plot.width() * plot.height() * 4 / 1000,
-                 qPrintable(QString::number(differing)));
+        QVERIFY2(differing <= plot.width() * plot.height() * 4 / 1000, qPrintable(QString::number(differing)));
     }
 
     void columnExtremesKeepWhatAColumnShows_data()
@@ -288,16 +286,15 @@ private slots:
         QTest::newRow("one column, high before low")
             << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}} << 1.0
             << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}};
-        QTest::newRow("zigzag: inner points dropped")
-            << zigzag << 1.0 << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.9, 6}, {1.2, 3}};
-        QTest::newRow("twice the pixels keep more")
-            << zigzag << 2.0 << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
+        QTest::newRow("zigzag: inner points dropped") << zigzag << 1.0
+                                                      << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.9, 6}, {1.2, 3}};
+        QTest::newRow("twice the pixels keep more") << zigzag << 2.0
+                                                    << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
         QTest::newRow("a gap splits a column")
-            << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}}
-            << 1.0
+            << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}} << 1.0
             << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}};
-        QTest::newRow("extremes are the ends") << QVector<QPointF>{{0.1, 1}, {0.4, 2}, {0.5, 3}, {0.8, 4}}
-                                               << 1.0 << QVector<QPointF>{{0.1, 1}, {0.8, 4}};
+        QTest::newRow("extremes are the ends") << QVector<QPointF>{{0.1, 1}, {0.4, 2}, {0.5, 3}, {0.8, 4}} << 1.0
+                                               << QVector<QPointF>{{0.1, 1}, {0.8, 4}};
         QTest::newRow("one point") << QVector<QPointF>{{3.5, 2}} << 1.0 << QVector<QPointF>{{3.5, 2}};
     }
 
@@ -352,7 +349,7 @@ private slots:
     void markersOnOneSpotKeepTheTopFew()
     {
         // six markers within a quarter pixel: the last two drawn stay, in their order
-        const QVector<QPointF> pile = {{1.01, 1.01}, {1.02, 1.0},  {4.0, 4.0},  {1.03, 1.0},
+        const QVector<QPointF> pile = {{1.01, 1.01}, {1.02, 1.0}, {4.0, 4.0}, {1.03, 1.0},
                                        {kGap, kGap}, {1.04, 1.02}, {1.05, 1.0}, {1.06, 1.01}};
         QCOMPARE(topmostMarkers(pile, 1.0), (QVector<QPointF>{{4.0, 4.0}, {1.05, 1.0}, {1.06, 1.01}}));
         // a marker a quarter pixel away is on a spot of its own
@@ -400,13 +397,11 @@ private slots:
             pile.add({10.0, 3.8}, {10.0, 12.0});
         QCOMPARE(pile.coverage(10, 5), 1.0);
         QCOMPARE(pile.coverage(9, 5), 1.0);
-        QVERIFY(std::abs(pile.coverage(10, 3) - 0.3) <
-                1e-6); // three times half the column, a fifth of the row
+        QVERIFY(std::abs(pile.coverage(10, 3) - 0.3) < 1e-6); // three times half the column, a fifth of the row
         SteepCoverage twoTips(QRect(0, 0, 40, 40), 1.0);
         twoTips.add({10.25, 3.5}, {10.25, 9.0});
         twoTips.add({10.75, 3.5}, {10.75, 9.0});
-        QVERIFY(std::abs(twoTips.coverage(10, 3) - 0.75) <
-                1e-6); // 2 x three quarters of the column x half the row
+        QVERIFY(std::abs(twoTips.coverage(10, 3) - 0.75) < 1e-6); // 2 x three quarters of the column x half the row
     }
 
     void steepCoverageStaysWithinItsBounds()

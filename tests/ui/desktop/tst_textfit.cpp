@@ -21,8 +21,7 @@
 
 using namespace vorlenza;
 
-namespace
-{
+namespace {
 
 struct WindowCase {
     WindowId id;
@@ -32,14 +31,10 @@ struct WindowCase {
 };
 
 const WindowCase kWindows[] = {
-    {WindowId::Main, "frmForm1", 10176, 7800},
-    {WindowId::Large, "frmLarggraf", 11832, 8724},
-    {WindowId::Title, "frmTitlform", 10637, 7051},
-    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
-    {WindowId::References, "frmReference", 8690, 5731},
-    {WindowId::HowTo, "frmHowto", 6696, 5628},
-    {WindowId::About, "frmCopyrigh", 8220, 7128},
-    {WindowId::Dedication, "Vater", 6960, 7956},
+    {WindowId::Main, "frmForm1", 10176, 7800},        {WindowId::Large, "frmLarggraf", 11832, 8724},
+    {WindowId::Title, "frmTitlform", 10637, 7051},    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
+    {WindowId::References, "frmReference", 8690, 5731}, {WindowId::HowTo, "frmHowto", 6696, 5628},
+    {WindowId::About, "frmCopyrigh", 8220, 7128},     {WindowId::Dedication, "Vater", 6960, 7956},
     {WindowId::Quiz, "frmQuiz", 9856, 7546},
 };
 
@@ -70,8 +65,8 @@ QString labelProblem(const QLabel* label)
     const QString text = label->text();
     if (text.isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
         return {};
-    const QRect box =
-        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const QRect box = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                     -label->margin());
     const QFontMetrics fm(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 100000), flags, text);
@@ -132,8 +127,7 @@ QString frameProblem(const QGroupBox* frame)
 
 } // namespace
 
-class TestTextFit : public QObject
-{
+class TestTextFit : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();

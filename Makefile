@@ -1,15 +1,15 @@
 # The two commands a newcomer needs:
-#   make run    install what is missing, build the program only, start it
-#   make test   install what is missing, build everything, run the whole test suite
+#   make run    install what the program lacks, build the program only, start it
+#   make test   install what the program and the tests lack, build everything, run the whole test suite
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build configure display deps bench package asan-test fuzz clean
+.PHONY: run test build configure display deps test-deps bench package asan-test fuzz clean
 
 run: deps display configure
 	cmake --build --preset default -j $(JOBS) --target vorlenza
 	./build/src/app/vorlenza
 
-test: build
+test: test-deps build
 	ctest --preset default -j $(JOBS)
 
 build: configure
@@ -35,8 +35,12 @@ display:
 	  exit 1; \
 	fi
 
+# What building and running the program needs; test-deps adds what the test suite needs.
 deps:
 	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --tests
 
 bench: build
 	./build/bench/vorlenza-bench
@@ -46,7 +50,7 @@ package: build
 	cd build && cpack
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
-asan-test: deps
+asan-test: test-deps
 	@scripts/forget-other-generator build-asan
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)

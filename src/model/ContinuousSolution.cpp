@@ -4,6 +4,7 @@
 
 #include <boost/numeric/odeint.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -34,7 +35,8 @@ void competitionRates(const ModelParameters& p, double n1, double n2, double& d1
     d2 = p.r2 * n2 * (1.0 - n2 / p.K2 - p.beta * n1 / p.K2);
 }
 
-ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, double n2Start, int lastDay)
+ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, double n2Start, int lastDay,
+                                   const std::atomic<bool>* cancelled)
 {
     namespace ode = boost::numeric::odeint;
     ContinuousSolution out;
@@ -45,8 +47,8 @@ ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, dou
     out.N2.assign(days, 0.0);
 
     long evaluations = 0;
-    const auto rates = [&p, &evaluations](const Point& x, Point& dxdt, double) {
-        if (++evaluations > MaxEvaluations)
+    const auto rates = [&p, &evaluations, cancelled](const Point& x, Point& dxdt, double) {
+        if (++evaluations > MaxEvaluations || (cancelled && cancelled->load(std::memory_order_relaxed)))
             throw LeftTheRange();
         competitionRates(p, x[0], x[1], dxdt[0], dxdt[1]);
     };
@@ -70,7 +72,11 @@ ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, dou
     out.solvedDays = 0;
     if (lastDay == 0)
         return out;
-    auto stepper = ode::make_dense_output(Tolerance, Tolerance, ode::runge_kutta_dopri5<Point>());
+    // The absolute tolerance in the populations' own size: capacities of 1e-8 need digits that
+    // 1e-10 would throw away, capacities of 1e6 none that it keeps.
+    const double size = std::max({std::abs(p.K1), std::abs(p.K2), std::abs(n1Start), std::abs(n2Start)});
+    const double absolute = Tolerance * (size > 0.0 && std::isfinite(size) ? size : 1.0);
+    auto stepper = ode::make_dense_output(absolute, Tolerance, ode::runge_kutta_dopri5<Point>());
     try {
         ode::integrate_n_steps(stepper, rates, x, 0.0, 1.0, static_cast<std::size_t>(lastDay), keep);
     } catch (const std::runtime_error&) {

@@ -2,6 +2,7 @@
 
 #include "ModelState.h"
 
+#include <atomic>
 #include <vector>
 
 namespace vorlenza {
@@ -22,10 +23,14 @@ struct ContinuousSolution {
 void competitionRates(const ModelParameters& p, double n1, double n2, double& d1, double& d2);
 
 /// Integrates dN1/dt = r1·N1·(1 − N1/K1 − alpha·N2/K1) and dN2/dt = r2·N2·(1 − N2/K2 − beta·N1/K2)
-/// from (n1Start, n2Start) at day 0 with an adaptive Dormand–Prince 5(4) solver (relative and
-/// absolute tolerance 1e-10) and dense output, and samples it at every whole day 0..lastDay.
+/// from (n1Start, n2Start) at day 0 with an adaptive Dormand–Prince 5(4) solver (relative tolerance
+/// 1e-10, absolute 1e-10 of the largest of K1, K2 and the starts) and dense output, and samples it
+/// at every whole day 0..lastDay.
 /// K1, K2 must not be 0.
-ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, double n2Start, int lastDay);
+/// When `cancelled` is given and becomes true, it stops at once with the days solved so far (for
+/// work done on another thread that nobody waits for any more).
+ContinuousSolution solveContinuous(const ModelParameters& p, double n1Start, double n2Start, int lastDay,
+                                   const std::atomic<bool>* cancelled = nullptr);
 
 /// The same from the start of the last run in `state`, for days 0..T+1 (the days the run filled).
 ContinuousSolution solveContinuous(const ModelState& state);

@@ -49,6 +49,8 @@ EquilibriumType typeOf(const std::array<std::complex<double>, 2>& ev)
 
 std::complex<double> heunMultiplier(std::complex<double> lambda) { return 1.0 + lambda + lambda * lambda / 2.0; }
 
+bool multiplierIsOne(std::complex<double> multiplier) { return std::abs(std::abs(multiplier) - 1.0) <= 1e-12; }
+
 Equilibrium equilibriumAt(const ModelParameters& p, EquilibriumKind kind, double n1, double n2)
 {
     Equilibrium e;
@@ -60,6 +62,11 @@ Equilibrium equilibriumAt(const ModelParameters& p, EquilibriumKind kind, double
     e.type = typeOf(e.eigenvalues);
     e.dailyStepStable = std::all_of(e.eigenvalues.begin(), e.eigenvalues.end(),
                                     [](std::complex<double> l) { return std::abs(heunMultiplier(l)) < 1.0; });
+    double largest = 0.0;
+    for (const std::complex<double>& l : e.eigenvalues)
+        largest = std::max(largest, std::abs(heunMultiplier(l)));
+    e.dailyStepSlow = multiplierIsOne(largest);
+    e.attracts = e.stable();
     return e;
 }
 
@@ -69,6 +76,15 @@ std::vector<Equilibrium> equilibriaOf(const ModelParameters& p)
     out.push_back(equilibriumAt(p, EquilibriumKind::Extinction, 0.0, 0.0));
     out.push_back(equilibriumAt(p, EquilibriumKind::AAlone, p.K1, 0.0));
     out.push_back(equilibriumAt(p, EquilibriumKind::BAlone, 0.0, p.K2));
+    // On a boundary the linearisation leaves the species' own point undecided: the winner's is
+    // where the runs settle (slowly), the loser's is left (slowly).
+    const CompetitionOutcome outcome = outcomeOf(p);
+    for (Equilibrium& e : out) {
+        if (e.slow())
+            e.attracts = (e.kind == EquilibriumKind::AAlone && outcome == CompetitionOutcome::AWins) ||
+                         (e.kind == EquilibriumKind::BAlone && outcome == CompetitionOutcome::BWins);
+        e.onEquilibriumLine = outcome == CompetitionOutcome::Neutral && e.kind != EquilibriumKind::Extinction;
+    }
     const double d = 1.0 - p.alpha * p.beta;
     if (d != 0.0) {
         const double n1 = (p.K1 - p.alpha * p.K2) / d;
@@ -79,13 +95,32 @@ std::vector<Equilibrium> equilibriaOf(const ModelParameters& p)
     return out;
 }
 
+IsoclinesTouch isoclinesTouch(double K1, double K2, double alpha, double beta)
+{
+    const bool aOn = alpha == K1 / K2;
+    const bool bOn = beta == K2 / K1;
+    if (aOn && bOn)
+        return IsoclinesTouch::Everywhere;
+    if (aOn)
+        return IsoclinesTouch::AtBAlone;
+    return bOn ? IsoclinesTouch::AtAAlone : IsoclinesTouch::Nowhere;
+}
+
 CompetitionOutcome outcomeOf(double K1, double K2, double alpha, double beta)
 {
-    const bool aBelow = alpha < K1 / K2;
-    const bool bBelow = beta < K2 / K1;
-    if (aBelow)
-        return bBelow ? CompetitionOutcome::Coexistence : CompetitionOutcome::AWins;
-    return bBelow ? CompetitionOutcome::BWins : CompetitionOutcome::EitherWins;
+    // -1 below its boundary, 0 on it, +1 above it
+    const auto side = [](double value, double boundary) { return value < boundary ? -1 : value > boundary; };
+    const int a = side(alpha, K1 / K2);
+    const int b = side(beta, K2 / K1);
+    if (a < 0 && b < 0)
+        return CompetitionOutcome::Coexistence;
+    if (a > 0 && b > 0)
+        return CompetitionOutcome::EitherWins;
+    if (a == 0 && b == 0)
+        return CompetitionOutcome::Neutral;
+    // A's isocline lies above B's when A's end on the N2 axis is the higher one (a <= 0) and its end
+    // on the N1 axis the farther one (b >= 0), and not both only touch
+    return a <= 0 && b >= 0 ? CompetitionOutcome::AWins : CompetitionOutcome::BWins;
 }
 
 std::array<OutcomeRegion, 4> outcomeRegions(double K1, double K2, double alphaMax, double betaMax)
@@ -109,42 +144,49 @@ using Point = std::array<double, 2>;
 /// Thrown by the observer where the traced curve has left the box or come to the origin.
 struct CurveEnds {};
 
-/// The stable manifold from the saddle one way: backwards in time from a point just off the saddle.
+/// The stable manifold from the saddle one way: backwards in time from a point just off the saddle,
+/// solved for (ln N1, ln N2), so that neither population can step across its axis however small it
+/// gets. Points closer than 1/4000 of the box to the last one kept are left out.
 PhaseCurve traceBackwards(const ModelParameters& p, Point from, double n1Max, double n2Max, double days,
                           double sampleStep)
 {
     namespace ode = boost::numeric::odeint;
     PhaseCurve curve;
     const double nearOrigin = 1e-6 * std::max(n1Max, n2Max);
-    const auto backwards = [&p](const Point& x, Point& dxdt, double) {
-        competitionRates(p, x[0], x[1], dxdt[0], dxdt[1]);
-        dxdt[0] = -dxdt[0];
-        dxdt[1] = -dxdt[1];
+    const double apartN1 = n1Max / 4000.0, apartN2 = n2Max / 4000.0;
+    // d(ln N)/dt = (dN/dt) / N, backwards in time
+    const auto backwards = [&p](const Point& logs, Point& dxdt, double) {
+        const double n1 = std::exp(logs[0]), n2 = std::exp(logs[1]);
+        dxdt[0] = -p.r1 * (1.0 - n1 / p.K1 - p.alpha * n2 / p.K1);
+        dxdt[1] = -p.r2 * (1.0 - n2 / p.K2 - p.beta * n1 / p.K2);
     };
-    const auto keep = [&](const Point& x, double) {
-        const bool inside = std::isfinite(x[0]) && std::isfinite(x[1]) && x[0] >= 0.0 && x[1] >= 0.0;
-        if (!inside || x[0] > n1Max || x[1] > n2Max) {
-            if (inside && !curve.empty()) {
+    const auto keep = [&](const Point& logs, double) {
+        const double n1 = std::exp(logs[0]), n2 = std::exp(logs[1]);
+        if (!std::isfinite(n1) || !std::isfinite(n2) || n1 > n1Max || n2 > n2Max) {
+            if (!curve.empty() && std::isfinite(n1) && std::isfinite(n2)) {
                 // end on the edge of the box, between the last point inside and this one
                 const auto [x0, y0] = curve.back();
                 double t = 1.0;
-                if (x[0] > n1Max)
-                    t = std::min(t, (n1Max - x0) / (x[0] - x0));
-                if (x[1] > n2Max)
-                    t = std::min(t, (n2Max - y0) / (x[1] - y0));
-                curve.emplace_back(x0 + t * (x[0] - x0), y0 + t * (x[1] - y0));
+                if (n1 > n1Max)
+                    t = std::min(t, (n1Max - x0) / (n1 - x0));
+                if (n2 > n2Max)
+                    t = std::min(t, (n2Max - y0) / (n2 - y0));
+                curve.emplace_back(x0 + t * (n1 - x0), y0 + t * (n2 - y0));
             }
             throw CurveEnds();
         }
-        curve.emplace_back(x[0], x[1]);
-        if (std::hypot(x[0], x[1]) < nearOrigin) {
-            curve.back() = {0.0, 0.0};
+        if (std::hypot(n1, n2) < nearOrigin) {
+            curve.emplace_back(0.0, 0.0);
             throw CurveEnds();
         }
+        if (curve.empty() || std::abs(n1 - curve.back().first) > apartN1 ||
+            std::abs(n2 - curve.back().second) > apartN2)
+            curve.emplace_back(n1, n2);
     };
+    Point logs{std::log(from[0]), std::log(from[1])};
     auto stepper = ode::make_dense_output(1e-10, 1e-10, ode::runge_kutta_dopri5<Point>());
     try {
-        ode::integrate_const(stepper, backwards, from, 0.0, days, sampleStep, keep);
+        ode::integrate_const(stepper, backwards, logs, 0.0, days, sampleStep, keep);
     } catch (const CurveEnds&) {
     } catch (const std::runtime_error&) {
         // the step size collapsed: keep what was traced

@@ -40,8 +40,13 @@ std::array<std::complex<double>, 2> eigenvaluesOf(const Jacobian& j);
 EquilibriumType typeOf(const std::array<std::complex<double>, 2>& eigenvalues);
 
 /// The multiplier of one Heun step of a day near an equilibrium with eigenvalue `lambda`:
-/// 1 + λ + λ²/2. The daily steps settle there only when it is smaller than 1 in magnitude.
+/// 1 + λ + λ²/2. The daily steps settle there when it is smaller than 1 in magnitude, and leave it
+/// when it is larger; at 1 (r = 2 alone on its axis) the next terms decide, and the steps settle
+/// slowly.
 std::complex<double> heunMultiplier(std::complex<double> lambda);
+
+/// Whether a multiplier's magnitude is 1 (to rounding).
+bool multiplierIsOne(std::complex<double> multiplier);
 
 struct Equilibrium {
     EquilibriumKind kind = EquilibriumKind::Extinction;
@@ -52,26 +57,49 @@ struct Equilibrium {
     EquilibriumType type = EquilibriumType::Degenerate;
     /// Whether one Heun step a day keeps the equilibrium stable (every |1 + λ + λ²/2| < 1).
     bool dailyStepStable = false;
+    /// Whether the largest |1 + λ + λ²/2| is 1: the one-day steps neither settle nor leave at first
+    /// order (they settle slowly where the equations do).
+    bool dailyStepSlow = false;
+    /// Whether the equations settle here from the starts around it (with each species that is
+    /// there): a stable node or focus, or, where an eigenvalue is 0 because alpha or beta lies
+    /// exactly on its boundary, the point of the species that wins.
+    bool attracts = false;
+    /// An end of the line of equilibria where the isoclines lie on one another.
+    bool onEquilibriumLine = false;
 
     bool stable() const { return type == EquilibriumType::StableNode || type == EquilibriumType::StableFocus; }
+    /// An eigenvalue is 0: runs come to it, or leave it, only slowly.
+    bool slow() const { return type == EquilibriumType::Degenerate; }
 };
 
 /// The equilibrium at (n1, n2) with its Jacobian, eigenvalues and type.
 Equilibrium equilibriumAt(const ModelParameters& p, EquilibriumKind kind, double n1, double n2);
 
 /// The equilibria: (0, 0), (K1, 0), (0, K2), and the crossing of the isoclines when it lies in the
-/// open quadrant (both coordinates > 0), in that order. K1, K2 > 0.
+/// open quadrant (both coordinates > 0), in that order. K1, K2 > 0. Where the isoclines lie on one
+/// another every point of them is an equilibrium too (see isoclinesTouch).
 std::vector<Equilibrium> equilibriaOf(const ModelParameters& p);
 
 /// How the competition ends.
 enum class CompetitionOutcome {
     Coexistence, ///< alpha < K1/K2 and beta < K2/K1: the crossing is stable
-    AWins,       ///< alpha < K1/K2 and beta >= K2/K1: A's isocline lies above B's
-    BWins,       ///< alpha >= K1/K2 and beta < K2/K1: B's isocline lies above A's
-    EitherWins,  ///< alpha >= K1/K2 and beta >= K2/K1: the start decides
+    AWins,       ///< A's isocline lies above B's (touching it on an axis at most)
+    BWins,       ///< B's isocline lies above A's (touching it on an axis at most)
+    EitherWins,  ///< alpha > K1/K2 and beta > K2/K1: the isoclines cross at a saddle, the start decides
+    Neutral,     ///< alpha = K1/K2 and beta = K2/K1: the isoclines lie on one another, nobody wins
 };
 
-/// The outcome for the parameters, from the boundaries alpha = K1/K2 and beta = K2/K1.
+/// Where the isoclines meet on an axis because alpha or beta lies exactly on its boundary: at
+/// (0, K2) when alpha = K1/K2, at (K1, 0) when beta = K2/K1, all along when both do.
+enum class IsoclinesTouch { Nowhere, AtBAlone, AtAAlone, Everywhere };
+IsoclinesTouch isoclinesTouch(double K1, double K2, double alpha, double beta);
+inline IsoclinesTouch isoclinesTouch(const ModelParameters& p) { return isoclinesTouch(p.K1, p.K2, p.alpha, p.beta); }
+
+/// The outcome for the parameters, from alpha against K1/K2 and beta against K2/K1 (as doubles):
+/// below both, coexistence; above both, the start decides; A wins where alpha < K1/K2 <= ... that
+/// is where A's isocline lies above B's, which includes alpha = K1/K2 with beta > K2/K1 (they touch
+/// at (0, K2)) and beta = K2/K1 with alpha < K1/K2 (they touch at (K1, 0)); B wins in the mirror
+/// cases; both exactly on their boundaries, nobody wins.
 CompetitionOutcome outcomeOf(double K1, double K2, double alpha, double beta);
 inline CompetitionOutcome outcomeOf(const ModelParameters& p) { return outcomeOf(p.K1, p.K2, p.alpha, p.beta); }
 
@@ -103,8 +131,9 @@ using PhaseCurve = std::vector<std::pair<double, double>>;
 
 /// The separatrix when the start decides (an interior saddle): the stable manifold of the saddle,
 /// traced backwards in time from the saddle along its stable direction both ways, until it leaves
-/// [0, n1Max] × [0, n2Max] or comes to (0, 0). One curve from one end to the other through the
-/// saddle; empty when there is no interior saddle.
+/// [0, n1Max] × [0, n2Max] or comes to (0, 0). It is traced in the logarithms of N1 and N2, where
+/// no step can cross an axis, however different the two rates are. One curve from (0, 0) through
+/// the saddle to the edge of the box; empty when there is no interior saddle.
 PhaseCurve separatrixOf(const ModelParameters& p, double n1Max, double n2Max);
 
 /// Which side of the separatrix (n1, n2) lies on: > 0 above it (towards (0, K2)), < 0 below it

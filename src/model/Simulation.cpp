@@ -20,6 +20,38 @@ ModelParameters parametersOf(const ModelState& state)
     return state;
 }
 
+ModelParameters constantsOf(const FieldTexts& fields)
+{
+    ModelParameters p;
+    for (const ConstantField& c : ConstantFields)
+        p.*c.value = NumericPrefix(fields.*c.text);
+    return p;
+}
+
+DailyPath dailyPath(const ModelParameters& p, double n1, double n2, int days)
+{
+    DailyPath path;
+    const std::size_t rows = static_cast<std::size_t>(std::max(days, 0));
+    path.n1.reserve(rows + 1);
+    path.n2.reserve(rows + 1);
+    path.dN1.reserve(rows);
+    path.dN2.reserve(rows);
+    path.n1.push_back(n1);
+    path.n2.push_back(n2);
+    for (int day = 1; day <= days; ++day) {
+        const DayStep step = stepOneDay(p, path.n1.back(), path.n2.back());
+        path.dN1.push_back(step.dN1);
+        path.dN2.push_back(step.dN2);
+        path.n1.push_back(step.n1);
+        path.n2.push_back(step.n2);
+        if (!step.finite) {
+            path.failedDay = day;
+            break;
+        }
+    }
+    return path;
+}
+
 DayStep stepOneDay(const ModelParameters& p, double x, double y)
 {
     // Predictor: the slopes at the start of the day; only the predicted populations are clamped
@@ -63,20 +95,15 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
         return result;
     }
 
-    const double K1 = NumericPrefix(fields.K1);
-    const double K2 = NumericPrefix(fields.K2);
-    const double alpha = NumericPrefix(fields.u);
-    const double beta = NumericPrefix(fields.v);
-    const double r1 = NumericPrefix(fields.rrateA);
-    const double r2 = NumericPrefix(fields.rrateB);
+    const ModelParameters params = constantsOf(fields);
     const double n1Start = NumericPrefix(fields.a0);
     const double n2Start = NumericPrefix(fields.b0);
 
     const std::pair<double, ParameterField> read[] = {
-        {K1, ParameterField::K1},         {K2, ParameterField::K2},
-        {alpha, ParameterField::Alpha},   {beta, ParameterField::Beta},
-        {r1, ParameterField::R1},         {r2, ParameterField::R2},
-        {n1Start, ParameterField::N1Start}, {n2Start, ParameterField::N2Start},
+        {params.K1, ParameterField::K1},       {params.K2, ParameterField::K2},
+        {params.alpha, ParameterField::Alpha}, {params.beta, ParameterField::Beta},
+        {params.r1, ParameterField::R1},       {params.r2, ParameterField::R2},
+        {n1Start, ParameterField::N1Start},    {n2Start, ParameterField::N2Start},
     };
     for (const auto& [value, field] : read) {
         if (!isFiniteValue(value)) {
@@ -95,35 +122,22 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
         }
     }
 
-    // Work in a scratch table and copy it into the state only when every value is finite.
-    const std::size_t rows = static_cast<std::size_t>(T) + 2;
-    std::vector<double> work(8 * rows);
-    double* n1 = work.data();
-    double* n2 = n1 + rows;
-    double* d1 = n2 + rows;
-    double* d2 = d1 + rows;
-    double* ax = d2 + rows;
-    double* ay = ax + rows;
-    double* bx = ay + rows;
-    double* by = bx + rows;
-
-    const ModelParameters params{K1, K2, alpha, beta, r1, r2};
-    n1[0] = n1Start;
-    n2[0] = n2Start;
-    for (int i = 1; i <= T + 1; ++i) {
-        const DayStep step = stepOneDay(params, n1[i - 1], n2[i - 1]);
-        d1[i - 1] = step.dN1;
-        d2[i - 1] = step.dN2;
-        n1[i] = step.n1;
-        n2[i] = step.n2;
-        if (!step.finite) {
-            result.error = RunError::Arithmetic;
-            result.day = i;
-            return result;
-        }
+    const DailyPath path = dailyPath(params, n1Start, n2Start, T + 1);
+    if (path.failedDay != 0) {
+        result.error = RunError::Arithmetic;
+        result.day = path.failedDay;
+        return result;
     }
 
-    // The isoclines: T+1 evenly spaced points along each zero-growth line.
+    // The isoclines: T+1 evenly spaced points along each zero-growth line, checked before the
+    // state takes anything.
+    const std::size_t days = static_cast<std::size_t>(T) + 1;
+    std::vector<double> iso(4 * days);
+    double* ax = iso.data();
+    double* ay = ax + days;
+    double* bx = ay + days;
+    double* by = bx + days;
+    const double K1 = params.K1, K2 = params.K2, alpha = params.alpha, beta = params.beta;
     const double sA = K1 / T;
     const double sB = (K2 / beta) / T;
     for (int i = 0; i <= T; ++i) {
@@ -141,18 +155,17 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
 
     state.simTime = static_cast<std::int16_t>(T);
     static_cast<ModelParameters&>(state) = params;
-    const std::size_t days = static_cast<std::size_t>(T) + 1;
-    std::copy(n1, n1 + days + 1, state.N1.begin());
-    std::copy(n2, n2 + days + 1, state.N2.begin());
-    std::copy(d1, d1 + days, state.dN1.begin());
-    std::copy(d2, d2 + days, state.dN2.begin());
+    std::copy(path.n1.begin(), path.n1.end(), state.N1.begin());
+    std::copy(path.n2.begin(), path.n2.end(), state.N2.begin());
+    std::copy(path.dN1.begin(), path.dN1.end(), state.dN1.begin());
+    std::copy(path.dN2.begin(), path.dN2.end(), state.dN2.begin());
     std::copy(ax, ax + days, state.isoclineAX.begin());
     std::copy(ay, ay + days, state.isoclineAY.begin());
     std::copy(bx, bx + days, state.isoclineBX.begin());
     std::copy(by, by + days, state.isoclineBY.begin());
 
-    result.lastN1 = n1[T + 1];
-    result.lastN2 = n2[T + 1];
+    result.lastN1 = path.n1.back();
+    result.lastN2 = path.n2.back();
     return result;
 }
 

@@ -2,7 +2,10 @@
 
 #include "ModelState.h"
 
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vorlenza {
 
@@ -18,6 +21,24 @@ struct FieldTexts {
     std::string a0 = "10";     ///< txtA0: N1(0)
     std::string b0 = "10";     ///< txtB0: N2(0)
 };
+
+/// Which field text holds each of the six constants, in the order a run checks them.
+struct ConstantField {
+    std::string FieldTexts::*text;
+    double ModelParameters::*value;
+};
+inline constexpr ConstantField ConstantFields[6] = {
+    {&FieldTexts::K1, &ModelParameters::K1},     {&FieldTexts::K2, &ModelParameters::K2},
+    {&FieldTexts::u, &ModelParameters::alpha},   {&FieldTexts::v, &ModelParameters::beta},
+    {&FieldTexts::rrateA, &ModelParameters::r1}, {&FieldTexts::rrateB, &ModelParameters::r2},
+};
+
+/// The six constants the field texts stand for, each read with NumericPrefix.
+ModelParameters constantsOf(const FieldTexts& fields);
+
+/// Constants handed from one window to another, in the order of ConstantFields: a value for each
+/// constant that changed, nothing for one that stays as it is.
+using ConstantChanges = std::array<std::optional<double>, 6>;
 
 /// Which field a failure is about.
 enum class ParameterField { None, Simut, K1, K2, Alpha, Beta, R1, R2, N1Start, N2Start };
@@ -59,6 +80,18 @@ struct DayStep {
 /// (each predicted population clamped at zero), slopes at the predicted point, and the mean of
 /// both slopes added to the populations. The next populations themselves are not clamped.
 DayStep stepOneDay(const ModelParameters& p, double n1, double n2);
+
+/// Days 1..days from (n1, n2), one stepOneDay a day: n1/n2 hold days 0..days and dN1/dN2 the
+/// changes of days 0..days-1. `failedDay` is the first day whose step left the double range (its
+/// values are kept as computed, nothing after it), or 0.
+struct DailyPath {
+    std::vector<double> n1;
+    std::vector<double> n2;
+    std::vector<double> dN1;
+    std::vector<double> dN2;
+    int failedDay = 0;
+};
+DailyPath dailyPath(const ModelParameters& p, double n1, double n2, int days);
 
 /// Runs the model from the field texts: reads T, K1, K2, alpha, beta, r1, r2, N1(0), N2(0) with
 /// NumericPrefix (T rounded half to even), integrates days 1..T+1 with one Heun step a day, then

@@ -79,8 +79,10 @@ StepCheck checkOneDaySteps(const ModelState& state, const ContinuousSolution& so
         if (!stable)
             approached = nullptr;
         else
+            // a multiplier of exactly 1 (r = 2) lets the steps settle, slowly: not driven away
             check.unstableForSteps = std::any_of(lambdas.begin(), lambdas.end(), [](auto l) {
-                return std::abs(heunMultiplier(l)) >= 1.0;
+                const std::complex<double> m = heunMultiplier(l);
+                return std::abs(m) > 1.0 && !multiplierIsOne(m);
             });
     }
 

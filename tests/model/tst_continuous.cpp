@@ -15,6 +15,29 @@ class TestContinuous : public QObject {
 private slots:
     // A species alone follows N(t) = K / (1 + (K − N0)/N0 · e^(−rt)) at every day, whatever r;
     // the one-day step does not at r > 2.
+    // Two like species, alpha = beta = 0.5, from one start: each follows the logistic with the
+    // capacity K / 1.5, at any size of K (the solver's tolerance follows the populations' size).
+    void tinyAndHugeCapacities_data()
+    {
+        QTest::addColumn<double>("K");
+        for (const double K : {1e-10, 1e-9, 1e-8, 1.0, 1e6})
+            QTest::newRow(qPrintable(QStringLiteral("K %1").arg(K))) << K;
+    }
+    void tinyAndHugeCapacities()
+    {
+        QFETCH(double, K);
+        const double r = 0.05, n0 = K / 10.0, capacity = K / 1.5;
+        const ContinuousSolution s = solveContinuous({K, K, 0.5, 0.5, r, r}, n0, n0, 100);
+        QVERIFY(s.complete());
+        for (int t = 0; t <= 100; ++t) {
+            const double exact = capacity / (1.0 + (capacity - n0) / n0 * std::exp(-r * t));
+            const double got = s.N1[std::size_t(t)];
+            QVERIFY2(std::abs(got - exact) <= 1e-6 * exact, qPrintable(QStringLiteral("day %1: %2 against %3")
+                                                                         .arg(t).arg(got).arg(exact)));
+            QCOMPARE(s.N2[std::size_t(t)], got);
+        }
+    }
+
     void loneSpeciesIsLogistic_data()
     {
         QTest::addColumn<double>("r");

@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "PhasePlane.h"
 #include "Presets.h"
+#include "Simulation.h"
 
 #include <QtTest>
 
@@ -24,12 +25,7 @@ ModelParameters fromPreset(int set)
     return {v.K1, v.K2, v.alpha, v.beta, v.r1, v.r2};
 }
 
-ModelParameters defaults()
-{
-    const FieldTexts f;
-    return {NumericPrefix(f.K1), NumericPrefix(f.K2),     NumericPrefix(f.u),
-            NumericPrefix(f.v),  NumericPrefix(f.rrateA), NumericPrefix(f.rrateB)};
-}
+ModelParameters defaults() { return constantsOf(FieldTexts()); }
 
 const ModelParameters Bistable{100, 100, 1.5, 1.5, 0.2, 0.3};
 
@@ -44,6 +40,22 @@ const Equilibrium* find(const std::vector<Equilibrium>& all, EquilibriumKind kin
         if (e.kind == kind)
             return &e;
     return nullptr;
+}
+
+/// Where the equations end from (n1, n2) after a long time: the outcome they show. The slow
+/// approach on a boundary is algebraic, so "near" is a few per cent of K.
+CompetitionOutcome endedAs(const ModelParameters& p, double n1, double n2)
+{
+    const ContinuousSolution s = solveContinuous(p, n1, n2, 5000);
+    const double e1 = s.N1.back() / p.K1, e2 = s.N2.back() / p.K2;
+    if (e2 < 0.03 && std::abs(e1 - 1.0) < 0.03)
+        return CompetitionOutcome::AWins;
+    if (e1 < 0.03 && std::abs(e2 - 1.0) < 0.03)
+        return CompetitionOutcome::BWins;
+    // on the line N1/K1 + N2/K2 = 1 where the isoclines lie on one another
+    if (std::abs(e1 + e2 - 1.0) < 1e-6 && e1 > 0.0 && e2 > 0.0)
+        return CompetitionOutcome::Neutral;
+    return CompetitionOutcome::Coexistence;
 }
 
 } // namespace
@@ -183,6 +195,112 @@ private slots:
                     QVERIFY2(region.outcome == byStability, where);
                 }
             QCOMPARE(regions, 1);
+        }
+    }
+
+    // alpha or beta exactly on its boundary: the winner said and its point filled, "slowly" where
+    // an eigenvalue is 0, a line of equilibria where the isoclines lie on one another.
+    void boundaries_data()
+    {
+        QTest::addColumn<ModelParameters>("p");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("touch");
+        QTest::addColumn<bool>("aAttracts");
+        QTest::addColumn<bool>("bAttracts");
+        const auto row = [](const char* name, ModelParameters p, CompetitionOutcome o, IsoclinesTouch t, bool a,
+                            bool b) { QTest::newRow(name) << p << int(o) << int(t) << a << b; };
+        row("alpha on K1/K2, beta above", {100, 100, 1, 2, 0.2, 0.3}, CompetitionOutcome::AWins,
+            IsoclinesTouch::AtBAlone, true, false);
+        row("beta on K2/K1, alpha above", {100, 100, 2, 1, 0.2, 0.3}, CompetitionOutcome::BWins,
+            IsoclinesTouch::AtAAlone, false, true);
+        row("alpha on K1/K2, beta below", {100, 100, 1, 0.5, 0.2, 0.3}, CompetitionOutcome::BWins,
+            IsoclinesTouch::AtBAlone, false, true);
+        row("beta on K2/K1, alpha below", {300, 100, 1, 1.0 / 3.0, 0.2, 0.3}, CompetitionOutcome::AWins,
+            IsoclinesTouch::AtAAlone, true, false);
+        row("isoclines on one another", {100, 100, 1, 1, 0.2, 0.3}, CompetitionOutcome::Neutral,
+            IsoclinesTouch::Everywhere, false, false);
+        row("isoclines on one another, K1 = 2 K2", {200, 100, 2, 0.5, 0.2, 0.3}, CompetitionOutcome::Neutral,
+            IsoclinesTouch::Everywhere, false, false);
+    }
+    void boundaries()
+    {
+        QFETCH(ModelParameters, p);
+        QFETCH(int, outcome);
+        QFETCH(int, touch);
+        QFETCH(bool, aAttracts);
+        QFETCH(bool, bAttracts);
+        QCOMPARE(int(outcomeOf(p)), outcome);
+        QCOMPARE(int(isoclinesTouch(p)), touch);
+        const std::vector<Equilibrium> all = equilibriaOf(p);
+        QCOMPARE(find(all, EquilibriumKind::AAlone)->attracts, aAttracts);
+        QCOMPARE(find(all, EquilibriumKind::BAlone)->attracts, bAttracts);
+        QVERIFY(!find(all, EquilibriumKind::Coexistence));
+        const bool line = outcome == int(CompetitionOutcome::Neutral);
+        QCOMPARE(find(all, EquilibriumKind::AAlone)->onEquilibriumLine, line);
+        QVERIFY(!find(all, EquilibriumKind::Extinction)->onEquilibriumLine);
+        // the point where the isoclines touch is the one an eigenvalue of 0 leaves undecided
+        const EquilibriumKind touched = touch == int(IsoclinesTouch::AtAAlone) ? EquilibriumKind::AAlone
+                                                                                : EquilibriumKind::BAlone;
+        QVERIFY(find(all, touched)->slow());
+    }
+
+    // 200 random sets with alpha or beta placed exactly on K1/K2 or K2/K1 (as doubles): the
+    // outcome named is the one the equations reach from 20 starts each.
+    void boundariesAsTheEquationsBehave()
+    {
+        std::mt19937 random(31);
+        std::uniform_real_distribution<double> k(10.0, 1000.0), r(0.3, 1.0), unit(0.0, 1.0);
+        int counts[5] = {};
+        for (int i = 0; i < 200; ++i) {
+            const double K1 = std::round(k(random)), K2 = std::round(k(random));
+            ModelParameters p{K1, K2, K1 / K2, K2 / K1, r(random), r(random)};
+            // one exactly on its boundary, the other at most 0.7 of its own or at least 1.2 times it
+            // (nearer, the slow end takes longer than a long run); a tenth with both on
+            double& other = i % 2 ? p.alpha : p.beta;
+            const int kind = i % 10;
+            if (kind < 4)
+                other *= 0.7 * unit(random);
+            else if (kind < 9)
+                other *= 1.2 + unit(random);
+            const CompetitionOutcome named = outcomeOf(p);
+            ++counts[int(named)];
+            for (int s = 0; s < 20; ++s) {
+                const double n1 = (0.05 + 1.2 * unit(random)) * K1, n2 = (0.05 + 1.2 * unit(random)) * K2;
+                QVERIFY2(endedAs(p, n1, n2) == named,
+                         qPrintable(QStringLiteral("set %1 (K1 %2, K2 %3, alpha %4, beta %5) from (%6, %7)")
+                                        .arg(i).arg(K1).arg(K2).arg(p.alpha).arg(p.beta).arg(n1).arg(n2)));
+            }
+        }
+        QVERIFY(counts[int(CompetitionOutcome::AWins)] > 50 && counts[int(CompetitionOutcome::BWins)] > 50);
+        QCOMPARE(counts[int(CompetitionOutcome::Neutral)], 20);
+    }
+
+    // The separatrix comes down to (0, 0) however different the two rates, and the side of a start
+    // is the side the equations take it to.
+    void separatrixReachesTheOrigin_data()
+    {
+        QTest::addColumn<double>("r1");
+        QTest::addColumn<double>("r2");
+        QTest::newRow("0.01 and 1") << 0.01 << 1.0;
+        QTest::newRow("1 and 0.01") << 1.0 << 0.01;
+        QTest::newRow("0.2 and 3") << 0.2 << 3.0;
+        QTest::newRow("3 and 0.2") << 3.0 << 0.2;
+    }
+    void separatrixReachesTheOrigin()
+    {
+        QFETCH(double, r1);
+        QFETCH(double, r2);
+        const double box = 120.0;
+        const ModelParameters p{100, 100, 1.5, 1.5, r1, r2};
+        const PhaseCurve s = separatrixOf(p, box, box);
+        QVERIFY(s.size() > 10);
+        QVERIFY2(std::hypot(s.front().first, s.front().second) <= 1e-9 * box,
+                 qPrintable(QStringLiteral("starts at (%1, %2)").arg(s.front().first).arg(s.front().second)));
+        QVERIFY(std::abs(s.back().first - box) < 1e-6 || std::abs(s.back().second - box) < 1e-6);
+        for (const auto& [n1, n2] : {std::pair{12.0, 12.0}, {60.0, 20.0}, {20.0, 60.0}, {90.0, 110.0}}) {
+            const ContinuousSolution end = solveContinuous(p, n1, n2, 20000);
+            const int side = end.N2.back() > end.N1.back() ? 1 : -1;
+            QCOMPARE(sideOfSeparatrix(s, n1, n2), side);
         }
     }
 

@@ -86,6 +86,16 @@ private slots:
         QTest::newRow("defaults") << FieldTexts{} << 1;
         // (the first days of r1 = 1.9 are far apart, but not day 100 nor after)
         QTest::newRow("r1 1.9") << weakCompetition("1.9", "300") << 100;
+        // r = 2 exactly: the step's multiplier is 1, and the run converges, slowly (99 → 99.04 by day
+        // 100): nothing drives it away
+        for (const char* r2 : {"2", "1.999"}) {
+            FieldTexts alone;
+            alone.K2 = "100";
+            alone.rrateB = r2;
+            alone.a0 = "0";
+            alone.b0 = "99";
+            QTest::addRow("B alone from 99, r2 %s", r2) << alone << 1;
+        }
     }
     void leavesGoodRunsAlone()
     {

@@ -1,6 +1,8 @@
 #include "LabPaths.h"
 
-#include "LabPlots.h"
+#include "LabPhasePlot.h"
+#include "LabTexts.h"
+#include "OutcomeMapPlot.h"
 #include "Session.h"
 #include "Simulation.h"
 
@@ -61,7 +63,7 @@ std::vector<BenchCase> LabCases(Session& session)
     const auto runOf1000 = [&session] {
         FieldTexts fields;
         fields.simut = "1000";
-        if (!RunSimulation(session.model(), fields).ok())
+        if (!session.runSimulation(fields).ok())
             std::abort();
     };
 
@@ -103,6 +105,63 @@ std::vector<BenchCase> LabCases(Session& session)
                          QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
                          QCoreApplication::sendEvent(map, &press);
                          untilPainted(s, lab, before);
+                     },
+                     "lab"});
+
+    // Stiff constants (K1 = 1, K2 = 99999, r = 3.5) with twelve trajectories: the window answers at
+    // once, the trajectories follow from another thread.
+    const auto stiffLab = [s] {
+        Session& shared = *s->session;
+        FieldTexts fields;
+        fields.simut = "1000";
+        fields.K1 = "1";
+        fields.K2 = "99999";
+        fields.rrateA = fields.rrateB = "3.5";
+        if (!shared.runSimulation(fields).ok())
+            std::abort();
+        closeLab(shared);
+        QWidget* lab = shared.windows().show(WindowId::Lab);
+        watch(s, lab);
+        auto* plane = lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane"));
+        for (int i = 1; i < kMaxTrajectories; ++i)
+            emit plane->startRequested(5000.0 * i, 90000.0 - 7000.0 * i);
+        return plane;
+    };
+    cases.push_back({"lab, stiff set: move the handle", 30, 16.0,
+                     [s, stiffLab] {
+                         QWidget* lab = s->session->windows().window(WindowId::Lab);
+                         auto* plane = lab ? lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane")) : nullptr;
+                         if (plane == nullptr || plane->parameters().K2 != 99999.0)
+                             stiffLab();
+                         QCoreApplication::processEvents();
+                     },
+                     [s] {
+                         QWidget* lab = s->session->windows().window(WindowId::Lab);
+                         auto* map = lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap"));
+                         const int before = s->replots;
+                         const Qt::Key key = s->right ? Qt::Key_Right : Qt::Key_Left;
+                         s->right = !s->right;
+                         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                         QCoreApplication::sendEvent(map, &press);
+                         untilPainted(s, lab, before);
+                     },
+                     "lab"});
+    cases.push_back({"lab, stiff set: the handle moved, twelve trajectories drawn", 5, 0.0,
+                     [s, stiffLab] {
+                         QWidget* lab = s->session->windows().window(WindowId::Lab);
+                         auto* plane = lab ? lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane")) : nullptr;
+                         if (plane == nullptr || plane->parameters().K2 != 99999.0)
+                             plane = stiffLab();
+                         while (plane->busy())
+                             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                     },
+                     [s] {
+                         QWidget* lab = s->session->windows().window(WindowId::Lab);
+                         auto* plane = lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane"));
+                         QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+                         QCoreApplication::sendEvent(lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap")), &press);
+                         while (plane->busy())
+                             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                      },
                      "lab"});
     return cases;

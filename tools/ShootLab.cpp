@@ -9,7 +9,9 @@
 #include "AppSetup.h"
 #include "AppWindows.h"
 #include "Language.h"
-#include "LabPlots.h"
+#include "LabPhasePlot.h"
+#include "LabTexts.h"
+#include "OutcomeMapPlot.h"
 #include "Session.h"
 
 #include <QApplication>

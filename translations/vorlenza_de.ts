@@ -180,6 +180,100 @@ entscheidet</translation>
         <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
         <translation>Je nach Start gewinnt die eine oder die andere Art: Die Isoklinen kreuzen sich in einem Sattel, und die Separatrix teilt die Startpunkte.</translation>
     </message>
+    <message>
+        <source>It ends a line of equilibria: runs nearby stop on the line.</source>
+        <translation>Es ist ein Ende einer Linie von Gleichgewichten: Läufe in der Nähe bleiben auf der Linie stehen.</translation>
+    </message>
+    <message>
+        <source>Runs settle here, slowly.</source>
+        <translation>Läufe kommen hier zur Ruhe, langsam.</translation>
+    </message>
+    <message>
+        <source>Runs leave it, slowly.</source>
+        <translation>Läufe verlassen es, langsam.</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutral</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stabil</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>instabil</translation>
+    </message>
+    <message>
+        <source>converging slowly</source>
+        <translation>langsam konvergierend</translation>
+    </message>
+    <message>
+        <source>(%1, %2): %3; for the equations %4, for one-day steps %5</source>
+        <extracomment>an equilibrium: its place, its type, its stability for the equations and for one-day steps</extracomment>
+        <translation>(%1, %2): %3; für die Gleichungen %4, für Ein-Tages-Schritte %5</translation>
+    </message>
+    <message>
+        <source>Species A wins from every start with some A, slowly near (0, K2): its isocline lies above B&apos;s and touches it there.</source>
+        <translation>Art A gewinnt von jedem Start mit etwas A aus, langsam nahe (0, K2): Ihre Isokline liegt über der von B und berührt sie dort.</translation>
+    </message>
+    <message>
+        <source>Species A wins and settles slowly: its isocline lies above B&apos;s and touches it at (K1, 0), where A lives alone.</source>
+        <translation>Art A gewinnt und kommt langsam zur Ruhe: Ihre Isokline liegt über der von B und berührt sie bei (K1, 0), wo A allein lebt.</translation>
+    </message>
+    <message>
+        <source>Species B wins from every start with some B, slowly near (K1, 0): its isocline lies above A&apos;s and touches it there.</source>
+        <translation>Art B gewinnt von jedem Start mit etwas B aus, langsam nahe (K1, 0): Ihre Isokline liegt über der von A und berührt sie dort.</translation>
+    </message>
+    <message>
+        <source>Species B wins and settles slowly: its isocline lies above A&apos;s and touches it at (0, K2), where B lives alone.</source>
+        <translation>Art B gewinnt und kommt langsam zur Ruhe: Ihre Isokline liegt über der von A und berührt sie bei (0, K2), wo B allein lebt.</translation>
+    </message>
+    <message>
+        <source>Neither species wins: the isoclines lie on one another, every point of them is an equilibrium, and the run stops where it meets the line.</source>
+        <translation>Keine Art gewinnt: Die Isoklinen liegen aufeinander, jeder ihrer Punkte ist ein Gleichgewicht, und der Lauf bleibt dort stehen, wo er die Linie erreicht.</translation>
+    </message>
+    <message>
+        <source>Nobody wins</source>
+        <translation>Niemand gewinnt</translation>
+    </message>
+    <message>
+        <source>The one-day step converges to it, slowly.</source>
+        <translation>Der Ein-Tages-Schritt nähert sich ihm, langsam.</translation>
+    </message>
+    <message>
+        <source>Isocline of A (dN1/dt = 0)</source>
+        <translation>Isokline von A (dN1/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Isocline of B (dN2/dt = 0)</source>
+        <translation>Isokline von B (dN2/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Line of equilibria</source>
+        <translation>Linie von Gleichgewichten</translation>
+    </message>
+    <message>
+        <source>Separatrix</source>
+        <translation>Separatrix</translation>
+    </message>
+    <message>
+        <source>Trajectories (the equations)</source>
+        <translation>Trajektorien (die Gleichungen)</translation>
+    </message>
+    <message>
+        <source>Daily steps</source>
+        <translation>Tägliche Schritte</translation>
+    </message>
+    <message>
+        <source>Cursor at (%1, %2); the nearest equilibrium: %3</source>
+        <extracomment>the keyboard cursor&apos;s place, then the nearest equilibrium as the list writes it</extracomment>
+        <translation>Cursor bei (%1, %2); das nächste Gleichgewicht: %3</translation>
+    </message>
+    <message>
+        <source>Some trajectories end early: these constants make the equations too stiff to solve further in a moment.</source>
+        <translation>Einige Trajektorien enden früh: Mit diesen Konstanten sind die Gleichungen zu steif, um sie im Nu weiter zu lösen.</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>
@@ -615,41 +709,21 @@ entscheidet</translation>
 <context>
     <name>vorlenza::ChartActions</name>
     <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Drücken Sie die Menütaste oder Umschalt+F10 oder klicken Sie mit der rechten Maustaste, um das Diagramm zu kopieren oder zu speichern.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Diagramm kopieren</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Diagramm speichern unter …</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Fenster als PDF speichern …</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Richtungspfeile</translation>
-    </message>
-    <message>
-        <source>Save results as spreadsheet…</source>
-        <translation>Ergebnisse als Tabelle speichern …</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <source>Phase-plane lab…</source>
-        <translation>Phasenebenen-Labor …</translation>
+        <source>Phase-plane &amp;lab…</source>
+        <translation>&amp;Phasenebenen-Labor …</translation>
     </message>
     <message>
-        <source>Continuous solution</source>
-        <translation>Kontinuierliche Lösung</translation>
+        <source>&amp;Direction arrows</source>
+        <translation>&amp;Richtungspfeile</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntinuous solution</source>
+        <translation>Kontinuierliche &amp;Lösung</translation>
     </message>
 </context>
 <context>
@@ -657,6 +731,29 @@ entscheidet</translation>
     <message>
         <source>Chart</source>
         <translation>Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::PlotMenu</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Drücken Sie die Menütaste oder Umschalt+F10 oder klicken Sie mit der rechten Maustaste, um das Diagramm zu kopieren oder zu speichern.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>Diagramm &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>Diagramm &amp;speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save &amp;window as PDF…</source>
+        <translation>&amp;Fenster als PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Save &amp;results as spreadsheet…</source>
+        <translation>&amp;Ergebnisse als Tabelle speichern …</translation>
     </message>
 </context>
 <context>
@@ -1003,28 +1100,36 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
         <translation>Dieses Fenster drucken</translation>
     </message>
     <message>
-        <source>Main form</source>
-        <translation>Hauptfenster</translation>
-    </message>
-    <message>
         <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
         <translation>Die Pfeiltasten bewegen einen Cursor; die Eingabetaste startet dort eine Trajektorie. Bis zu 12 Trajektorien.</translation>
     </message>
     <message>
-        <source>Copy chart</source>
-        <translation>Diagramm kopieren</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Diagramm speichern unter …</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Fenster als PDF speichern …</translation>
-    </message>
-    <message>
         <source>Outcome map</source>
         <translation>Karte der Ausgänge</translation>
+    </message>
+    <message>
+        <source>Equilibria</source>
+        <translation>Gleichgewichte</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the window the lab was opened from</source>
+        <translation>Zurück zum Fenster, aus dem das Labor geöffnet wurde</translation>
+    </message>
+    <message>
+        <source>&amp;Direction arrows</source>
+        <translation>&amp;Richtungspfeile</translation>
+    </message>
+    <message>
+        <source>Equilibria:</source>
+        <translation>Gleichgewichte:</translation>
+    </message>
+    <message>
+        <source>every point of the line from (K1, 0) to (0, K2)</source>
+        <translation>jeder Punkt der Linie von (K1, 0) bis (0, K2)</translation>
     </message>
 </context>
 <context>

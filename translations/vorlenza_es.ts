@@ -180,6 +180,100 @@ decide</translation>
         <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
         <translation>Gana una u otra especie según el inicio: las isoclinas se cruzan en un punto de silla, y la separatriz divide los inicios.</translation>
     </message>
+    <message>
+        <source>It ends a line of equilibria: runs nearby stop on the line.</source>
+        <translation>Es un extremo de una línea de equilibrios: las trayectorias cercanas se detienen en la línea.</translation>
+    </message>
+    <message>
+        <source>Runs settle here, slowly.</source>
+        <translation>Las trayectorias se asientan aquí, lentamente.</translation>
+    </message>
+    <message>
+        <source>Runs leave it, slowly.</source>
+        <translation>Las trayectorias se alejan de él, lentamente.</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutro</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>estable</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>inestable</translation>
+    </message>
+    <message>
+        <source>converging slowly</source>
+        <translation>convergente lentamente</translation>
+    </message>
+    <message>
+        <source>(%1, %2): %3; for the equations %4, for one-day steps %5</source>
+        <extracomment>an equilibrium: its place, its type, its stability for the equations and for one-day steps</extracomment>
+        <translation>(%1, %2): %3; para las ecuaciones %4, para los pasos de un día %5</translation>
+    </message>
+    <message>
+        <source>Species A wins from every start with some A, slowly near (0, K2): its isocline lies above B&apos;s and touches it there.</source>
+        <translation>Gana la especie A desde todo inicio con algo de A, lentamente cerca de (0, K2): su isoclina está por encima de la de B y la toca allí.</translation>
+    </message>
+    <message>
+        <source>Species A wins and settles slowly: its isocline lies above B&apos;s and touches it at (K1, 0), where A lives alone.</source>
+        <translation>Gana la especie A y se asienta lentamente: su isoclina está por encima de la de B y la toca en (K1, 0), donde A vive sola.</translation>
+    </message>
+    <message>
+        <source>Species B wins from every start with some B, slowly near (K1, 0): its isocline lies above A&apos;s and touches it there.</source>
+        <translation>Gana la especie B desde todo inicio con algo de B, lentamente cerca de (K1, 0): su isoclina está por encima de la de A y la toca allí.</translation>
+    </message>
+    <message>
+        <source>Species B wins and settles slowly: its isocline lies above A&apos;s and touches it at (0, K2), where B lives alone.</source>
+        <translation>Gana la especie B y se asienta lentamente: su isoclina está por encima de la de A y la toca en (0, K2), donde B vive sola.</translation>
+    </message>
+    <message>
+        <source>Neither species wins: the isoclines lie on one another, every point of them is an equilibrium, and the run stops where it meets the line.</source>
+        <translation>No gana ninguna especie: las isoclinas coinciden, cada uno de sus puntos es un equilibrio, y la trayectoria se detiene donde alcanza la línea.</translation>
+    </message>
+    <message>
+        <source>Nobody wins</source>
+        <translation>No gana nadie</translation>
+    </message>
+    <message>
+        <source>The one-day step converges to it, slowly.</source>
+        <translation>El paso de un día converge a él, lentamente.</translation>
+    </message>
+    <message>
+        <source>Isocline of A (dN1/dt = 0)</source>
+        <translation>Isoclina de A (dN1/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Isocline of B (dN2/dt = 0)</source>
+        <translation>Isoclina de B (dN2/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Line of equilibria</source>
+        <translation>Línea de equilibrios</translation>
+    </message>
+    <message>
+        <source>Separatrix</source>
+        <translation>Separatriz</translation>
+    </message>
+    <message>
+        <source>Trajectories (the equations)</source>
+        <translation>Trayectorias (las ecuaciones)</translation>
+    </message>
+    <message>
+        <source>Daily steps</source>
+        <translation>Pasos diarios</translation>
+    </message>
+    <message>
+        <source>Cursor at (%1, %2); the nearest equilibrium: %3</source>
+        <extracomment>the keyboard cursor&apos;s place, then the nearest equilibrium as the list writes it</extracomment>
+        <translation>Cursor en (%1, %2); el equilibrio más cercano: %3</translation>
+    </message>
+    <message>
+        <source>Some trajectories end early: these constants make the equations too stiff to solve further in a moment.</source>
+        <translation>Algunas trayectorias terminan pronto: con estas constantes las ecuaciones son demasiado rígidas para resolverlas más allá en un momento.</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>
@@ -615,41 +709,21 @@ decide</translation>
 <context>
     <name>vorlenza::ChartActions</name>
     <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Pulse la tecla Menú o Mayús+F10, o haga clic con el botón derecho, para copiar o guardar el gráfico.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Copiar el gráfico</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Guardar el gráfico como…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Guardar la ventana como PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Flechas de dirección</translation>
-    </message>
-    <message>
-        <source>Save results as spreadsheet…</source>
-        <translation>Guardar los resultados como hoja de cálculo…</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <source>Phase-plane lab…</source>
-        <translation>Laboratorio del plano de fase…</translation>
+        <source>Phase-plane &amp;lab…</source>
+        <translation>&amp;Laboratorio del plano de fase…</translation>
     </message>
     <message>
-        <source>Continuous solution</source>
-        <translation>Solución continua</translation>
+        <source>&amp;Direction arrows</source>
+        <translation>&amp;Flechas de dirección</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntinuous solution</source>
+        <translation>Solución co&amp;ntinua</translation>
     </message>
 </context>
 <context>
@@ -657,6 +731,29 @@ decide</translation>
     <message>
         <source>Chart</source>
         <translation>Gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::PlotMenu</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Pulse la tecla Menú o Mayús+F10, o haga clic con el botón derecho, para copiar o guardar el gráfico.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>&amp;Copiar el gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>&amp;Guardar el gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save &amp;window as PDF…</source>
+        <translation>Guardar la &amp;ventana como PDF…</translation>
+    </message>
+    <message>
+        <source>Save &amp;results as spreadsheet…</source>
+        <translation>Guardar los &amp;resultados como hoja de cálculo…</translation>
     </message>
 </context>
 <context>
@@ -1003,28 +1100,36 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
         <translation>Imprimir esta ventana</translation>
     </message>
     <message>
-        <source>Main form</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
         <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
         <translation>Las flechas mueven un cursor; Intro inicia allí una trayectoria. Hasta 12 trayectorias.</translation>
     </message>
     <message>
-        <source>Copy chart</source>
-        <translation>Copiar el gráfico</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Guardar el gráfico como…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Guardar la ventana como PDF…</translation>
-    </message>
-    <message>
         <source>Outcome map</source>
         <translation>Mapa de resultados</translation>
+    </message>
+    <message>
+        <source>Equilibria</source>
+        <translation>Equilibrios</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Back to the window the lab was opened from</source>
+        <translation>Volver a la ventana desde la que se abrió el laboratorio</translation>
+    </message>
+    <message>
+        <source>&amp;Direction arrows</source>
+        <translation>&amp;Flechas de dirección</translation>
+    </message>
+    <message>
+        <source>Equilibria:</source>
+        <translation>Equilibrios:</translation>
+    </message>
+    <message>
+        <source>every point of the line from (K1, 0) to (0, K2)</source>
+        <translation>cada punto de la línea de (K1, 0) a (0, K2)</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,100 @@ décide</translation>
         <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
         <translation>L&apos;une ou l&apos;autre espèce l&apos;emporte selon le départ : les isoclines se croisent en un col, et la séparatrice partage les départs.</translation>
     </message>
+    <message>
+        <source>It ends a line of equilibria: runs nearby stop on the line.</source>
+        <translation>Il termine une ligne d&apos;équilibres : les trajectoires voisines s&apos;arrêtent sur la ligne.</translation>
+    </message>
+    <message>
+        <source>Runs settle here, slowly.</source>
+        <translation>Les trajectoires s&apos;y arrêtent, lentement.</translation>
+    </message>
+    <message>
+        <source>Runs leave it, slowly.</source>
+        <translation>Les trajectoires s&apos;en éloignent, lentement.</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutre</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stable</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>instable</translation>
+    </message>
+    <message>
+        <source>converging slowly</source>
+        <translation>convergent lentement</translation>
+    </message>
+    <message>
+        <source>(%1, %2): %3; for the equations %4, for one-day steps %5</source>
+        <extracomment>an equilibrium: its place, its type, its stability for the equations and for one-day steps</extracomment>
+        <translation>(%1, %2) : %3 ; pour les équations %4, pour les pas d&apos;un jour %5</translation>
+    </message>
+    <message>
+        <source>Species A wins from every start with some A, slowly near (0, K2): its isocline lies above B&apos;s and touches it there.</source>
+        <translation>L&apos;espèce A l&apos;emporte depuis tout départ qui compte un peu de A, lentement près de (0, K2) : son isocline est au-dessus de celle de B et la touche là.</translation>
+    </message>
+    <message>
+        <source>Species A wins and settles slowly: its isocline lies above B&apos;s and touches it at (K1, 0), where A lives alone.</source>
+        <translation>L&apos;espèce A l&apos;emporte et s&apos;établit lentement : son isocline est au-dessus de celle de B et la touche en (K1, 0), où A vit seule.</translation>
+    </message>
+    <message>
+        <source>Species B wins from every start with some B, slowly near (K1, 0): its isocline lies above A&apos;s and touches it there.</source>
+        <translation>L&apos;espèce B l&apos;emporte depuis tout départ qui compte un peu de B, lentement près de (K1, 0) : son isocline est au-dessus de celle de A et la touche là.</translation>
+    </message>
+    <message>
+        <source>Species B wins and settles slowly: its isocline lies above A&apos;s and touches it at (0, K2), where B lives alone.</source>
+        <translation>L&apos;espèce B l&apos;emporte et s&apos;établit lentement : son isocline est au-dessus de celle de A et la touche en (0, K2), où B vit seule.</translation>
+    </message>
+    <message>
+        <source>Neither species wins: the isoclines lie on one another, every point of them is an equilibrium, and the run stops where it meets the line.</source>
+        <translation>Aucune espèce ne l&apos;emporte : les isoclines sont confondues, chacun de leurs points est un équilibre, et la trajectoire s&apos;arrête là où elle rencontre la ligne.</translation>
+    </message>
+    <message>
+        <source>Nobody wins</source>
+        <translation>Personne ne l&apos;emporte</translation>
+    </message>
+    <message>
+        <source>The one-day step converges to it, slowly.</source>
+        <translation>Le pas d&apos;un jour y converge, lentement.</translation>
+    </message>
+    <message>
+        <source>Isocline of A (dN1/dt = 0)</source>
+        <translation>Isocline de A (dN1/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Isocline of B (dN2/dt = 0)</source>
+        <translation>Isocline de B (dN2/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Line of equilibria</source>
+        <translation>Ligne d&apos;équilibres</translation>
+    </message>
+    <message>
+        <source>Separatrix</source>
+        <translation>Séparatrice</translation>
+    </message>
+    <message>
+        <source>Trajectories (the equations)</source>
+        <translation>Trajectoires (les équations)</translation>
+    </message>
+    <message>
+        <source>Daily steps</source>
+        <translation>Pas quotidiens</translation>
+    </message>
+    <message>
+        <source>Cursor at (%1, %2); the nearest equilibrium: %3</source>
+        <extracomment>the keyboard cursor&apos;s place, then the nearest equilibrium as the list writes it</extracomment>
+        <translation>Curseur en (%1, %2) ; l&apos;équilibre le plus proche : %3</translation>
+    </message>
+    <message>
+        <source>Some trajectories end early: these constants make the equations too stiff to solve further in a moment.</source>
+        <translation>Certaines trajectoires s&apos;arrêtent tôt : avec ces constantes, les équations sont trop raides pour être résolues plus loin en un instant.</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>
@@ -615,41 +709,21 @@ décide</translation>
 <context>
     <name>vorlenza::ChartActions</name>
     <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Appuyez sur la touche Menu ou sur Maj+F10, ou cliquez avec le bouton droit, pour copier ou enregistrer le graphique.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Copier le graphique</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Enregistrer le graphique sous…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Enregistrer la fenêtre en PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Flèches de direction</translation>
-    </message>
-    <message>
-        <source>Save results as spreadsheet…</source>
-        <translation>Enregistrer les résultats comme classeur…</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <source>Phase-plane lab…</source>
-        <translation>Laboratoire du plan de phase…</translation>
+        <source>Phase-plane &amp;lab…</source>
+        <translation>&amp;Laboratoire du plan de phase…</translation>
     </message>
     <message>
-        <source>Continuous solution</source>
-        <translation>Solution continue</translation>
+        <source>&amp;Direction arrows</source>
+        <translation>Flèches de &amp;direction</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntinuous solution</source>
+        <translation>Solution co&amp;ntinue</translation>
     </message>
 </context>
 <context>
@@ -657,6 +731,29 @@ décide</translation>
     <message>
         <source>Chart</source>
         <translation>Graphique</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::PlotMenu</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Appuyez sur la touche Menu ou sur Maj+F10, ou cliquez avec le bouton droit, pour copier ou enregistrer le graphique.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>&amp;Copier le graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>&amp;Enregistrer le graphique sous…</translation>
+    </message>
+    <message>
+        <source>Save &amp;window as PDF…</source>
+        <translation>Enregistrer la &amp;fenêtre en PDF…</translation>
+    </message>
+    <message>
+        <source>Save &amp;results as spreadsheet…</source>
+        <translation>Enregistrer les &amp;résultats comme classeur…</translation>
     </message>
 </context>
 <context>
@@ -1003,28 +1100,36 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
         <translation>Imprimer cette fenêtre</translation>
     </message>
     <message>
-        <source>Main form</source>
-        <translation>Principale</translation>
-    </message>
-    <message>
         <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
         <translation>Les flèches déplacent un curseur ; Entrée y lance une trajectoire. Jusqu&apos;à 12 trajectoires.</translation>
     </message>
     <message>
-        <source>Copy chart</source>
-        <translation>Copier le graphique</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Enregistrer le graphique sous…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Enregistrer la fenêtre en PDF…</translation>
-    </message>
-    <message>
         <source>Outcome map</source>
         <translation>Carte des issues</translation>
+    </message>
+    <message>
+        <source>Equilibria</source>
+        <translation>Équilibres</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the window the lab was opened from</source>
+        <translation>Retour à la fenêtre d&apos;où le laboratoire a été ouvert</translation>
+    </message>
+    <message>
+        <source>&amp;Direction arrows</source>
+        <translation>Flèches de &amp;direction</translation>
+    </message>
+    <message>
+        <source>Equilibria:</source>
+        <translation>Équilibres :</translation>
+    </message>
+    <message>
+        <source>every point of the line from (K1, 0) to (0, K2)</source>
+        <translation>chaque point de la ligne de (K1, 0) à (0, K2)</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,100 @@ decide</translation>
         <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
         <translation>Vence uma ou outra espécie conforme o início: as isóclinas se cruzam num ponto de sela, e a separatriz divide os inícios.</translation>
     </message>
+    <message>
+        <source>It ends a line of equilibria: runs nearby stop on the line.</source>
+        <translation>É uma ponta de uma linha de equilíbrios: as trajetórias próximas param na linha.</translation>
+    </message>
+    <message>
+        <source>Runs settle here, slowly.</source>
+        <translation>As trajetórias se assentam aqui, lentamente.</translation>
+    </message>
+    <message>
+        <source>Runs leave it, slowly.</source>
+        <translation>As trajetórias se afastam dele, lentamente.</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutro</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>estável</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>instável</translation>
+    </message>
+    <message>
+        <source>converging slowly</source>
+        <translation>convergindo lentamente</translation>
+    </message>
+    <message>
+        <source>(%1, %2): %3; for the equations %4, for one-day steps %5</source>
+        <extracomment>an equilibrium: its place, its type, its stability for the equations and for one-day steps</extracomment>
+        <translation>(%1, %2): %3; para as equações %4, para os passos de um dia %5</translation>
+    </message>
+    <message>
+        <source>Species A wins from every start with some A, slowly near (0, K2): its isocline lies above B&apos;s and touches it there.</source>
+        <translation>A espécie A vence a partir de todo início com algum A, lentamente perto de (0, K2): sua isóclina fica acima da de B e a toca ali.</translation>
+    </message>
+    <message>
+        <source>Species A wins and settles slowly: its isocline lies above B&apos;s and touches it at (K1, 0), where A lives alone.</source>
+        <translation>A espécie A vence e se assenta lentamente: sua isóclina fica acima da de B e a toca em (K1, 0), onde A vive sozinha.</translation>
+    </message>
+    <message>
+        <source>Species B wins from every start with some B, slowly near (K1, 0): its isocline lies above A&apos;s and touches it there.</source>
+        <translation>A espécie B vence a partir de todo início com algum B, lentamente perto de (K1, 0): sua isóclina fica acima da de A e a toca ali.</translation>
+    </message>
+    <message>
+        <source>Species B wins and settles slowly: its isocline lies above A&apos;s and touches it at (0, K2), where B lives alone.</source>
+        <translation>A espécie B vence e se assenta lentamente: sua isóclina fica acima da de A e a toca em (0, K2), onde B vive sozinha.</translation>
+    </message>
+    <message>
+        <source>Neither species wins: the isoclines lie on one another, every point of them is an equilibrium, and the run stops where it meets the line.</source>
+        <translation>Nenhuma espécie vence: as isóclinas coincidem, cada ponto delas é um equilíbrio, e a trajetória para onde encontra a linha.</translation>
+    </message>
+    <message>
+        <source>Nobody wins</source>
+        <translation>Ninguém vence</translation>
+    </message>
+    <message>
+        <source>The one-day step converges to it, slowly.</source>
+        <translation>O passo de um dia converge para ele, lentamente.</translation>
+    </message>
+    <message>
+        <source>Isocline of A (dN1/dt = 0)</source>
+        <translation>Isóclina de A (dN1/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Isocline of B (dN2/dt = 0)</source>
+        <translation>Isóclina de B (dN2/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Line of equilibria</source>
+        <translation>Linha de equilíbrios</translation>
+    </message>
+    <message>
+        <source>Separatrix</source>
+        <translation>Separatriz</translation>
+    </message>
+    <message>
+        <source>Trajectories (the equations)</source>
+        <translation>Trajetórias (as equações)</translation>
+    </message>
+    <message>
+        <source>Daily steps</source>
+        <translation>Passos diários</translation>
+    </message>
+    <message>
+        <source>Cursor at (%1, %2); the nearest equilibrium: %3</source>
+        <extracomment>the keyboard cursor&apos;s place, then the nearest equilibrium as the list writes it</extracomment>
+        <translation>Cursor em (%1, %2); o equilíbrio mais próximo: %3</translation>
+    </message>
+    <message>
+        <source>Some trajectories end early: these constants make the equations too stiff to solve further in a moment.</source>
+        <translation>Algumas trajetórias terminam cedo: com estas constantes as equações ficam rígidas demais para resolvê-las adiante num instante.</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>
@@ -615,41 +709,21 @@ decide</translation>
 <context>
     <name>vorlenza::ChartActions</name>
     <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>Pressione a tecla Menu ou Shift+F10, ou clique com o botão direito, para copiar ou salvar o gráfico.</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>Copiar o gráfico</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Salvar o gráfico como…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Salvar a janela como PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>Setas de direção</translation>
-    </message>
-    <message>
-        <source>Save results as spreadsheet…</source>
-        <translation>Salvar os resultados como planilha…</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <source>Phase-plane lab…</source>
-        <translation>Laboratório do plano de fase…</translation>
+        <source>Phase-plane &amp;lab…</source>
+        <translation>&amp;Laboratório do plano de fase…</translation>
     </message>
     <message>
-        <source>Continuous solution</source>
-        <translation>Solução contínua</translation>
+        <source>&amp;Direction arrows</source>
+        <translation>Setas de &amp;direção</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntinuous solution</source>
+        <translation>Solução co&amp;ntínua</translation>
     </message>
 </context>
 <context>
@@ -657,6 +731,29 @@ decide</translation>
     <message>
         <source>Chart</source>
         <translation>Gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::PlotMenu</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>Pressione a tecla Menu ou Shift+F10, ou clique com o botão direito, para copiar ou salvar o gráfico.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>&amp;Copiar o gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>&amp;Salvar o gráfico como…</translation>
+    </message>
+    <message>
+        <source>Save &amp;window as PDF…</source>
+        <translation>Salvar a &amp;janela como PDF…</translation>
+    </message>
+    <message>
+        <source>Save &amp;results as spreadsheet…</source>
+        <translation>Salvar os &amp;resultados como planilha…</translation>
     </message>
 </context>
 <context>
@@ -1003,28 +1100,36 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
         <translation>Imprimir esta janela</translation>
     </message>
     <message>
-        <source>Main form</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
         <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
         <translation>As setas movem um cursor; Enter inicia ali uma trajetória. Até 12 trajetórias.</translation>
     </message>
     <message>
-        <source>Copy chart</source>
-        <translation>Copiar o gráfico</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>Salvar o gráfico como…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>Salvar a janela como PDF…</translation>
-    </message>
-    <message>
         <source>Outcome map</source>
         <translation>Mapa de resultados</translation>
+    </message>
+    <message>
+        <source>Equilibria</source>
+        <translation>Equilíbrios</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Back to the window the lab was opened from</source>
+        <translation>Voltar à janela de onde o laboratório foi aberto</translation>
+    </message>
+    <message>
+        <source>&amp;Direction arrows</source>
+        <translation>Setas de &amp;direção</translation>
+    </message>
+    <message>
+        <source>Equilibria:</source>
+        <translation>Equilíbrios:</translation>
+    </message>
+    <message>
+        <source>every point of the line from (K1, 0) to (0, K2)</source>
+        <translation>cada ponto da linha de (K1, 0) a (0, K2)</translation>
     </message>
 </context>
 <context>

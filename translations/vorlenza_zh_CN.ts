@@ -178,6 +178,100 @@ by the start</source>
         <source>Either species wins, depending on the start: the isoclines cross at a saddle, and the separatrix divides the starts.</source>
         <translation>哪个物种获胜取决于初始值：等倾线相交于鞍点，分界线把初始点分成两边。</translation>
     </message>
+    <message>
+        <source>It ends a line of equilibria: runs nearby stop on the line.</source>
+        <translation>它是一条平衡点线的端点：附近的轨迹停在这条线上。</translation>
+    </message>
+    <message>
+        <source>Runs settle here, slowly.</source>
+        <translation>轨迹会缓慢地在此处稳定下来。</translation>
+    </message>
+    <message>
+        <source>Runs leave it, slowly.</source>
+        <translation>轨迹会缓慢地离开此处。</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>中性</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>稳定</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>不稳定</translation>
+    </message>
+    <message>
+        <source>converging slowly</source>
+        <translation>缓慢收敛</translation>
+    </message>
+    <message>
+        <source>(%1, %2): %3; for the equations %4, for one-day steps %5</source>
+        <extracomment>an equilibrium: its place, its type, its stability for the equations and for one-day steps</extracomment>
+        <translation>(%1, %2)：%3；对方程而言%4，对一天步长而言%5</translation>
+    </message>
+    <message>
+        <source>Species A wins from every start with some A, slowly near (0, K2): its isocline lies above B&apos;s and touches it there.</source>
+        <translation>只要初始时有一些 A，物种 A 总会获胜，但在 (0, K2) 附近很慢：它的等倾线位于 B 的上方，并在那里与之相切。</translation>
+    </message>
+    <message>
+        <source>Species A wins and settles slowly: its isocline lies above B&apos;s and touches it at (K1, 0), where A lives alone.</source>
+        <translation>物种 A 获胜，并缓慢地稳定下来：它的等倾线位于 B 的上方，并在 (K1, 0) 处与之相切，那里只有 A 生存。</translation>
+    </message>
+    <message>
+        <source>Species B wins from every start with some B, slowly near (K1, 0): its isocline lies above A&apos;s and touches it there.</source>
+        <translation>只要初始时有一些 B，物种 B 总会获胜，但在 (K1, 0) 附近很慢：它的等倾线位于 A 的上方，并在那里与之相切。</translation>
+    </message>
+    <message>
+        <source>Species B wins and settles slowly: its isocline lies above A&apos;s and touches it at (0, K2), where B lives alone.</source>
+        <translation>物种 B 获胜，并缓慢地稳定下来：它的等倾线位于 A 的上方，并在 (0, K2) 处与之相切，那里只有 B 生存。</translation>
+    </message>
+    <message>
+        <source>Neither species wins: the isoclines lie on one another, every point of them is an equilibrium, and the run stops where it meets the line.</source>
+        <translation>没有物种获胜：两条等倾线重合，线上每一点都是平衡点，轨迹在到达这条线的地方停下。</translation>
+    </message>
+    <message>
+        <source>Nobody wins</source>
+        <translation>无胜者</translation>
+    </message>
+    <message>
+        <source>The one-day step converges to it, slowly.</source>
+        <translation>一天的步长会缓慢地收敛到这里。</translation>
+    </message>
+    <message>
+        <source>Isocline of A (dN1/dt = 0)</source>
+        <translation>A 的等倾线 (dN1/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Isocline of B (dN2/dt = 0)</source>
+        <translation>B 的等倾线 (dN2/dt = 0)</translation>
+    </message>
+    <message>
+        <source>Line of equilibria</source>
+        <translation>平衡点线</translation>
+    </message>
+    <message>
+        <source>Separatrix</source>
+        <translation>分界线</translation>
+    </message>
+    <message>
+        <source>Trajectories (the equations)</source>
+        <translation>轨迹（方程）</translation>
+    </message>
+    <message>
+        <source>Daily steps</source>
+        <translation>每日步长</translation>
+    </message>
+    <message>
+        <source>Cursor at (%1, %2); the nearest equilibrium: %3</source>
+        <extracomment>the keyboard cursor&apos;s place, then the nearest equilibrium as the list writes it</extracomment>
+        <translation>光标位于 (%1, %2)；最近的平衡点：%3</translation>
+    </message>
+    <message>
+        <source>Some trajectories end early: these constants make the equations too stiff to solve further in a moment.</source>
+        <translation>有些轨迹提前结束：这些常数使方程过于刚性，无法在短时间内继续求解。</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>
@@ -613,41 +707,21 @@ by the start</source>
 <context>
     <name>vorlenza::ChartActions</name>
     <message>
-        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
-        <translation>按菜单键或 Shift+F10，或单击鼠标右键，可复制或保存图表。</translation>
-    </message>
-    <message>
-        <source>Copy chart</source>
-        <translation>复制图表</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>将图表另存为…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>将窗口另存为 PDF…</translation>
-    </message>
-    <message>
-        <source>Direction arrows</source>
-        <translation>方向箭头</translation>
-    </message>
-    <message>
-        <source>Save results as spreadsheet…</source>
-        <translation>将结果另存为电子表格…</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <extracomment>the chart&apos;s description, then the sentence on its menu</extracomment>
         <translation>%1。%2</translation>
     </message>
     <message>
-        <source>Phase-plane lab…</source>
-        <translation>相平面实验室…</translation>
+        <source>Phase-plane &amp;lab…</source>
+        <translation>相平面实验室(&amp;L)…</translation>
     </message>
     <message>
-        <source>Continuous solution</source>
-        <translation>连续解</translation>
+        <source>&amp;Direction arrows</source>
+        <translation>方向箭头(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntinuous solution</source>
+        <translation>连续解(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -655,6 +729,29 @@ by the start</source>
     <message>
         <source>Chart</source>
         <translation>图表</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::PlotMenu</name>
+    <message>
+        <source>Press the Menu key or Shift+F10, or click with the right button, to copy or save the chart.</source>
+        <translation>按菜单键或 Shift+F10，或单击鼠标右键，可复制或保存图表。</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>复制图表(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>将图表另存为(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save &amp;window as PDF…</source>
+        <translation>将窗口另存为 PDF(&amp;W)…</translation>
+    </message>
+    <message>
+        <source>Save &amp;results as spreadsheet…</source>
+        <translation>将结果另存为电子表格(&amp;R)…</translation>
     </message>
 </context>
 <context>
@@ -1001,28 +1098,36 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
         <translation>打印本窗口</translation>
     </message>
     <message>
-        <source>Main form</source>
-        <translation>主窗口</translation>
-    </message>
-    <message>
         <source>The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.</source>
         <translation>方向键移动光标；按 Enter 键在该处开始一条轨迹。最多 12 条轨迹。</translation>
     </message>
     <message>
-        <source>Copy chart</source>
-        <translation>复制图表</translation>
-    </message>
-    <message>
-        <source>Save chart as…</source>
-        <translation>将图表另存为…</translation>
-    </message>
-    <message>
-        <source>Save window as PDF…</source>
-        <translation>将窗口另存为 PDF…</translation>
-    </message>
-    <message>
         <source>Outcome map</source>
         <translation>结局图</translation>
+    </message>
+    <message>
+        <source>Equilibria</source>
+        <translation>平衡点</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Back to the window the lab was opened from</source>
+        <translation>返回打开实验室的窗口</translation>
+    </message>
+    <message>
+        <source>&amp;Direction arrows</source>
+        <translation>方向箭头(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Equilibria:</source>
+        <translation>平衡点：</translation>
+    </message>
+    <message>
+        <source>every point of the line from (K1, 0) to (0, K2)</source>
+        <translation>从 (K1, 0) 到 (0, K2) 这条线上的每一点</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
 
 namespace vorlenza {
 
-ChartView::ChartView(QWidget* parent) : QCustomPlot(parent)
+ChartView::ChartView(QWidget* parent) : QCustomPlot(parent), m_twins(*this)
 {
     setAccessibleName(tr("Chart"));
     const QString family = font().family();
@@ -316,33 +316,13 @@ void ChartView::rebuild()
     applyAxes();
     applyRanges();
     placeLegend(m_legendShown);
-    placeTwinLegend();
-}
-
-void ChartView::placeTwinLegend()
-{
-    PlotCorner corner = PlotCorner::None;
-    if (m_twinLegend && m_twinLegend->visible()) {
-        // in the emptiest corner of the plot, as QCustomPlot sets an inset legend in (its margins)
-        corner = emptiestCorner(*this, m_twinLegend->minimumOuterSizeHint(), 0.0);
-        const bool left = corner == PlotCorner::TopLeft || corner == PlotCorner::BottomLeft;
-        const bool top = corner == PlotCorner::TopLeft || corner == PlotCorner::TopRight;
-        QCPLayoutInset* inset = axisRect()->insetLayout();
-        const int index = static_cast<int>(inset->elements(false).indexOf(m_twinLegend));
-        if (index >= 0)
-            inset->setInsetAlignment(index, (left ? Qt::AlignLeft : Qt::AlignRight) |
-                                                (top ? Qt::AlignTop : Qt::AlignBottom));
-    }
-    if (m_note)
-        m_note->setAvoidCorner(corner);
+    m_twins.placeLegend();
 }
 
 void ChartView::buildSeries()
 {
     // The twins come after the series, so that series k stays plottable k.
-    for (ContinuousCurve* twin : m_twinCurves)
-        removePlottable(twin);
-    m_twinCurves.clear();
+    m_twins.removeCurves();
     const std::size_t count = m_looks.size();
     while (m_curves.size() > count) {
         removePlottable(m_curves.back());
@@ -358,78 +338,19 @@ void ChartView::buildSeries()
         curve->setPoints(m_grid.xs(static_cast<int>(k)), m_grid.ys(static_cast<int>(k)), m_grid.rowCount());
         applySeriesLook(*curve, m_looks[k]);
     }
-    buildTwins();
-}
-
-void ChartView::buildTwins()
-{
-    if (m_twinLegend)
-        m_twinLegend->clearItems();
-    if (m_twins.empty()) {
-        if (m_twinLegend)
-            m_twinLegend->setVisible(false);
-        return;
-    }
-    if (layer(QStringLiteral("continuous")) == nullptr)
-        addLayer(QStringLiteral("continuous"), layer(QStringLiteral("grid")), QCustomPlot::limAbove);
-    if (m_twinLegend == nullptr) {
-        m_twinLegend = new QCPLegend;
-        axisRect()->insetLayout()->addElement(m_twinLegend, Qt::AlignTop | Qt::AlignRight);
-        m_twinLegend->setLayer(QStringLiteral("legend"));
-        m_twinLegend->setFont(fontsize::sized(QStringLiteral("Arial"), 8.0));
-        m_twinLegend->setBrush(QColor(255, 255, 255, 235));
-        m_twinLegend->setIconSize(28, 10);
-    }
-    m_twinLegend->setVisible(!m_legendShown);
-    for (const TwinLine& t : m_twins) {
-        if (t.series < 0 || t.series >= static_cast<int>(m_looks.size()))
-            continue;
-        const SeriesLook& look = m_looks[static_cast<std::size_t>(t.series)];
-        // The colour the series is seen in: its line, or the fill of its markers.
-        const bool markersOnly = !look.lineShown && look.pointMarkers.value_or(look.markersShown);
-        QPen pen(markersOnly ? look.fill : look.line, ContinuousCurve::kWidth, Qt::CustomDashLine, Qt::FlatCap);
-        pen.setDashPattern(ContinuousCurve::dashPattern());
-        auto* curve = new ContinuousCurve(xAxis, yAxis);
-        curve->setLayer(QStringLiteral("continuous"));
-        curve->setPen(pen);
-        curve->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
-        QVector<QCPCurveData> points;
-        points.reserve(static_cast<int>(t.xs.size()));
-        for (std::size_t i = 0; i < t.xs.size() && i < t.ys.size(); ++i)
-            points.append(QCPCurveData(static_cast<double>(i), t.xs[i], t.ys[i]));
-        curve->data()->set(points, true);
-        curve->setName(t.legendText);
-        curve->addToLegend(m_legendShown ? legend : m_twinLegend);
-        m_twinCurves.push_back(curve);
-    }
+    m_twins.build(m_looks, m_legendShown);
 }
 
 void ChartView::setTwinLines(std::vector<TwinLine> twins)
 {
-    if (twins.empty() && m_twins.empty())
-        return;
-    m_twins = std::move(twins);
-    changed();
-}
-
-QCPCurve* ChartView::twinCurve(int k) const
-{
-    return k >= 0 && k < twinCount() ? m_twinCurves[static_cast<std::size_t>(k)] : nullptr;
+    if (m_twins.setLines(std::move(twins)))
+        changed();
 }
 
 void ChartView::setCornerNote(const QString& text)
 {
-    if (text.isEmpty()) {
-        if (m_note == nullptr)
-            return;
-        delete m_note;
-        m_note = nullptr;
-    } else if (m_note == nullptr) {
-        m_note = new ChartNote(this, text);
-    } else {
-        m_note->setText(text);
-    }
-    changed();
+    if (m_twins.setNote(text))
+        changed();
 }
 
 void ChartView::applyAxes()
@@ -443,16 +364,7 @@ void ChartView::applyAxes()
 void ChartView::applyRanges()
 {
     ChartGrid::Extent e = m_grid.extent(static_cast<int>(m_looks.size()));
-    for (const TwinLine& t : m_twins) {
-        for (std::size_t i = 0; i < t.xs.size() && i < t.ys.size(); ++i) {
-            if (!std::isfinite(t.xs[i]) || !std::isfinite(t.ys[i]))
-                continue;
-            e.xLo = std::min(e.xLo, t.xs[i]);
-            e.xHi = std::max(e.xHi, t.xs[i]);
-            e.yLo = std::min(e.yLo, t.ys[i]);
-            e.yHi = std::max(e.yHi, t.ys[i]);
-        }
-    }
+    m_twins.extend(e);
     if (m_axesTogether) {
         e.xLo = e.yLo = std::min(e.xLo, e.yLo);
         e.xHi = e.yHi = std::max(e.xHi, e.yHi);

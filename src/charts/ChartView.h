@@ -6,6 +6,7 @@
 #include "ClickDetector.h"
 #include "ContinuousTwins.h"
 #include "SeriesLook.h"
+#include "TwinLayer.h"
 
 #include <qcustomplot.h>
 
@@ -91,12 +92,12 @@ public:
     /// take their range from them too. None: the chart is drawn exactly as without them. Kept
     /// until changed, also across charts.
     void setTwinLines(std::vector<TwinLine> twins);
-    int twinCount() const { return static_cast<int>(m_twinCurves.size()); }
+    int twinCount() const { return m_twins.count(); }
     /// Twin k (0-based) as drawn, or nullptr.
-    QCPCurve* twinCurve(int k) const;
+    QCPCurve* twinCurve(int k) const { return m_twins.curve(k); }
     /// A short text in a box in the plot's emptiest corner; empty for none.
     void setCornerNote(const QString& text);
-    ChartNote* cornerNote() const { return m_note; }
+    ChartNote* cornerNote() const { return m_twins.note(); }
 
 signals:
     void clicked();
@@ -127,8 +128,6 @@ private:
     void applyAxes();
     void applyRanges();
     void placeLegend(bool shown);
-    void buildTwins();
-    void placeTwinLegend();
 
     ChartGrid m_grid;
     std::vector<SeriesLook> m_looks; ///< one per series of the current column count
@@ -144,10 +143,7 @@ private:
     bool m_dirty = false;
     ClickDetector m_click;
     std::vector<SeriesCurve*> m_curves;
-    std::vector<TwinLine> m_twins;
-    std::vector<ContinuousCurve*> m_twinCurves; ///< always after every series curve
-    QCPLegend* m_twinLegend = nullptr;
-    ChartNote* m_note = nullptr;
+    TwinLayer m_twins;
     QCPTextElement* m_title = nullptr;
     QCPLayoutGrid* m_legendColumn = nullptr;
 };

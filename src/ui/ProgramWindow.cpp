@@ -40,11 +40,11 @@ void ProgramWindow::leaveTo(WindowId next, Handover order, ChartProcedure chart)
         shown->showChart(chart);
 }
 
-void ProgramWindow::leaveTo(WindowId next, Handover order, const ModelParameters& values)
+void ProgramWindow::leaveTo(WindowId next, Handover order, const ConstantChanges& changes)
 {
     leaveTo(next, order);
     if (auto* shown = qobject_cast<ProgramWindow*>(m_session.windows().window(next)))
-        shown->useValues(values);
+        shown->useValues(changes);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event)

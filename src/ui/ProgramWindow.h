@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChartProcedures.h"
-#include "ModelState.h"
+#include "Simulation.h"
 #include "WindowRegistry.h"
 
 #include <QWidget>
@@ -45,16 +45,16 @@ protected:
     /// The same, and `next` draws `chart` once it is up (a window without a chart ignores it).
     void leaveTo(WindowId next, Handover order, ChartProcedure chart);
 
-    /// The same, and `next` takes the six constants `values` as a preset would (a window without
-    /// parameter fields ignores them).
-    void leaveTo(WindowId next, Handover order, const ModelParameters& values);
+    /// The same, and `next` takes the constants that `changes` holds as a preset would write them
+    /// (a window without parameter fields ignores them).
+    void leaveTo(WindowId next, Handover order, const ConstantChanges& changes);
 
     /// Draws `procedure` on this window's chart when another window hands over with one; a
     /// window without a chart does nothing.
     virtual void showChart(ChartProcedure procedure) { Q_UNUSED(procedure) }
     /// Takes the constants another window hands over; a window without parameter fields does
     /// nothing.
-    virtual void useValues(const ModelParameters& values) { Q_UNUSED(values) }
+    virtual void useValues(const ConstantChanges& changes) { Q_UNUSED(changes) }
 
     /// At the end of the program a close does nothing but accept; otherwise Form_Unload runs and
     /// the window is destroyed afterwards (the registry made it delete itself on close).

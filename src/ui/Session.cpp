@@ -84,15 +84,20 @@ Session::Session() : m_model(std::make_unique<ModelState>())
 
 Session::~Session() { m_windows.destroyAll(); }
 
+RunResult Session::runSimulation(const FieldTexts& fields)
+{
+    const RunResult result = RunSimulation(*m_model, fields);
+    if (result.ok())
+        ++m_runSerial;
+    return result;
+}
+
 const ContinuousRun& Session::continuousRun()
 {
-    // A run is known by what it starts from: a new run from the same start computes the same days.
-    const ModelState& m = *m_model;
-    const std::array<double, 9> of{m.K1, m.K2, m.alpha, m.beta, m.r1, m.r2, m.N1[0], m.N2[0], double(m.simTime)};
-    if (m.simTime > 0 && (of != m_continuousOf || m_continuous.solution.solvedDays < 0)) {
-        m_continuous.solution = solveContinuous(m);
-        m_continuous.check = checkOneDaySteps(m, m_continuous.solution);
-        m_continuousOf = of;
+    if (m_runSerial != 0 && m_continuousOf != m_runSerial) {
+        m_continuous.solution = solveContinuous(*m_model);
+        m_continuous.check = checkOneDaySteps(*m_model, m_continuous.solution);
+        m_continuousOf = m_runSerial;
     }
     return m_continuous;
 }

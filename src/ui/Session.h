@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModelState.h"
+#include "Simulation.h"
 #include "StepCheck.h"
 #include "WindowRegistry.h"
 
@@ -77,6 +78,12 @@ public:
 
     ModelState& model() { return *m_model; }
     const ModelState& model() const { return *m_model; }
+    /// Runs the model from `fields` (RunSimulation); a completed run is a new run for everybody
+    /// who asks runSerial().
+    RunResult runSimulation(const FieldTexts& fields);
+    /// Which run the model holds: 0 before the first, one more for each completed run. Whoever
+    /// keeps something made from a run keeps this number with it to tell when it is stale.
+    std::uint64_t runSerial() const { return m_runSerial; }
     WindowRegistry& windows() { return m_windows; }
     /// The continuous solution of the run the model holds, solved once per run (at the first
     /// call after it) and kept until the model holds another run.
@@ -101,9 +108,10 @@ public:
 
 private:
     std::unique_ptr<ModelState> m_model;
+    std::uint64_t m_runSerial = 0;
     ContinuousRun m_continuous;
-    /// What m_continuous was solved from: the parameters, N1(0), N2(0) and T of that run.
-    std::array<double, 9> m_continuousOf{};
+    /// The run m_continuous was solved for (0: none).
+    std::uint64_t m_continuousOf = 0;
     Platform m_platform;
     WindowRegistry m_windows; // last: its windows may use the rest while they are destroyed
 };

@@ -50,6 +50,20 @@ QWidget* WindowRegistry::show(WindowId id)
     return w;
 }
 
+QWidget* WindowRegistry::show(WindowId id, WindowId from)
+{
+    m_openedFrom[slot(id)] = from;
+    return show(id);
+}
+
+std::optional<WindowId> WindowRegistry::idOf(const QWidget* w) const
+{
+    for (std::size_t i = 0; i < m_windows.size(); ++i)
+        if (w != nullptr && m_windows[i].data() == w)
+            return static_cast<WindowId>(i);
+    return std::nullopt;
+}
+
 void WindowRegistry::hide(WindowId id)
 {
     if (QWidget* w = window(id))

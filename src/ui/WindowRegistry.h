@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace vorlenza {
 
@@ -54,6 +55,12 @@ public:
     QWidget* load(WindowId id);
     /// Creates the window if needed, then shows it non-modal and raises it.
     QWidget* show(WindowId id);
+    /// The same, and `id` remembers that `from` opened it, to go back there when it is left.
+    QWidget* show(WindowId id, WindowId from);
+    /// The window that last opened `id` through show(id, from); the main window when none did.
+    WindowId openedFrom(WindowId id) const { return m_openedFrom[static_cast<std::size_t>(id)]; }
+    /// Which window `w` is, if it is one of them.
+    std::optional<WindowId> idOf(const QWidget* w) const;
     /// Hides the window if it exists; it keeps all its state.
     void hide(WindowId id);
     bool isVisible(WindowId id) const;
@@ -72,6 +79,7 @@ signals:
     void windowCreated(WindowId id);
 
 private:
+    std::array<WindowId, WindowCount> m_openedFrom{};
     std::array<Factory, WindowCount> m_factories;
     std::array<QPointer<QWidget>, WindowCount> m_windows;
     std::function<void()> m_exit;

@@ -3,7 +3,9 @@
 
 #include "ChartExpectations.h"
 #include "ChartView.h"
-#include "LabPlots.h"
+#include "LabPhasePlot.h"
+#include "LabTexts.h"
+#include "OutcomeMapPlot.h"
 #include "ModelFixtures.h"
 #include "NumberText.h"
 

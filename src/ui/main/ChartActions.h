@@ -1,11 +1,14 @@
 #pragma once
 
 #include "ChartProcedures.h"
+#include "PlotMenu.h"
 
 #include <QObject>
 #include <QPoint>
 
 #include <optional>
+#include <vector>
+
 class QWidget;
 
 namespace vorlenza {
@@ -13,15 +16,14 @@ namespace vorlenza {
 class ChartView;
 class Session;
 
-/// The chart's own menu and tooltip in a graph window. The menu opens on the right button, the
-/// Menu key or Shift+F10 while the chart has the focus, and offers "Copy chart", "Save chart as…",
-/// "Save window as PDF…", "Save results as spreadsheet…", "Phase-plane lab…" (which hides the
-/// window and opens the lab), on phase-plane charts the check item "Direction arrows", and the
-/// check item "Continuous solution" (the equations solved continuously, drawn beside the run with
-/// the note on one-day steps in a corner). Resting the pointer on the chart shows the nearest day of
-/// the run with its values, and where the equations differ, theirs. When one-day steps mislead for
-/// the run, the tooltip and the chart's accessible description say so. Apart from the lab, none of
-/// this changes the model, the click cycles or any command's state; a left click still cycles.
+/// The chart's own menu items and tooltip in a graph window. Its menu is the one every plot has
+/// (PlotMenu) with "Phase-plane lab…" (which hides the window and opens the lab), on phase-plane
+/// charts the check item "Direction arrows", and the check item "Continuous solution" (the
+/// equations solved continuously, drawn beside the run with the note on one-day steps in a
+/// corner). Resting the pointer on the chart shows the nearest day of the run with its values, and
+/// where the equations differ, theirs. When one-day steps mislead for the run, the tooltip and the
+/// chart's accessible description say so. Apart from the lab, none of this changes the model, the
+/// click cycles or any command's state; a left click still cycles.
 class ChartActions : public QObject
 {
     Q_OBJECT
@@ -41,17 +43,13 @@ public:
     /// Opens the menu at `globalPos` (does nothing before the first chart).
     void openMenu(const QPoint& globalPos);
 
-    /// The sentence the chart's accessible description gains.
-    static QString menuHint();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool phasePlane() const;
-    void copyChart();
+    std::vector<PlotMenuItem> menuItems();
     void openLab();
-    void saveChart();
     void setArrows(bool on);
     void setContinuous(bool on);
     /// What the chart says about the one-day steps of the run it shows; empty when nothing.
@@ -64,10 +62,7 @@ private:
     bool m_ownContinuous = false;
     bool* m_continuous = &m_ownContinuous;
     std::optional<ChartProcedure> m_procedure;
+    PlotMenu* m_menu = nullptr;
 };
-
-/// Asks for a spreadsheet file name (".xlsx" added when it has none) and saves the last run's
-/// results there; tells the user when that fails. A cancelled dialog writes nothing.
-void saveResultsAsSpreadsheetAsked(Session& session, QWidget& window);
 
 } // namespace vorlenza

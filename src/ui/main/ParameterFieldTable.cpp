@@ -107,18 +107,15 @@ void ParameterFieldSet::writePreset(int set)
                 write(i, QString::fromStdString(preset.*member));
 }
 
-void ParameterFieldSet::writeConstants(const ModelParameters& p)
+void ParameterFieldSet::writeConstants(const ConstantChanges& changes)
 {
-    const std::pair<std::string FieldTexts::*, double> constants[] = {
-        {&FieldTexts::rrateA, p.r1}, {&FieldTexts::u, p.alpha}, {&FieldTexts::K1, p.K1},
-        {&FieldTexts::rrateB, p.r2}, {&FieldTexts::v, p.beta},  {&FieldTexts::K2, p.K2},
-    };
+    // in the order a preset writes its fields
     for (std::string FieldTexts::*member : PresetFieldOrder)
-        for (const auto& [field, value] : constants)
-            if (field == member)
+        for (std::size_t c = 0; c < std::size(ConstantFields); ++c)
+            if (ConstantFields[c].text == member && changes[c])
                 for (int i = 0; i < ParameterFieldCount; ++i)
                     if (ParameterFieldRows[i].text == member)
-                        write(i, QString::fromStdString(formatNumber(value)));
+                        write(i, QString::fromStdString(formatNumber(*changes[c])));
 }
 
 void ParameterFieldSet::confirm(ParameterField field)

@@ -67,8 +67,9 @@ public:
     /// Writes the eight texts of preset `set` (1..PresetCount) in the order of the preset; the
     /// length stays as it is. Each text that differs fires the field's change.
     void writePreset(int set);
-    /// Writes K1, K2, alpha, beta, r1 and r2 in the display format, in the order a preset writes.
-    void writeConstants(const ModelParameters& p);
+    /// Writes each constant that `changes` holds in the display format, in the order a preset
+    /// writes; the other fields keep their texts.
+    void writeConstants(const ConstantChanges& changes);
     /// Enter in `field`: keeps an accepted text, writes an accepted regional number the program's
     /// way, or writes the reset text. A text it writes fires the field's change. A text the
     /// program wrote itself is kept.

@@ -18,6 +18,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace vorlenza {
 
 namespace {
@@ -166,9 +168,12 @@ void frmForm1::ApplyPreset(int set)
     presetLoaded();
 }
 
-void frmForm1::UseValues(const ModelParameters& p)
+void frmForm1::UseValues(const ConstantChanges& changes)
 {
-    m_fields.writeConstants(p);
+    // Nothing changed: every field keeps its text, and the run stays on offer.
+    if (std::none_of(changes.begin(), changes.end(), [](const auto& c) { return c.has_value(); }))
+        return;
+    m_fields.writeConstants(changes);
     presetLoaded();
 }
 
@@ -222,8 +227,7 @@ void frmForm1::chartDrawn(bool disablesRun)
 
 void frmForm1::cmdRun_Click()
 {
-    ModelState& model = session().model();
-    const RunResult result = RunSimulation(model, m_fields.texts());
+    const RunResult result = session().runSimulation(m_fields.texts());
     if (!result.ok()) {
         // The last good run stays whole in the model and on screen; say what went wrong.
         report(runFailureText(result));
@@ -240,7 +244,7 @@ void frmForm1::cmdRun_Click()
 
     runCompleted();
 
-    const int days = model.simTime;
+    const int days = session().model().simTime;
     VScroll1->setMinimum(0);
     VScroll1->setMaximum(days);
     VScroll1->setValue(days);

@@ -39,15 +39,16 @@ public:
     /// Writes preset `set` (1..3) into the eight parameter fields and readies Run.
     void ApplyPreset(int set);
 
-    /// Writes the six constants of `p` into their fields as a preset writes its set (in the
-    /// display format, in the preset's order) and readies Run; the starts and T stay.
-    void UseValues(const ModelParameters& p);
+    /// Writes the constants `changes` holds into their fields as a preset writes its set (in the
+    /// display format, in the preset's order) and readies Run; the other fields, the starts and
+    /// T stay. With no change at all nothing happens.
+    void UseValues(const ConstantChanges& changes);
 
 protected:
     /// The first time it is shown: Run has the focus, and the window is centred on the screen;
     /// afterwards it stays where the user put it.
     void firstShown() override;
-    void useValues(const ModelParameters& values) override { UseValues(values); }
+    void useValues(const ConstantChanges& changes) override { UseValues(changes); }
 
 private slots:
     void Form_Load() override;

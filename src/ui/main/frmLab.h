@@ -3,23 +3,27 @@
 #include "ProgramWindow.h"
 #include "Simulation.h"
 
+#include <array>
+#include <cstdint>
+
 class QCheckBox;
-class QCustomPlot;
-class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 
 namespace vorlenza {
 
+class ConstantBox;
 class LabPhasePlot;
 class OutcomeMapPlot;
 
 /// The phase-plane lab: the last run's parameters on a copy of its own, with the phase plane
 /// (isoclines, arrows, equilibria with their stability, the separatrix, trajectories from any
 /// point) on the left and the map of outcomes with its handle and the six constants on the right,
-/// all following every change at once. "Use these values" writes the constants into the main
-/// window's fields as a preset does. It is reached from the chart menu of both graph windows;
-/// opening it after a new run starts it afresh from that run.
+/// all following every change at once; under the phase plane the sentence on the outcome and the
+/// equilibria in words. "Use these values" writes the constants the student changed into the main
+/// window's fields as a preset does. It is reached from the chart menu of both graph windows, and
+/// "Back", Escape or closing it leads back to the window it was opened from; opening it after a
+/// new run starts it afresh from that run.
 class frmLab : public ProgramWindow {
     Q_OBJECT
 public:
@@ -31,16 +35,19 @@ public:
 protected:
     void firstShown() override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    /// Closed through its frame: back to the window that opened it.
+    void Form_Unload() override;
 
 private slots:
     void Form_Load() override;
     void cmdClear_Click();
     void cmdUseValues_Click();
     void cmdPrint_Click();
-    void cmdMainForm_Click();
+    void cmdBack_Click();
     void chkDailySteps_Click(bool checked);
     void picPhasePlane_Start(double n1, double n2);
+    void picPhasePlane_CursorMoved();
     void picOutcomeMap_Moved(double alpha, double beta);
     void constantChanged();
 
@@ -53,18 +60,17 @@ private:
     void startFromLastRun();
     /// Everything drawn again for the constants in the spin boxes.
     void follow();
-    void openMenu(QCustomPlot& plot, const QPoint& globalPos);
-    void saveChartAsked(QCustomPlot& plot);
+    /// The six boxes in the order of the model's constants (ConstantFields).
+    std::array<ConstantBox*, 6> boxes() const;
 
     ModelParameters m_parameters;
-    /// What the lab started from, to notice a newer run: the constants, the start and T.
-    ModelParameters m_runParameters;
-    double m_runN1 = -1.0;
-    double m_runN2 = -1.0;
-    int m_runDays = -1;
+    /// The run the lab started from (Session::runSerial), to notice a newer one, and its length.
+    std::uint64_t m_run = ~std::uint64_t(0);
+    int m_days = 100;
 
     LabPhasePlot* picPhasePlane = nullptr;
     QLabel* lblOutcome = nullptr;
+    QLabel* lblEquilibria = nullptr;
     OutcomeMapPlot* picOutcomeMap = nullptr;
     QLabel* lblK1 = nullptr;
     QLabel* lblK2 = nullptr;
@@ -72,17 +78,17 @@ private:
     QLabel* lblR2 = nullptr;
     QLabel* lblAlpha = nullptr;
     QLabel* lblBeta = nullptr;
-    QDoubleSpinBox* spnK1 = nullptr;
-    QDoubleSpinBox* spnK2 = nullptr;
-    QDoubleSpinBox* spnR1 = nullptr;
-    QDoubleSpinBox* spnR2 = nullptr;
-    QDoubleSpinBox* spnAlpha = nullptr;
-    QDoubleSpinBox* spnBeta = nullptr;
+    ConstantBox* spnK1 = nullptr;
+    ConstantBox* spnK2 = nullptr;
+    ConstantBox* spnR1 = nullptr;
+    ConstantBox* spnR2 = nullptr;
+    ConstantBox* spnAlpha = nullptr;
+    ConstantBox* spnBeta = nullptr;
     QCheckBox* chkDailySteps = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdUseValues = nullptr;
     QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdMainForm = nullptr;
+    QPushButton* cmdBack = nullptr;
 };
 
 } // namespace vorlenza

@@ -6,6 +6,9 @@
 #include "ChartExport.h"
 #include "Language.h"
 #include "TranslationTable.h"
+#include "LabTexts.h"
+#include "NumberText.h"
+#include "frmLab.h"
 #include "frmQuiz.h"
 
 #include <QDir>
@@ -16,9 +19,9 @@ using namespace vorlenza;
 
 namespace {
 
-const WindowId kWindows[] = {WindowId::Main,         WindowId::Large,      WindowId::Title,
+const WindowId kWindows[] = {WindowId::Main,       WindowId::Large,      WindowId::Title,
                              WindowId::Introduction, WindowId::References, WindowId::HowTo,
-                             WindowId::About,        WindowId::Dedication, WindowId::Quiz};
+                             WindowId::About,      WindowId::Dedication, WindowId::Quiz, WindowId::Lab};
 
 /// The window's readable texts in a fresh session, after a run and with the large window's chart
 /// drawn, so that read-outs, chart titles and axis titles are there.
@@ -61,6 +64,9 @@ private slots:
     void chartFilesInTheLanguage();
     void strictFieldsReadTheRegionsNumbers_data();
     void strictFieldsReadTheRegionsNumbers();
+    void labReadsTheRegionsNumbers_data();
+    void labReadsTheRegionsNumbers();
+    void menuAccessKeysAreUnique();
 
 private:
     Translations m_translations;
@@ -212,6 +218,63 @@ void TestTranslated::strictFieldsReadTheRegionsNumbers()
     h.type(name.constData(), typed);
     h.enter(name.constData());
     QCOMPARE(h.text(name.constData()), after);
+}
+
+void TestTranslated::labReadsTheRegionsNumbers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("alpha"); ///< what the lab works with after Enter
+    const bool comma = m_language != QLatin1String("en") && m_language != QLatin1String("zh_CN");
+    // as the nine fields read them: the region's decimal mark, and a point everywhere
+    QTest::newRow("0,5") << "0,5" << (comma ? 0.5 : 1.0);
+    QTest::newRow("0.5") << "0.5" << 0.5;
+    // a letter is refused as it is typed; a text that is no number leaves the value as it was
+    QTest::newRow("0,5x") << "0,5x" << (comma ? 0.5 : 1.0);
+    QTest::newRow("0,5,5") << "0,5,5" << 1.0;
+}
+
+void TestTranslated::labReadsTheRegionsNumbers()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, alpha);
+    MainHarness h;
+    h.showMain();
+    h.button("cmdRun")->click();
+    auto* box = h.session.windows().show(WindowId::Lab)->findChild<QAbstractSpinBox*>(QStringLiteral("spnAlpha"));
+    QVERIFY(box);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    auto* lab = h.session.windows().window<frmLab>(WindowId::Lab);
+    QCOMPARE(lab->parameters().alpha, alpha);
+    // the outcome for what it reads (K1 = 200, K2 = 100, beta = 0.4)
+    QCOMPARE(lab->findChild<QLabel*>(QStringLiteral("lblOutcome"))->text(),
+             outcomeSentence(outcomeOf(200, 100, alpha, 0.4), isoclinesTouch(200, 100, alpha, 0.4)));
+    QCOMPARE(box->text(), QString::fromStdString(formatNumber(alpha)));
+}
+
+void TestTranslated::menuAccessKeysAreUnique()
+{
+    MainHarness h;
+    h.showMain();
+    h.button("cmdRun")->click();
+    QTest::keyClick(h.main()->chart(), Qt::Key_Menu);
+    QWidget* lab = h.session.windows().show(WindowId::Lab);
+    QTest::keyClick(lab->findChild<QWidget*>(QStringLiteral("picPhasePlane")), Qt::Key_Menu);
+    QTest::keyClick(lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap")), Qt::Key_Menu);
+    QCOMPARE(h.menuTexts.size(), 3);
+    for (const QStringList& menu : h.menuTexts) {
+        QSet<QChar> keys;
+        for (const QString& item : menu) {
+            const qsizetype at = item.indexOf(QLatin1Char('&'));
+            QVERIFY2(at >= 0 && at + 1 < item.size() && item.indexOf(QLatin1Char('&'), at + 1) < 0,
+                     qPrintable(item));
+            const QChar key = item.at(at + 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1 in %2").arg(item, menu.join(" | "))));
+            keys.insert(key);
+        }
+    }
 }
 
 QTEST_MAIN(TestTranslated)

@@ -54,6 +54,7 @@ struct MainHarness {
     QStringList exportSuggested; ///< the file name each of those dialogs started with
     QString menuChoice;          ///< the item taken from a chart menu (empty: the menu is closed)
     QList<QStringList> menus;    ///< the items of every chart menu opened
+    QList<QStringList> menuTexts; ///< the same as the menu holds them, with their access keys
 
     MainHarness()
     {
@@ -95,16 +96,20 @@ struct MainHarness {
             return exportAnswer;
         };
         p.runMenu = [this](QMenu& menu, const QPoint&) -> QAction* {
-            QStringList items;
+            QStringList items, texts;
             QAction* chosen = nullptr;
             for (QAction* a : menu.actions()) {
                 if (a->isSeparator())
                     continue;
-                items << a->text() + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]")) : QString());
-                if (a->text() == menuChoice)
+                // as the items read, without the marks of their access keys
+                const QString text = QString(a->text()).remove(QLatin1Char('&'));
+                texts << a->text();
+                items << text + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]")) : QString());
+                if (text == menuChoice)
                     chosen = a;
             }
             menus << items;
+            menuTexts << texts;
             return chosen;
         };
         p.now = [this] { return now; };

@@ -2,6 +2,7 @@
 // changes nothing, each of its items, and "Save as PDF…" after a failed print.
 
 #include "ChartActions.h"
+#include "PlotMenu.h"
 #include "ChartExport.h"
 #include "DirectionField.h"
 #include "FileTrouble.h"
@@ -397,7 +398,7 @@ private slots:
         QCoreApplication::sendEvent(chart, &help);
         QVERIFY2(QToolTip::text().startsWith(QLatin1String("Day 3: N1 = ")), qPrintable(QToolTip::text()));
         QVERIFY(!QToolTip::text().contains(DirectionField::legend()));
-        QVERIFY2(chart->accessibleDescription().endsWith(QLatin1String(" points each. ") + ChartActions::menuHint()),
+        QVERIFY2(chart->accessibleDescription().endsWith(QLatin1String(" points each. ") + PlotMenu::hint()),
                  qPrintable(chart->accessibleDescription()));
         QCOMPARE(h->session.graphCycle, std::int16_t(0));
         // With the arrows on, the tooltip says how to read them.

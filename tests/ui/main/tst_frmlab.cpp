@@ -1,11 +1,15 @@
 // The phase-plane lab: opened from both chart menus, its lifecycle, "Use these values" against
 // what a preset writes, the sentence and the map for random constants, trajectories, keyboard only.
 
-#include "LabPlots.h"
+#include "LabPhasePlot.h"
+#include "LabTexts.h"
+#include "OutcomeMapPlot.h"
 #include "MainSuite.h"
 #include "NumberText.h"
 #include "Presets.h"
 #include "frmLab.h"
+
+#include "ContinuousSolution.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -27,6 +31,13 @@ template <class T = QWidget> T* labChild(MainHarness& h, const char* name)
     return lab(h) ? lab(h)->findChild<T*>(QLatin1String(name)) : nullptr;
 }
 
+/// Waits until the phase plane has drawn what it solves off the window's thread.
+bool drawn(MainHarness& h)
+{
+    auto* plane = labChild<LabPhasePlot>(h, "picPhasePlane");
+    return plane && QTest::qWaitFor([plane] { return !plane->busy(); }, 20000);
+}
+
 /// A run, then "Phase-plane lab…" from the chart menu of `from` (the main or the large window).
 void openLab(MainHarness& h, WindowId from = WindowId::Main)
 {
@@ -43,6 +54,7 @@ void openLab(MainHarness& h, WindowId from = WindowId::Main)
     QTest::keyClick(chart, Qt::Key_Menu);
     h.menuChoice.clear();
     QVERIFY(lab(h) && QTest::qWaitForWindowActive(lab(h)));
+    QVERIFY(drawn(h));
 }
 
 /// Sets the six spin boxes; the lab hears of the last one only, and then reads all six.
@@ -89,10 +101,62 @@ private slots:
         QCOMPARE(int(plane->equilibria().size()), 4);
         QVERIFY(!plane->separatrix().empty());
         QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), outcomeSentence(CompetitionOutcome::EitherWins));
+    }
 
-        labChild<QPushButton>(*h, "cmdMainForm")->click();
-        QVERIFY(h->main()->isVisible());
-        QVERIFY(lab(*h) && !lab(*h)->isVisible());
+    // "Back", Escape and the window-manager close lead to the window the lab was opened from.
+    void leavesBackToItsOpener_data()
+    {
+        QTest::addColumn<WindowId>("from");
+        QTest::addColumn<QString>("how");
+        for (const WindowId from : {WindowId::Main, WindowId::Large})
+            for (const char* how : {"Back", "Escape", "close"})
+                QTest::addRow("%s, %s", from == WindowId::Main ? "main" : "large", how)
+                    << from << QString::fromLatin1(how);
+    }
+    void leavesBackToItsOpener()
+    {
+        QFETCH(WindowId, from);
+        QFETCH(QString, how);
+        openLab(*h, from);
+        QPointer<frmLab> opened = lab(*h);
+        if (how == QLatin1String("Back"))
+            labChild<QPushButton>(*h, "cmdBack")->click();
+        else if (how == QLatin1String("Escape"))
+            QTest::keyClick(labChild(*h, "spnK1"), Qt::Key_Escape);
+        else
+            QVERIFY(opened->close());
+        QWidget* opener = h->session.windows().window(from);
+        QVERIFY(opener && opener->isVisible());
+        QVERIFY(!opened || !opened->isVisible());
+        const WindowId other = from == WindowId::Main ? WindowId::Large : WindowId::Main;
+        QVERIFY(!h->session.windows().isVisible(other));
+    }
+
+    // The lab works on the constants exactly as typed and hands back only what the student changed
+    // in it: 0.33334 is not 0.3333 (that would be coexistence), and the fields keep their texts.
+    void keepsTheStudentsConstants()
+    {
+        const std::pair<const char*, const char*> typed[] = {
+            {"txtK1", "1e2"}, {"txtK2", "300"}, {"txtU", "0.33334"}, {"txtV", "2.5"}};
+        for (const auto& [field, text] : typed) {
+            h->type(field, QString::fromLatin1(text));
+            h->enter(field);
+        }
+        openLab(*h);
+        QCOMPARE(lab(*h)->parameters().alpha, 0.33334);
+        QCOMPARE(labChild<QDoubleSpinBox>(*h, "spnAlpha")->text(), QStringLiteral("0.33334"));
+        QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), outcomeSentence(CompetitionOutcome::BWins));
+        // leaving the box over the text it shows keeps the value it holds
+        labChild(*h, "spnAlpha")->setFocus();
+        QTest::keyClick(labChild(*h, "spnAlpha"), Qt::Key_Return);
+        labChild(*h, "spnBeta")->setFocus();
+        QCOMPARE(lab(*h)->parameters().alpha, 0.33334);
+
+        labChild<QPushButton>(*h, "cmdUseValues")->click();
+        QVERIFY(QTest::qWaitForWindowActive(h->main()));
+        for (const auto& [field, text] : typed)
+            QCOMPARE(h->text(field), QString::fromLatin1(text));
+        QVERIFY(!h->text("txtNA").isEmpty()); // the run stays on offer
     }
 
     void lifecycle()
@@ -103,7 +167,7 @@ private slots:
         auto* plane = labChild<LabPhasePlot>(*h, "picPhasePlane");
         emit plane->startRequested(50, 50);
         QCOMPARE(plane->trajectoryCount(), 2);
-        labChild<QPushButton>(*h, "cmdMainForm")->click();
+        labChild<QPushButton>(*h, "cmdBack")->click();
         // hidden, kept with its trajectories, until a new run
         h->menuChoice = QStringLiteral("Phase-plane lab…");
         QTest::keyClick(h->main()->chart(), Qt::Key_Menu);
@@ -176,11 +240,101 @@ private slots:
                                     std::round(unit(random) * reach * 1e4) / 1e4, 0.2, 0.3};
             setConstants(*h, p);
             const CompetitionOutcome expected = outcomeOf(p);
+            QVERIFY(expected != CompetitionOutcome::Neutral);
             QCOMPARE(sentence->text(), outcomeSentence(expected));
             QCOMPARE(map->regionAt(map->handle().x(), map->handle().y()), expected);
             QCOMPARE(map->handle(), QPointF(p.alpha, p.beta));
             QVERIFY(map->reach() >= reach);
         }
+    }
+
+    // On a boundary the lab names the winner, fills the point where runs settle and says "slowly";
+    // where the isoclines lie on one another it draws the line of equilibria. The legend names
+    // what is drawn, and the map's region names keep out of the handle's way.
+    void boundariesAndLegend_data()
+    {
+        QTest::addColumn<double>("alpha");
+        QTest::addColumn<double>("beta");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QStringList>("filled"); // the equilibria drawn filled
+        QTest::addColumn<QString>("extra");      // what the legend adds to the isoclines and trajectories
+        QTest::newRow("alpha on K1/K2, beta above") << 1.0 << 2.0
+            << outcomeSentence(CompetitionOutcome::AWins, IsoclinesTouch::AtBAlone) << QStringList{"(100, 0)"}
+            << QString();
+        QTest::newRow("alpha on K1/K2, beta below") << 1.0 << 0.5
+            << outcomeSentence(CompetitionOutcome::BWins, IsoclinesTouch::AtBAlone) << QStringList{"(0, 100)"}
+            << QString();
+        QTest::newRow("on one another") << 1.0 << 1.0 << outcomeSentence(CompetitionOutcome::Neutral)
+                                        << QStringList() << "Line of equilibria";
+        QTest::newRow("the start decides") << 1.5 << 1.5 << outcomeSentence(CompetitionOutcome::EitherWins)
+                                           << QStringList{"(100, 0)", "(0, 100)"} << "Separatrix";
+    }
+    void boundariesAndLegend()
+    {
+        QFETCH(double, alpha);
+        QFETCH(double, beta);
+        QFETCH(QString, sentence);
+        QFETCH(QStringList, filled);
+        QFETCH(QString, extra);
+        openLab(*h);
+        setConstants(*h, {100, 100, alpha, beta, 0.2, 0.3});
+        QVERIFY(drawn(*h));
+        QCOMPARE(labChild<QLabel>(*h, "lblOutcome")->text(), sentence);
+        auto* plane = labChild<LabPhasePlot>(*h, "picPhasePlane");
+        QStringList drawnFilled;
+        for (int i = 0; i < plane->graphCount(); ++i) {
+            const QCPGraph* g = plane->graph(i);
+            if (g->dataCount() == 1 && g->scatterStyle().shape() == QCPScatterStyle::ssCircle &&
+                g->scatterStyle().brush().color() == Qt::black)
+                drawnFilled << QStringLiteral("(%1, %2)").arg(g->data()->at(0)->key).arg(g->data()->at(0)->value);
+        }
+        QCOMPARE(drawnFilled, filled);
+        QStringList legend;
+        for (int i = 0; i < plane->legend->itemCount(); ++i)
+            if (auto* item = qobject_cast<QCPPlottableLegendItem*>(plane->legend->item(i)))
+                legend << item->plottable()->name();
+        QStringList expected{"Isocline of A (dN1/dt = 0)", "Isocline of B (dN2/dt = 0)", "Trajectories (the equations)"};
+        if (!extra.isEmpty())
+            expected << extra;
+        legend.sort();
+        expected.sort();
+        QCOMPARE(legend, expected);
+        // every equilibrium in words, in the display format
+        QVERIFY(labChild<QLabel>(*h, "lblEquilibria")->text().contains(QStringLiteral("(100, 0): ")));
+
+        // the handle on a region's name: the name moves aside
+        auto* map = labChild<OutcomeMapPlot>(*h, "picOutcomeMap");
+        map->setModel(100, 100, 0.5, 0.5);
+        map->replot();
+        map->replot();
+        const QPointF handle(map->xAxis->coordToPixel(0.5), map->yAxis->coordToPixel(0.5));
+        for (int i = 0; i < map->itemCount(); ++i)
+            if (auto* text = qobject_cast<QCPItemText*>(map->item(i)); text && text->visible()) {
+                const QPointF at = text->position->pixelPosition();
+                QVERIFY2(std::abs(at.y() - handle.y()) > 10 || std::abs(at.x() - handle.x()) > 30,
+                         qPrintable(text->text()));
+            }
+    }
+
+    // Stiff constants are solved off the window's thread, and a newer change drops them: what is
+    // drawn belongs to the latest constants.
+    void aNewerChangeWins()
+    {
+        openLab(*h);
+        auto* plane = labChild<LabPhasePlot>(*h, "picPhasePlane");
+        for (int i = 1; i < kMaxTrajectories; ++i)
+            emit plane->startRequested(0.5 * i, 0.4 * i);
+        setConstants(*h, {1, 99999, 1, 2, 3.5, 3.5});
+        QVERIFY(plane->busy());
+        const ModelParameters gentle{200, 100, 1, 0.4, 0.2, 0.3};
+        setConstants(*h, gentle);
+        QVERIFY(drawn(*h));
+        const QPointF start = plane->starts()[3];
+        const ContinuousSolution expected = solveContinuous(gentle, start.x(), start.y(), h->session.model().simTime);
+        const QCPCurve* path = plane->trajectoryCurve(3);
+        QCOMPARE(path->dataCount(), int(expected.N1.size()));
+        QCOMPARE(path->data()->at(path->dataCount() - 1)->key, expected.N1.back());
+        QVERIFY(!plane->truncated());
     }
 
     void trajectories()
@@ -197,6 +351,7 @@ private slots:
         QVERIFY(trajectoryColour(11) != trajectoryColour(10));
         // the daily steps, as markers when chosen: day 0 is the start, T days after it
         labChild<QCheckBox>(*h, "chkDailySteps")->click();
+        QVERIFY(drawn(*h));
         int curvesWithMarkers = 0;
         for (int i = 0; i < plane->plottableCount(); ++i)
             if (auto* c = qobject_cast<QCPCurve*>(plane->plottable(i));
@@ -227,7 +382,9 @@ private slots:
         QFile pdf(h->exportAnswer);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(4) == "%PDF" && pdf.size() > 5000);
-        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…"}));
+        // the menu every chart has, and the phase plane's arrows
+        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
+                                               "Save results as spreadsheet…", "Direction arrows [x]"}));
 
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
         h->printTo(printed);
@@ -241,7 +398,7 @@ private slots:
         openLab(*h);
         const char* order[] = {"picPhasePlane", "picOutcomeMap", "spnK1",         "spnK2",    "spnR1",
                                "spnR2",         "spnAlpha",      "spnBeta",       "chkDailySteps",
-                               "cmdClear",      "cmdUseValues",  "cmdPrint",      "cmdMainForm"};
+                               "cmdClear",      "cmdUseValues",  "cmdPrint",      "cmdBack"};
         labChild(*h, order[0])->setFocus();
         for (const char* name : order) {
             QWidget* w = labChild(*h, name);
@@ -267,8 +424,12 @@ private slots:
         plane->setFocus();
         const QPointF at = plane->cursor();
         QTest::keyClick(plane, Qt::Key_Left);
+        // the cursor says where it is and the equilibrium nearest to it, on screen and to screen readers
+        QVERIFY(plane->accessibleDescription().contains(plane->cursorText()));
+        QVERIFY(labChild<QLabel>(*h, "lblEquilibria")->text().contains(plane->cursorText()));
         QTest::keyClick(plane, Qt::Key_Return);
         QCOMPARE(plane->trajectoryCount(), 2);
+        QVERIFY(drawn(*h));
         QVERIFY(plane->trajectoryCurve(1)->data()->at(0)->key < at.x());
     }
 };

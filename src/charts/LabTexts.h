@@ -1,0 +1,24 @@
+#pragma once
+
+#include "PhasePlane.h"
+
+#include <QString>
+
+namespace vorlenza {
+
+/// The sentence under the lab's phase plane that says how the competition ends and why; where the
+/// isoclines touch on an axis, it says where the run goes slowly.
+QString outcomeSentence(CompetitionOutcome outcome, IsoclinesTouch touch = IsoclinesTouch::Nowhere);
+inline QString outcomeSentence(const ModelParameters& p) { return outcomeSentence(outcomeOf(p), isoclinesTouch(p)); }
+
+/// A region's name on the lab's map of outcomes.
+QString regionName(CompetitionOutcome outcome);
+
+/// What an equilibrium is, in words: coordinates, eigenvalues per day, type, the one-day step.
+QString describeEquilibrium(const Equilibrium& e);
+
+/// One line on an equilibrium for the list beside the plot: its place in the display format, its
+/// type, and whether it is stable for the equations and for one-day steps.
+QString equilibriumLine(const Equilibrium& e);
+
+} // namespace vorlenza

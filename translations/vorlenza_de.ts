@@ -462,18 +462,6 @@ entscheidet</translation>
         <translation>Es wurde keine Ausgabedatei gewählt.</translation>
     </message>
     <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>„%1“ ist eine Datei, kein Ordner, daher kann „%2“ nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>Der Ordner „%1“ für die Datei „%2“ existiert nicht.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>Die Datei „%1“ konnte nicht geschrieben werden: Es ist ein Ordner.</translation>
-    </message>
-    <message>
         <source>the file “%1” could not be written.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
     </message>

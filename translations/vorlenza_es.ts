@@ -462,18 +462,6 @@ decide</translation>
         <translation>no se eligió ningún archivo de salida.</translation>
     </message>
     <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>«%1» es un archivo, no una carpeta, así que no se puede escribir «%2».</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>la carpeta «%1» del archivo «%2» no existe.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>no se pudo escribir el archivo «%1»: es una carpeta.</translation>
-    </message>
-    <message>
         <source>the file “%1” could not be written.</source>
         <translation>no se pudo escribir el archivo «%1».</translation>
     </message>

@@ -462,18 +462,6 @@ décide</translation>
         <translation>aucun fichier de sortie n&apos;a été choisi.</translation>
     </message>
     <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier&#xa0;: «&#xa0;%2&#xa0;» ne peut donc pas être écrit.</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>le dossier «&#xa0;%1&#xa0;» du fichier «&#xa0;%2&#xa0;» n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: c&apos;est un dossier.</translation>
-    </message>
-    <message>
         <source>the file “%1” could not be written.</source>
         <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit.</translation>
     </message>

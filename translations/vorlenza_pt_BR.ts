@@ -462,18 +462,6 @@ decide</translation>
         <translation>nenhum arquivo de saída foi escolhido.</translation>
     </message>
     <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>“%1” é um arquivo, não uma pasta, por isso não é possível gravar “%2”.</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>a pasta “%1” do arquivo “%2” não existe.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>não foi possível gravar o arquivo “%1”: é uma pasta.</translation>
-    </message>
-    <message>
         <source>the file “%1” could not be written.</source>
         <translation>não foi possível gravar o arquivo “%1”.</translation>
     </message>

@@ -460,18 +460,6 @@ by the start</source>
         <translation>未选择输出文件。</translation>
     </message>
     <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>“%1”是文件而不是文件夹，因此无法写入“%2”。</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>文件“%2”所在的文件夹“%1”不存在。</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>无法写入文件“%1”：它是一个文件夹。</translation>
-    </message>
-    <message>
         <source>the file “%1” could not be written.</source>
         <translation>无法写入文件“%1”。</translation>
     </message>

@@ -234,9 +234,7 @@ Outcome writeResultsSpreadsheet(const QString& path, const ModelState& state)
     QString problem;
     const QByteArray bytes = resultsSpreadsheetContents(state, &problem);
     if (bytes.isEmpty())
-        return {false, fileFailure(
-                           path, problem + QCoreApplication::translate(
-                                               "WholeFile", "; any earlier file of that name is unchanged"))};
+        return {false, fileFailure(path, problem + earlierFileUnchanged())};
     return writeWholeFile(path, bytes);
 }
 

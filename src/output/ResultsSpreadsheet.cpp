@@ -1,7 +1,6 @@
 #include "ResultsSpreadsheet.h"
 
 #include "WholeFile.h"
-#include "ZipSpeed.h"
 
 #include "ModelState.h"
 #include "NumberText.h"
@@ -153,7 +152,6 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
     lxw_error closed = LXW_NO_ERROR;
     {
         const CNumbers cNumbers;
-        const FastZip fastZip;
         lxw_workbook_options options{};
         // Rows go to the file as they are written, in order, and the charts carry no copy of the
         // numbers (a spreadsheet reads them from the cells): half the time of the default mode.

@@ -173,33 +173,6 @@ private slots:
             QVERIFY2(phase.contains(range), range);
     }
 
-    // The sheet's part of the file is packed at zlib's fastest level (the zip header says so), which
-    // halves the time a long run takes to save.
-    void sheetIsPackedAtTheFastestLevel()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const Outcome saved = writeResultsSpreadsheet(dir.filePath("run.xlsx"), *CompletedRun("100"));
-        QVERIFY2(saved.ok, qPrintable(saved.error));
-        const QByteArray bytes = ReadBytes(dir.filePath("run.xlsx"));
-        const QByteArray name("xl/worksheets/sheet1.xml");
-        qsizetype at = 0;
-        bool found = false;
-        while ((at = bytes.indexOf(QByteArray("PK\x03\x04", 4), at)) >= 0 && at + 30 <= bytes.size()) {
-            const auto u16 = [&](qsizetype i) {
-                return int(uchar(bytes[at + i])) | int(uchar(bytes[at + i + 1])) << 8;
-            };
-            if (bytes.mid(at + 30, u16(26)) == name) {
-                QCOMPARE(u16(8), 8);     // deflated
-                QCOMPARE(u16(6) & 6, 6); // at the fastest level
-                found = true;
-                break;
-            }
-            at += 4;
-        }
-        QVERIFY(found);
-    }
-
     void failureKeepsTheOldFile_data()
     {
         QTest::addColumn<Trouble>("trouble");

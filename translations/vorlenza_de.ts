@@ -213,16 +213,8 @@ entscheidet</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>kein temporärer Ordner konnte angelegt werden (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Ergebnisse</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>die Tabelle konnte nicht begonnen werden</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -231,10 +223,6 @@ entscheidet</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isokline B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>die Tabelle konnte im temporären Ordner nicht erstellt werden (%1), vielleicht ist der Datenträger voll</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -247,6 +235,14 @@ entscheidet</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Tabelle (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>%2 (im temporären Ordner „%1“)</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>kein temporärer Ordner konnte in „%1“ angelegt werden (%2)</translation>
     </message>
 </context>
 <context>

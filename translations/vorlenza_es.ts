@@ -213,16 +213,8 @@ decide</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>no se pudo crear ninguna carpeta temporal (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Resultados</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>no se pudo empezar la hoja de cálculo</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -231,10 +223,6 @@ decide</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isoclina B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>no se pudo crear la hoja de cálculo en la carpeta temporal (%1), quizá porque el disco está lleno</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -247,6 +235,14 @@ decide</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>en la carpeta temporal «%1», %2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>no se pudo crear ninguna carpeta temporal en «%1» (%2)</translation>
     </message>
 </context>
 <context>

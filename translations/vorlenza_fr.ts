@@ -213,16 +213,8 @@ décide</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>aucun dossier temporaire n&apos;a pu être créé (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Résultats</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>le classeur n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -231,10 +223,6 @@ décide</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isocline B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>le classeur n&apos;a pas pu être créé dans le dossier temporaire (%1), peut-être parce que le disque est plein</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -247,6 +235,14 @@ décide</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Classeur (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>dans le dossier temporaire «&#xa0;%1&#xa0;», %2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>aucun dossier temporaire n&apos;a pu être créé dans «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
 </context>
 <context>

@@ -213,16 +213,8 @@ decide</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>não foi possível criar uma pasta temporária (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Resultados</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>não foi possível iniciar a planilha</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -231,10 +223,6 @@ decide</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isóclina B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>não foi possível criar a planilha na pasta temporária (%1), talvez porque o disco esteja cheio</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -247,6 +235,14 @@ decide</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Planilha (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>na pasta temporária “%1”, %2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>não foi possível criar uma pasta temporária em “%1” (%2)</translation>
     </message>
 </context>
 <context>

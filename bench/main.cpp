@@ -211,7 +211,7 @@ int main(int argc, char** argv)
 
     // The results as a spreadsheet, from the same run.
     const QString sheetPath = scratch.filePath(QStringLiteral("results.xlsx"));
-    cases.push_back({"save results as spreadsheet T=9999", 20, 100.0, nullptr,
+    cases.push_back({"save results as spreadsheet T=9999", 20, 150.0, nullptr,
                      [&exportRun, sheetPath] {
                          const Outcome saved = writeResultsSpreadsheet(sheetPath, exportRun);
                          if (!saved.ok) {

@@ -307,16 +307,8 @@ entscheidet</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>kein temporärer Ordner konnte angelegt werden (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Ergebnisse</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>die Tabelle konnte nicht begonnen werden</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -325,10 +317,6 @@ entscheidet</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isokline B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>die Tabelle konnte im temporären Ordner nicht erstellt werden (%1), vielleicht ist der Datenträger voll</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -341,6 +329,14 @@ entscheidet</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Tabelle (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>%2 (im temporären Ordner „%1“)</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>kein temporärer Ordner konnte in „%1“ angelegt werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -554,18 +550,6 @@ entscheidet</translation>
     <message>
         <source>no output file was chosen.</source>
         <translation>Es wurde keine Ausgabedatei gewählt.</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>„%1“ ist eine Datei, kein Ordner, daher kann „%2“ nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>Der Ordner „%1“ für die Datei „%2“ existiert nicht.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>Die Datei „%1“ konnte nicht geschrieben werden: Es ist ein Ordner.</translation>
     </message>
     <message>
         <source>the file “%1” could not be written.</source>

@@ -307,16 +307,8 @@ decide</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>no se pudo crear ninguna carpeta temporal (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Resultados</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>no se pudo empezar la hoja de cálculo</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -325,10 +317,6 @@ decide</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isoclina B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>no se pudo crear la hoja de cálculo en la carpeta temporal (%1), quizá porque el disco está lleno</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -341,6 +329,14 @@ decide</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>en la carpeta temporal «%1», %2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>no se pudo crear ninguna carpeta temporal en «%1» (%2)</translation>
     </message>
 </context>
 <context>
@@ -554,18 +550,6 @@ decide</translation>
     <message>
         <source>no output file was chosen.</source>
         <translation>no se eligió ningún archivo de salida.</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>«%1» es un archivo, no una carpeta, así que no se puede escribir «%2».</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>la carpeta «%1» del archivo «%2» no existe.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>no se pudo escribir el archivo «%1»: es una carpeta.</translation>
     </message>
     <message>
         <source>the file “%1” could not be written.</source>

@@ -307,16 +307,8 @@ décide</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>aucun dossier temporaire n&apos;a pu être créé (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Résultats</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>le classeur n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -325,10 +317,6 @@ décide</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isocline B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>le classeur n&apos;a pas pu être créé dans le dossier temporaire (%1), peut-être parce que le disque est plein</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -341,6 +329,14 @@ décide</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Classeur (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>dans le dossier temporaire «&#xa0;%1&#xa0;», %2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>aucun dossier temporaire n&apos;a pu être créé dans «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
 </context>
 <context>
@@ -554,18 +550,6 @@ décide</translation>
     <message>
         <source>no output file was chosen.</source>
         <translation>aucun fichier de sortie n&apos;a été choisi.</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier&#xa0;: «&#xa0;%2&#xa0;» ne peut donc pas être écrit.</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>le dossier «&#xa0;%1&#xa0;» du fichier «&#xa0;%2&#xa0;» n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: c&apos;est un dossier.</translation>
     </message>
     <message>
         <source>the file “%1” could not be written.</source>

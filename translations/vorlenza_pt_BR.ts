@@ -307,16 +307,8 @@ decide</translation>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>não foi possível criar uma pasta temporária (%1)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Resultados</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>não foi possível iniciar a planilha</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -325,10 +317,6 @@ decide</translation>
     <message>
         <source>Isocline B</source>
         <translation>Isóclina B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>não foi possível criar a planilha na pasta temporária (%1), talvez porque o disco esteja cheio</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -341,6 +329,14 @@ decide</translation>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>Planilha (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>na pasta temporária “%1”, %2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>não foi possível criar uma pasta temporária em “%1” (%2)</translation>
     </message>
 </context>
 <context>
@@ -554,18 +550,6 @@ decide</translation>
     <message>
         <source>no output file was chosen.</source>
         <translation>nenhum arquivo de saída foi escolhido.</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>“%1” é um arquivo, não uma pasta, por isso não é possível gravar “%2”.</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>a pasta “%1” do arquivo “%2” não existe.</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>não foi possível gravar o arquivo “%1”: é uma pasta.</translation>
     </message>
     <message>
         <source>the file “%1” could not be written.</source>

@@ -305,16 +305,8 @@ by the start</source>
 <context>
     <name>ResultsSpreadsheet</name>
     <message>
-        <source>no temporary folder could be made (%1)</source>
-        <translation>无法创建临时文件夹（%1）</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>结果</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be started</source>
-        <translation>无法开始创建电子表格</translation>
     </message>
     <message>
         <source>Isocline A</source>
@@ -323,10 +315,6 @@ by the start</source>
     <message>
         <source>Isocline B</source>
         <translation>等斜线 B</translation>
-    </message>
-    <message>
-        <source>the spreadsheet could not be made in the temporary folder (%1), perhaps because the disk is full</source>
-        <translation>无法在临时文件夹中创建电子表格（%1），可能是磁盘已满</translation>
     </message>
     <message>
         <source>the spreadsheet made in the temporary folder could not be read (%1)</source>
@@ -339,6 +327,14 @@ by the start</source>
     <message>
         <source>Spreadsheet (*.xlsx)</source>
         <translation>电子表格 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>in the temporary folder “%1”, %2</source>
+        <translation>在临时文件夹“%1”中，%2</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made in “%1” (%2)</source>
+        <translation>无法在“%1”中创建临时文件夹（%2）</translation>
     </message>
 </context>
 <context>
@@ -552,18 +548,6 @@ by the start</source>
     <message>
         <source>no output file was chosen.</source>
         <translation>未选择输出文件。</translation>
-    </message>
-    <message>
-        <source>“%1” is a file, not a folder, so “%2” cannot be written.</source>
-        <translation>“%1”是文件而不是文件夹，因此无法写入“%2”。</translation>
-    </message>
-    <message>
-        <source>the folder “%1” for the file “%2” does not exist.</source>
-        <translation>文件“%2”所在的文件夹“%1”不存在。</translation>
-    </message>
-    <message>
-        <source>the file “%1” could not be written: it is a folder.</source>
-        <translation>无法写入文件“%1”：它是一个文件夹。</translation>
     </message>
     <message>
         <source>the file “%1” could not be written.</source>

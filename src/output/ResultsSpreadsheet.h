@@ -18,7 +18,10 @@ struct ModelState;
 /// every spreadsheet in every language.
 QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem = nullptr);
 
-/// Writes the spreadsheet to `path` whole or not at all, with the messages of writeResultsFile.
+/// Writes the spreadsheet to `path` whole or not at all, with the messages of writeResultsFile. The
+/// workbook is made in the system's temporary folder and read back before it is saved: one that is
+/// not whole (libxlsxwriter does not see its own writes there fail) is never saved, and the message
+/// says why (the file size limit, a full disk or a folder that cannot be written).
 Outcome writeResultsSpreadsheet(const QString& path, const ModelState& state);
 
 /// The two file types of the results' save dialog: the results file, first and the default, and

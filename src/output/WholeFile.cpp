@@ -40,8 +40,8 @@ qsizetype longestName(const QString& path)
     return 255;
 }
 
-/// What is wrong with `path` as a place for a new file, in words a student understands; empty
-/// when nothing can be seen from outside (then the system's own words are all there is).
+} // namespace
+
 QString pathProblem(const QString& path)
 {
     if (path.isEmpty())
@@ -83,8 +83,6 @@ QString pathProblem(const QString& path)
     return {};
 }
 
-/// The reason a file of `size` bytes cannot be written under the process's file size limit
-/// (as quota-limited accounts have); empty when it fits.
 QString sizeLimitProblem(qint64 size)
 {
 #ifdef Q_OS_UNIX
@@ -99,6 +97,20 @@ QString sizeLimitProblem(qint64 size)
 #endif
     return {};
 }
+
+QString diskFullProblem()
+{
+    return QCoreApplication::translate("WholeFile",
+                                       "not all of it could be written, perhaps because the disk is full");
+}
+
+QString earlierFileUnchanged()
+{
+    return QCoreApplication::translate("WholeFile", "; any earlier file of that name is unchanged");
+}
+
+namespace
+{
 
 /// Writes all of `bytes`; after a short write the next one tells why (a full disk, a file too large).
 bool writeAll(QFileDevice& file, const QByteArray& bytes)
@@ -121,13 +133,12 @@ QString writeProblem(const QFileDevice& file, const QString& path, qint64 size)
     if (reason.isEmpty())
         reason = sizeLimitProblem(size);
     if (reason.isEmpty()) {
-        reason = QCoreApplication::translate(
-            "WholeFile", "not all of it could be written, perhaps because the disk is full");
+        reason = diskFullProblem();
         // A short write may leave only the device's "unknown error" behind.
         if (file.error() != QFileDevice::NoError && file.errorString() != QFile().errorString())
             reason += QStringLiteral(" (%1)").arg(file.errorString());
     }
-    return reason + QCoreApplication::translate("WholeFile", "; any earlier file of that name is unchanged");
+    return reason + earlierFileUnchanged();
 }
 
 /// Whether QSaveFile's temporary name (the file name and 7 characters more) fits in the folder.

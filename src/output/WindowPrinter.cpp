@@ -1,10 +1,10 @@
 #include "WindowPrinter.h"
 
 #include "VectorCharts.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
@@ -40,7 +40,8 @@ QString printerName(const QPrinter& printer)
     return printer.printerName();
 }
 
-/// Why the printer would not start, as far as we can tell from outside.
+/// Why the printer would not start, as far as we can tell from outside. A file to print into fails
+/// as every file the program writes.
 QString startFailure(const QPrinter& printer)
 {
     const QString intro = QCoreApplication::translate("WindowPrinter", "The printer could not be started: ");
@@ -48,23 +49,11 @@ QString startFailure(const QPrinter& printer)
         const QString file = printer.outputFileName();
         if (file.isEmpty())
             return intro + QCoreApplication::translate("WindowPrinter", "no output file was chosen.");
-        const QFileInfo folder(QFileInfo(file).absolutePath());
-        const QString shownFile = QDir::toNativeSeparators(file);
-        const QString shownFolder = QDir::toNativeSeparators(folder.absoluteFilePath());
-        if (folder.exists() && !folder.isDir())
-            return intro + QCoreApplication::translate(
-                               "WindowPrinter", "“%1” is a file, not a folder, so “%2” cannot be written.")
-                               .arg(shownFolder, shownFile);
-        if (!folder.exists())
-            return intro + QCoreApplication::translate("WindowPrinter",
-                                                       "the folder “%1” for the file “%2” does not exist.")
-                               .arg(shownFolder, shownFile);
-        if (QFileInfo(file).isDir())
-            return intro + QCoreApplication::translate("WindowPrinter",
-                                                       "the file “%1” could not be written: it is a folder.")
-                               .arg(shownFile);
+        const QString problem = pathProblem(file);
+        if (!problem.isEmpty())
+            return fileFailure(file, problem);
         return intro + QCoreApplication::translate("WindowPrinter", "the file “%1” could not be written.")
-                           .arg(shownFile);
+                           .arg(QDir::toNativeSeparators(file));
     }
     if (printer.printerName().isEmpty())
         return intro + QCoreApplication::translate("WindowPrinter", "no printer is set up on this computer.");

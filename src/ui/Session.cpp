@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include "MessageTitle.h"
 #include "PrintQueue.h"
 
 #include <QDir>
@@ -67,7 +68,7 @@ Session::Session() : m_model(std::make_unique<ModelState>())
         // name than the one typed: say so rather than save under a name nobody chose.
         const auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (typed && typed->text().contains(QLatin1Char('"'))) {
-            m_platform.reportProblem(parent, QStringLiteral("Vorlenza"),
+            m_platform.reportProblem(parent, messageTitle(),
                                      QCoreApplication::translate(
                                          "Session", "The name “%1” cannot be used: a file name here may not hold "
                                                     "the character \". Nothing was saved.")

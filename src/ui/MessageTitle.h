@@ -5,7 +5,7 @@
 namespace vorlenza
 {
 
-/// Title of every message the graph windows show.
+/// Title of every message the program shows.
 inline QString messageTitle()
 {
     return QStringLiteral("Vorlenza");

@@ -4,7 +4,8 @@
 //
 // For each preset, the start-up defaults and a set where the start decides, it runs the main
 // window, opens the lab from the chart menu, starts trajectories by clicking the phase plane and
-// saves the screen around the lab as "lab-<state>.png". The language follows LANGUAGE.
+// saves the screen around the lab as "lab-<state>.png" once the paths are drawn. The language follows
+// LANGUAGE.
 
 #include "AppSetup.h"
 #include "AppWindows.h"
@@ -102,6 +103,8 @@ int main(int argc, char* argv[])
         {"defaults", 0, "200", "100", "1", "0.4", false}, {"set1", 1, nullptr, nullptr, nullptr, nullptr, false},
         {"set2", 2, nullptr, nullptr, nullptr, nullptr, false},  {"set3", 3, nullptr, nullptr, nullptr, nullptr, true},
         {"bistable", 0, "100", "100", "1.5", "1.5", false},
+        {"a-wins-slowly", 0, "100", "100", "1", "2", false},
+        {"nobody-wins", 0, "100", "100", "1", "1", false},
     };
     for (const State& s : states) {
         QWidget* main = session.windows().show(WindowId::Main);
@@ -115,7 +118,7 @@ int main(int argc, char* argv[])
             typeAndEnter(session, "txtV", QLatin1String(s.beta));
         }
         click(child(session, WindowId::Main, "cmdRun"));
-        choice = QCoreApplication::translate("vorlenza::ChartActions", "Phase-plane lab…");
+        choice = QCoreApplication::translate("vorlenza::ChartActions", "Phase-plane &lab…");
         QTest::keyClick(child(session, WindowId::Main, "MSChart1"), Qt::Key_Menu);
         QWidget* lab = session.windows().window(WindowId::Lab);
         if (lab == nullptr || main->isVisible()) {
@@ -132,13 +135,16 @@ int main(int argc, char* argv[])
                               QPoint(r.left() + int(f.x() * r.width()), r.bottom() - int(f.y() * r.height())));
         if (s.dailySteps)
             lab->findChild<QCheckBox*>(QStringLiteral("chkDailySteps"))->click();
+        while (plane->busy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        plane->setFocus(); // the keyboard cursor and what it says
         settle();
         const QRect frame = lab->frameGeometry();
         const QPixmap shot = lab->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
         shot.save(out.filePath(QStringLiteral("lab-%1.png").arg(QLatin1String(s.name))));
         if (s.dailySteps)
             lab->findChild<QCheckBox*>(QStringLiteral("chkDailySteps"))->click();
-        click(lab->findChild<QPushButton*>(QStringLiteral("cmdMainForm")));
+        click(lab->findChild<QPushButton*>(QStringLiteral("cmdBack")));
     }
     session.windows().destroyAll();
     return 0;

@@ -1,12 +1,11 @@
 #include "ChartView.h"
 
 #include "ChartDescription.h"
+#include "FocusFrame.h"
 #include "FontSize.h"
 #include "SeriesCurve.h"
 
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 #include <algorithm>
 #include <cmath>
@@ -229,56 +228,47 @@ void ChartView::setAxisScale(ChartAxis, AxisScale)
 
 void ChartView::setAxisAutoRange(ChartAxis axis, bool automatic)
 {
-    axisLook(axis).autoRange = automatic;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.autoRange = automatic; });
 }
 
 void ChartView::setAxisTickMarks(ChartAxis axis, TickMarks marks)
 {
-    axisLook(axis).ticks = marks;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.ticks = marks; });
 }
 
 void ChartView::setAxisGridStyle(ChartAxis axis, LineStyle style)
 {
-    axisLook(axis).gridStyle = style;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.gridStyle = style; });
 }
 
 void ChartView::setAxisGridAutoColour(ChartAxis axis, bool automatic)
 {
-    axisLook(axis).gridAutoColour = automatic;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.gridAutoColour = automatic; });
 }
 
 void ChartView::setAxisGridColour(ChartAxis axis, ColourPart part, int value)
 {
-    setColourPart(axisLook(axis).gridColour, part, value);
-    changed();
+    editAxis(axis, [&](AxisLook& l) { setColourPart(l.gridColour, part, value); });
 }
 
 void ChartView::setAxisTitleFontSize(ChartAxis axis, double points)
 {
-    axisLook(axis).fontPoints = points;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.fontPoints = points; });
 }
 
 void ChartView::setAxisTitleFontName(ChartAxis axis, const QString& name)
 {
-    axisLook(axis).fontName = name;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.fontName = name; });
 }
 
 void ChartView::setAxisTitleVisible(ChartAxis axis, bool visible)
 {
-    axisLook(axis).titleVisible = visible;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.titleVisible = visible; });
 }
 
 void ChartView::setAxisTitleText(ChartAxis axis, const QString& text)
 {
-    axisLook(axis).title = text;
-    changed();
+    editAxis(axis, [&](AxisLook& l) { l.title = text; });
 }
 
 void ChartView::commit()
@@ -407,16 +397,7 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
 void ChartView::paintEvent(QPaintEvent* event)
 {
     QCustomPlot::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    // Only the frame: some styles also tint the area inside, which would hide the chart's colours.
-    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(3, 3, -3, -3))));
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = palette().color(QPalette::Base);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    paintFocusFrame(*this);
 }
 
 void ChartView::focusInEvent(QFocusEvent* event)

@@ -121,7 +121,12 @@ private:
             changed();
         }
     }
-    AxisLook& axisLook(ChartAxis axis) { return axis == ChartAxis::X ? m_xLook : m_yLook; }
+    /// Changes the look of `axis`.
+    template <typename Edit> void editAxis(ChartAxis axis, Edit&& edit)
+    {
+        edit(axis == ChartAxis::X ? m_xLook : m_yLook);
+        changed();
+    }
     void changed();
     void rebuild();
     void buildSeries();

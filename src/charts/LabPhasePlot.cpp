@@ -5,16 +5,17 @@
 #include "DirectionField.h"
 #include "FontSize.h"
 #include "LabTexts.h"
+#include "FocusFrame.h"
 #include "NumberText.h"
+#include "PhaseRunsJob.h"
 #include "SeriesCurve.h"
+#include "StepCheck.h"
 
 #include <QCoreApplication>
-#include <QFutureWatcher>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -98,13 +99,11 @@ LabPhasePlot::LabPhasePlot(QWidget* parent) : QCustomPlot(parent)
     m_cursorMark->setPen(pen(QColor(0, 0, 0), 1.5));
     m_cursorMark->setVisible(false);
     makeLegend();
-}
-
-LabPhasePlot::~LabPhasePlot()
-{
-    // what is still being solved is solved for nobody
-    if (m_cancel)
-        m_cancel->store(true);
+    m_job = new PhaseRunsJob(this);
+    connect(m_job, &PhaseRunsJob::solved, this, [this](const PhaseRuns& runs) {
+        draw(runs);
+        emit pathsDrawn();
+    });
 }
 
 void LabPhasePlot::makeLegend()
@@ -159,38 +158,15 @@ void LabPhasePlot::setModel(const ModelParameters& p, int days)
 
 void LabPhasePlot::solveAgain()
 {
-    auto input = std::make_shared<PhaseRunsInput>();
-    input->p = m_parameters;
-    input->days = m_days;
-    input->boxN1 = m_boxN1;
-    input->boxN2 = m_boxN2;
-    input->dailySteps = m_dailySteps;
+    PhaseRunsInput input;
+    input.p = m_parameters;
+    input.days = m_days;
+    input.boxN1 = m_boxN1;
+    input.boxN2 = m_boxN2;
+    input.dailySteps = m_dailySteps;
     for (const QPointF& s : m_starts)
-        input->starts.emplace_back(s.x(), s.y());
-
-    if (m_cancel)
-        m_cancel->store(true);
-    m_cancel = std::make_shared<std::atomic<bool>>(false);
-    const unsigned generation = ++m_generation;
-    m_busy = true;
-    auto* watcher = new QFutureWatcher<PhaseRuns>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation, input] {
-        watcher->deleteLater();
-        if (generation != m_generation)
-            return;
-        auto runs = std::make_shared<const PhaseRuns>(watcher->result());
-        if (runs->cancelled)
-            return;
-        m_solvedFor = input;
-        m_solved = runs;
-        m_busy = false;
-        draw(*runs);
-        emit pathsDrawn();
-    });
-    watcher->setFuture(QtConcurrent::run(
-        [input, cancel = m_cancel, earlierInput = m_solvedFor, earlier = m_solved] {
-            return solvePhaseRuns(*input, *cancel, earlierInput.get(), earlier.get());
-        }));
+        input.starts.emplace_back(s.x(), s.y());
+    m_job->solve(std::move(input));
 }
 
 void LabPhasePlot::draw(const PhaseRuns& runs)
@@ -276,6 +252,8 @@ void LabPhasePlot::clearTrajectories()
     replot(rpQueuedReplot);
 }
 
+bool LabPhasePlot::busy() const { return m_job->busy(); }
+
 const QCPCurve* LabPhasePlot::trajectoryCurve(int index) const
 {
     return index >= 0 && index < trajectoryCount() ? m_paths[std::size_t(index)] : nullptr;
@@ -311,7 +289,8 @@ QString LabPhasePlot::cursorText() const
             nearest = &e;
     //: the keyboard cursor's place, then the nearest equilibrium as the list writes it
     return QCoreApplication::translate("Lab", "Cursor at (%1, %2); the nearest equilibrium: %3")
-        .arg(number(m_cursor.x()), number(m_cursor.y()), nearest ? equilibriumLine(*nearest) : QString());
+        .arg(number(roundedForSentence(m_cursor.x())), number(roundedForSentence(m_cursor.y())),
+             nearest ? equilibriumLine(*nearest) : QString());
 }
 
 const Equilibrium* LabPhasePlot::equilibriumAt(const QPoint& pos) const
@@ -384,6 +363,12 @@ void LabPhasePlot::keyPressEvent(QKeyEvent* event)
     placeCursor();
     emit cursorMoved();
     replot(rpQueuedReplot);
+}
+
+void LabPhasePlot::paintEvent(QPaintEvent* event)
+{
+    QCustomPlot::paintEvent(event);
+    paintFocusFrame(*this);
 }
 
 void LabPhasePlot::focusInEvent(QFocusEvent* event)

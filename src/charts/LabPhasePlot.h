@@ -7,13 +7,12 @@
 #include <QPointF>
 #include <QString>
 
-#include <atomic>
-#include <memory>
 #include <vector>
 
 namespace vorlenza {
 
 class ContinuousCurve;
+class PhaseRunsJob;
 class SeriesCurve;
 
 /// At most this many trajectories are on the lab's phase plane at once.
@@ -39,7 +38,6 @@ class LabPhasePlot : public QCustomPlot
     Q_OBJECT
 public:
     explicit LabPhasePlot(QWidget* parent = nullptr);
-    ~LabPhasePlot() override;
 
     /// Everything redrawn for `p`: the box, the lines, the equilibria, the separatrix and every
     /// trajectory from its start, over `days` days.
@@ -63,7 +61,7 @@ public:
     bool arrows() const { return m_arrows; }
 
     /// Whether the separatrix and the trajectories for the latest change are still being solved.
-    bool busy() const { return m_busy; }
+    bool busy() const;
     /// Whether a trajectory is drawn only as far as the solver got (the constants make the
     /// equations too stiff to solve in a moment).
     bool truncated() const { return m_truncated; }
@@ -91,6 +89,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -113,16 +112,11 @@ private:
     std::vector<QPointF> m_starts;
     bool m_dailySteps = false;
     bool m_arrows = true;
-    bool m_busy = false;
     bool m_truncated = false;
     QPointF m_cursor;
     QPoint m_pressedAt;
 
-    /// The solving in hand: its number, its stop flag, and the last result with what it was for.
-    unsigned m_generation = 0;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
-    std::shared_ptr<const PhaseRunsInput> m_solvedFor;
-    std::shared_ptr<const PhaseRuns> m_solved;
+    PhaseRunsJob* m_job = nullptr;
 
     QCPCurve* m_isoclineA = nullptr;
     QCPCurve* m_isoclineB = nullptr;

@@ -61,7 +61,7 @@ QString equilibriumLine(const Equilibrium& e)
                                  : e.attracts         ? QCoreApplication::translate("Lab", "stable")
                                                       : QCoreApplication::translate("Lab", "unstable");
     const QString forSteps = e.dailyStepStable ? QCoreApplication::translate("Lab", "stable")
-                             : e.dailyStepSlow ? QCoreApplication::translate("Lab", "converging slowly")
+                             : e.dailyStepSlow && e.attracts ? QCoreApplication::translate("Lab", "converging slowly")
                                                : QCoreApplication::translate("Lab", "unstable");
     //: an equilibrium: its place, its type, its stability for the equations and for one-day steps
     return QCoreApplication::translate("Lab", "(%1, %2): %3; for the equations %4, for one-day steps %5")
@@ -125,7 +125,8 @@ QString describeEquilibrium(const Equilibrium& e)
     if (const QString how = howRunsMeet(e); !how.isEmpty())
         text += how + QLatin1Char('\n');
     text += e.dailyStepStable ? QCoreApplication::translate("Lab", "The one-day step keeps it stable.")
-            : e.dailyStepSlow ? QCoreApplication::translate("Lab", "The one-day step converges to it, slowly.")
+            : e.dailyStepSlow && e.attracts
+                ? QCoreApplication::translate("Lab", "The one-day step converges to it, slowly.")
                               : QCoreApplication::translate("Lab", "The one-day step does not keep it stable.");
     return text;
 }

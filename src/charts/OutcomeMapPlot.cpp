@@ -1,6 +1,7 @@
 #include "OutcomeMapPlot.h"
 
 #include "AxisLook.h"
+#include "FocusFrame.h"
 #include "LabTexts.h"
 
 #include <QKeyEvent>
@@ -163,6 +164,12 @@ void OutcomeMapPlot::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown: moveHandleTo(m_alpha, m_beta - step); break;
     default: QCustomPlot::keyPressEvent(event);
     }
+}
+
+void OutcomeMapPlot::paintEvent(QPaintEvent* event)
+{
+    QCustomPlot::paintEvent(event);
+    paintFocusFrame(*this);
 }
 
 void OutcomeMapPlot::focusInEvent(QFocusEvent* event)

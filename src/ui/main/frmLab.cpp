@@ -77,7 +77,7 @@ void frmLab::placeControls()
     kit::place({
         {picPhasePlane, {120, 120, 8400, 6840}},
         {lblOutcome, {120, 7020, 8400, 720}},
-        {lblEquilibria, {120, 7800, 14160, 1320}},
+        {lblEquilibria, {120, 7800, 14160, 1740}},
         {picOutcomeMap, {8640, 120, 5640, 4560}},
         {lblK1, {8640, 4830, 960, 300}},
         {spnK1, {9660, 4800, 1800, 360}},
@@ -97,7 +97,7 @@ void frmLab::placeControls()
         {cmdPrint, {8640, 7245, 2760, 435}},
         {cmdBack, {11520, 7245, 2760, 435}},
     });
-    setFixedSize(twips::size(14400, 9240));
+    setFixedSize(twips::size(14400, 9660));
 
     QWidget* const order[] = {picPhasePlane, picOutcomeMap, spnK1,   spnK2,        spnR1,
                               spnR2,         spnAlpha,      spnBeta, chkDailySteps, cmdClear,

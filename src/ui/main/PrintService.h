@@ -24,4 +24,8 @@ struct PrinterAnswer {
 /// still has not answered an earlier question: a hung print service cannot freeze the program.
 std::optional<PrinterAnswer> askPrintService(Platform& platform, const QString& jobName = QString());
 
+/// Whether the print service has still not answered the last question: its thread is then inside
+/// the print system, and the program must end without waiting for it.
+bool printServiceOwesAnswer();
+
 } // namespace vorlenza

@@ -1,13 +1,22 @@
 // The print service asked off the window's thread. A service that never answers (a stand-in that
 // waits until the test lets it go) is left after the time limit while the timers run, and is not
-// asked again while it hangs.
+// asked again while it hangs; "Save window as PDF…" then writes the page on the region's paper at
+// once. Every CUPS request of this process goes to a socket that never answers, so a printer made on
+// the window's thread would hold it for minutes.
 
+#include "frmLab.h"
+#include "FileTrouble.h"
 #include "MainSuite.h"
 #include "PrintService.h"
 
 #include <QElapsedTimer>
+#include <QLocalServer>
+#include <QPageSize>
+#include <QTemporaryDir>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(WindowId)
 
 namespace {
 
@@ -39,6 +48,9 @@ private:
 class TestPrintService : public MainSuite {
     Q_OBJECT
 
+    QTemporaryDir m_cupsFolder;
+    QLocalServer m_cups; ///< takes every CUPS request and never answers
+
     /// The stand-in service answers at last; the next question is asked again.
     void letTheServiceAnswer()
     {
@@ -48,6 +60,12 @@ class TestPrintService : public MainSuite {
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_cups.listen(m_cupsFolder.filePath(QStringLiteral("cups.sock"))));
+        qputenv("CUPS_SERVER", QFile::encodeName(m_cups.fullServerName()));
+    }
+
     void hungServiceIsLeftAfterItsLimit_data()
     {
         QTest::addColumn<QString>("job"); // empty: only the default printer is asked, for its page
@@ -92,6 +110,58 @@ private slots:
         answer = askPrintService(platform, job);
         QVERIFY(answer);
         QVERIFY(!answer->printer);
+    }
+
+    // The page comes from the print service only through the same question and its limit; without
+    // an answer (or a printer) it is the region's paper, made without a printer (the process's CUPS
+    // never answers). The lab's menu saves its window the same way.
+    void windowPdfNeedsNoAnswer_data()
+    {
+        QTest::addColumn<WindowId>("from");
+        QTest::addColumn<bool>("hung"); // else no printer is set up
+        QTest::newRow("main, service hangs") << WindowId::Main << true;
+        QTest::newRow("large, service hangs") << WindowId::Large << true;
+        QTest::newRow("lab, service hangs") << WindowId::Lab << true;
+        QTest::newRow("main, no printer") << WindowId::Main << false;
+    }
+    void windowPdfNeedsNoAnswer()
+    {
+        QFETCH(WindowId, from);
+        QFETCH(bool, hung);
+        constexpr int limit = 300;
+        h->session.platform().printServiceWaitMs = limit;
+        h->click("cmdRun");
+        QWidget* menuOn = h->main()->chart();
+        if (from == WindowId::Large) {
+            h->click("cmdLargeGraph");
+            menuOn = h->large()->chart();
+        } else if (from == WindowId::Lab) {
+            h->menuChoice = QStringLiteral("Phase-plane lab…");
+            menuOn->setFocus();
+            QTest::keyClick(menuOn, Qt::Key_Menu);
+            auto* lab = h->session.windows().window<frmLab>(WindowId::Lab);
+            QVERIFY(lab && QTest::qWaitForWindowActive(lab));
+            menuOn = lab->findChild<QCustomPlot*>();
+        }
+        QVERIFY(menuOn);
+        if (hung)
+            h->hung = std::make_shared<MainHarness::HungService>();
+        QTemporaryDir dir;
+        h->exportAnswer = dir.filePath(QStringLiteral("window.pdf"));
+        h->menuChoice = QStringLiteral("Save window as PDF…");
+
+        QElapsedTimer took;
+        took.start();
+        menuOn->setFocus();
+        QTest::keyClick(menuOn, Qt::Key_Menu);
+        QVERIFY2(took.elapsed() < limit + kMargin, qPrintable(QString::number(took.elapsed())));
+
+        QCOMPARE(h->messages, QStringList());
+        const QByteArray pdf = ReadBytes(h->exportAnswer);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(PdfPageIs(pdf, QPageSize(QPageSize::A4).size(QPageSize::Point))); // the C locale's paper
+        if (hung)
+            letTheServiceAnswer();
     }
 };
 

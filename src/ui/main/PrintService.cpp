@@ -2,6 +2,8 @@
 
 #include "Session.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QGuiApplication>
@@ -45,6 +47,43 @@ QThreadPool& askingPool()
     return *pool;
 }
 
+/// While it lives, clicks and keys go to no window, as they would to a busy one; everything else,
+/// painting and timers and a window asked to close, goes on. (Waiting with ExcludeUserInputEvents
+/// would hold back the window manager's close as well, and a message shown after the wait then
+/// swallows it.)
+class InputSetAside : public QObject {
+public:
+    InputSetAside() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputSetAside() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 } // namespace
 
 bool printServiceOwesAnswer()
@@ -82,10 +121,13 @@ std::optional<PrinterAnswer> askPrintService(Platform& platform, const QString& 
     }));
     limit.start(platform.printServiceWaitMs);
 
-    // Both ends of the wait arrive as events, so neither is lost between here and exec().
+    // Both ends of the wait arrive as events, so neither is lost between here and exec(). Closing
+    // the main window meanwhile ends the program, which ends this loop too.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    if (!question->answered)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!question->answered) {
+        const InputSetAside busy;
+        loop.exec();
+    }
     QGuiApplication::restoreOverrideCursor();
     if (!question->answered) {
         question->abandoned = true;

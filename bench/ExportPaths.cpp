@@ -59,7 +59,7 @@ std::vector<BenchCase> ExportCases(ChartView& chart, QWidget& window, const Mode
         cases.push_back({f.name, 20, f.target, prepare, [&chart, path, type] { check(saveChart(chart, path, type).ok); }, {}});
     }
     const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
-    const PrintPage page = defaultPrintPage();
+    const PrintPage page = regionalPrintPage();
     cases.push_back({"save window as PDF", 20, 150.0, prepare,
                      [&window, windowPdf, page] { check(saveWindowAsPdf(window, windowPdf, page).ok); }, {}});
     cases.push_back({"tooltip lookup", 200, 1.0, prepare, [&chart] {

@@ -7,4 +7,9 @@ namespace vorlenza {
 /// " — <name>" to every window caption.
 void setUpApplication();
 
+/// What main() returns once the session and its windows are gone: `status`. While the print service
+/// still owes an answer, the process ends here instead, with `status`, before QApplication and the
+/// static objects are destroyed (see AppSetup.cpp).
+int finishProgram(int status);
+
 } // namespace vorlenza

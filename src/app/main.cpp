@@ -49,5 +49,5 @@ int main(int argc, char* argv[])
         session.windows().load(WindowId::Main);
         status = QApplication::exec();
     }
-    return status;
+    return finishProgram(status);
 }

@@ -6,11 +6,16 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeDatabase>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QWidget>
+
+#include <algorithm>
+#include <iterator>
 
 namespace vorlenza {
 
@@ -31,12 +36,23 @@ PrintPage pageOf(const QPrinter& printer)
     return {printer.pageLayout(), printer.resolution()};
 }
 
-PrintPage defaultPrintPage()
+PrintPage regionalPrintPage(const QLocale& locale)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    return pageOf(printer);
+    // The regions whose usual paper is Letter, as the Unicode CLDR lists them (supplemental data,
+    // paperSize "US-Letter"); the rest of the world uses A4.
+    static constexpr QLocale::Territory letterRegions[] = {
+        QLocale::Belize,      QLocale::Canada,     QLocale::Chile,        QLocale::Colombia, QLocale::CostaRica,
+        QLocale::ElSalvador,  QLocale::Guatemala,  QLocale::Mexico,       QLocale::Nicaragua, QLocale::Panama,
+        QLocale::Philippines, QLocale::PuertoRico, QLocale::UnitedStates, QLocale::Venezuela,
+    };
+    const bool letter = std::find(std::begin(letterRegions), std::end(letterRegions), locale.territory()) !=
+                        std::end(letterRegions);
+    const QPageLayout layout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+    return {layout, 1200};
 }
+
+PrintPage regionalPrintPage() { return regionalPrintPage(QLocale::system()); }
 
 Outcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page)
 {

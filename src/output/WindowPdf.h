@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QString>
 
+class QLocale;
 class QPrinter;
 class QWidget;
 
@@ -19,9 +20,12 @@ struct PrintPage {
 /// The page of `printer`: what printWindow lays the window out on.
 PrintPage pageOf(const QPrinter& printer);
 
-/// The page a printer starts with when nothing is set up (Qt's own default paper and margins at
-/// high resolution), for when there is no printer to take it from.
-PrintPage defaultPrintPage();
+/// The page for when no printer gives one: the paper of `locale`'s region (Letter where it is the
+/// usual paper, A4 elsewhere) with the margins and resolution of Qt's printers as they start (10 pt,
+/// 1200 dots per inch). Made without a QPrinter, which would ask the print service.
+PrintPage regionalPrintPage(const QLocale& locale);
+/// The same for the user's region.
+PrintPage regionalPrintPage();
 
 /// The file a name typed for a window PDF stands for: the name itself when it ends in ".pdf" (in
 /// any case); with ".pdf" added when it has no ending, or one that names no known type of file
@@ -33,6 +37,6 @@ QString windowPdfPath(const QString& typed);
 /// window's client area scaled to fit the printable area and centred, charts as lines and text.
 /// Written through writeWholeFile, so a failure leaves any earlier file as it was and no temporary
 /// file; the error then names the file and the reason. Changes nothing on the window.
-Outcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page = defaultPrintPage());
+Outcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& page = regionalPrintPage());
 
 } // namespace vorlenza

@@ -84,7 +84,8 @@ Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState
 }
 
 /// A digest of every executable file mapped into this process: the test itself (with the chart code
-/// linked in), Qt, QCustomPlot, the C libraries. Empty when they cannot be read.
+/// linked in), Qt, QCustomPlot, the C libraries. Empty when they cannot be read, and when one of them
+/// was replaced on disk while this process runs: the file then is not the code that draws.
 QByteArray readBinariesDigest()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
@@ -93,8 +94,15 @@ QByteArray readBinariesDigest()
     QStringList paths;
     for (const QByteArray& line : maps.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() >= 6 && fields[1].contains('x') && fields[5].startsWith('/'))
-            paths.append(QString::fromLocal8Bit(fields[5]));
+        if (fields.size() < 6 || !fields[1].contains('x') || !fields[5].startsWith('/'))
+            continue;
+        if (line.endsWith(" (deleted)")) {
+            qInfo("%s was replaced on disk while this test runs: the pictures of every point are drawn "
+                  "again and none is kept.",
+                  fields[5].constData());
+            return {};
+        }
+        paths.append(QString::fromLocal8Bit(fields[5]));
     }
     paths.removeDuplicates();
     paths.sort();
@@ -115,7 +123,8 @@ const QByteArray& binariesDigest()
 }
 
 /// The picture of every point drawn for `row`, from the build folder when the same binaries drew it
-/// over the same bare chart before; otherwise `draw` makes it and it is kept.
+/// over the same bare chart before; otherwise `draw` makes it, and it is kept when the binaries are
+/// known.
 QImage keptReference(const QString& row, const QImage& bare, const std::function<QImage()>& draw)
 {
     const QByteArray& binaries = binariesDigest();
@@ -138,13 +147,16 @@ QImage keptReference(const QString& row, const QImage& bare, const std::function
     return drawn;
 }
 
-/// Pictures drawn by other binaries are never read again.
+/// Pictures drawn by other binaries are never read again. Without a digest nothing is judged: the
+/// pictures there may be those of the binaries that replaced the ones running.
 void forgetOtherReferences()
 {
     const QByteArray& binaries = binariesDigest();
+    if (binaries.isEmpty())
+        return;
     QDir dir(QStringLiteral(THINNING_REFERENCE_DIR));
     for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
-        if (binaries.isEmpty() || !name.startsWith(QString::fromLatin1(binaries)))
+        if (!name.startsWith(QString::fromLatin1(binaries)))
             dir.remove(name);
 }
 

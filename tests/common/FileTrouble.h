@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSizeF>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -87,6 +89,16 @@ inline QByteArray RunTool(const QString& program, const QStringList& arguments, 
     const bool finished = process.waitForFinished(60000);
     *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     return process.readAllStandardOutput();
+}
+
+/// Whether the first page of the PDF bytes `pdf` has the size `paper` (in points), read from its
+/// MediaBox as Qt writes it.
+inline bool PdfPageIs(const QByteArray& pdf, const QSizeF& paper)
+{
+    static const QRegularExpression box(QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+)\s*\])"));
+    const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
+    return m.hasMatch() && qAbs(m.captured(1).toDouble() - paper.width()) < 0.5 &&
+           qAbs(m.captured(2).toDouble() - paper.height()) < 0.5;
 }
 
 /// A target prepared in `root` for one kind of trouble.

@@ -105,7 +105,7 @@ private slots:
         }
         QVERIFY(printWindow(w.window, printer).ok);
 
-        const PrintPage page = layout.isValid() ? pageOf(printer) : defaultPrintPage();
+        const PrintPage page = layout.isValid() ? pageOf(printer) : regionalPrintPage();
         const Outcome saved = saveWindowAsPdf(w.window, dir.filePath("saved.pdf"), page);
         QVERIFY2(saved.ok, qPrintable(saved.error));
 
@@ -125,6 +125,33 @@ private slots:
             for (int x = 0; x < pdf.width(); ++x)
                 ink += pdf.pixelColor(x, y).value() < 128 ? 1 : 0;
         QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
+    }
+
+    // Without a printer to give the page, the paper of the user's region: Letter in the Americas'
+    // Letter countries and the Philippines, A4 everywhere else; the file is written on it.
+    void regionalPaper_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("letter");
+        for (const char* a4 : {"C", "de_DE", "en_GB", "fr_FR", "es_ES", "pt_BR", "zh_CN", "en_AU", "es_AR"})
+            QTest::newRow(a4) << QString::fromLatin1(a4) << false;
+        for (const char* letter : {"en_US", "es_US", "en_CA", "fr_CA", "es_MX", "es_CO", "es_CL", "en_PH"})
+            QTest::newRow(letter) << QString::fromLatin1(letter) << true;
+    }
+    void regionalPaper()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, letter);
+        const QPageSize paper(letter ? QPageSize::Letter : QPageSize::A4);
+        const PrintPage page = regionalPrintPage(QLocale(locale));
+        QCOMPARE(page.layout.pageSize().id(), paper.id());
+        QCOMPARE(page.layout.orientation(), QPageLayout::Portrait);
+
+        ChartWindow w(*m_run);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("window.pdf");
+        QVERIFY(saveWindowAsPdf(w.window, path, page).ok);
+        QVERIFY(PdfPageIs(ReadBytes(path), paper.size(QPageSize::Point)));
     }
 
     void pageHoldsTheWindowsTexts()

@@ -35,10 +35,11 @@ void saveWindowAsPdfAsked(Session& session, QWidget& window)
                 .arg(QFileInfo(typed).fileName()));
         return;
     }
-    // The page size is the default printer's; a print service that does not answer gives none.
+    // The page is the default printer's, asked off the window's thread within the same time limit as
+    // printing; with no printer, or a print service that does not answer, the region's paper.
     const std::optional<PrinterAnswer> answer = askPrintService(platform);
     const QPrinter* printer = answer ? answer->printer.get() : nullptr;
-    const Outcome outcome = saveWindowAsPdf(window, path, printer ? pageOf(*printer) : defaultPrintPage());
+    const Outcome outcome = saveWindowAsPdf(window, path, printer ? pageOf(*printer) : regionalPrintPage());
     if (!outcome.ok)
         platform.reportProblem(&window, messageTitle(), outcome.error);
 }

@@ -10,6 +10,7 @@
 #include "frmLab.h"
 
 #include "ContinuousSolution.h"
+#include "FileTrouble.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -375,6 +376,11 @@ private slots:
         QFile svg(h->exportAnswer);
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
+        bool ok = true;
+        if (HaveTool(QStringLiteral("rsvg-convert"))) // what people open it with
+            RunTool(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), dir.filePath(QStringLiteral("map.png")),
+                                                     h->exportAnswer}, &ok);
+        QVERIFY(ok && (!HaveTool(QStringLiteral("rsvg-convert")) || QImage(dir.filePath("map.png")).width() > 100));
 
         h->exportAnswer = dir.filePath(QStringLiteral("lab.pdf"));
         h->menuChoice = QStringLiteral("Save window as PDF…");
@@ -382,6 +388,10 @@ private slots:
         QFile pdf(h->exportAnswer);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(4) == "%PDF" && pdf.size() > 5000);
+        if (HaveTool(QStringLiteral("pdftotext"))) {
+            const QString text = QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {h->exportAnswer, "-"}, &ok));
+            QVERIFY(ok && text.contains(QStringLiteral("Isocline of A")) && text.contains(QStringLiteral("Equilibria:")));
+        }
         // the menu every chart has, and the phase plane's arrows
         QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
                                                "Save results as spreadsheet…", "Direction arrows [x]"}));

@@ -7,6 +7,7 @@
 #include "Simulation.h"
 
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -111,12 +112,10 @@ std::vector<BenchCase> LabCases(Session& session)
     // Stiff constants (K1 = 1, K2 = 99999, r = 3.5) with twelve trajectories: the window answers at
     // once, the trajectories follow from another thread.
     const auto stiffLab = [s] {
+        // the lab opened on a run, the constants then typed into its boxes
         Session& shared = *s->session;
         FieldTexts fields;
         fields.simut = "1000";
-        fields.K1 = "1";
-        fields.K2 = "99999";
-        fields.rrateA = fields.rrateB = "3.5";
         if (!shared.runSimulation(fields).ok())
             std::abort();
         closeLab(shared);
@@ -124,7 +123,11 @@ std::vector<BenchCase> LabCases(Session& session)
         watch(s, lab);
         auto* plane = lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane"));
         for (int i = 1; i < kMaxTrajectories; ++i)
-            emit plane->startRequested(5000.0 * i, 90000.0 - 7000.0 * i);
+            emit plane->startRequested(10.0 + 15.0 * i, 200.0 - 15.0 * i);
+        const std::pair<const char*, double> stiff[] = {
+            {"spnK1", 1.0}, {"spnK2", 99999.0}, {"spnR1", 3.5}, {"spnR2", 3.5}};
+        for (const auto& [name, value] : stiff)
+            lab->findChild<QDoubleSpinBox*>(QLatin1String(name))->setValue(value);
         return plane;
     };
     cases.push_back({"lab, stiff set: move the handle", 30, 16.0,

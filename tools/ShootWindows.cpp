@@ -56,8 +56,9 @@ public:
         };
         p.chooseExportFile = [](QWidget*, const QString&, const QString&, QString*) { return QString(); };
         p.runMenu = [this](QMenu& menu, const QPoint&) -> QAction* {
+            // an item as it reads, without the mark of its access key
             for (QAction* a : menu.actions())
-                if (!a->isSeparator() && a->text() == m_menuChoice)
+                if (!a->isSeparator() && QString(a->text()).remove(QLatin1Char('&')) == m_menuChoice)
                     return a;
             note(QStringLiteral("the chart menu has no item \"%1\"").arg(m_menuChoice));
             return nullptr;

@@ -34,7 +34,7 @@ QString scenarioProblemText(const ScenarioProblem& problem, const QString& path)
 /// fails, is told over `parent` and changes nothing at all. True when it was opened.
 bool openScenarioFile(Session& session, const QString& path, QWidget* parent);
 
-/// The open dialog (in the examples' folder when nothing was opened before), then openScenarioFile.
+/// The open dialog (starting where the save dialogs start: the documents folder), then openScenarioFile.
 void openScenarioAsked(Session& session, QWidget& window);
 
 /// Saves what the windows hold now as a scenario: asks for its title and note (starting from those

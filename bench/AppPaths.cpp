@@ -5,7 +5,9 @@
 #include "ChartView.h"
 #include "Language.h"
 #include "Look.h"
+#include "ScenarioFiles.h"
 #include "Session.h"
+#include "WholeFile.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -110,6 +112,11 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
     session.platform().chooseSaveFile = [scratchFolder](QWidget*, const QString&, QString*) {
         return scratchFolder + QStringLiteral("/results.txt");
     };
+    session.platform().chooseExportFile = [scratchFolder](QWidget*, const QString&, const QString&,
+                                                          QString*) {
+        return scratchFolder + QStringLiteral("/saved.vorlenza");
+    };
+    session.platform().askScenarioTexts = [](QWidget*, QString&, QString&) { return true; };
     session.platform().defaultPrinter = [scratchFolder]() {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
@@ -163,6 +170,23 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
                              untilPainted(chart, mainReplots, before);
                          },
                          group});
+        // The run as a scenario: opened (read, run, written into the fields, its chart drawn and
+        // painted), and saved again.
+        const QString scenario = scratchFolder + QStringLiteral("/%1.vorlenza").arg(cases.size());
+        Scenario set;
+        set.values = scenarioValuesOf(run.fields);
+        if (!writeWholeFile(scenario, scenarioBytes(set)).ok)
+            std::abort();
+        cases.push_back({"open scenario" + suffix, 30, 16.0, [&windows] { windows.hide(WindowId::Large); },
+                         [&session, main, chart, scenario] {
+                             const int before = mainReplots;
+                             if (!openScenarioFile(session, scenario, main))
+                                 std::abort();
+                             untilPainted(chart, mainReplots, before);
+                         },
+                         group});
+        cases.push_back({"save scenario" + suffix, 30, 16.0, nullptr,
+                         [&session, main] { saveScenarioAsked(session, *main); }, group});
         cases.push_back({"save results" + suffix, 30, 20.0, nullptr,
                          [main] { child<QAbstractButton>(main, "cmdSave")->click(); }, group});
         cases.push_back({"print main window" + suffix, 10, 150.0, nullptr,

@@ -15,6 +15,7 @@ function(vorlenza_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
+  target_compile_definitions(${name} PRIVATE VORLENZA_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
   vorlenza_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES

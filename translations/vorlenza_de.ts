@@ -403,6 +403,125 @@ entscheidet</translation>
     </message>
 </context>
 <context>
+    <name>Scenario</name>
+    <message>
+        <source>Vorlenza scenarios (*.vorlenza)</source>
+        <translation>Vorlenza-Szenarien (*.vorlenza)</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <extracomment>a field of the main window by its label, then the value&apos;s name in a scenario file</extracomment>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>the entry “chart” names none of the main window&apos;s charts</source>
+        <translation>der Eintrag „chart“ nennt keines der Diagramme des Hauptfensters</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a text of at most %2 characters, or such texts by language</source>
+        <translation>der Eintrag „%1“ muss ein Text von höchstens %2 Zeichen sein oder solche Texte nach Sprachen</translation>
+    </message>
+    <message>
+        <source>the entry “lab.starts” must be a list of at most %1 starts [N1, N2] of numbers 0 or more</source>
+        <translation>der Eintrag „lab.starts“ muss eine Liste von höchstens %1 Startpunkten [N1, N2] aus Zahlen ab 0 sein</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a group of entries in braces { }</source>
+        <translation>der Eintrag „%1“ muss eine Gruppe von Einträgen in geschweiften Klammern { } sein</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be true or false</source>
+        <translation>der Eintrag „%1“ muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the file is not there (any more)</source>
+        <translation>die Datei ist nicht (mehr) vorhanden</translation>
+    </message>
+    <message>
+        <source>you may not read it (no permission)</source>
+        <translation>Sie dürfen es nicht lesen (keine Berechtigung)</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>es konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, far more than any scenario holds</source>
+        <translation>es ist größer als %1 MB, weit mehr, als ein Szenario je enthält</translation>
+    </message>
+    <message>
+        <source>it is not a scenario: at line %1, column %2 its text is not JSON (%3)</source>
+        <translation>es ist kein Szenario: In Zeile %1, Spalte %2 ist sein Text kein JSON (%3)</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza scenario</source>
+        <translation>es ist kein Vorlenza-Szenario</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Vorlenza (scenario version %1; this one reads versions up to %2)</source>
+        <translation>es wurde von einem neueren Vorlenza gespeichert (Szenarioversion %1; dieses liest Versionen bis %2)</translation>
+    </message>
+    <message>
+        <source>it gives no value for %1</source>
+        <translation>es enthält keinen Wert für %1</translation>
+    </message>
+    <message>
+        <source>the value for %1 is not a number</source>
+        <translation>der Wert für %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a whole number of days from 1 to %2</source>
+        <translation>der Wert für %1 muss eine ganze Zahl von Tagen von 1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a number greater than 0</source>
+        <translation>der Wert für %1 muss eine Zahl größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>scenario</source>
+        <extracomment>the name the scenario&apos;s save dialog suggests when the scenario has no title, without its ending</extracomment>
+        <translation>Szenario</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language as scenario files name their texts by language: de, fr, es, pt_BR or zh_CN. Left &quot;en&quot;, the texts are taken in English.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” could not be opened: %2.</source>
+        <translation>Das Szenario „%1“ konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” was not opened. %2</source>
+        <extracomment>the file, then why its run failed, in a sentence of its own</extracomment>
+        <translation>Das Szenario „%1“ wurde nicht geöffnet. %2</translation>
+    </message>
+    <message>
+        <source>The scenario could not be saved: %1.</source>
+        <translation>Das Szenario konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve scenario…</source>
+        <translation>S&amp;zenario speichern …</translation>
+    </message>
+    <message>
+        <source>&amp;Open scenario…</source>
+        <translation>Szenario &amp;öffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Examples</source>
+        <translation>&amp;Beispiele</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Save as PDF…</source>
@@ -415,6 +534,22 @@ entscheidet</translation>
     <message>
         <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
         <translation>Der Name „%1“ kann nicht verwendet werden: Ein Dateiname darf hier das Zeichen &quot; nicht enthalten. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save scenario</source>
+        <translation>Szenario speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Note for the students:</source>
+        <translation>&amp;Hinweis für die Lernenden:</translation>
+    </message>
+    <message>
+        <source>Open scenario</source>
+        <translation>Szenario öffnen</translation>
     </message>
 </context>
 <context>

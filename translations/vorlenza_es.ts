@@ -403,6 +403,125 @@ decide</translation>
     </message>
 </context>
 <context>
+    <name>Scenario</name>
+    <message>
+        <source>Vorlenza scenarios (*.vorlenza)</source>
+        <translation>Escenarios de Vorlenza (*.vorlenza)</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <extracomment>a field of the main window by its label, then the value&apos;s name in a scenario file</extracomment>
+        <translation>«%1» (%2)</translation>
+    </message>
+    <message>
+        <source>the entry “chart” names none of the main window&apos;s charts</source>
+        <translation>la entrada «chart» no nombra ninguno de los gráficos de la ventana principal</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a text of at most %2 characters, or such texts by language</source>
+        <translation>la entrada «%1» debe ser un texto de como mucho %2 caracteres, o tales textos por idioma</translation>
+    </message>
+    <message>
+        <source>the entry “lab.starts” must be a list of at most %1 starts [N1, N2] of numbers 0 or more</source>
+        <translation>la entrada «lab.starts» debe ser una lista de como mucho %1 inicios [N1, N2] de números mayores o iguales que 0</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a group of entries in braces { }</source>
+        <translation>la entrada «%1» debe ser un grupo de entradas entre llaves { }</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be true or false</source>
+        <translation>la entrada «%1» debe ser true o false</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>the file is not there (any more)</source>
+        <translation>el archivo no existe (o ya no existe)</translation>
+    </message>
+    <message>
+        <source>you may not read it (no permission)</source>
+        <translation>no tiene permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>no se pudo leer (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, far more than any scenario holds</source>
+        <translation>ocupa más de %1 MB, mucho más de lo que contiene un escenario</translation>
+    </message>
+    <message>
+        <source>it is not a scenario: at line %1, column %2 its text is not JSON (%3)</source>
+        <translation>no es un escenario: en la línea %1, columna %2, su texto no es JSON (%3)</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza scenario</source>
+        <translation>no es un escenario de Vorlenza</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Vorlenza (scenario version %1; this one reads versions up to %2)</source>
+        <translation>lo guardó un Vorlenza más reciente (versión de escenario %1; este lee versiones hasta la %2)</translation>
+    </message>
+    <message>
+        <source>it gives no value for %1</source>
+        <translation>no da ningún valor para %1</translation>
+    </message>
+    <message>
+        <source>the value for %1 is not a number</source>
+        <translation>el valor de %1 no es un número</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a whole number of days from 1 to %2</source>
+        <translation>el valor de %1 debe ser un número entero de días de 1 a %2</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a number greater than 0</source>
+        <translation>el valor de %1 debe ser un número mayor que 0</translation>
+    </message>
+    <message>
+        <source>scenario</source>
+        <extracomment>the name the scenario&apos;s save dialog suggests when the scenario has no title, without its ending</extracomment>
+        <translation>escenario</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language as scenario files name their texts by language: de, fr, es, pt_BR or zh_CN. Left &quot;en&quot;, the texts are taken in English.</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” could not be opened: %2.</source>
+        <translation>No se pudo abrir el escenario «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” was not opened. %2</source>
+        <extracomment>the file, then why its run failed, in a sentence of its own</extracomment>
+        <translation>No se abrió el escenario «%1». %2</translation>
+    </message>
+    <message>
+        <source>The scenario could not be saved: %1.</source>
+        <translation>No se pudo guardar el escenario: %1.</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve scenario…</source>
+        <translation>Guardar el &amp;escenario…</translation>
+    </message>
+    <message>
+        <source>&amp;Open scenario…</source>
+        <translation>&amp;Abrir un escenario…</translation>
+    </message>
+    <message>
+        <source>&amp;Examples</source>
+        <translation>E&amp;jemplos</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Save as PDF…</source>
@@ -415,6 +534,22 @@ decide</translation>
     <message>
         <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
         <translation>El nombre «%1» no se puede usar: aquí un nombre de archivo no puede contener el carácter &quot;. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Save scenario</source>
+        <translation>Guardar el escenario</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Note for the students:</source>
+        <translation>&amp;Nota para los estudiantes:</translation>
+    </message>
+    <message>
+        <source>Open scenario</source>
+        <translation>Abrir un escenario</translation>
     </message>
 </context>
 <context>

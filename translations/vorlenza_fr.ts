@@ -403,6 +403,125 @@ décide</translation>
     </message>
 </context>
 <context>
+    <name>Scenario</name>
+    <message>
+        <source>Vorlenza scenarios (*.vorlenza)</source>
+        <translation>Scénarios Vorlenza (*.vorlenza)</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <extracomment>a field of the main window by its label, then the value&apos;s name in a scenario file</extracomment>
+        <translation>« %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>the entry “chart” names none of the main window&apos;s charts</source>
+        <translation>l’entrée « chart » ne nomme aucun des graphiques de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a text of at most %2 characters, or such texts by language</source>
+        <translation>l’entrée « %1 » doit être un texte d’au plus %2 caractères, ou de tels textes par langue</translation>
+    </message>
+    <message>
+        <source>the entry “lab.starts” must be a list of at most %1 starts [N1, N2] of numbers 0 or more</source>
+        <translation>l’entrée « lab.starts » doit être une liste d’au plus %1 départs [N1, N2] de nombres positifs ou nuls</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a group of entries in braces { }</source>
+        <translation>l’entrée « %1 » doit être un groupe d’entrées entre accolades { }</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be true or false</source>
+        <translation>l’entrée « %1 » doit valoir true ou false</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the file is not there (any more)</source>
+        <translation>le fichier n’existe pas (ou plus)</translation>
+    </message>
+    <message>
+        <source>you may not read it (no permission)</source>
+        <translation>vous n’avez pas le droit de le lire (permission refusée)</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>il n’a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, far more than any scenario holds</source>
+        <translation>il dépasse %1 Mo, bien plus que ne contient un scénario</translation>
+    </message>
+    <message>
+        <source>it is not a scenario: at line %1, column %2 its text is not JSON (%3)</source>
+        <translation>ce n’est pas un scénario : à la ligne %1, colonne %2, son texte n’est pas du JSON (%3)</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza scenario</source>
+        <translation>ce n’est pas un scénario Vorlenza</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Vorlenza (scenario version %1; this one reads versions up to %2)</source>
+        <translation>il a été enregistré par un Vorlenza plus récent (version de scénario %1 ; celui-ci lit les versions jusqu’à %2)</translation>
+    </message>
+    <message>
+        <source>it gives no value for %1</source>
+        <translation>il ne donne aucune valeur pour %1</translation>
+    </message>
+    <message>
+        <source>the value for %1 is not a number</source>
+        <translation>la valeur de %1 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a whole number of days from 1 to %2</source>
+        <translation>la valeur de %1 doit être un nombre entier de jours de 1 à %2</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a number greater than 0</source>
+        <translation>la valeur de %1 doit être un nombre supérieur à 0</translation>
+    </message>
+    <message>
+        <source>scenario</source>
+        <extracomment>the name the scenario&apos;s save dialog suggests when the scenario has no title, without its ending</extracomment>
+        <translation>scénario</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language as scenario files name their texts by language: de, fr, es, pt_BR or zh_CN. Left &quot;en&quot;, the texts are taken in English.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” could not be opened: %2.</source>
+        <translation>Le scénario « %1 » n’a pas pu être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” was not opened. %2</source>
+        <extracomment>the file, then why its run failed, in a sentence of its own</extracomment>
+        <translation>Le scénario « %1 » n’a pas été ouvert. %2</translation>
+    </message>
+    <message>
+        <source>The scenario could not be saved: %1.</source>
+        <translation>Le scénario n’a pas pu être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve scenario…</source>
+        <translation>Enregistrer le &amp;scénario…</translation>
+    </message>
+    <message>
+        <source>&amp;Open scenario…</source>
+        <translation>&amp;Ouvrir un scénario…</translation>
+    </message>
+    <message>
+        <source>&amp;Examples</source>
+        <translation>E&amp;xemples</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Save as PDF…</source>
@@ -415,6 +534,22 @@ décide</translation>
     <message>
         <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
         <translation>Le nom « %1 » ne peut pas être utilisé : un nom de fichier ne peut pas contenir ici le caractère &quot;. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Save scenario</source>
+        <translation>Enregistrer le scénario</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;Note for the students:</source>
+        <translation>&amp;Note pour les élèves :</translation>
+    </message>
+    <message>
+        <source>Open scenario</source>
+        <translation>Ouvrir un scénario</translation>
     </message>
 </context>
 <context>

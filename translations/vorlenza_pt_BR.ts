@@ -403,6 +403,125 @@ decide</translation>
     </message>
 </context>
 <context>
+    <name>Scenario</name>
+    <message>
+        <source>Vorlenza scenarios (*.vorlenza)</source>
+        <translation>Cenários do Vorlenza (*.vorlenza)</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <extracomment>a field of the main window by its label, then the value&apos;s name in a scenario file</extracomment>
+        <translation>“%1” (%2)</translation>
+    </message>
+    <message>
+        <source>the entry “chart” names none of the main window&apos;s charts</source>
+        <translation>a entrada “chart” não nomeia nenhum dos gráficos da janela principal</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a text of at most %2 characters, or such texts by language</source>
+        <translation>a entrada “%1” deve ser um texto de no máximo %2 caracteres, ou tais textos por idioma</translation>
+    </message>
+    <message>
+        <source>the entry “lab.starts” must be a list of at most %1 starts [N1, N2] of numbers 0 or more</source>
+        <translation>a entrada “lab.starts” deve ser uma lista de no máximo %1 inícios [N1, N2] de números maiores ou iguais a 0</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a group of entries in braces { }</source>
+        <translation>a entrada “%1” deve ser um grupo de entradas entre chaves { }</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be true or false</source>
+        <translation>a entrada “%1” deve ser true ou false</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>the file is not there (any more)</source>
+        <translation>o arquivo não existe (mais)</translation>
+    </message>
+    <message>
+        <source>you may not read it (no permission)</source>
+        <translation>você não tem permissão para lê-lo</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>não foi possível lê-lo (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, far more than any scenario holds</source>
+        <translation>tem mais de %1 MB, muito mais do que um cenário contém</translation>
+    </message>
+    <message>
+        <source>it is not a scenario: at line %1, column %2 its text is not JSON (%3)</source>
+        <translation>não é um cenário: na linha %1, coluna %2, o texto não é JSON (%3)</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza scenario</source>
+        <translation>não é um cenário do Vorlenza</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Vorlenza (scenario version %1; this one reads versions up to %2)</source>
+        <translation>foi salvo por um Vorlenza mais novo (versão de cenário %1; este lê versões até %2)</translation>
+    </message>
+    <message>
+        <source>it gives no value for %1</source>
+        <translation>não dá nenhum valor para %1</translation>
+    </message>
+    <message>
+        <source>the value for %1 is not a number</source>
+        <translation>o valor de %1 não é um número</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a whole number of days from 1 to %2</source>
+        <translation>o valor de %1 deve ser um número inteiro de dias de 1 a %2</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a number greater than 0</source>
+        <translation>o valor de %1 deve ser um número maior que 0</translation>
+    </message>
+    <message>
+        <source>scenario</source>
+        <extracomment>the name the scenario&apos;s save dialog suggests when the scenario has no title, without its ending</extracomment>
+        <translation>cenário</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language as scenario files name their texts by language: de, fr, es, pt_BR or zh_CN. Left &quot;en&quot;, the texts are taken in English.</extracomment>
+        <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” could not be opened: %2.</source>
+        <translation>Não foi possível abrir o cenário “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” was not opened. %2</source>
+        <extracomment>the file, then why its run failed, in a sentence of its own</extracomment>
+        <translation>O cenário “%1” não foi aberto. %2</translation>
+    </message>
+    <message>
+        <source>The scenario could not be saved: %1.</source>
+        <translation>Não foi possível salvar o cenário: %1.</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve scenario…</source>
+        <translation>Salvar o c&amp;enário…</translation>
+    </message>
+    <message>
+        <source>&amp;Open scenario…</source>
+        <translation>&amp;Abrir um cenário…</translation>
+    </message>
+    <message>
+        <source>&amp;Examples</source>
+        <translation>E&amp;xemplos</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Save as PDF…</source>
@@ -415,6 +534,22 @@ decide</translation>
     <message>
         <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
         <translation>O nome “%1” não pode ser usado: aqui um nome de arquivo não pode conter o caractere &quot;. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>Save scenario</source>
+        <translation>Salvar o cenário</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Note for the students:</source>
+        <translation>&amp;Nota para os estudantes:</translation>
+    </message>
+    <message>
+        <source>Open scenario</source>
+        <translation>Abrir um cenário</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,125 @@ by the start</source>
     </message>
 </context>
 <context>
+    <name>Scenario</name>
+    <message>
+        <source>Vorlenza scenarios (*.vorlenza)</source>
+        <translation>Vorlenza 情景文件 (*.vorlenza)</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <extracomment>a field of the main window by its label, then the value&apos;s name in a scenario file</extracomment>
+        <translation>“%1”（%2）</translation>
+    </message>
+    <message>
+        <source>the entry “chart” names none of the main window&apos;s charts</source>
+        <translation>条目“chart”没有指明主窗口中的任何图表</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a text of at most %2 characters, or such texts by language</source>
+        <translation>条目“%1”必须是最多 %2 个字符的文本，或按语言分列的此类文本</translation>
+    </message>
+    <message>
+        <source>the entry “lab.starts” must be a list of at most %1 starts [N1, N2] of numbers 0 or more</source>
+        <translation>条目“lab.starts”必须是最多 %1 个起点 [N1, N2] 的列表，且数值不小于 0</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be a group of entries in braces { }</source>
+        <translation>条目“%1”必须是用花括号 { } 括起的一组条目</translation>
+    </message>
+    <message>
+        <source>the entry “%1” must be true or false</source>
+        <translation>条目“%1”必须是 true 或 false</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>它是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>the file is not there (any more)</source>
+        <translation>该文件不存在（或已不存在）</translation>
+    </message>
+    <message>
+        <source>you may not read it (no permission)</source>
+        <translation>您无权读取它（没有权限）</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>无法读取它（%1）</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, far more than any scenario holds</source>
+        <translation>它大于 %1 MB，远超任何情景的大小</translation>
+    </message>
+    <message>
+        <source>it is not a scenario: at line %1, column %2 its text is not JSON (%3)</source>
+        <translation>它不是情景文件：第 %1 行第 %2 列处的文本不是 JSON（%3）</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza scenario</source>
+        <translation>它不是 Vorlenza 情景文件</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Vorlenza (scenario version %1; this one reads versions up to %2)</source>
+        <translation>它由更新版本的 Vorlenza 保存（情景版本 %1；本程序最多读取版本 %2）</translation>
+    </message>
+    <message>
+        <source>it gives no value for %1</source>
+        <translation>它没有给出 %1 的值</translation>
+    </message>
+    <message>
+        <source>the value for %1 is not a number</source>
+        <translation>%1 的值不是数字</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a whole number of days from 1 to %2</source>
+        <translation>%1 的值必须是 1 到 %2 之间的整数天数</translation>
+    </message>
+    <message>
+        <source>the value for %1 must be a number greater than 0</source>
+        <translation>%1 的值必须是大于 0 的数</translation>
+    </message>
+    <message>
+        <source>scenario</source>
+        <extracomment>the name the scenario&apos;s save dialog suggests when the scenario has no title, without its ending</extracomment>
+        <translation>情景</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language as scenario files name their texts by language: de, fr, es, pt_BR or zh_CN. Left &quot;en&quot;, the texts are taken in English.</extracomment>
+        <translation>zh_CN</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” could not be opened: %2.</source>
+        <translation>无法打开情景“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The scenario “%1” was not opened. %2</source>
+        <extracomment>the file, then why its run failed, in a sentence of its own</extracomment>
+        <translation>情景“%1”未被打开。%2</translation>
+    </message>
+    <message>
+        <source>The scenario could not be saved: %1.</source>
+        <translation>无法保存情景：%1。</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve scenario…</source>
+        <translation>保存情景(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>&amp;Open scenario…</source>
+        <translation>打开情景(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Examples</source>
+        <translation>示例(&amp;E)</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Save as PDF…</source>
@@ -413,6 +532,22 @@ by the start</source>
     <message>
         <source>The name “%1” cannot be used: a file name here may not hold the character &quot;. Nothing was saved.</source>
         <translation>无法使用名称“%1”：此处的文件名不能包含字符 &quot;。未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Save scenario</source>
+        <translation>保存情景</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>标题(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Note for the students:</source>
+        <translation>给学生的说明(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Open scenario</source>
+        <translation>打开情景</translation>
     </message>
 </context>
 <context>

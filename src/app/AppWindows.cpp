@@ -1,5 +1,7 @@
 #include "AppWindows.h"
 
+#include "FileDrops.h"
+#include "ScenarioFiles.h"
 #include "Session.h"
 #include "Vater.h"
 #include "frmBackForm.h"
@@ -13,7 +15,9 @@
 #include "frmReference.h"
 #include "frmTitlform.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QUrl>
 
 namespace vorlenza {
 
@@ -38,12 +42,29 @@ void registerWindows(Session& session)
     w.setFactory(WindowId::Dedication, factory<Vater>(session));
     w.setFactory(WindowId::Quiz, factory<frmQuiz>(session));
     w.setFactory(WindowId::Lab, factory<frmLab>(session));
+    new FileDrops(w, [&session](QWidget* window, const QString& path) {
+        openScenarioFile(session, path, window);
+    });
     // A window asked for comes to the front; the offscreen platform has no window stacking to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         w.setBringToFront([](QWidget& window) {
             window.raise();
             window.activateWindow();
         });
+    }
+}
+
+void openCommandLineFile(Session& session, const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString path = argument.startsWith(QLatin1String("file:"))
+                                 ? QUrl(argument).toLocalFile()
+                                 : QFileInfo(argument).absoluteFilePath();
+        openScenarioFile(session, path, session.windows().window(WindowId::Title));
+        return;
     }
 }
 

@@ -47,6 +47,7 @@ int main(int argc, char* argv[])
         // The main window is the start-up window: its load routine shows the background and
         // title windows and keeps itself hidden until the title window is dismissed.
         session.windows().load(WindowId::Main);
+        openCommandLineFile(session, QCoreApplication::arguments());
         status = QApplication::exec();
     }
     return finishProgram(status);

@@ -266,6 +266,27 @@ void LabPhasePlot::setArrows(bool shown)
     replot(rpQueuedReplot);
 }
 
+void LabPhasePlot::setTitle(const QString& title, const QString& note)
+{
+    m_note = note;
+    if (title.isEmpty() && m_title) {
+        plotLayout()->remove(m_title);
+        plotLayout()->simplify();
+        m_title = nullptr;
+    } else if (!title.isEmpty() && !m_title) {
+        plotLayout()->insertRow(0);
+        QFont font = fontsize::sized(QStringLiteral("Arial"), 10.0);
+        font.setBold(true);
+        m_title = new QCPTextElement(this, title, font);
+        plotLayout()->addElement(0, 0, m_title);
+    } else if (m_title) {
+        m_title->setText(title);
+    }
+    replot(rpQueuedReplot);
+}
+
+QString LabPhasePlot::title() const { return m_title ? m_title->text() : QString(); }
+
 void LabPhasePlot::setDailySteps(bool shown)
 {
     m_dailySteps = shown;
@@ -314,6 +335,8 @@ bool LabPhasePlot::event(QEvent* e)
         QString text;
         if (const Equilibrium* eq = equilibriumAt(help->pos()))
             text = describeEquilibrium(*eq);
+        else if (m_title && m_title->outerRect().contains(help->pos()))
+            text = m_note.isEmpty() ? m_title->text() : m_note;
         if (m_truncated)
             text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
                     QCoreApplication::translate("Lab", "Some trajectories end early: these constants make the equations too stiff to solve "

@@ -25,8 +25,9 @@ QColor trajectoryColour(int index);
 /// equations do there (filled: runs settle there, half-filled: saddle, open: runs leave it), the
 /// separatrix when the start decides, the line of equilibria where the isoclines lie on one
 /// another, up to twelve trajectories solved continuously from their starts with the daily steps as
-/// markers when chosen, and a legend that names them. A click, or Enter at the keyboard cursor
-/// (moved by the arrow keys), asks for a trajectory from that point.
+/// markers when chosen, a legend that names them, and a title when the run comes from a scenario.
+/// A click, or Enter at the keyboard cursor (moved by the arrow keys), asks for a trajectory from
+/// that point.
 ///
 /// The lines and points that have closed forms are drawn at once; the separatrix and the
 /// trajectories are solved on another thread and drawn when ready (a newer change drops what is
@@ -59,6 +60,10 @@ public:
     /// Whether the direction arrows are drawn (on at start).
     void setArrows(bool shown);
     bool arrows() const { return m_arrows; }
+
+    /// A title over the plot (none when empty); resting the pointer on it shows `note`.
+    void setTitle(const QString& title, const QString& note);
+    QString title() const;
 
     /// Whether the separatrix and the trajectories for the latest change are still being solved.
     bool busy() const;
@@ -128,6 +133,8 @@ private:
     std::vector<ContinuousCurve*> m_paths;
     std::vector<SeriesCurve*> m_steps;
     QCPItemTracer* m_cursorMark = nullptr;
+    QCPTextElement* m_title = nullptr; ///< in a row of its own over the axes while there is a title
+    QString m_note;
 };
 
 } // namespace vorlenza

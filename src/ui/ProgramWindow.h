@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartProcedures.h"
+#include "Scenario.h"
 #include "Simulation.h"
 #include "WindowRegistry.h"
 
@@ -23,6 +24,19 @@ enum class Handover {
 /// what closing it through its frame does, and the way from it to the next window.
 class ProgramWindow : public QWidget {
     Q_OBJECT
+public:
+    /// Adds what this window holds of a scenario (the main window its values, chart and continuous
+    /// choice; the lab its trajectories); a window with nothing of a scenario adds nothing.
+    virtual void describeScenario(Scenario& scenario) const { Q_UNUSED(scenario) }
+    /// Takes this window's part of an opened scenario: empty when taken, else the reason why not, in
+    /// a sentence, and then nothing of the window has changed. A window with nothing of a scenario
+    /// takes nothing.
+    virtual QString takeScenario(const Scenario& scenario)
+    {
+        Q_UNUSED(scenario)
+        return {};
+    }
+
 protected:
     /// `name` is the window's objectName.
     ProgramWindow(Session& session, const char* name, QWidget* parent, Qt::WindowFlags flags = {});

@@ -3,13 +3,17 @@
 #include "MessageTitle.h"
 #include "PrintQueue.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -24,6 +28,44 @@ QString saveDialogFolder()
         return documents;
     return QDir::homePath();
 }
+
+QString installedExamplesFolder()
+{
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/vorlenza/examples"));
+    if (QFileInfo(beside).isDir())
+        return QDir::cleanPath(beside);
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("vorlenza/examples"),
+                                  QStandardPaths::LocateDirectory);
+}
+
+namespace {
+
+/// A small dialog with the scenario's title on one line and the note for the students below it.
+bool askTitleAndNote(QWidget* parent, QString& title, QString& note)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QCoreApplication::translate("Session", "Save scenario"));
+    auto* titleEdit = new QLineEdit(title, &dialog);
+    titleEdit->setMaxLength(scenario::MaxTitle);
+    auto* noteEdit = new QPlainTextEdit(note, &dialog);
+    noteEdit->setTabChangesFocus(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QCoreApplication::translate("Session", "&Title:"), titleEdit);
+    form->addRow(QCoreApplication::translate("Session", "&Note for the students:"), noteEdit);
+    form->addRow(buttons);
+    dialog.resize(520, 300);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    title = titleEdit->text();
+    note = noteEdit->toPlainText().left(scenario::MaxNote);
+    return true;
+}
+
+} // namespace
 
 Session::Session() : m_model(std::make_unique<ModelState>())
 {
@@ -81,6 +123,12 @@ Session::Session() : m_model(std::make_unique<ModelState>())
     };
     m_platform.runMenu = [](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); };
     m_platform.now = [] { return QDateTime::currentDateTime(); };
+    m_platform.chooseOpenFile = [](QWidget* parent, const QString& folder, const QString& filters) {
+        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Session", "Open scenario"),
+                                            folder, filters);
+    };
+    m_platform.askScenarioTexts = askTitleAndNote;
+    m_platform.examplesFolder = installedExamplesFolder();
 }
 
 Session::~Session() { m_windows.destroyAll(); }

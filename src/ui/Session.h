@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModelState.h"
+#include "Scenario.h"
 #include "Simulation.h"
 #include "StepCheck.h"
 #include "WindowRegistry.h"
@@ -55,6 +56,14 @@ struct Platform {
     std::function<QAction*(QMenu& menu, const QPoint& globalPos)> runMenu;
     /// The system clock.
     std::function<QDateTime()> now;
+    /// The open dialog of scenario files, starting in `folder` with the file types `filters`: the
+    /// chosen full file name, or empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder, const QString& filters)> chooseOpenFile;
+    /// Asks for the title and the note a scenario is saved with, starting from `title` and `note`, and
+    /// leaves there what the user wrote; false when cancelled.
+    std::function<bool(QWidget* parent, QString& title, QString& note)> askScenarioTexts;
+    /// The folder of the example scenarios; empty when none was found.
+    QString examplesFolder;
 };
 
 /// The equations solved continuously from the start of a run, and what that says of its one-day
@@ -66,6 +75,11 @@ struct ContinuousRun {
 
 /// Where the save dialog opens: the user's documents folder, or the home folder when there is none.
 QString saveDialogFolder();
+
+/// The example scenarios installed with the program: beside it as an installation lays them out
+/// (bin/../share/vorlenza/examples, which the build folder copies), else in the system's data
+/// folders; empty when there are none.
+QString installedExamplesFolder();
 
 /// Everything that lives for the whole program: the one ModelState, the windows, the chart-click
 /// counters and title-window places that outlive any window, and the desktop services.
@@ -102,6 +116,11 @@ public:
     /// start, kept while the program runs.
     bool mainContinuous = false;
     bool largeContinuous = false;
+    /// The scenario opened or saved last: its title and note in every language the file gives them,
+    /// and the run its opening made (0: none), which they describe.
+    ScenarioText scenarioTitle;
+    ScenarioText scenarioNote;
+    std::uint64_t scenarioRun = 0;
     /// Title window: the place chosen at the latest tick and the place shown before it.
     std::int16_t titleCurrentIndex = 0;
     std::int16_t titlePreviousIndex = 0;

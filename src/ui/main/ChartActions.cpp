@@ -6,6 +6,7 @@
 #include "ContinuousTwins.h"
 #include "DirectionField.h"
 #include "PointReadout.h"
+#include "ScenarioFiles.h"
 #include "Session.h"
 #include "Simulation.h"
 #include "StepNotice.h"
@@ -60,6 +61,9 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
                         ? nearestDayAt(m_chart, definitionOf(*m_procedure), e->pos())
                         : -1;
     QStringList lines;
+    // the teacher's title and note, while the run is the one their scenario made
+    if (m_procedure)
+        lines << scenarioTitleOfRun(m_session) << scenarioNoteOfRun(m_session);
     if (day >= 0) {
         const ChartDefinition& definition = definitionOf(*m_procedure);
         lines << pointReadout(definition, m_session.model(), day)
@@ -82,11 +86,13 @@ void ChartActions::openMenu(const QPoint& globalPos) { m_menu->open(globalPos); 
 std::vector<PlotMenuItem> ChartActions::menuItems()
 {
     std::vector<PlotMenuItem> items;
-    items.push_back({tr("Phase-plane &lab…"), [this] { openLab(); }, std::nullopt, false});
+    items.push_back({tr("Phase-plane &lab…"), [this] { openLab(); }, std::nullopt, false, {}});
     if (phasePlane())
-        items.push_back({tr("&Direction arrows"), [this] { setArrows(!m_arrows); }, m_arrows, true});
+        items.push_back({tr("&Direction arrows"), [this] { setArrows(!m_arrows); }, m_arrows, true, {}});
     items.push_back({tr("Co&ntinuous solution"), [this] { setContinuous(!*m_continuous); }, *m_continuous,
-                     !phasePlane()});
+                     !phasePlane(), {}});
+    for (PlotMenuItem& item : scenarioMenuItems(m_session, m_window))
+        items.push_back(std::move(item));
     return items;
 }
 

@@ -20,10 +20,12 @@ class Session;
 /// (PlotMenu) with "Phase-plane lab…" (which hides the window and opens the lab), on phase-plane
 /// charts the check item "Direction arrows", and the check item "Continuous solution" (the
 /// equations solved continuously, drawn beside the run with the note on one-day steps in a
-/// corner). Resting the pointer on the chart shows the nearest day of the run with its values, and
-/// where the equations differ, theirs. When one-day steps mislead for the run, the tooltip and the
-/// chart's accessible description say so. Apart from the lab, none of this changes the model, the
-/// click cycles or any command's state; a left click still cycles.
+/// corner), then the scenario items (save, open, examples). Resting the pointer on the chart shows
+/// the title and note of the scenario the run comes from, the nearest day of the run with its
+/// values, and where the equations differ, theirs. When one-day steps mislead for the run, the
+/// tooltip and the chart's accessible description say so. Apart from the lab and an opened
+/// scenario, none of this changes the model, the click cycles or any command's state; a left click
+/// still cycles.
 class ChartActions : public QObject
 {
     Q_OBJECT

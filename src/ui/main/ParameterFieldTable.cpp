@@ -107,6 +107,17 @@ void ParameterFieldSet::writePreset(int set)
                 write(i, QString::fromStdString(preset.*member));
 }
 
+void ParameterFieldSet::writeAll(const FieldTexts& texts)
+{
+    for (std::string FieldTexts::*member : PresetFieldOrder)
+        for (int i = 0; i < ParameterFieldCount; ++i)
+            if (ParameterFieldRows[i].text == member)
+                write(i, QString::fromStdString(texts.*member));
+    for (int i = 0; i < ParameterFieldCount; ++i)
+        if (ParameterFieldRows[i].text == &FieldTexts::simut)
+            write(i, QString::fromStdString(texts.simut));
+}
+
 void ParameterFieldSet::writeConstants(const ConstantChanges& changes)
 {
     // in the order a preset writes its fields

@@ -67,6 +67,9 @@ public:
     /// Writes the eight texts of preset `set` (1..PresetCount) in the order of the preset; the
     /// length stays as it is. Each text that differs fires the field's change.
     void writePreset(int set);
+    /// Writes all nine texts as they are, the eight of a preset in its order, then the length.
+    /// Each text that differs fires the field's change.
+    void writeAll(const FieldTexts& texts);
     /// Writes each constant that `changes` holds in the display format, in the order a preset
     /// writes; the other fields keep their texts.
     void writeConstants(const ConstantChanges& changes);

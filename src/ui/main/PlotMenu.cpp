@@ -72,6 +72,12 @@ void PlotMenu::open(const QPoint& globalPos)
     for (PlotMenuItem& item : m_definition.ownItems()) {
         if (item.separatorBefore)
             menu.addSeparator();
+        if (!item.submenu.empty()) {
+            QMenu* sub = menu.addMenu(item.text);
+            for (PlotMenuItem& inner : item.submenu)
+                actions.emplace_back(sub->addAction(inner.text), std::move(inner.chosen));
+            continue;
+        }
         QAction* action = add(item.text, std::move(item.chosen));
         if (item.checked) {
             action->setCheckable(true);

@@ -21,6 +21,7 @@ struct PlotMenuItem {
     std::function<void()> chosen;
     std::optional<bool> checked; ///< a check item, ticked or not; nothing: a plain item
     bool separatorBefore = false;
+    std::vector<PlotMenuItem> submenu; ///< when not empty, the item opens these (and `chosen` is unused)
 };
 
 /// What a plot tells its menu: the name its saved picture starts from, its own items, and whether
@@ -34,8 +35,8 @@ struct PlotMenuDefinition {
 /// The menu of every plot of the program (the main and the large window's charts, the lab's two
 /// plots): it opens on the right button, the Menu key or Shift+F10 while the plot has the focus,
 /// and offers "Copy chart", "Save chart as…" (PNG, SVG or PDF), "Save window as PDF…" and "Save
-/// results as spreadsheet…", then the plot's own items. Failures are told with the one message
-/// title. Lives as long as the plot.
+/// results as spreadsheet…", then the plot's own items (one of which may open a submenu). Failures
+/// are told with the one message title. Lives as long as the plot.
 class PlotMenu : public QObject
 {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "ResultsFile.h"
 #include "ResultsSpreadsheet.h"
 #include "RunFailureText.h"
+#include "ScenarioFiles.h"
 #include "Session.h"
 #include "Simulation.h"
 #include "ScreenPlacement.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -77,6 +79,11 @@ void frmForm1::connectHandlers()
     m_chartActions->keepContinuousChoiceIn(session().mainContinuous);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmForm1::VScroll1_Change);
     connect(tmrTimer1, &QTimer::timeout, this, &frmForm1::tmrTimer1_Timer);
+    // Scenarios: Ctrl+S saves one, Ctrl+O opens one, as the chart menu does.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &frmForm1::saveScenario_Shortcut);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &frmForm1::openScenario_Shortcut);
 
     connectFields();
 }
@@ -233,14 +240,18 @@ void frmForm1::cmdRun_Click()
         report(runFailureText(result));
         return;
     }
+    showRun(result, ChartProcedure::MainShowN1vsN2);
+}
 
+void frmForm1::showRun(const RunResult& result, ChartProcedure chart)
+{
     lblLabel22->hide();
     lblLabel23->hide();
     txtNA->setText(text(formatNumber(result.lastN1)));
     txtNB->setText(text(formatNumber(result.lastN2)));
 
     MSChart1->show();
-    ShowN1vsN2();
+    drawChart(chart);
 
     runCompleted();
 
@@ -254,6 +265,7 @@ void frmForm1::cmdRun_Click()
 void frmForm1::drawChart(ChartProcedure procedure)
 {
     const bool disablesRun = vorlenza::drawChart(*MSChart1, procedure, session().model());
+    m_chartShown = procedure;
     m_chartActions->chartDrawn(procedure);
     chartDrawn(disablesRun);
 }
@@ -310,6 +322,33 @@ void frmForm1::picPicture1_Click() { leaveTo(WindowId::HowTo); }
 void frmForm1::cmdQuiz_Click() { leaveTo(WindowId::Quiz); }
 void frmForm1::lblLabel21_Click() { leaveTo(WindowId::Introduction, Handover::ShowFirst); }
 void frmForm1::lblLabel5_Click() { leaveTo(WindowId::Introduction); }
+
+// ---- Scenarios ---------------------------------------------------------------------------------
+
+void frmForm1::saveScenario_Shortcut() { saveScenarioAsked(session(), *this); }
+
+void frmForm1::openScenario_Shortcut() { openScenarioAsked(session(), *this); }
+
+void frmForm1::describeScenario(Scenario& scenario) const
+{
+    scenario.values = scenarioValuesOf(m_fields.texts());
+    scenario.chart = procedureName(m_chartShown.value_or(ChartProcedure::MainShowN1vsN2));
+    scenario.continuous = session().mainContinuous;
+}
+
+QString frmForm1::takeScenario(const Scenario& scenario)
+{
+    const ChartProcedure chart = mainChartNamed(scenario.chart).value_or(ChartProcedure::MainShowN1vsN2);
+    const FieldTexts texts = scenarioFieldTexts(scenario);
+    const RunResult result = session().runSimulation(texts);
+    if (!result.ok())
+        return runFailureText(result);
+    m_fields.writeAll(texts);
+    presetLoaded();
+    session().mainContinuous = scenario.continuous;
+    showRun(result, chart);
+    return {};
+}
 
 void frmForm1::report(const QString& message) { session().platform().reportProblem(this, messageTitle(), message); }
 

@@ -8,6 +8,8 @@
 
 #include <QDateTime>
 #include <QLocale>
+
+#include <optional>
 class QFrame;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +46,14 @@ public:
     /// T stay. With no change at all nothing happens.
     void UseValues(const ConstantChanges& changes);
 
+    /// The values as Run would read them now, the chart shown (the one a run shows before the
+    /// first) and whether the continuous solution is drawn.
+    void describeScenario(Scenario& scenario) const override;
+    /// Runs the scenario's values, and only when the run completes writes them into the fields as a
+    /// preset does, leaves the commands as a run does and shows its chart with the continuous
+    /// solution as it says. A failed run is told in the sentence returned; nothing changes then.
+    QString takeScenario(const Scenario& scenario) override;
+
 protected:
     /// The first time it is shown: Run has the focus, and the window is centred on the screen;
     /// afterwards it stays where the user put it.
@@ -56,6 +66,8 @@ private slots:
     void Form_Unload() override;
 
     void cmdRun_Click();
+    void saveScenario_Shortcut();
+    void openScenario_Shortcut();
     void cmdUseData1_Click() { ApplyPreset(1); }
     void cmdUseData2_Click() { ApplyPreset(2); }
     void cmdUseData3_Click() { ApplyPreset(3); }
@@ -130,6 +142,9 @@ private:
     void offerResults(bool offered);
 
     void SaveResults();
+    /// What a completed run shows: the last day's values, `chart`, the commands of a run and the
+    /// day selector at the last day.
+    void showRun(const RunResult& result, ChartProcedure chart);
 
     // The chart procedures of the buttons, each drawing on MSChart1 from the model; a click on the
     // chart draws the next of its click cycle.
@@ -142,6 +157,8 @@ private:
     void report(const QString& text);
 
     ChartActions* m_chartActions = nullptr; ///< the chart's menu and tooltip
+    /// The chart procedure drawn last on MSChart1; nothing before the first run.
+    std::optional<ChartProcedure> m_chartShown;
 
     // On the window
     ClickLabel* lblLabel21 = nullptr;

@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "OutcomeMapPlot.h"
 #include "PlotMenu.h"
+#include "ScenarioFiles.h"
 #include "ScreenPlacement.h"
 #include "Session.h"
 #include "WindowKit.h"
@@ -122,11 +123,15 @@ void frmLab::connectHandlers()
     new PlotMenu(session(), *this, *picPhasePlane,
                  {[] { return tr("Phase plane"); },
                   [this] {
-                      return std::vector<PlotMenuItem>{
+                      std::vector<PlotMenuItem> items{
                           {tr("&Direction arrows"), [this] { picPhasePlane->setArrows(!picPhasePlane->arrows()); },
-                           picPhasePlane->arrows(), true}};
+                           picPhasePlane->arrows(), true, {}}};
+                      for (PlotMenuItem& item : scenarioMenuItems(session(), *this))
+                          items.push_back(std::move(item));
+                      return items;
                   }});
-    new PlotMenu(session(), *this, *picOutcomeMap, {[] { return tr("Outcome map"); }});
+    new PlotMenu(session(), *this, *picOutcomeMap,
+                 {[] { return tr("Outcome map"); }, [this] { return scenarioMenuItems(session(), *this); }});
 }
 
 std::array<ConstantBox*, 6> frmLab::boxes() const
@@ -169,6 +174,7 @@ void frmLab::startFromLastRun()
     for (std::size_t c = 0; c < all.size(); ++c)
         all[c]->setGiven(p.*ConstantFields[c].value);
     picPhasePlane->clearTrajectories();
+    picPhasePlane->setTitle(scenarioTitleOfRun(session()), scenarioNoteOfRun(session()));
     follow();
     picPhasePlane->addTrajectory(n1, n2);
 }
@@ -196,8 +202,10 @@ void frmLab::picPhasePlane_CursorMoved()
     if (!cursor.isEmpty())
         lines << cursor;
     lblEquilibria->setText(lines.join(QLatin1Char('\n')));
+    const QString title = picPhasePlane->title();
     picPhasePlane->setAccessibleDescription(
-        lblOutcome->text() + QLatin1Char(' ') + (cursor.isEmpty() ? QString() : cursor + QLatin1Char(' ')) +
+        (title.isEmpty() ? QString() : title + QStringLiteral(". ")) + lblOutcome->text() + QLatin1Char(' ') +
+        (cursor.isEmpty() ? QString() : cursor + QLatin1Char(' ')) +
         tr("The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.") +
         QLatin1Char(' ') + PlotMenu::hint());
 }
@@ -233,6 +241,29 @@ void frmLab::cmdUseValues_Click()
         if (all[c]->changed())
             changes[c] = all[c]->value();
     leaveTo(WindowId::Main, Handover::HideFirst, changes);
+}
+
+void frmLab::describeScenario(Scenario& scenario) const
+{
+    if (m_run != session().runSerial())
+        return;
+    ScenarioLab lab;
+    lab.open = isVisible();
+    lab.dailySteps = chkDailySteps->isChecked();
+    lab.starts = picPhasePlane->starts();
+    scenario.lab = lab;
+}
+
+QString frmLab::takeScenario(const Scenario& scenario)
+{
+    if (!scenario.lab)
+        return {};
+    startFromLastRun();
+    picPhasePlane->clearTrajectories();
+    for (const QPointF& start : scenario.lab->starts)
+        picPhasePlane->addTrajectory(start.x(), start.y());
+    chkDailySteps->setChecked(scenario.lab->dailySteps);
+    return {};
 }
 
 void frmLab::cmdPrint_Click()

@@ -32,6 +32,12 @@ public:
     /// The constants the lab shows now.
     const ModelParameters& parameters() const { return m_parameters; }
 
+    /// The trajectories' starts, the daily steps' choice and whether the lab is open, while the lab
+    /// belongs to the last run; nothing when it would start afresh from the run.
+    void describeScenario(Scenario& scenario) const override;
+    /// Starts afresh from the run the scenario made, with the scenario's trajectories and daily steps.
+    QString takeScenario(const Scenario& scenario) override;
+
 protected:
     void firstShown() override;
     void showEvent(QShowEvent* event) override;
@@ -56,7 +62,8 @@ private:
     void placeControls() override;
     void connectHandlers() override;
 
-    /// The last run's constants and start, with its start as the first trajectory.
+    /// The last run's constants and start, with its start as the first trajectory, and the title
+    /// and note of the scenario it comes from.
     void startFromLastRun();
     /// Everything drawn again for the constants in the spin boxes.
     void follow();

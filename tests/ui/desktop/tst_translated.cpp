@@ -8,6 +8,7 @@
 #include "TranslationTable.h"
 #include "LabTexts.h"
 #include "NumberText.h"
+#include "ScenarioFiles.h"
 #include "frmLab.h"
 #include "frmQuiz.h"
 
@@ -67,6 +68,7 @@ private slots:
     void labReadsTheRegionsNumbers_data();
     void labReadsTheRegionsNumbers();
     void menuAccessKeysAreUnique();
+    void examplesInTheLanguage();
 
 private:
     Translations m_translations;
@@ -275,6 +277,15 @@ void TestTranslated::menuAccessKeysAreUnique()
             keys.insert(key);
         }
     }
+}
+
+void TestTranslated::examplesInTheLanguage()
+{
+    // the titles the Examples submenu offers, each in the program's language
+    const std::vector<ExampleScenario> examples = exampleScenarios(QStringLiteral(VORLENZA_EXAMPLES_DIR));
+    QCOMPARE(examples.size(), std::size_t(6));
+    for (const ExampleScenario& e : examples)
+        QCOMPARE(e.title, readScenarioFile(e.path).scenario.title.value(m_language));
 }
 
 QTEST_MAIN(TestTranslated)

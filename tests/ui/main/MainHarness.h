@@ -55,6 +55,10 @@ struct MainHarness {
     QString menuChoice;          ///< the item taken from a chart menu (empty: the menu is closed)
     QList<QStringList> menus;    ///< the items of every chart menu opened
     QList<QStringList> menuTexts; ///< the same as the menu holds them, with their access keys
+    QString openAnswer;          ///< the scenario open dialog's answer (empty: cancelled)
+    bool openAnswerVanishes = false; ///< the answered file is gone by the time the dialog closes
+    QString titleAnswer, noteAnswer; ///< the title and note the user leaves (null: as offered)
+    QStringList textsAsked;      ///< the title and note each of those dialogs started with
 
     MainHarness()
     {
@@ -104,6 +108,14 @@ struct MainHarness {
                 // as the items read, without the marks of their access keys
                 const QString text = QString(a->text()).remove(QLatin1Char('&'));
                 texts << a->text();
+                if (a->menu()) { // a submenu: "Examples >", its items "Examples > 1 Coexistence"
+                    items << text + QStringLiteral(" >");
+                    for (QAction* inner : a->menu()->actions())
+                        if (text + QStringLiteral(" > ") + QString(inner->text()).remove(QLatin1Char('&')) ==
+                            menuChoice)
+                            chosen = inner;
+                    continue;
+                }
                 items << text + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]")) : QString());
                 if (text == menuChoice)
                     chosen = a;
@@ -113,6 +125,20 @@ struct MainHarness {
             return chosen;
         };
         p.now = [this] { return now; };
+        p.chooseOpenFile = [this](QWidget*, const QString&, const QString&) {
+            if (openAnswerVanishes)
+                QFile::remove(openAnswer);
+            return openAnswer;
+        };
+        p.askScenarioTexts = [this](QWidget*, QString& title, QString& note) {
+            textsAsked << title << note;
+            if (!titleAnswer.isNull())
+                title = titleAnswer;
+            if (!noteAnswer.isNull())
+                note = noteAnswer;
+            return true;
+        };
+        p.examplesFolder = QStringLiteral(VORLENZA_EXAMPLES_DIR);
     }
 
     ~MainHarness()

@@ -23,7 +23,8 @@ using namespace vorlenza;
 namespace {
 
 const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
-                                  "Phase-plane lab…", "Direction arrows [ ]", "Continuous solution [ ]"};
+                                  "Phase-plane lab…", "Direction arrows [ ]", "Continuous solution [ ]",
+                                  "Save scenario…", "Open scenario…", "Examples >"};
 
 enum class Way { RightButton, MenuKey, ShiftF10 };
 
@@ -141,7 +142,8 @@ private slots:
         openMenu(chart, Way::MenuKey);
         QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
                                                "Save results as spreadsheet…", "Phase-plane lab…",
-                                               "Continuous solution [ ]"}));
+                                               "Continuous solution [ ]", "Save scenario…", "Open scenario…",
+                                               "Examples >"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);
@@ -446,7 +448,7 @@ private slots:
         QVERIFY(chart->twinCurve(0)->name().endsWith(QLatin1String(" (continuous)")));
         QVERIFY(Snapshot::of(*h, chart).chart != before);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last().last(), QStringLiteral("Continuous solution [x]"));
+        QVERIFY(h->menus.last().contains(QStringLiteral("Continuous solution [x]")));
         QCoreApplication::processEvents();
         QCOMPARE(chart->twinCount(), 0);
         QVERIFY(Snapshot::of(*h, chart).chart == before);

@@ -394,7 +394,8 @@ private slots:
         }
         // the menu every chart has, and the phase plane's arrows
         QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
-                                               "Save results as spreadsheet…", "Direction arrows [x]"}));
+                                               "Save results as spreadsheet…", "Direction arrows [x]",
+                                               "Save scenario…", "Open scenario…", "Examples >"}));
 
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
         h->printTo(printed);

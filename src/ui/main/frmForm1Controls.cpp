@@ -87,7 +87,7 @@ void frmForm1::createControls()
     kit::background(lblLabel16, White);
 
     cmdQuiz = kit::button(this, "cmdQuiz", QString(), tnr12);
-    cmdQuiz->setIcon(QIcon(QPixmap(QStringLiteral(":/vorlenza/quiz-button.png"))));
+    cmdQuiz->setIcon(QIcon(QPixmap::fromImage(look::resourcePng(QStringLiteral(":/vorlenza/quiz-button.png")))));
     cmdQuiz->setIconSize(QSize(32, 32));
 
     cmdRun = kit::button(this, "cmdRun", tr("Run"), tnr12, pointer, tr("Run this program"));

@@ -67,7 +67,7 @@ bool askTitleAndNote(QWidget* parent, QString& title, QString& note)
 
 } // namespace
 
-Session::Session() : m_model(std::make_unique<ModelState>())
+Session::Session()
 {
     // Qt's save dialog with no title; its start folder is one the user can usually write to.
     m_platform.chooseSaveFile = [](QWidget* parent, const QString& filters, QString* chosenFilter) {
@@ -133,9 +133,16 @@ Session::Session() : m_model(std::make_unique<ModelState>())
 
 Session::~Session() { m_windows.destroyAll(); }
 
+ModelState& Session::made() const
+{
+    if (!m_model)
+        m_model = std::make_unique<ModelState>();
+    return *m_model;
+}
+
 RunResult Session::runSimulation(const FieldTexts& fields)
 {
-    const RunResult result = RunSimulation(*m_model, fields);
+    const RunResult result = RunSimulation(model(), fields);
     if (result.ok())
         ++m_runSerial;
     return result;
@@ -144,8 +151,8 @@ RunResult Session::runSimulation(const FieldTexts& fields)
 const ContinuousRun& Session::continuousRun()
 {
     if (m_runSerial != 0 && m_continuousOf != m_runSerial) {
-        m_continuous.solution = solveContinuous(*m_model);
-        m_continuous.check = checkOneDaySteps(*m_model, m_continuous.solution);
+        m_continuous.solution = solveContinuous(model());
+        m_continuous.check = checkOneDaySteps(model(), m_continuous.solution);
         m_continuousOf = m_runSerial;
     }
     return m_continuous;

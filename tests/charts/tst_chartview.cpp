@@ -350,6 +350,64 @@ private slots:
         QCOMPARE(chart.view.seriesCurve(1)->lineStyle(), QCPCurve::lsLine);
     }
 
+    void aNewChartIsNotReplottedWhileNobodySeesIt()
+    {
+        // The main window's chart is made hidden at start-up: replotting it then only costs time.
+        ChartView view;
+        view.resize(kMainChart);
+        QSignalSpy replots(&view, &QCustomPlot::afterReplot);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(replots.count(), 0);
+    }
+
+    void aNewChartIsDrawnWhenItFirstAppears_data()
+    {
+        QTest::addColumn<bool>("shown"); // else grabbed while hidden, as a window is printed
+        QTest::newRow("shown") << true;
+        QTest::newRow("grabbed hidden") << false;
+    }
+    void aNewChartIsDrawnWhenItFirstAppears()
+    {
+        QFETCH(bool, shown);
+        // the empty chart replotted by hand: what the first picture must be
+        ChartView reference;
+        reference.resize(kMainChart);
+        reference.replot();
+        const QImage expected = reference.grab().toImage();
+        QVERIFY(countPixels(expected, [](QColor c) { return c.lightness() < 128; }) > 100); // axes, ticks
+
+        ChartView view;
+        view.resize(kMainChart);
+        QSignalSpy replots(&view, &QCustomPlot::afterReplot);
+        if (shown) {
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+        }
+        const QImage first = view.grab().toImage();
+        QVERIFY(replots.count() >= 1);
+        QCOMPARE(first, expected);
+    }
+
+    void aChangeRightAfterMakingIsReplotted_data()
+    {
+        QTest::addColumn<bool>("committed");
+        QTest::newRow("committed") << true;
+        QTest::newRow("a setting alone") << false;
+    }
+    void aChangeRightAfterMakingIsReplotted()
+    {
+        QFETCH(bool, committed);
+        ChartView view; // not shown: nothing else replots it
+        view.resize(kMainChart);
+        QSignalSpy replots(&view, &QCustomPlot::afterReplot);
+        view.setTitleText(QStringLiteral("made and changed"));
+        if (committed)
+            view.commit();
+        QTRY_COMPARE(replots.count(), 1);
+        QCOMPARE(view.titleElement()->text(), QStringLiteral("made and changed"));
+    }
+
     void sameProcedureTwiceGivesTheSamePicture()
     {
         Chart chart;

@@ -153,6 +153,7 @@ void frmForm1::Form_Load()
 
 void frmForm1::firstShown()
 {
+    loadAuthorPicture();
     cmdRun->setFocus();
     centreOnScreen(this);
 }

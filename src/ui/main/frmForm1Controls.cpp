@@ -87,7 +87,7 @@ void frmForm1::createControls()
     kit::background(lblLabel16, White);
 
     cmdQuiz = kit::button(this, "cmdQuiz", QString(), tnr12);
-    cmdQuiz->setIcon(QIcon(QPixmap(QStringLiteral(":/vorlenza/quiz-button.png"))));
+    cmdQuiz->setIcon(QIcon(QPixmap::fromImage(look::resourcePng(QStringLiteral(":/vorlenza/quiz-button.png")))));
     cmdQuiz->setIconSize(QSize(32, 32));
 
     cmdRun = kit::button(this, "cmdRun", tr("Run"), tnr12, pointer, tr("Run this program"));
@@ -252,6 +252,12 @@ void frmForm1::chainTabOrder()
 void frmForm1::showAuthorPicture()
 {
     picPicture1->move(twips::point(AuthorFrameWidth - PictureWidth - 100, (AuthorFrameHeight - PictureHeight) / 2));
+}
+
+void frmForm1::loadAuthorPicture()
+{
+    // Not at load: the window is hidden then, and reading a JPEG loads Qt's JPEG reader, which
+    // the title window does not need to appear.
     const QPixmap picture(QStringLiteral(":/vorlenza/author.jpg"));
     if (!picture.isNull()) {
         // The photograph is larger than its box at this scale: show all of it, in proportion.

@@ -436,6 +436,21 @@ private slots:
         }
     }
 
+    void authorPictureWhenTheWindowAppears()
+    {
+        // Read at the first show, not while the window waits hidden behind the title window.
+        auto* box = h->child<QLabel>("picPicture1");
+        const QPixmap picture = box->pixmap();
+        QVERIFY(!picture.isNull());
+        // all of the 136 x 180 photograph, in proportion, filling the box one way
+        QVERIFY(picture.width() <= box->width() && picture.height() <= box->height());
+        QVERIFY(picture.width() == box->width() || picture.height() == box->height());
+        QVERIFY(qAbs(picture.width() * 180 - picture.height() * 136) <= 180);
+        // a photograph, not a plain fill
+        const QImage image = picture.toImage();
+        QVERIFY(image.pixelColor(image.width() / 2, image.height() / 2) != image.pixelColor(0, 0));
+    }
+
     void windowAsLoaded()
     {
         QCOMPARE(h->main()->windowTitle(), QStringLiteral("Vorlenza"));

@@ -93,6 +93,11 @@ struct DailyPath {
 };
 DailyPath dailyPath(const ModelParameters& p, double n1, double n2, int days);
 
+/// The same into arrays the caller holds: from n1[0], n2[0], days 1..days into n1/n2 and the changes
+/// of days 0..days-1 into dN1/dN2 (each array long enough). Returns the first day whose step left the
+/// double range, or 0.
+int stepDays(const ModelParameters& p, int days, double* n1, double* n2, double* dN1, double* dN2);
+
 /// Runs the model from the field texts: reads T, K1, K2, alpha, beta, r1, r2, N1(0), N2(0) with
 /// NumericPrefix (T rounded half to even), integrates days 1..T+1 with one Heun step a day, then
 /// builds both isoclines. All or nothing: on any failure nothing in `state` changes.

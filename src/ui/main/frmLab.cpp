@@ -27,6 +27,12 @@ frmLab::frmLab(Session& session, QWidget* parent) : ProgramWindow(session, "frmL
     build();
 }
 
+frmLab::~frmLab()
+{
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 void frmLab::createControls()
 {
     setWindowTitle(tr("Phase-plane lab"));

@@ -79,9 +79,9 @@ void enterRun(QWidget* main, const BenchRun& run)
     if (run.fromPreset3)
         child<QAbstractButton>(main, "cmdUseData3")->click();
     const std::pair<const char*, const std::string*> fields[] = {
-        {"txtRrateA", &run.fields.rrateA}, {"txtA0", &run.fields.a0},     {"txtU", &run.fields.u},
+        {"txtRrateA", &run.fields.rrateA}, {"txtA0", &run.fields.a0},         {"txtU", &run.fields.u},
         {"txtK1", &run.fields.K1},         {"txtRrateB", &run.fields.rrateB}, {"txtB0", &run.fields.b0},
-        {"txtV", &run.fields.v},           {"txtK2", &run.fields.K2},     {"txtSimut", &run.fields.simut}};
+        {"txtV", &run.fields.v},           {"txtK2", &run.fields.K2},         {"txtSimut", &run.fields.simut}};
     for (const auto& [name, text] : fields) {
         auto* field = child<QLineEdit>(main, name);
         const QString wanted = QString::fromStdString(*text);
@@ -110,8 +110,7 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
     session.platform().chooseSaveFile = [scratchFolder](QWidget*, const QString&, QString*) {
         return scratchFolder + QStringLiteral("/results.txt");
     };
-    session.platform().chooseExportFile = [scratchFolder](QWidget*, const QString&, const QString&,
-                                                          QString*) {
+    session.platform().chooseExportFile = [scratchFolder](QWidget*, const QString&, const QString&, QString*) {
         return scratchFolder + QStringLiteral("/saved.vorlenza");
     };
     session.platform().askScenarioTexts = [](QWidget*, QString&, QString&) { return true; };
@@ -133,7 +132,8 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
     std::vector<BenchCase> cases;
     for (int days : {100, 1000}) {
         const double target = days == 100 ? 5.0 : 0.0;
-        cases.push_back({"cmdRun_Click to painted chart T=" + std::to_string(days), 30,
+        cases.push_back({"cmdRun_Click to painted chart T=" + std::to_string(days),
+                         30,
                          target,
                          [main, days] { setLength(main, days); },
                          [main, chart] {
@@ -213,9 +213,7 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
                          },
                          group});
         cases.push_back({"print large window" + suffix, 10, 150.0, nullptr,
-                         [&windows] {
-                             child<QAbstractButton>(windows.window(WindowId::Large), "Command6")->click();
-                         },
+                         [&windows] { child<QAbstractButton>(windows.window(WindowId::Large), "Command6")->click(); },
                          group});
     }
     return cases;
@@ -311,8 +309,8 @@ void ReportProbes(const char* program)
         const double limit = l == 0 ? 1.3 * reference : std::min(1.3 * reference, english * 1.10);
         const QByteArray name = QStringLiteral("launch to title window painted (%1)").arg(languages[l]).toUtf8();
         const QByteArray target = QByteArray::number(limit, 'f', 1) + (median > limit ? " MISSED" : "");
-        std::printf("%-52s %5d %10.3f %10s %9.3f %9.3f %10s\n", name.constData(), int(times.size()), median,
-                    "-", times.front(), times.back(), target.constData());
+        std::printf("%-52s %5d %10.3f %10s %9.3f %9.3f %10s\n", name.constData(), int(times.size()), median, "-",
+                    times.front(), times.back(), target.constData());
     }
 
     QProcess p;
@@ -324,8 +322,8 @@ void ReportProbes(const char* program)
         std::abort();
     const double peakMb = kb[0].toDouble() / 1024.0;
     const double printMb = kb[1].toDouble() / 1024.0;
-    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory growth while printing (MB)", 1, printMb,
-                "-", "-", "-", printMb > 60.0 ? "60.0 MISSED" : "60.0");
-    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory visiting every window (MB)", 1, peakMb, "-",
-                "-", "-", peakMb > 120.0 ? "120.0 MISSED" : "120.0");
+    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory growth while printing (MB)", 1, printMb, "-", "-",
+                "-", printMb > 60.0 ? "60.0 MISSED" : "60.0");
+    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory visiting every window (MB)", 1, peakMb, "-", "-",
+                "-", peakMb > 120.0 ? "120.0 MISSED" : "120.0");
 }

@@ -6,7 +6,9 @@
 
 #include <vector>
 
-namespace vorlenza { class Session; }
+namespace vorlenza {
+class Session;
+}
 
 using namespace vorlenza;
 

@@ -22,11 +22,13 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!m_seen && event->type() == QEvent::Paint && watched->objectName() == QLatin1String(VORLENZA_PROBE_WINDOW)) {
+        if (!m_seen && event->type() == QEvent::Paint &&
+            watched->objectName() == QLatin1String(VORLENZA_PROBE_WINDOW)) {
             m_seen = true;
             // Its children paint in the same pass and the pass ends with the picture on the
             // screen: end after that, from the event loop.
-            QMetaObject::invokeMethod(this, [] { std::_Exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [] { std::_Exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }

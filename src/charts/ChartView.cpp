@@ -116,18 +116,9 @@ void ChartView::setDataPoint(int row, int column, double value, int nullFlag)
 
 // --- the chart as a whole ---------------------------------------------------------------------
 
-void ChartView::setSeriesType(ChartKind)
-{
-    changed();
-}
-void ChartView::setChartType(ChartKind)
-{
-    changed();
-}
-void ChartView::setLegendPlace(LegendPlace)
-{
-    changed();
-}
+void ChartView::setSeriesType(ChartKind) { changed(); }
+void ChartView::setChartType(ChartKind) { changed(); }
+void ChartView::setLegendPlace(LegendPlace) { changed(); }
 
 void ChartView::setLegendShown(bool shown)
 {
@@ -229,10 +220,7 @@ void ChartView::setLegendText(int xColumn, const QString& text)
 
 // --- one axis ---------------------------------------------------------------------------------
 
-void ChartView::setAxisScale(ChartAxis, AxisScale)
-{
-    changed();
-}
+void ChartView::setAxisScale(ChartAxis, AxisScale) { changed(); }
 
 void ChartView::setAxisAutoRange(ChartAxis axis, bool automatic)
 {
@@ -300,10 +288,7 @@ void ChartView::setDrawEveryPoint(bool every)
     changed();
 }
 
-bool ChartView::legendOnChart() const
-{
-    return m_legendColumn->layout() == plotLayout();
-}
+bool ChartView::legendOnChart() const { return m_legendColumn->layout() == plotLayout(); }
 
 void ChartView::rebuild()
 {

@@ -15,10 +15,7 @@ bool isFiniteValue(double v) { return std::isfinite(v); }
 
 } // namespace
 
-ModelParameters parametersOf(const ModelState& state)
-{
-    return state;
-}
+ModelParameters parametersOf(const ModelState& state) { return state; }
 
 ModelParameters constantsOf(const FieldTexts& fields)
 {
@@ -112,10 +109,9 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     const double n2Start = NumericPrefix(fields.b0);
 
     const std::pair<double, ParameterField> read[] = {
-        {params.K1, ParameterField::K1},       {params.K2, ParameterField::K2},
-        {params.alpha, ParameterField::Alpha}, {params.beta, ParameterField::Beta},
-        {params.r1, ParameterField::R1},       {params.r2, ParameterField::R2},
-        {n1Start, ParameterField::N1Start},    {n2Start, ParameterField::N2Start},
+        {params.K1, ParameterField::K1},     {params.K2, ParameterField::K2},    {params.alpha, ParameterField::Alpha},
+        {params.beta, ParameterField::Beta}, {params.r1, ParameterField::R1},    {params.r2, ParameterField::R2},
+        {n1Start, ParameterField::N1Start},  {n2Start, ParameterField::N2Start},
     };
     for (const auto& [value, field] : read) {
         if (!isFiniteValue(value)) {

@@ -38,8 +38,8 @@ QPixmap drawnPointer()
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QPolygon arrow({QPoint(12, 1), QPoint(12, 22), QPoint(17, 17), QPoint(21, 26), QPoint(24, 25),
-                          QPoint(20, 16), QPoint(27, 16)});
+    const QPolygon arrow({QPoint(12, 1), QPoint(12, 22), QPoint(17, 17), QPoint(21, 26), QPoint(24, 25), QPoint(20, 16),
+                          QPoint(27, 16)});
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);

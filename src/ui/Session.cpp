@@ -90,8 +90,8 @@ Session::Session()
     };
     m_platform.offerSaveAsPdf = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-        QPushButton* save = box.addButton(QCoreApplication::translate("Session", "Save as PDF…"),
-                                          QMessageBox::AcceptRole);
+        QPushButton* save =
+            box.addButton(QCoreApplication::translate("Session", "Save as PDF…"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
         box.exec();
@@ -110,11 +110,11 @@ Session::Session()
         // name than the one typed: say so rather than save under a name nobody chose.
         const auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (typed && typed->text().contains(QLatin1Char('"'))) {
-            m_platform.reportProblem(parent, messageTitle(),
-                                     QCoreApplication::translate(
-                                         "Session", "The name “%1” cannot be used: a file name here may not hold "
-                                                    "the character \". Nothing was saved.")
-                                         .arg(typed->text()));
+            m_platform.reportProblem(
+                parent, messageTitle(),
+                QCoreApplication::translate("Session", "The name “%1” cannot be used: a file name here may not hold "
+                                                       "the character \". Nothing was saved.")
+                    .arg(typed->text()));
             return QString();
         }
         if (chosenFilter)
@@ -124,8 +124,8 @@ Session::Session()
     m_platform.runMenu = [](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); };
     m_platform.now = [] { return QDateTime::currentDateTime(); };
     m_platform.chooseOpenFile = [](QWidget* parent, const QString& folder, const QString& filters) {
-        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Session", "Open scenario"),
-                                            folder, filters);
+        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Session", "Open scenario"), folder,
+                                            filters);
     };
     m_platform.askScenarioTexts = askTitleAndNote;
     m_platform.examplesFolder = installedExamplesFolder();

@@ -18,8 +18,7 @@ bool allZero(const ModelState::Series& series)
 
 } // namespace
 
-class TestSession : public QObject
-{
+class TestSession : public QObject {
     Q_OBJECT
 private slots:
     void modelBeforeAnyRun_data()
@@ -41,8 +40,8 @@ private slots:
         QCOMPARE(session.runSerial(), std::uint64_t(0));
         for (double p : {m.K1, m.K2, m.alpha, m.beta, m.r1, m.r2})
             QCOMPARE(p, 0.0);
-        for (const ModelState::Series* s : {&m.N1, &m.N2, &m.dN1, &m.dN2, &m.isoclineAX, &m.isoclineAY,
-                                            &m.isoclineBX, &m.isoclineBY})
+        for (const ModelState::Series* s :
+             {&m.N1, &m.N2, &m.dN1, &m.dN2, &m.isoclineAX, &m.isoclineAY, &m.isoclineBX, &m.isoclineBY})
             QVERIFY(allZero(*s));
     }
 

@@ -5,17 +5,12 @@
 #include "DirectionField.h"
 #include "FontSize.h"
 #include "LabTexts.h"
-#include "FocusFrame.h"
 #include "NumberText.h"
 #include "PhaseRunsJob.h"
 #include "SeriesCurve.h"
 #include "StepCheck.h"
 
 #include <QCoreApplication>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -51,8 +46,6 @@ void setCurve(QCPCurve* curve, const std::vector<double>& x, const std::vector<d
         points.append(QCPCurveData(static_cast<double>(i), x[i], y[i]));
     curve->data()->set(points, true);
 }
-
-QString number(double value) { return QString::fromStdString(formatNumber(value)); }
 
 } // namespace
 
@@ -291,124 +284,6 @@ void LabPhasePlot::setDailySteps(bool shown)
 {
     m_dailySteps = shown;
     solveAgain();
-}
-
-void LabPhasePlot::placeCursor()
-{
-    m_cursor.setX(std::clamp(m_cursor.x(), 0.0, m_boxN1));
-    m_cursor.setY(std::clamp(m_cursor.y(), 0.0, m_boxN2));
-    m_cursorMark->position->setCoords(m_cursor);
-    m_cursorMark->setVisible(hasFocus());
-}
-
-QString LabPhasePlot::cursorText() const
-{
-    const Equilibrium* nearest = nullptr;
-    for (const Equilibrium& e : m_equilibria)
-        if (!nearest || std::hypot(e.n1 - m_cursor.x(), e.n2 - m_cursor.y()) <
-                            std::hypot(nearest->n1 - m_cursor.x(), nearest->n2 - m_cursor.y()))
-            nearest = &e;
-    //: the keyboard cursor's place, then the nearest equilibrium as the list writes it
-    return QCoreApplication::translate("Lab", "Cursor at (%1, %2); the nearest equilibrium: %3")
-        .arg(number(roundedForSentence(m_cursor.x())), number(roundedForSentence(m_cursor.y())),
-             nearest ? equilibriumLine(*nearest) : QString());
-}
-
-const Equilibrium* LabPhasePlot::equilibriumAt(const QPoint& pos) const
-{
-    const Equilibrium* nearest = nullptr;
-    double best = 9.0; // pixels
-    for (const Equilibrium& e : m_equilibria) {
-        const double d = std::hypot(xAxis->coordToPixel(e.n1) - pos.x(), yAxis->coordToPixel(e.n2) - pos.y());
-        if (d <= best) {
-            best = d;
-            nearest = &e;
-        }
-    }
-    return nearest;
-}
-
-bool LabPhasePlot::event(QEvent* e)
-{
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        QString text;
-        if (const Equilibrium* eq = equilibriumAt(help->pos()))
-            text = describeEquilibrium(*eq);
-        else if (m_title && m_title->outerRect().contains(help->pos()))
-            text = m_note.isEmpty() ? m_title->text() : m_note;
-        if (m_truncated)
-            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
-                    QCoreApplication::translate(
-                        "Lab", "Some trajectories end early: these constants make the equations too stiff to solve "
-                               "further in a moment.");
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
-        return true;
-    }
-    return QCustomPlot::event(e);
-}
-
-void LabPhasePlot::mousePressEvent(QMouseEvent* event)
-{
-    m_pressedAt = event->pos();
-    QCustomPlot::mousePressEvent(event);
-}
-
-void LabPhasePlot::mouseReleaseEvent(QMouseEvent* event)
-{
-    QCustomPlot::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || (event->pos() - m_pressedAt).manhattanLength() > 4 ||
-        !axisRect()->rect().contains(event->pos()))
-        return;
-    const double n1 = std::max(0.0, xAxis->pixelToCoord(event->pos().x()));
-    const double n2 = std::max(0.0, yAxis->pixelToCoord(event->pos().y()));
-    m_cursor = QPointF(n1, n2);
-    placeCursor();
-    emit cursorMoved();
-    emit startRequested(n1, n2);
-}
-
-void LabPhasePlot::keyPressEvent(QKeyEvent* event)
-{
-    const double stepN1 = m_boxN1 / 60.0, stepN2 = m_boxN2 / 60.0;
-    const double times = event->modifiers().testFlag(Qt::ShiftModifier) ? 5.0 : 1.0;
-    switch (event->key()) {
-    case Qt::Key_Left: m_cursor.rx() -= stepN1 * times; break;
-    case Qt::Key_Right: m_cursor.rx() += stepN1 * times; break;
-    case Qt::Key_Up: m_cursor.ry() += stepN2 * times; break;
-    case Qt::Key_Down: m_cursor.ry() -= stepN2 * times; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: emit startRequested(m_cursor.x(), m_cursor.y()); return;
-    default: QCustomPlot::keyPressEvent(event); return;
-    }
-    placeCursor();
-    emit cursorMoved();
-    replot(rpQueuedReplot);
-}
-
-void LabPhasePlot::paintEvent(QPaintEvent* event)
-{
-    QCustomPlot::paintEvent(event);
-    paintFocusFrame(*this);
-}
-
-void LabPhasePlot::focusInEvent(QFocusEvent* event)
-{
-    QCustomPlot::focusInEvent(event);
-    placeCursor();
-    emit cursorMoved();
-    replot(rpQueuedReplot);
-}
-
-void LabPhasePlot::focusOutEvent(QFocusEvent* event)
-{
-    QCustomPlot::focusOutEvent(event);
-    placeCursor();
-    emit cursorMoved();
-    replot(rpQueuedReplot);
 }
 
 } // namespace vorlenza

@@ -1,6 +1,7 @@
 #include "LabTexts.h"
 
 #include "NumberText.h"
+#include "StepCheck.h"
 
 #include <QCoreApplication>
 
@@ -129,6 +130,18 @@ QString describeEquilibrium(const Equilibrium& e)
                 ? QCoreApplication::translate("Lab", "The one-day step converges to it, slowly.")
                 : QCoreApplication::translate("Lab", "The one-day step does not keep it stable.");
     return text;
+}
+
+QString cursorSentence(double n1, double n2, const std::vector<Equilibrium>& equilibria)
+{
+    const Equilibrium* nearest = nullptr;
+    for (const Equilibrium& e : equilibria)
+        if (!nearest || std::hypot(e.n1 - n1, e.n2 - n2) < std::hypot(nearest->n1 - n1, nearest->n2 - n2))
+            nearest = &e;
+    //: the keyboard cursor's place, then the nearest equilibrium as the list writes it
+    return QCoreApplication::translate("Lab", "Cursor at (%1, %2); the nearest equilibrium: %3")
+        .arg(number(roundedForSentence(n1)), number(roundedForSentence(n2)),
+             nearest ? equilibriumLine(*nearest) : QString());
 }
 
 } // namespace vorlenza

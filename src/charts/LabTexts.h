@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace vorlenza {
 
 /// The sentence under the lab's phase plane that says how the competition ends and why; where the
@@ -20,5 +22,8 @@ QString describeEquilibrium(const Equilibrium& e);
 /// One line on an equilibrium for the list beside the plot: its place in the display format, its
 /// type, and whether it is stable for the equations and for one-day steps.
 QString equilibriumLine(const Equilibrium& e);
+
+/// Where the keyboard cursor is on the phase plane, and the equilibrium nearest to it.
+QString cursorSentence(double n1, double n2, const std::vector<Equilibrium>& equilibria);
 
 } // namespace vorlenza

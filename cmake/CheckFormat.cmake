@@ -19,15 +19,20 @@ if(DEFINED EXCLUDE)
 endif()
 list(SORT files)
 
+# One clang-format for every file: it names each place it would change as "<file>:<line>:<col>: error".
 set(unformatted "")
-foreach(file IN LISTS files)
-  execute_process(COMMAND "${CLANG_FORMAT}" "--style=file:${STYLE}" --dry-run --Werror "${file}"
+if(files)
+  execute_process(COMMAND "${CLANG_FORMAT}" "--style=file:${STYLE}" --dry-run --Werror ${files}
                   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT status EQUAL 0)
-    string(REGEX MATCH "[^\n]*\n[^\n]*\n[^\n]*" first "${err}")
-    string(APPEND unformatted "\n${file}:\n${first}")
+    string(REGEX MATCHALL "[^\n]*: error: [^\n]*" places "${err}")
+    if(NOT places)
+      set(places "${err}")
+    endif()
+    list(JOIN places "\n" unformatted)
+    set(unformatted "\n${unformatted}")
   endif()
-endforeach()
+endif()
 
 if(unformatted)
   message(FATAL_ERROR "Not formatted as .clang-format says (run clang-format -i on them):${unformatted}")

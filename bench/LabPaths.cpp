@@ -81,6 +81,17 @@ std::vector<BenchCase> LabCases(Session& session)
                      },
                      "lab"});
 
+    // the outcome map's handle one step right, then back, and the lab painted again
+    const auto moveHandle = [s] {
+        QWidget* lab = s->session->windows().window(WindowId::Lab);
+        auto* map = lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap"));
+        const int before = s->replots;
+        const Qt::Key key = s->right ? Qt::Key_Right : Qt::Key_Left;
+        s->right = !s->right;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(map, &press);
+        untilPainted(s, lab, before);
+    };
     cases.push_back({"lab: move the handle, everything redrawn", 60, 16.0,
                      [s, runOf1000] {
                          Session& shared = *s->session;
@@ -97,17 +108,7 @@ std::vector<BenchCase> LabCases(Session& session)
                          }
                          QCoreApplication::processEvents();
                      },
-                     [s] {
-                         QWidget* lab = s->session->windows().window(WindowId::Lab);
-                         auto* map = lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap"));
-                         const int before = s->replots;
-                         const Qt::Key key = s->right ? Qt::Key_Right : Qt::Key_Left;
-                         s->right = !s->right;
-                         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-                         QCoreApplication::sendEvent(map, &press);
-                         untilPainted(s, lab, before);
-                     },
-                     "lab"});
+                     moveHandle, "lab"});
 
     // Stiff constants (K1 = 1, K2 = 99999, r = 3.5) with twelve trajectories: the window answers at
     // once, the trajectories follow from another thread.
@@ -138,17 +139,7 @@ std::vector<BenchCase> LabCases(Session& session)
                              stiffLab();
                          QCoreApplication::processEvents();
                      },
-                     [s] {
-                         QWidget* lab = s->session->windows().window(WindowId::Lab);
-                         auto* map = lab->findChild<QWidget*>(QStringLiteral("picOutcomeMap"));
-                         const int before = s->replots;
-                         const Qt::Key key = s->right ? Qt::Key_Right : Qt::Key_Left;
-                         s->right = !s->right;
-                         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-                         QCoreApplication::sendEvent(map, &press);
-                         untilPainted(s, lab, before);
-                     },
-                     "lab"});
+                     moveHandle, "lab"});
     cases.push_back({"lab, stiff set: the handle moved, twelve trajectories drawn", 5, 0.0,
                      [s, stiffLab] {
                          QWidget* lab = s->session->windows().window(WindowId::Lab);

@@ -14,8 +14,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -81,9 +79,9 @@ void enterRun(QWidget* main, const BenchRun& run)
     if (run.fromPreset3)
         child<QAbstractButton>(main, "cmdUseData3")->click();
     const std::pair<const char*, const std::string*> fields[] = {
-        {"txtRrateA", &run.fields.rrateA}, {"txtA0", &run.fields.a0},     {"txtU", &run.fields.u},
+        {"txtRrateA", &run.fields.rrateA}, {"txtA0", &run.fields.a0},         {"txtU", &run.fields.u},
         {"txtK1", &run.fields.K1},         {"txtRrateB", &run.fields.rrateB}, {"txtB0", &run.fields.b0},
-        {"txtV", &run.fields.v},           {"txtK2", &run.fields.K2},     {"txtSimut", &run.fields.simut}};
+        {"txtV", &run.fields.v},           {"txtK2", &run.fields.K2},         {"txtSimut", &run.fields.simut}};
     for (const auto& [name, text] : fields) {
         auto* field = child<QLineEdit>(main, name);
         const QString wanted = QString::fromStdString(*text);
@@ -112,8 +110,7 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
     session.platform().chooseSaveFile = [scratchFolder](QWidget*, const QString&, QString*) {
         return scratchFolder + QStringLiteral("/results.txt");
     };
-    session.platform().chooseExportFile = [scratchFolder](QWidget*, const QString&, const QString&,
-                                                          QString*) {
+    session.platform().chooseExportFile = [scratchFolder](QWidget*, const QString&, const QString&, QString*) {
         return scratchFolder + QStringLiteral("/saved.vorlenza");
     };
     session.platform().askScenarioTexts = [](QWidget*, QString&, QString&) { return true; };
@@ -135,7 +132,8 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
     std::vector<BenchCase> cases;
     for (int days : {100, 1000}) {
         const double target = days == 100 ? 5.0 : 0.0;
-        cases.push_back({"cmdRun_Click to painted chart T=" + std::to_string(days), 30,
+        cases.push_back({"cmdRun_Click to painted chart T=" + std::to_string(days),
+                         30,
                          target,
                          [main, days] { setLength(main, days); },
                          [main, chart] {
@@ -215,9 +213,7 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
                          },
                          group});
         cases.push_back({"print large window" + suffix, 10, 150.0, nullptr,
-                         [&windows] {
-                             child<QAbstractButton>(windows.window(WindowId::Large), "Command6")->click();
-                         },
+                         [&windows] { child<QAbstractButton>(windows.window(WindowId::Large), "Command6")->click(); },
                          group});
     }
     return cases;
@@ -225,20 +221,8 @@ std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFold
 
 namespace {
 
-/// Notes the first paint of the widget it watches.
-struct PaintSpy : QObject {
-    bool* flag;
-    explicit PaintSpy(bool* f) : flag(f) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            *flag = true;
-        return false;
-    }
-};
-
-/// The wall time in ms of one start of `program` with `argument`, in the language `language`.
-double startOnce(const char* program, const char* argument, const QString& language)
+/// The wall time in ms of one start of `program`, in the language `language`, until it ends.
+double startOnce(const QString& program, const QString& language)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LANGUAGE"), language);
@@ -246,7 +230,7 @@ double startOnce(const char* program, const char* argument, const QString& langu
     timer.start();
     QProcess probe;
     probe.setProcessEnvironment(env);
-    probe.start(QString::fromLocal8Bit(program), {QString::fromLatin1(argument)});
+    probe.start(program, QStringList());
     if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
         std::abort();
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
@@ -257,44 +241,15 @@ double startOnce(const char* program, const char* argument, const QString& langu
 int RunProbe(const char* argument, int argc, char** argv)
 {
     const QByteArray probe(argument);
-    if (probe != "--probe-startup" && probe != "--probe-visit-all" && probe != "--probe-empty")
+    if (probe != "--probe-visit-all")
         return -1;
 
     QApplication app(argc, argv);
-    if (probe == "--probe-empty") {
-        // the reference: an empty Qt program that shows one label and paints it once
-        QLabel label(QStringLiteral("Vorlenza"));
-        bool painted = false;
-        PaintSpy spy(&painted);
-        label.installEventFilter(&spy);
-        label.show();
-        while (!painted)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return 0;
-    }
-    // the language as main() chooses it (the parent sets LANGUAGE for each row)
-    vorlenza::Translations translations;
-    translations.use(QLocale::system().uiLanguages());
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutions();
     Session session;
     registerWindows(session);
     session.windows().setExitFunction([] {});
-
-    if (probe == "--probe-startup") {
-        // What main() does, until the title window has painted itself once.
-        bool painted = false;
-        QObject::connect(&session.windows(), &WindowRegistry::windowCreated, [&](WindowId id) {
-            if (id != WindowId::Title)
-                return;
-            QWidget* title = session.windows().window(WindowId::Title);
-            title->installEventFilter(new PaintSpy(&painted));
-        });
-        session.windows().load(WindowId::Main);
-        while (!painted)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return 0;
-    }
 
     // Visit every window, with the largest run drawn in both chart windows, then report.
     const QString folder = QDir::tempPath();
@@ -324,16 +279,21 @@ int RunProbe(const char* argument, int argc, char** argv)
 void ReportProbes(const char* program)
 {
     // Start-up once per language, English first, within 1.3 times the empty Qt program started in
-    // the same turns, and every translation within 10 % of English. The programs take turns, so that
-    // a busy moment of the machine weighs on all of them alike, and each starts 31 times: a start
-    // takes some 30 ms and spreads by more than 10 %.
+    // the same turns, and every translation within 10 % of English. Both are programs of their own
+    // beside this one (bench/CMakeLists.txt): the program's main() as vorlenza links it, and a label
+    // in a program that links Qt Widgets alone; each ends once its window has painted. They take
+    // turns, so that a busy moment of the machine weighs on all of them alike, and each starts 31
+    // times: a start takes some 30 ms and spreads by more than 10 %.
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString startupProbe = folder + QStringLiteral("vorlenza-startup-probe");
+    const QString emptyQt = folder + QStringLiteral("vorlenza-empty-qt");
     const QStringList languages = QStringList{QStringLiteral("en")} + vorlenza::Translations::available();
     std::vector<std::vector<double>> starts(languages.size());
     std::vector<double> empty;
     for (int round = 0; round < 31; ++round) {
-        empty.push_back(startOnce(program, "--probe-empty", QStringLiteral("en")));
+        empty.push_back(startOnce(emptyQt, QStringLiteral("en")));
         for (qsizetype l = 0; l < languages.size(); ++l)
-            starts[l].push_back(startOnce(program, "--probe-startup", languages[l]));
+            starts[l].push_back(startOnce(startupProbe, languages[l]));
     }
     std::sort(empty.begin(), empty.end());
     const double reference = empty[empty.size() / 2];
@@ -349,8 +309,8 @@ void ReportProbes(const char* program)
         const double limit = l == 0 ? 1.3 * reference : std::min(1.3 * reference, english * 1.10);
         const QByteArray name = QStringLiteral("launch to title window painted (%1)").arg(languages[l]).toUtf8();
         const QByteArray target = QByteArray::number(limit, 'f', 1) + (median > limit ? " MISSED" : "");
-        std::printf("%-52s %5d %10.3f %10s %9.3f %9.3f %10s\n", name.constData(), int(times.size()), median,
-                    "-", times.front(), times.back(), target.constData());
+        std::printf("%-52s %5d %10.3f %10s %9.3f %9.3f %10s\n", name.constData(), int(times.size()), median, "-",
+                    times.front(), times.back(), target.constData());
     }
 
     QProcess p;
@@ -362,8 +322,8 @@ void ReportProbes(const char* program)
         std::abort();
     const double peakMb = kb[0].toDouble() / 1024.0;
     const double printMb = kb[1].toDouble() / 1024.0;
-    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory growth while printing (MB)", 1, printMb,
-                "-", "-", "-", printMb > 60.0 ? "60.0 MISSED" : "60.0");
-    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory visiting every window (MB)", 1, peakMb, "-",
-                "-", "-", peakMb > 120.0 ? "120.0 MISSED" : "120.0");
+    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory growth while printing (MB)", 1, printMb, "-", "-",
+                "-", printMb > 60.0 ? "60.0 MISSED" : "60.0");
+    std::printf("%-52s %5d %10.1f %10s %9s %9s %10s\n", "peak memory visiting every window (MB)", 1, peakMb, "-", "-",
+                "-", peakMb > 120.0 ? "120.0 MISSED" : "120.0");
 }

@@ -6,7 +6,9 @@
 
 #include <vector>
 
-namespace vorlenza { class Session; }
+namespace vorlenza {
+class Session;
+}
 
 using namespace vorlenza;
 
@@ -14,11 +16,11 @@ using namespace vorlenza;
 /// The session must have its windows registered; its dialogs and printer are answered here.
 std::vector<BenchCase> AppPathCases(Session& session, const QString& scratchFolder);
 
-/// Child-process probes, so that start-up and peak memory are measured as a user meets them.
-/// `--probe-startup`: from process start to the title window painted, then exit.
+/// The child-process probe, so that peak memory is measured as a user meets it.
 /// `--probe-visit-all`: visit every window with a run of 9999 days, print, save; report peak memory.
 /// Returns -1 when `argument` names no probe, else the probe's exit status.
 int RunProbe(const char* argument, int argc, char** argv);
 
-/// Times the probes in child processes and prints their lines after the table.
+/// Times the starts of vorlenza-startup-probe and vorlenza-empty-qt (both beside the bench) and runs
+/// the memory probe in `program`, in child processes, and prints their lines after the table.
 void ReportProbes(const char* program);

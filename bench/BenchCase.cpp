@@ -12,8 +12,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-namespace
-{
+namespace {
 
 double median(std::vector<double> v)
 {
@@ -48,8 +47,8 @@ int RunBenchCases(const std::vector<BenchCase>& cases)
     const QByteArray only = qgetenv("VORLENZA_BENCH_ONLY");
     std::vector<std::string> groups;
     std::map<std::string, std::pair<std::string, double>> slowest; // group: case name, median
-    std::printf("%-52s %5s %10s %10s %9s %9s %10s\n", "case", "reps", "median ms", "cpu ms", "min ms",
-                "max ms", "target ms");
+    std::printf("%-52s %5s %10s %10s %9s %9s %10s\n", "case", "reps", "median ms", "cpu ms", "min ms", "max ms",
+                "target ms");
     for (const BenchCase& c : cases) {
         if (!only.isEmpty() && c.name.find(only.constData()) == std::string::npos)
             continue;

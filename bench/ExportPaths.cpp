@@ -56,18 +56,30 @@ std::vector<BenchCase> ExportCases(ChartView& chart, QWidget& window, const Mode
     for (const auto& f : files) {
         const QString path = dir.filePath(defaultChartFileName(QStringLiteral("chart"), f.type));
         const ChartFileType type = f.type;
-        cases.push_back({f.name, 20, f.target, prepare, [&chart, path, type] { check(saveChart(chart, path, type).ok); }, {}});
+        cases.push_back(
+            {f.name, 20, f.target, prepare, [&chart, path, type] { check(saveChart(chart, path, type).ok); }, {}});
     }
     const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
     const PrintPage page = regionalPrintPage();
-    cases.push_back({"save window as PDF", 20, 150.0, prepare,
-                     [&window, windowPdf, page] { check(saveWindowAsPdf(window, windowPdf, page).ok); }, {}});
-    cases.push_back({"tooltip lookup", 200, 1.0, prepare, [&chart] {
+    cases.push_back({"save window as PDF",
+                     20,
+                     150.0,
+                     prepare,
+                     [&window, windowPdf, page] { check(saveWindowAsPdf(window, windowPdf, page).ok); },
+                     {}});
+    cases.push_back({"tooltip lookup",
+                     200,
+                     1.0,
+                     prepare,
+                     [&chart] {
                          // The pointer in the middle of the plot, where the trajectory settles.
                          const QPointF pointer = QRectF(chart.axisRect()->rect()).center();
                          check(nearestDayAt(chart, definitionOf(kChart), pointer) >= 0);
-                     }, {}});
-    cases.push_back({"arrows on, chart redraw", 30, 16.0,
+                     },
+                     {}});
+    cases.push_back({"arrows on, chart redraw",
+                     30,
+                     16.0,
                      [&chart, &state] {
                          shown(chart, state);
                          ShowDirectionField(chart, true, parametersOf(state));
@@ -76,7 +88,8 @@ std::vector<BenchCase> ExportCases(ChartView& chart, QWidget& window, const Mode
                          drawChart(chart, kChart, state);
                          chart.replot();
                          (void)chart.grab();
-                     }, {}});
+                     },
+                     {}});
     return cases;
 }
 

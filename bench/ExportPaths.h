@@ -6,9 +6,13 @@
 
 #include <vector>
 
-namespace vorlenza { class ChartView; }
+namespace vorlenza {
+class ChartView;
+}
 class QWidget;
-namespace vorlenza { struct ModelState; }
+namespace vorlenza {
+struct ModelState;
+}
 
 using namespace vorlenza;
 

@@ -33,8 +33,7 @@
 
 using namespace vorlenza;
 
-namespace
-{
+namespace {
 
 std::unique_ptr<ModelState> runOf(const FieldTexts& fields)
 {
@@ -52,14 +51,9 @@ ChartProcedure previousInCycle(ChartProcedure p)
     static const std::array<P, 8> mainCycle = {
         P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT,  P::MainShowN2anddN2vsT,         P::MainShowdNvsT,
         P::MainShowN1vsN2,     P::MainShowN2vsN1inLine, P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
-    static const std::array<P, 8> largeCycle = {P::LargeShowN1andN2vsT,
-                                                P::LargeShowN1anddN1vsT,
-                                                P::LargeShowN2anddN2vsT,
-                                                P::LargeShowdNvsT,
-                                                P::LargeShowN2vsN1,
-                                                P::LargeShowN2vsN1inLine,
-                                                P::LargeShowN2vsN1withIsoclines,
-                                                P::LargeShowAllGraphs};
+    static const std::array<P, 8> largeCycle = {
+        P::LargeShowN1andN2vsT, P::LargeShowN1anddN1vsT,  P::LargeShowN2anddN2vsT,         P::LargeShowdNvsT,
+        P::LargeShowN2vsN1,     P::LargeShowN2vsN1inLine, P::LargeShowN2vsN1withIsoclines, P::LargeShowAllGraphs};
     if (p == P::MainShowLargeN2vsN1withIsoclines)
         return P::LargeShowAllGraphs;
     for (const auto* cycle : {&mainCycle, &largeCycle})
@@ -145,8 +139,12 @@ int main(int argc, char** argv)
         auto scratch = std::make_shared<ModelState>();
         FieldTexts fields;
         fields.simut = std::to_string(days);
-        cases.push_back({"RunSimulation T=" + std::to_string(days), days == 100 ? 200 : 50, 0.5, nullptr,
-                         [scratch, fields] { (void)RunSimulation(*scratch, fields); }, {}});
+        cases.push_back({"RunSimulation T=" + std::to_string(days),
+                         days == 100 ? 200 : 50,
+                         0.5,
+                         nullptr,
+                         [scratch, fields] { (void)RunSimulation(*scratch, fields); },
+                         {}});
     }
     for (const Drawn& run : runs) {
         const ModelState& state = *run.state;
@@ -154,8 +152,8 @@ int main(int argc, char** argv)
         for (ChartProcedure p : allChartProcedures()) {
             ChartView& view = drawsOnLargeChart(p) ? largeChart : mainChart;
             const ChartProcedure before = previousInCycle(p);
-            const QString name = QStringLiteral("%1 %2 %3")
-                                     .arg(windowOf(p), procedureName(p), QString::fromStdString(group));
+            const QString name =
+                QStringLiteral("%1 %2 %3").arg(windowOf(p), procedureName(p), QString::fromStdString(group));
             cases.push_back({name.toStdString(), 30, run.days == 100 ? 5.0 : 16.0,
                              [&view, before, &state] { drawAndPaint(view, before, state); },
                              [&view, p, &state] { drawAndPaint(view, p, state); }, group});
@@ -167,10 +165,15 @@ int main(int argc, char** argv)
     for (std::size_t i = 1; i < runs.size(); ++i) {
         const ModelState& state = *runs[i].state;
         const std::string label = runs[i].label;
-        cases.push_back({"continuous solution T=9999, " + label, 30, 5.0, nullptr, [&state] {
+        cases.push_back({"continuous solution T=9999, " + label,
+                         30,
+                         5.0,
+                         nullptr,
+                         [&state] {
                              const ContinuousSolution s = solveContinuous(state);
                              (void)checkOneDaySteps(state, s);
-                         }, {}});
+                         },
+                         {}});
         auto solution = std::make_shared<ContinuousSolution>(solveContinuous(state));
         const ChartProcedure p = ChartProcedure::LargeShowAllGraphs;
         // as the window does it: the chart procedure, then the twins and the note
@@ -187,8 +190,12 @@ int main(int argc, char** argv)
             }
             (void)largeChart.grab();
         };
-        cases.push_back({"continuous solution on, chart redraw T=9999, " + label, 30, 16.0,
-                         [drawOn, p] { drawOn(previousInCycle(p)); }, [drawOn, p] { drawOn(p); }, {}});
+        cases.push_back({"continuous solution on, chart redraw T=9999, " + label,
+                         30,
+                         16.0,
+                         [drawOn, p] { drawOn(previousInCycle(p)); },
+                         [drawOn, p] { drawOn(p); },
+                         {}});
     }
 
     // The same paths through the real windows.
@@ -211,7 +218,10 @@ int main(int argc, char** argv)
 
     // The results as a spreadsheet, from the same run.
     const QString sheetPath = scratch.filePath(QStringLiteral("results.xlsx"));
-    cases.push_back({"save results as spreadsheet T=9999", 20, 150.0, nullptr,
+    cases.push_back({"save results as spreadsheet T=9999",
+                     20,
+                     150.0,
+                     nullptr,
                      [&exportRun, sheetPath] {
                          const Outcome saved = writeResultsSpreadsheet(sheetPath, exportRun);
                          if (!saved.ok) {

@@ -18,10 +18,7 @@ namespace {
 using fuzzcheck::exact;
 using fuzzcheck::require;
 
-bool isHexDigit(char c)
-{
-    return fuzzcheck::isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool isHexDigit(char c) { return fuzzcheck::isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 /// "&H"/"&O" texts: the run of radix digits, checked against strtoull while it fits 53 bits.
 void checkRadix(const std::string& s, double got)

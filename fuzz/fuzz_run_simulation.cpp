@@ -30,10 +30,9 @@ bool sameSeries(const ModelState::Series& a, const ModelState::Series& b)
 bool sameState(const ModelState& a, const ModelState& b)
 {
     const auto sameBits = [](double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; };
-    return sameBits(a.K1, b.K1) && sameBits(a.K2, b.K2) && sameBits(a.alpha, b.alpha) &&
-           sameBits(a.beta, b.beta) && sameBits(a.r1, b.r1) && sameBits(a.r2, b.r2) &&
-           a.simTime == b.simTime && sameSeries(a.N1, b.N1) && sameSeries(a.N2, b.N2) &&
-           sameSeries(a.dN1, b.dN1) && sameSeries(a.dN2, b.dN2) &&
+    return sameBits(a.K1, b.K1) && sameBits(a.K2, b.K2) && sameBits(a.alpha, b.alpha) && sameBits(a.beta, b.beta) &&
+           sameBits(a.r1, b.r1) && sameBits(a.r2, b.r2) && a.simTime == b.simTime && sameSeries(a.N1, b.N1) &&
+           sameSeries(a.N2, b.N2) && sameSeries(a.dN1, b.dN1) && sameSeries(a.dN2, b.dN2) &&
            sameSeries(a.isoclineAX, b.isoclineAX) && sameSeries(a.isoclineAY, b.isoclineAY) &&
            sameSeries(a.isoclineBX, b.isoclineBX) && sameSeries(a.isoclineBY, b.isoclineBY);
 }
@@ -67,13 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const int T = state->simTime;
-    require(T >= 1 && T <= ModelState::MaxSimTime, "completed run with a length outside 1..9999",
-            std::to_string(T));
-    require(finiteUpTo(state->N1, T + 1) && finiteUpTo(state->N2, T + 1), "a population is not finite",
-            f.simut);
+    require(T >= 1 && T <= ModelState::MaxSimTime, "completed run with a length outside 1..9999", std::to_string(T));
+    require(finiteUpTo(state->N1, T + 1) && finiteUpTo(state->N2, T + 1), "a population is not finite", f.simut);
     require(finiteUpTo(state->dN1, T) && finiteUpTo(state->dN2, T), "an increment is not finite");
-    require(finiteUpTo(state->isoclineAX, T) && finiteUpTo(state->isoclineAY, T) &&
-                finiteUpTo(state->isoclineBX, T) && finiteUpTo(state->isoclineBY, T),
+    require(finiteUpTo(state->isoclineAX, T) && finiteUpTo(state->isoclineAY, T) && finiteUpTo(state->isoclineBX, T) &&
+                finiteUpTo(state->isoclineBY, T),
             "an isocline point is not finite");
     require(std::isfinite(state->K1) && std::isfinite(state->K2) && std::isfinite(state->alpha) &&
                 std::isfinite(state->beta) && std::isfinite(state->r1) && std::isfinite(state->r2),

@@ -100,10 +100,9 @@ int main(int argc, char* argv[])
         bool dailySteps;
     };
     const State states[] = {
-        {"defaults", 0, "200", "100", "1", "0.4", false}, {"set1", 1, nullptr, nullptr, nullptr, nullptr, false},
-        {"set2", 2, nullptr, nullptr, nullptr, nullptr, false},  {"set3", 3, nullptr, nullptr, nullptr, nullptr, true},
-        {"bistable", 0, "100", "100", "1.5", "1.5", false},
-        {"a-wins-slowly", 0, "100", "100", "1", "2", false},
+        {"defaults", 0, "200", "100", "1", "0.4", false},       {"set1", 1, nullptr, nullptr, nullptr, nullptr, false},
+        {"set2", 2, nullptr, nullptr, nullptr, nullptr, false}, {"set3", 3, nullptr, nullptr, nullptr, nullptr, true},
+        {"bistable", 0, "100", "100", "1.5", "1.5", false},     {"a-wins-slowly", 0, "100", "100", "1", "2", false},
         {"nobody-wins", 0, "100", "100", "1", "1", false},
     };
     for (const State& s : states) {
@@ -128,8 +127,8 @@ int main(int argc, char* argv[])
         settle();
         auto* plane = lab->findChild<LabPhasePlot*>(QStringLiteral("picPhasePlane"));
         const QRect r = plane->axisRect()->rect();
-        const QPointF starts[] = {{0.08, 0.1}, {0.9, 0.12}, {0.1, 0.9}, {0.85, 0.85}, {0.5, 0.05},
-                                  {0.05, 0.5}, {0.45, 0.6}, {0.6, 0.45}};
+        const QPointF starts[] = {{0.08, 0.1}, {0.9, 0.12}, {0.1, 0.9},  {0.85, 0.85},
+                                  {0.5, 0.05}, {0.05, 0.5}, {0.45, 0.6}, {0.6, 0.45}};
         for (const QPointF& f : starts)
             QTest::mouseClick(plane, Qt::LeftButton, {},
                               QPoint(r.left() + int(f.x() * r.width()), r.bottom() - int(f.y() * r.height())));

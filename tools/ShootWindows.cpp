@@ -30,7 +30,8 @@
 #include <cstdio>
 #include <memory>
 
-namespace vorlenza {}
+namespace vorlenza {
+}
 using namespace vorlenza;
 
 namespace {
@@ -97,9 +98,10 @@ public:
             if (w == nullptr)
                 return;
         }
-        const QString name = QStringLiteral("%1-%2-%3.png")
-                                 .arg(++m_count, 3, 10, QLatin1Char('0'))
-                                 .arg(QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1), state);
+        const QString name =
+            QStringLiteral("%1-%2-%3.png")
+                .arg(++m_count, 3, 10, QLatin1Char('0'))
+                .arg(QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1), state);
         if (!w->grab().save(m_out.filePath(name)))
             note(QStringLiteral("could not write %1").arg(name));
     }
@@ -232,8 +234,8 @@ void shootAll(Shooter& s, Session& session)
     // From the first data set, in each of the nine fields: a text no field accepts, then a number
     // with a tail that only the lenient fields accept, each confirmed with Enter; then a run.
     s.click(W::Main, "cmdUseData1");
-    for (const char* field : {"txtRrateA", "txtA0", "txtK1", "txtU", "txtRrateB", "txtB0", "txtK2", "txtV",
-                              "txtSimut"}) {
+    for (const char* field :
+         {"txtRrateA", "txtA0", "txtK1", "txtU", "txtRrateB", "txtB0", "txtK2", "txtV", "txtSimut"}) {
         s.typeAndEnter(field, QStringLiteral("x"));
         s.shoot(W::Main, QStringLiteral("bad-%1").arg(QLatin1String(field)));
         s.typeAndEnter(field, QStringLiteral("7x"));
@@ -247,8 +249,12 @@ void shootAll(Shooter& s, Session& session)
 
     // The companion windows, each put up on its own.
     const std::pair<W, const char*> companions[] = {
-        {W::Introduction, "introduction"}, {W::References, "references"}, {W::HowTo, "howto"},
-        {W::About, "about"},               {W::Dedication, "dedication"}, {W::Quiz, "quiz"},
+        {W::Introduction, "introduction"},
+        {W::References, "references"},
+        {W::HowTo, "howto"},
+        {W::About, "about"},
+        {W::Dedication, "dedication"},
+        {W::Quiz, "quiz"},
     };
     for (const auto& [id, state] : companions) {
         windows.show(id);

@@ -42,9 +42,7 @@ void registerWindows(Session& session)
     w.setFactory(WindowId::Dedication, factory<Vater>(session));
     w.setFactory(WindowId::Quiz, factory<frmQuiz>(session));
     w.setFactory(WindowId::Lab, factory<frmLab>(session));
-    new FileDrops(w, [&session](QWidget* window, const QString& path) {
-        openScenarioFile(session, path, window);
-    });
+    new FileDrops(w, [&session](QWidget* window, const QString& path) { openScenarioFile(session, path, window); });
     // A window asked for comes to the front; the offscreen platform has no window stacking to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         w.setBringToFront([](QWidget& window) {
@@ -60,9 +58,8 @@ void openCommandLineFile(Session& session, const QStringList& arguments)
         const QString& argument = arguments[i];
         if (argument.startsWith(QLatin1Char('-')))
             continue;
-        const QString path = argument.startsWith(QLatin1String("file:"))
-                                 ? QUrl(argument).toLocalFile()
-                                 : QFileInfo(argument).absoluteFilePath();
+        const QString path = argument.startsWith(QLatin1String("file:")) ? QUrl(argument).toLocalFile()
+                                                                         : QFileInfo(argument).absoluteFilePath();
         openScenarioFile(session, path, session.windows().window(WindowId::Title));
         return;
     }

@@ -11,8 +11,7 @@ namespace vorlenza {
 ///
 /// Any press that is not of the left button forgets an earlier left press, and every release
 /// ends the gesture, whether it was a click or not.
-class ClickDetector
-{
+class ClickDetector {
 public:
     void press(const QMouseEvent* event);
     /// Whether this release completes a click inside `area` (the widget's own rectangle).

@@ -4,13 +4,9 @@
 
 namespace vorlenza {
 
-namespace fontsize
-{
+namespace fontsize {
 
-int pixels(double points)
-{
-    return qMax(1, qRound(points * 96.0 / 72.0));
-}
+int pixels(double points) { return qMax(1, qRound(points * 96.0 / 72.0)); }
 
 QFont sized(const QString& family, double points)
 {

@@ -19,10 +19,7 @@ constexpr int px(int t) { return t >= 0 ? (t + PerPixel / 2) / PerPixel : -((-t 
 /// Pixels back to twips (for rules stated in twips, such as centring a picture).
 constexpr int fromPx(int p) { return p * PerPixel; }
 
-inline QRect rect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
+inline QRect rect(int left, int top, int width, int height) { return QRect(px(left), px(top), px(width), px(height)); }
 
 inline QSize size(int width, int height) { return QSize(px(width), px(height)); }
 

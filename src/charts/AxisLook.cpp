@@ -13,8 +13,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 constexpr double kRangeMargin = 0.03; ///< share of the data span added below and above
 const QColor kAutoGridColour(200, 200, 200);

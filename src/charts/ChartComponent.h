@@ -23,16 +23,7 @@ enum class TickMarks { None, Inside, Outside, Across };
 enum class LineStyle { None, Solid, Dash, Dot };
 
 /// Marker shapes. The filled ones take the series' fill colour, the others are outlines only.
-enum class MarkerShape {
-    Square,
-    Circle,
-    Diamond,
-    Triangle,
-    FilledSquare,
-    FilledCircle,
-    FilledDiamond,
-    FilledTriangle
-};
+enum class MarkerShape { Square, Circle, Diamond, Triangle, FilledSquare, FilledCircle, FilledDiamond, FilledTriangle };
 
 /// One of the three components of a colour, each 0..255.
 enum class ColourPart { Red, Green, Blue };
@@ -44,8 +35,7 @@ enum class ColourPart { Red, Green, Blue };
 /// Series are addressed by their X column (1, 3, 5, 7): series k has its X values in column 2k-1
 /// and its Y values in column 2k. Sizes and widths are in the component's own units: a marker of
 /// size 100 and an outline of width 5 are the normal, clearly visible ones.
-class ChartComponent
-{
+class ChartComponent {
 public:
     virtual ~ChartComponent() = default;
 

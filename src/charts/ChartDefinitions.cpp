@@ -6,19 +6,16 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 using S = ChartSource;
 
-SeriesDefinition timeSeries(int xColumn, ChartSource y, SeriesStyle style = SeriesStyle::Line,
-                            const char* legend = "")
+SeriesDefinition timeSeries(int xColumn, ChartSource y, SeriesStyle style = SeriesStyle::Line, const char* legend = "")
 {
     return {xColumn, style, QString::fromUtf8(legend), S::Day, y};
 }
 
-ChartDefinition timeCourse(const char* title, ChartSource first, ChartSource second, const char* yTitle,
-                           bool main)
+ChartDefinition timeCourse(const char* title, ChartSource first, ChartSource second, const char* yTitle, bool main)
 {
     ChartDefinition d;
     d.columns = 4;
@@ -89,10 +86,7 @@ ChartDefinition phasePlane(int columns, const char* title, std::vector<SeriesDef
 
 const SeriesDefinition kTrajectoryMarkers{1, SeriesStyle::Marker, {}, S::N1, S::N2};
 
-ChartDefinition points()
-{
-    return phasePlane(2, QT_TRANSLATE_NOOP("Chart", "N2 vs. N1"), {kTrajectoryMarkers});
-}
+ChartDefinition points() { return phasePlane(2, QT_TRANSLATE_NOOP("Chart", "N2 vs. N1"), {kTrajectoryMarkers}); }
 
 ChartDefinition line()
 {
@@ -151,15 +145,9 @@ const Entry& entryOf(ChartProcedure procedure)
 
 } // namespace
 
-const ChartDefinition& definitionOf(ChartProcedure procedure)
-{
-    return entryOf(procedure).definition;
-}
+const ChartDefinition& definitionOf(ChartProcedure procedure) { return entryOf(procedure).definition; }
 
-QString procedureName(ChartProcedure procedure)
-{
-    return QString::fromUtf8(entryOf(procedure).name);
-}
+QString procedureName(ChartProcedure procedure) { return QString::fromUtf8(entryOf(procedure).name); }
 
 const std::vector<ChartProcedure>& allChartProcedures()
 {
@@ -176,7 +164,8 @@ const ChartClickCycle& mainChartClickCycle()
 {
     using P = ChartProcedure;
     static const ChartClickCycle cycle{
-        P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT, P::MainShowN2anddN2vsT, P::MainShowdNvsT, P::MainShowN1vsN2,     P::MainShowN2vsN1inLine, P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
+        P::MainShowN1andN2vsT, P::MainShowN1anddN1vsT,  P::MainShowN2anddN2vsT,         P::MainShowdNvsT,
+        P::MainShowN1vsN2,     P::MainShowN2vsN1inLine, P::MainShowN2vsN1withIsoclines, P::MainShowAllGraphs};
     return cycle;
 }
 
@@ -184,7 +173,8 @@ const ChartClickCycle& largeChartClickCycle()
 {
     using P = ChartProcedure;
     static const ChartClickCycle cycle{
-        P::LargeShowN1andN2vsT, P::LargeShowN1anddN1vsT, P::LargeShowN2anddN2vsT, P::LargeShowdNvsT, P::LargeShowN2vsN1,     P::LargeShowN2vsN1inLine, P::LargeShowN2vsN1withIsoclines, P::LargeShowAllGraphs};
+        P::LargeShowN1andN2vsT, P::LargeShowN1anddN1vsT,  P::LargeShowN2anddN2vsT,         P::LargeShowdNvsT,
+        P::LargeShowN2vsN1,     P::LargeShowN2vsN1inLine, P::LargeShowN2vsN1withIsoclines, P::LargeShowAllGraphs};
     return cycle;
 }
 

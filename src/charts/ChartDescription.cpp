@@ -4,8 +4,7 @@
 
 namespace vorlenza {
 
-QString chartDescription(const QString& title, const QString& yTitle, const QString& xTitle, int series,
-                         int points)
+QString chartDescription(const QString& title, const QString& yTitle, const QString& xTitle, int series, int points)
 {
     return QCoreApplication::translate("ChartView", "%1: %2 against %3, %n series", nullptr, series)
                .arg(title, yTitle, xTitle) +

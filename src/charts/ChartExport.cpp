@@ -87,10 +87,7 @@ QString chartTitle(const QCustomPlot& plot)
     return {};
 }
 
-QImage chartImage(QCustomPlot& plot)
-{
-    return plot.toPixmap(0, 0, 2.0 * plot.devicePixelRatioF()).toImage();
-}
+QImage chartImage(QCustomPlot& plot) { return plot.toPixmap(0, 0, 2.0 * plot.devicePixelRatioF()).toImage(); }
 
 QByteArray chartSvg(QCustomPlot& plot)
 {
@@ -107,14 +104,9 @@ QByteArray chartBytes(QCustomPlot& plot, ChartFileType type)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     switch (type) {
-    case ChartFileType::Png:
-        break;
-    case ChartFileType::Svg:
-        writeSvg(plot, buffer);
-        break;
-    case ChartFileType::Pdf:
-        writePdf(plot, buffer);
-        break;
+    case ChartFileType::Png: break;
+    case ChartFileType::Svg: writeSvg(plot, buffer); break;
+    case ChartFileType::Pdf: writePdf(plot, buffer); break;
     }
     return buffer.data();
 }

@@ -5,16 +5,14 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
 } // namespace
 
 void ChartGrid::setColumnCount(int count)
 {
     m_columns = std::max(0, count);
-    m_cells.resize(static_cast<std::size_t>(m_columns),
-                   std::vector<double>(static_cast<std::size_t>(m_rows), kEmpty));
+    m_cells.resize(static_cast<std::size_t>(m_columns), std::vector<double>(static_cast<std::size_t>(m_rows), kEmpty));
 }
 
 void ChartGrid::setRowCount(int count)

@@ -8,8 +8,7 @@ namespace vorlenza {
 /// The data grid of a chart: columns of rows of values, 1-based as the chart operations count
 /// them. Columns 2k-1 and 2k hold the X and Y values of series k. An empty cell is NaN; cells that
 /// a column or row count adds start empty, and a shrinking count drops what lies beyond it.
-class ChartGrid
-{
+class ChartGrid {
 public:
     void setColumnCount(int count);
     void setRowCount(int count);

@@ -9,8 +9,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 const QString kFontName = QStringLiteral("Arial");
 constexpr double kFontPoints = 10.0;
@@ -21,24 +20,15 @@ constexpr int kMarkerPenWidth = 5;
 double sourceValue(const ModelState& state, ChartSource source, int t)
 {
     switch (source) {
-    case ChartSource::Day:
-        return static_cast<double>(t);
-    case ChartSource::N1:
-        return state.N1.at(static_cast<std::size_t>(t));
-    case ChartSource::N2:
-        return state.N2.at(static_cast<std::size_t>(t));
-    case ChartSource::dN1:
-        return state.dN1.at(static_cast<std::size_t>(t));
-    case ChartSource::dN2:
-        return state.dN2.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineAX:
-        return state.isoclineAX.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineAY:
-        return state.isoclineAY.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineBX:
-        return state.isoclineBX.at(static_cast<std::size_t>(t));
-    case ChartSource::IsoclineBY:
-        return state.isoclineBY.at(static_cast<std::size_t>(t));
+    case ChartSource::Day: return static_cast<double>(t);
+    case ChartSource::N1: return state.N1.at(static_cast<std::size_t>(t));
+    case ChartSource::N2: return state.N2.at(static_cast<std::size_t>(t));
+    case ChartSource::dN1: return state.dN1.at(static_cast<std::size_t>(t));
+    case ChartSource::dN2: return state.dN2.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineAX: return state.isoclineAX.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineAY: return state.isoclineAY.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineBX: return state.isoclineBX.at(static_cast<std::size_t>(t));
+    case ChartSource::IsoclineBY: return state.isoclineBY.at(static_cast<std::size_t>(t));
     }
     return 0.0;
 }
@@ -79,14 +69,9 @@ void applySeriesStyle(ChartComponent& chart, const SeriesDefinition& series)
     switch (series.style) {
     case SeriesStyle::Line:
     case SeriesStyle::BlueLine:
-    case SeriesStyle::MarkedLine:
-        applyLineStyle(chart, series.xColumn, series.style);
-        break;
-    case SeriesStyle::Marker:
-        applyMarkerStyle(chart, series.xColumn);
-        break;
-    case SeriesStyle::Unstyled:
-        return; // not even a legend text: the series keeps what the component holds
+    case SeriesStyle::MarkedLine: applyLineStyle(chart, series.xColumn, series.style); break;
+    case SeriesStyle::Marker: applyMarkerStyle(chart, series.xColumn); break;
+    case SeriesStyle::Unstyled: return; // not even a legend text: the series keeps what the component holds
     }
     if (!series.legendText.isEmpty())
         chart.setLegendText(series.xColumn, series.legendText);
@@ -122,10 +107,7 @@ void styleXAxis(ChartComponent& chart, const QString& title)
 
 /// A chart or axis title in the user's language; series names such as "N1" have no translation
 /// and stay as they are.
-QString translated(const QString& title)
-{
-    return QCoreApplication::translate("Chart", title.toUtf8().constData());
-}
+QString translated(const QString& title) { return QCoreApplication::translate("Chart", title.toUtf8().constData()); }
 } // namespace
 
 void applyChartDefinition(ChartComponent& chart, const ChartDefinition& definition, const ModelState& state)
@@ -151,9 +133,8 @@ void applyChartDefinition(ChartComponent& chart, const ChartDefinition& definiti
     styleXAxis(chart, translated(definition.xTitle));
 
     std::vector<SeriesDefinition> byColumn = definition.series;
-    std::stable_sort(
-        byColumn.begin(), byColumn.end(),
-        [](const SeriesDefinition& a, const SeriesDefinition& b) { return a.xColumn < b.xColumn; });
+    std::stable_sort(byColumn.begin(), byColumn.end(),
+                     [](const SeriesDefinition& a, const SeriesDefinition& b) { return a.xColumn < b.xColumn; });
     for (const SeriesDefinition& series : byColumn) {
         for (int t = 0; t <= n; ++t) {
             chart.setDataPoint(t + 1, series.xColumn, sourceValue(state, series.x, t), 0);

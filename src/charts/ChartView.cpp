@@ -5,6 +5,7 @@
 #include "FontSize.h"
 #include "SeriesCurve.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -55,6 +56,13 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent), m_twins(*this)
             rebuild();
     });
     rebuild();
+
+    // QCustomPlot queues a replot of the empty chart as it is made. Every chart is replotted by its
+    // first resize, which Qt sends when the chart is first shown or rendered, so that one would only
+    // draw a chart nobody sees (the main window's is made hidden at start-up, and measuring its
+    // tick labels loads two fonts). Dropped, the next change queues a replot of its own.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    mReplotQueued = false;
 }
 
 ChartView::~ChartView()
@@ -108,18 +116,9 @@ void ChartView::setDataPoint(int row, int column, double value, int nullFlag)
 
 // --- the chart as a whole ---------------------------------------------------------------------
 
-void ChartView::setSeriesType(ChartKind)
-{
-    changed();
-}
-void ChartView::setChartType(ChartKind)
-{
-    changed();
-}
-void ChartView::setLegendPlace(LegendPlace)
-{
-    changed();
-}
+void ChartView::setSeriesType(ChartKind) { changed(); }
+void ChartView::setChartType(ChartKind) { changed(); }
+void ChartView::setLegendPlace(LegendPlace) { changed(); }
 
 void ChartView::setLegendShown(bool shown)
 {
@@ -221,10 +220,7 @@ void ChartView::setLegendText(int xColumn, const QString& text)
 
 // --- one axis ---------------------------------------------------------------------------------
 
-void ChartView::setAxisScale(ChartAxis, AxisScale)
-{
-    changed();
-}
+void ChartView::setAxisScale(ChartAxis, AxisScale) { changed(); }
 
 void ChartView::setAxisAutoRange(ChartAxis axis, bool automatic)
 {
@@ -292,10 +288,7 @@ void ChartView::setDrawEveryPoint(bool every)
     changed();
 }
 
-bool ChartView::legendOnChart() const
-{
-    return m_legendColumn->layout() == plotLayout();
-}
+bool ChartView::legendOnChart() const { return m_legendColumn->layout() == plotLayout(); }
 
 void ChartView::rebuild()
 {

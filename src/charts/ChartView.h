@@ -28,8 +28,7 @@ class SeriesCurve;
 /// from defaultSeriesLook, which is also what partial colour settings start from, and is drawn
 /// as a SeriesCurve. Font sizes are points at 96 dpi, set as pixel sizes (10 pt = 13 px). A
 /// regression line is accepted and never drawn.
-class ChartView : public QCustomPlot, public ChartComponent
-{
+class ChartView : public QCustomPlot, public ChartComponent {
     Q_OBJECT
 public:
     explicit ChartView(QWidget* parent = nullptr);

@@ -43,8 +43,7 @@ double deviceScale(const QPainter* painter)
 
 } // namespace
 
-std::vector<TwinLine> continuousTwins(const ChartDefinition& definition, const ContinuousSolution& solution,
-                                      int days)
+std::vector<TwinLine> continuousTwins(const ChartDefinition& definition, const ContinuousSolution& solution, int days)
 {
     std::vector<TwinLine> twins;
     // a change needs the day after, which the solution holds up to days + 1
@@ -165,10 +164,7 @@ ChartNote::ChartNote(QCustomPlot* plot, const QString& text)
 {
 }
 
-void ChartNote::applyDefaultAntialiasingHint(QCPPainter* painter) const
-{
-    painter->setAntialiasing(true);
-}
+void ChartNote::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(true); }
 
 void ChartNote::draw(QCPPainter* painter)
 {

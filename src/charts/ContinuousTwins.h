@@ -24,13 +24,11 @@ struct TwinLine {
 /// The twins of every series of `definition` that shows days of the run (isoclines have none),
 /// over days 0..`days`, from `solution` (which holds days 0..days+1). Days the solution does not
 /// hold are left out.
-std::vector<TwinLine> continuousTwins(const ChartDefinition& definition, const ContinuousSolution& solution,
-                                      int days);
+std::vector<TwinLine> continuousTwins(const ChartDefinition& definition, const ContinuousSolution& solution, int days);
 
 /// The curve of a twin: a thin dashed line, drawn as one path thinned to what a device pixel
 /// shows (points closer than a pixel to the last one kept are left out, the end is always kept).
-class ContinuousCurve : public QCPCurve
-{
+class ContinuousCurve : public QCPCurve {
 public:
     using QCPCurve::QCPCurve;
 
@@ -58,8 +56,7 @@ PlotCorner emptiestCorner(QCustomPlot& plot, QSizeF box, double margin, PlotCorn
 
 /// A short text in a box in the emptiest corner of the plot (see emptiestCorner), leaving out the
 /// corner that a legend takes. Drawn with the legends, over everything else.
-class ChartNote : public QCPLayerable
-{
+class ChartNote : public QCPLayerable {
     Q_OBJECT
 public:
     ChartNote(QCustomPlot* plot, const QString& text);

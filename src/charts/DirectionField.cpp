@@ -100,10 +100,7 @@ QRect DirectionField::clipRect() const
     return mParentPlot->axisRect() ? mParentPlot->axisRect()->rect() : QCPLayerable::clipRect();
 }
 
-void DirectionField::applyDefaultAntialiasingHint(QCPPainter* painter) const
-{
-    painter->setAntialiasing(true);
-}
+void DirectionField::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(true); }
 
 void DirectionField::draw(QCPPainter* painter)
 {

@@ -28,9 +28,9 @@ PlotFrame frameOf(const QCustomPlot& plot);
 
 /// One arrow of the direction field, in pixels.
 struct FieldArrow {
-    QPointF at;   ///< the grid point (N1, N2) the arrow describes, as a pixel position
-    QPointF tail; ///< the arrow is centred on `at`
-    QPointF head; ///< points the way one day's step moves both populations from `at`
+    QPointF at;       ///< the grid point (N1, N2) the arrow describes, as a pixel position
+    QPointF tail;     ///< the arrow is centred on `at`
+    QPointF head;     ///< points the way one day's step moves both populations from `at`
     QPointF barbs[2]; ///< the back corners of the filled head, whose tip is `head`
 };
 
@@ -53,8 +53,7 @@ std::vector<FieldArrow> directionArrows(const ModelParameters& parameters, const
 /// The direction field drawn on a QCustomPlot, under its series (on the grid layer, after the grid
 /// lines), clipped to the axis rectangle. It reads the axes' range at every replot, so it follows
 /// every new chart and range. The plot owns it; deleting it takes it off the plot entirely.
-class DirectionField : public QCPLayerable
-{
+class DirectionField : public QCPLayerable {
     Q_OBJECT
 public:
     DirectionField(QCustomPlot* plot, const ModelParameters& parameters);

@@ -339,8 +339,9 @@ bool LabPhasePlot::event(QEvent* e)
             text = m_note.isEmpty() ? m_title->text() : m_note;
         if (m_truncated)
             text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
-                    QCoreApplication::translate("Lab", "Some trajectories end early: these constants make the equations too stiff to solve "
-                        "further in a moment.");
+                    QCoreApplication::translate(
+                        "Lab", "Some trajectories end early: these constants make the equations too stiff to solve "
+                               "further in a moment.");
         if (text.isEmpty())
             QToolTip::hideText();
         else

@@ -34,8 +34,7 @@ QColor trajectoryColour(int index);
 /// still being solved for an older one), so that any constants leave the window answering. Its
 /// curves are the charts' own: the paths are drawn as the continuous solution is, the daily steps
 /// as a series.
-class LabPhasePlot : public QCustomPlot
-{
+class LabPhasePlot : public QCustomPlot {
     Q_OBJECT
 public:
     explicit LabPhasePlot(QWidget* parent = nullptr);

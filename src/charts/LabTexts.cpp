@@ -58,11 +58,11 @@ QString howRunsMeet(const Equilibrium& e)
 QString equilibriumLine(const Equilibrium& e)
 {
     const QString forEquations = e.onEquilibriumLine ? QCoreApplication::translate("Lab", "neutral")
-                                 : e.attracts         ? QCoreApplication::translate("Lab", "stable")
-                                                      : QCoreApplication::translate("Lab", "unstable");
-    const QString forSteps = e.dailyStepStable ? QCoreApplication::translate("Lab", "stable")
+                                 : e.attracts        ? QCoreApplication::translate("Lab", "stable")
+                                                     : QCoreApplication::translate("Lab", "unstable");
+    const QString forSteps = e.dailyStepStable               ? QCoreApplication::translate("Lab", "stable")
                              : e.dailyStepSlow && e.attracts ? QCoreApplication::translate("Lab", "converging slowly")
-                                               : QCoreApplication::translate("Lab", "unstable");
+                                                             : QCoreApplication::translate("Lab", "unstable");
     //: an equilibrium: its place, its type, its stability for the equations and for one-day steps
     return QCoreApplication::translate("Lab", "(%1, %2): %3; for the equations %4, for one-day steps %5")
         .arg(number(e.n1), number(e.n2), typeName(e.type), forEquations, forSteps);
@@ -127,7 +127,7 @@ QString describeEquilibrium(const Equilibrium& e)
     text += e.dailyStepStable ? QCoreApplication::translate("Lab", "The one-day step keeps it stable.")
             : e.dailyStepSlow && e.attracts
                 ? QCoreApplication::translate("Lab", "The one-day step converges to it, slowly.")
-                              : QCoreApplication::translate("Lab", "The one-day step does not keep it stable.");
+                : QCoreApplication::translate("Lab", "The one-day step does not keep it stable.");
     return text;
 }
 

@@ -62,15 +62,14 @@ void OutcomeMapPlot::fitLabels()
         QCPItemText* label = m_labels[i];
         const double width = std::abs(xAxis->coordToPixel(r.alphaHi) - xAxis->coordToPixel(r.alphaLo));
         const double height = std::abs(yAxis->coordToPixel(r.betaHi) - yAxis->coordToPixel(r.betaLo));
-        const QSizeF text =
-            QFontMetricsF(label->font()).boundingRect(QRectF(), Qt::AlignCenter, label->text()).size();
+        const QSizeF text = QFontMetricsF(label->font()).boundingRect(QRectF(), Qt::AlignCenter, label->text()).size();
         const bool across = text.width() + 4 <= width && text.height() + 2 <= height;
         const bool upwards = text.height() + 2 <= width && text.width() + 4 <= height;
         label->setRotation(across || !upwards ? 0.0 : -90.0);
         label->setVisible(across || upwards);
         // out of the handle's way: above it or below it, whichever keeps more of the name inside
         const QPointF centre((xAxis->coordToPixel(r.alphaLo) + xAxis->coordToPixel(r.alphaHi)) / 2.0,
-                            (yAxis->coordToPixel(r.betaLo) + yAxis->coordToPixel(r.betaHi)) / 2.0);
+                             (yAxis->coordToPixel(r.betaLo) + yAxis->coordToPixel(r.betaHi)) / 2.0);
         const QPointF handle(xAxis->coordToPixel(m_alpha), yAxis->coordToPixel(m_beta));
         const QSizeF shown = label->rotation() == 0.0 ? text : text.transposed();
         const double clearX = shown.width() / 2.0 + 10.0, clearY = shown.height() / 2.0 + 10.0;

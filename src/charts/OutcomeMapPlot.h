@@ -16,8 +16,7 @@ namespace vorlenza {
 /// wins), and the current (alpha, beta) as a handle that the mouse drags and the arrow keys move (a
 /// hundredth of the map a press, a tenth with Page Up/Down). A region's name moves out of the
 /// handle's way.
-class OutcomeMapPlot : public QCustomPlot
-{
+class OutcomeMapPlot : public QCustomPlot {
     Q_OBJECT
 public:
     explicit OutcomeMapPlot(QWidget* parent = nullptr);

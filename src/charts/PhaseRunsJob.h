@@ -12,8 +12,7 @@ namespace vorlenza {
 /// Solves the lab's separatrix and trajectories (solvePhaseRuns) on another thread. Only the newest
 /// request counts: a newer one stops the older, and only the newest's result is handed over, with
 /// whatever of the last result still holds reused.
-class PhaseRunsJob : public QObject
-{
+class PhaseRunsJob : public QObject {
     Q_OBJECT
 public:
     explicit PhaseRunsJob(QObject* parent = nullptr) : QObject(parent) {}

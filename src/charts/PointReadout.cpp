@@ -139,8 +139,8 @@ QStringList namedValues(const ChartDefinition& definition, const ModelState& sta
             const std::optional<double> value = valueOf(source, (*series)[static_cast<std::size_t>(day)]);
             if (!value)
                 continue;
-            const QString item = QStringLiteral("%1 = %2").arg(QLatin1String(name),
-                                                                QString::fromStdString(formatNumber(*value)));
+            const QString item =
+                QStringLiteral("%1 = %2").arg(QLatin1String(name), QString::fromStdString(formatNumber(*value)));
             if (!values.contains(item))
                 values << item;
         }
@@ -179,7 +179,8 @@ QString continuousReadout(const ChartDefinition& definition, const ModelState& s
         });
     if (values.isEmpty())
         return {};
-    return QCoreApplication::translate("PointReadout", "Continuous solution: %1").arg(values.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("PointReadout", "Continuous solution: %1")
+        .arg(values.join(QStringLiteral(", ")));
 }
 
 } // namespace vorlenza

@@ -16,8 +16,8 @@ struct ContinuousSolution;
 
 /// The point of a chart nearest to the pointer.
 struct NearestPoint {
-    int series = -1; ///< index into the series given, -1 when there is no point at all
-    int index = -1;  ///< index of the point within its series
+    int series = -1;       ///< index into the series given, -1 when there is no point at all
+    int index = -1;        ///< index of the point within its series
     double distance = 0.0; ///< in pixels
     bool found() const { return series >= 0; }
 };

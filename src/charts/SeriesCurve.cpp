@@ -11,8 +11,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 /// Device pixels per logical pixel of what `painter` draws on.
 double deviceScale(const QPainter* painter)
@@ -65,7 +64,9 @@ QVector<Stretch> paintSteepPieces(QCPPainter* painter, const QVector<QPointF>& l
         return {Stretch{lines}};
     const double scale = deviceScale(painter);
     const double width = pen.isCosmetic() ? std::max(1.0, pen.widthF()) : pen.widthF() * scale;
-    const auto toDevice = [&t](const QPointF& p) { return QPointF(t.m11() * p.x() + t.dx(), t.m22() * p.y() + t.dy()); };
+    const auto toDevice = [&t](const QPointF& p) {
+        return QPointF(t.m11() * p.x() + t.dx(), t.m22() * p.y() + t.dy());
+    };
     // most lines have no steep piece at all: find out before copying anything
     bool anySteep = false;
     QPointF previous = lines.isEmpty() ? QPointF() : toDevice(lines.first());
@@ -150,8 +151,8 @@ void SeriesCurve::drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lin
     QVector<QLineF> segments;
     if (inColumnOrder(lines)) {
         for (const Stretch& s : paintSteepPieces(painter, lines))
-            segments += lineSegments(columnExtremes(s.points, scale), scale, false, halfWidth, !s.afterSteep,
-                                     !s.beforeSteep);
+            segments +=
+                lineSegments(columnExtremes(s.points, scale), scale, false, halfWidth, !s.afterSteep, !s.beforeSteep);
     } else {
         segments = lineSegments(lines, scale, true, halfWidth);
     }
@@ -174,8 +175,7 @@ void SeriesCurve::drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& p
         QCPCurve::drawScatterPlot(painter, kept, style);
 }
 
-bool SeriesCurve::stampMarkers(QCPPainter* painter, const QVector<QPointF>& points,
-                               const QCPScatterStyle& style) const
+bool SeriesCurve::stampMarkers(QCPPainter* painter, const QVector<QPointF>& points, const QCPScatterStyle& style) const
 {
     // A marker drawn once into a small image, for each 32nd of a pixel it may sit on, and then
     // copied to every spot: laying an image over the pixels gives what drawing over them gives.
@@ -183,9 +183,9 @@ bool SeriesCurve::stampMarkers(QCPPainter* painter, const QVector<QPointF>& poin
     // the next drawing with the same look.
     constexpr int kPhases = 32;
     const QCPScatterStyle::ScatterShape shape = style.shape();
-    if (shape == QCPScatterStyle::ssNone || shape == QCPScatterStyle::ssPixmap ||
-        shape == QCPScatterStyle::ssCustom || !painter->paintEngine() ||
-        painter->paintEngine()->type() != QPaintEngine::Raster || painter->modes().testFlag(QCPPainter::pmVectorized))
+    if (shape == QCPScatterStyle::ssNone || shape == QCPScatterStyle::ssPixmap || shape == QCPScatterStyle::ssCustom ||
+        !painter->paintEngine() || painter->paintEngine()->type() != QPaintEngine::Raster ||
+        painter->modes().testFlag(QCPPainter::pmVectorized))
         return false;
     applyScattersAntialiasingHint(painter);
     const QTransform t = painter->deviceTransform();

@@ -14,8 +14,7 @@ namespace vorlenza {
 /// segments with flat caps (a long antialiased polyline costs the raster engine far more than its
 /// segments do). Of markers on one spot only the two on top are drawn, on pixels as copies of a
 /// small image of the marker. Screen and printed page are thinned alike.
-class SeriesCurve : public QCPCurve
-{
+class SeriesCurve : public QCPCurve {
 public:
     using QCPCurve::QCPCurve;
 

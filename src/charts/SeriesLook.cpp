@@ -7,8 +7,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 constexpr double kMarkerPxPerUnit = 0.06;
 constexpr double kPenPxPerUnit = 0.2;
@@ -18,17 +17,13 @@ QCPScatterStyle::ScatterShape qcpShape(MarkerShape shape)
 {
     switch (shape) {
     case MarkerShape::Square:
-    case MarkerShape::FilledSquare:
-        return QCPScatterStyle::ssSquare;
+    case MarkerShape::FilledSquare: return QCPScatterStyle::ssSquare;
     case MarkerShape::Circle:
-    case MarkerShape::FilledCircle:
-        return QCPScatterStyle::ssCircle;
+    case MarkerShape::FilledCircle: return QCPScatterStyle::ssCircle;
     case MarkerShape::Diamond:
-    case MarkerShape::FilledDiamond:
-        return QCPScatterStyle::ssDiamond;
+    case MarkerShape::FilledDiamond: return QCPScatterStyle::ssDiamond;
     case MarkerShape::Triangle:
-    case MarkerShape::FilledTriangle:
-        return QCPScatterStyle::ssTriangle;
+    case MarkerShape::FilledTriangle: return QCPScatterStyle::ssTriangle;
     }
     return QCPScatterStyle::ssSquare;
 }
@@ -58,29 +53,19 @@ void setColourPart(QColor& colour, ColourPart part, int value)
 {
     value = std::clamp(value, 0, 255);
     switch (part) {
-    case ColourPart::Red:
-        colour.setRed(value);
-        break;
-    case ColourPart::Green:
-        colour.setGreen(value);
-        break;
-    case ColourPart::Blue:
-        colour.setBlue(value);
-        break;
+    case ColourPart::Red: colour.setRed(value); break;
+    case ColourPart::Green: colour.setGreen(value); break;
+    case ColourPart::Blue: colour.setBlue(value); break;
     }
 }
 
 Qt::PenStyle penStyleOf(LineStyle style)
 {
     switch (style) {
-    case LineStyle::None:
-        return Qt::NoPen;
-    case LineStyle::Solid:
-        return Qt::SolidLine;
-    case LineStyle::Dash:
-        return Qt::DashLine;
-    case LineStyle::Dot:
-        return Qt::DotLine;
+    case LineStyle::None: return Qt::NoPen;
+    case LineStyle::Solid: return Qt::SolidLine;
+    case LineStyle::Dash: return Qt::DashLine;
+    case LineStyle::Dot: return Qt::DotLine;
     }
     return Qt::SolidLine;
 }
@@ -91,8 +76,7 @@ void applySeriesLook(QCPCurve& curve, const SeriesLook& look)
     curve.setPen(look.lineShown ? QPen(look.line, kLineWidthPx) : QPen(Qt::NoPen));
     if (look.pointMarkers.value_or(look.markersShown)) {
         const MarkerShape shape = look.markersAuto ? look.autoShape : look.shape;
-        QPen pen(look.markerPen, std::max(1.0, look.markerPenWidth * kPenPxPerUnit),
-                 penStyleOf(look.markerPenStyle));
+        QPen pen(look.markerPen, std::max(1.0, look.markerPenWidth * kPenPxPerUnit), penStyleOf(look.markerPenStyle));
         pen.setJoinStyle(Qt::MiterJoin);
         const QBrush brush = filled(shape) ? QBrush(look.fill) : QBrush(Qt::NoBrush);
         curve.setScatterStyle(

@@ -9,8 +9,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 /// The device pixel a point falls on, packed into one number (coordinates far outside the plot
 /// are clamped; QCustomPlot keeps them within a few plot widths anyway).
@@ -115,9 +114,9 @@ QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool 
     qsizetype stretchStart = 0; // index into `out` of the first segment of the current stretch
     bool haveLast = false;
     QPointF first, last;
-    constexpr qsizetype kMaxJoined = 64;       // inner points checked per joined segment
-    const double straightness = 0.02 / scale;  // device pixels off the straight line
-    QVector<QPointF> joined;                   // the inner points of the last segment
+    constexpr qsizetype kMaxJoined = 64;      // inner points checked per joined segment
+    const double straightness = 0.02 / scale; // device pixels off the straight line
+    QVector<QPointF> joined;                  // the inner points of the last segment
     bool joinable = false;
     const auto endStretch = [&](bool capEnd) {
         // only where the kept segment really is the stretch's end
@@ -150,8 +149,7 @@ QVector<QLineF> lineSegments(const QVector<QPointF>& points, double scale, bool 
                 // Points on one straight line make one segment: separate segments would blend
                 // their antialiased ends twice where they meet.
                 bool merged = false;
-                if (joinable && out.size() > stretchStart && out.last().p2() == last &&
-                    joined.size() < kMaxJoined) {
+                if (joinable && out.size() > stretchStart && out.last().p2() == last && joined.size() < kMaxJoined) {
                     const QLineF chord(out.last().p1(), p);
                     const double length = chord.length();
                     const QPointF along = (chord.p2() - chord.p1()) / (length > 0.0 ? length : 1.0);

@@ -14,10 +14,7 @@ namespace vorlenza {
 // page), so that "the same pixel" means the same pixel of the device. A NaN coordinate marks a gap.
 
 /// Whether `p` marks a gap in the line.
-inline bool isGap(const QPointF& p)
-{
-    return std::isnan(p.x()) || std::isnan(p.y());
-}
+inline bool isGap(const QPointF& p) { return std::isnan(p.x()) || std::isnan(p.y()); }
 
 /// Whether the x values never decrease (gaps aside): a series in day order on a time axis.
 bool inColumnOrder(const QVector<QPointF>& points);

@@ -6,8 +6,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 constexpr double kMostAcross = 0.25; // device pixels from one end of a piece to the other, across
 
@@ -18,9 +17,7 @@ bool SteepCoverage::isSteep(const QPointF& a, const QPointF& b, double penWidth)
     return std::abs(b.x() - a.x()) <= kMostAcross && std::abs(b.y() - a.y()) >= 2.0 * penWidth;
 }
 
-SteepCoverage::SteepCoverage(const QRect& bounds, double penWidth) : m_bounds(bounds), m_halfWidth(penWidth / 2.0)
-{
-}
+SteepCoverage::SteepCoverage(const QRect& bounds, double penWidth) : m_bounds(bounds), m_halfWidth(penWidth / 2.0) {}
 
 void SteepCoverage::add(const QPointF& a, const QPointF& b)
 {

@@ -16,8 +16,7 @@ namespace vorlenza {
 /// line of a run that jumps every day puts thousands of such pieces side by side; drawn one by
 /// one they cost the raster engine far more than this sum, and they would blend their edges
 /// lighter than the one stroke does. Coordinates are device pixels.
-class SteepCoverage
-{
+class SteepCoverage {
 public:
     /// Whether the piece from a to b is summed here rather than stroked: at most a quarter pixel
     /// across and at least two pen widths tall, so that its stroke is a column of the pen's width.

@@ -91,8 +91,8 @@ void TwinLayer::placeLegend()
         QCPLayoutInset* inset = m_plot.axisRect()->insetLayout();
         const int index = static_cast<int>(inset->elements(false).indexOf(m_legend));
         if (index >= 0)
-            inset->setInsetAlignment(index, (left ? Qt::AlignLeft : Qt::AlignRight) |
-                                                (top ? Qt::AlignTop : Qt::AlignBottom));
+            inset->setInsetAlignment(index,
+                                     (left ? Qt::AlignLeft : Qt::AlignRight) | (top ? Qt::AlignTop : Qt::AlignBottom));
     }
     if (m_note)
         m_note->setAvoidCorner(corner);

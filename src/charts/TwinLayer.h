@@ -14,8 +14,7 @@ namespace vorlenza {
 /// thin dashed line in its series' colour on a layer of their own over the grid and under every
 /// series, named in the chart's legend when it is shown and otherwise in a small legend of their
 /// own in the plot's emptiest corner; and the note in a corner.
-class TwinLayer
-{
+class TwinLayer {
 public:
     explicit TwinLayer(QCustomPlot& plot) : m_plot(plot) {}
 

@@ -13,8 +13,7 @@ namespace vorlenza {
 /// through the painter that the render shares with the chart's paint event, so it lands at its
 /// place, clipped like the chart, and every control stacked above it is still painted over it
 /// afterwards. Charts hidden at the start are left out. Nothing on the window changes.
-class VectorCharts : public QObject
-{
+class VectorCharts : public QObject {
 public:
     explicit VectorCharts(QWidget& window);
     ~VectorCharts() override;

@@ -30,10 +30,10 @@ struct ModelState : ModelParameters {
 
     std::int16_t simTime = 0; ///< simulation length T in days; 0 before the first run
 
-    Series N1{};  ///< population of species A on day i (0..T+1 after a run)
-    Series N2{};  ///< population of species B on day i (0..T+1 after a run)
-    Series dN1{}; ///< increment of species A from day i to i+1 (0..T)
-    Series dN2{}; ///< increment of species B from day i to i+1 (0..T)
+    Series N1{};         ///< population of species A on day i (0..T+1 after a run)
+    Series N2{};         ///< population of species B on day i (0..T+1 after a run)
+    Series dN1{};        ///< increment of species A from day i to i+1 (0..T)
+    Series dN2{};        ///< increment of species B from day i to i+1 (0..T)
     Series isoclineAX{}; ///< N1 of point i of the zero-growth line of species A (0..T)
     Series isoclineAY{}; ///< N2 of that point
     Series isoclineBX{}; ///< N1 of point i of the zero-growth line of species B (0..T)

@@ -220,16 +220,16 @@ PhaseCurve separatrixOf(const ModelParameters& p, double n1Max, double n2Max)
 
     const double scale = std::max(n1Max, n2Max);
     const double offset = 1e-7 * scale;
-    const double fastest = std::max({std::abs(p.r1), std::abs(p.r2), std::abs(saddle->eigenvalues[1].real()),
-                                     std::abs(ls)});
+    const double fastest =
+        std::max({std::abs(p.r1), std::abs(p.r2), std::abs(saddle->eigenvalues[1].real()), std::abs(ls)});
     // Backwards the saddle's stable direction grows by e^(|λs|·t): this many days reach any end.
     const double days = 60.0 / std::min({std::abs(ls), std::abs(p.r1), std::abs(p.r2)});
     const double sampleStep = 0.05 / fastest;
 
-    PhaseCurve one = traceBackwards(p, {saddle->n1 + offset * vx, saddle->n2 + offset * vy}, n1Max, n2Max, days,
-                                    sampleStep);
-    const PhaseCurve other = traceBackwards(p, {saddle->n1 - offset * vx, saddle->n2 - offset * vy}, n1Max, n2Max,
-                                            days, sampleStep);
+    PhaseCurve one =
+        traceBackwards(p, {saddle->n1 + offset * vx, saddle->n2 + offset * vy}, n1Max, n2Max, days, sampleStep);
+    const PhaseCurve other =
+        traceBackwards(p, {saddle->n1 - offset * vx, saddle->n2 - offset * vy}, n1Max, n2Max, days, sampleStep);
     std::reverse(one.begin(), one.end());
     one.emplace_back(saddle->n1, saddle->n2);
     one.insert(one.end(), other.begin(), other.end());

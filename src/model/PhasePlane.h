@@ -12,12 +12,12 @@ namespace vorlenza {
 
 /// What an equilibrium is, read from the eigenvalues of the Jacobian there.
 enum class EquilibriumType {
-    StableNode,   ///< both eigenvalues real and negative
-    Saddle,       ///< real, one negative and one positive
-    UnstableNode, ///< both real and positive
-    StableFocus,  ///< complex with a negative real part
+    StableNode,    ///< both eigenvalues real and negative
+    Saddle,        ///< real, one negative and one positive
+    UnstableNode,  ///< both real and positive
+    StableFocus,   ///< complex with a negative real part
     UnstableFocus, ///< complex with a positive real part
-    Degenerate,   ///< an eigenvalue with real part 0: the linearisation does not decide
+    Degenerate,    ///< an eigenvalue with real part 0: the linearisation does not decide
 };
 
 /// Which equilibrium of the equations.

@@ -15,10 +15,7 @@ bool isFiniteValue(double v) { return std::isfinite(v); }
 
 } // namespace
 
-ModelParameters parametersOf(const ModelState& state)
-{
-    return state;
-}
+ModelParameters parametersOf(const ModelState& state) { return state; }
 
 ModelParameters constantsOf(const FieldTexts& fields)
 {
@@ -28,26 +25,38 @@ ModelParameters constantsOf(const FieldTexts& fields)
     return p;
 }
 
+int stepDays(const ModelParameters& p, int days, double* n1, double* n2, double* dN1, double* dN2)
+{
+    for (int day = 1; day <= days; ++day) {
+        const DayStep step = stepOneDay(p, n1[day - 1], n2[day - 1]);
+        dN1[day - 1] = step.dN1;
+        dN2[day - 1] = step.dN2;
+        n1[day] = step.n1;
+        n2[day] = step.n2;
+        if (!step.finite)
+            return day;
+    }
+    return 0;
+}
+
 DailyPath dailyPath(const ModelParameters& p, double n1, double n2, int days)
 {
     DailyPath path;
     const std::size_t rows = static_cast<std::size_t>(std::max(days, 0));
-    path.n1.reserve(rows + 1);
-    path.n2.reserve(rows + 1);
-    path.dN1.reserve(rows);
-    path.dN2.reserve(rows);
-    path.n1.push_back(n1);
-    path.n2.push_back(n2);
-    for (int day = 1; day <= days; ++day) {
-        const DayStep step = stepOneDay(p, path.n1.back(), path.n2.back());
-        path.dN1.push_back(step.dN1);
-        path.dN2.push_back(step.dN2);
-        path.n1.push_back(step.n1);
-        path.n2.push_back(step.n2);
-        if (!step.finite) {
-            path.failedDay = day;
-            break;
-        }
+    path.n1.assign(rows + 1, 0.0);
+    path.n2.assign(rows + 1, 0.0);
+    path.dN1.assign(rows, 0.0);
+    path.dN2.assign(rows, 0.0);
+    path.n1[0] = n1;
+    path.n2[0] = n2;
+    path.failedDay = stepDays(p, days, path.n1.data(), path.n2.data(), path.dN1.data(), path.dN2.data());
+    if (path.failedDay != 0) {
+        // nothing after the day that failed
+        const auto kept = static_cast<std::size_t>(path.failedDay);
+        path.n1.resize(kept + 1);
+        path.n2.resize(kept + 1);
+        path.dN1.resize(kept);
+        path.dN2.resize(kept);
     }
     return path;
 }
@@ -100,10 +109,9 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
     const double n2Start = NumericPrefix(fields.b0);
 
     const std::pair<double, ParameterField> read[] = {
-        {params.K1, ParameterField::K1},       {params.K2, ParameterField::K2},
-        {params.alpha, ParameterField::Alpha}, {params.beta, ParameterField::Beta},
-        {params.r1, ParameterField::R1},       {params.r2, ParameterField::R2},
-        {n1Start, ParameterField::N1Start},    {n2Start, ParameterField::N2Start},
+        {params.K1, ParameterField::K1},     {params.K2, ParameterField::K2},    {params.alpha, ParameterField::Alpha},
+        {params.beta, ParameterField::Beta}, {params.r1, ParameterField::R1},    {params.r2, ParameterField::R2},
+        {n1Start, ParameterField::N1Start},  {n2Start, ParameterField::N2Start},
     };
     for (const auto& [value, field] : read) {
         if (!isFiniteValue(value)) {
@@ -122,21 +130,27 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
         }
     }
 
-    const DailyPath path = dailyPath(params, n1Start, n2Start, T + 1);
-    if (path.failedDay != 0) {
+    // Work in a scratch table and copy it into the state only when every value is finite.
+    const std::size_t rows = static_cast<std::size_t>(T) + 2;
+    const std::size_t days = rows - 1;
+    std::vector<double> work(8 * rows);
+    double* n1 = work.data();
+    double* n2 = n1 + rows;
+    double* d1 = n2 + rows;
+    double* d2 = d1 + rows;
+    double* ax = d2 + rows;
+    double* ay = ax + rows;
+    double* bx = ay + rows;
+    double* by = bx + rows;
+    n1[0] = n1Start;
+    n2[0] = n2Start;
+    if (const int failed = stepDays(params, T + 1, n1, n2, d1, d2); failed != 0) {
         result.error = RunError::Arithmetic;
-        result.day = path.failedDay;
+        result.day = failed;
         return result;
     }
 
-    // The isoclines: T+1 evenly spaced points along each zero-growth line, checked before the
-    // state takes anything.
-    const std::size_t days = static_cast<std::size_t>(T) + 1;
-    std::vector<double> iso(4 * days);
-    double* ax = iso.data();
-    double* ay = ax + days;
-    double* bx = ay + days;
-    double* by = bx + days;
+    // The isoclines: T+1 evenly spaced points along each zero-growth line.
     const double K1 = params.K1, K2 = params.K2, alpha = params.alpha, beta = params.beta;
     const double sA = K1 / T;
     const double sB = (K2 / beta) / T;
@@ -155,17 +169,17 @@ RunResult RunSimulation(ModelState& state, const FieldTexts& fields)
 
     state.simTime = static_cast<std::int16_t>(T);
     static_cast<ModelParameters&>(state) = params;
-    std::copy(path.n1.begin(), path.n1.end(), state.N1.begin());
-    std::copy(path.n2.begin(), path.n2.end(), state.N2.begin());
-    std::copy(path.dN1.begin(), path.dN1.end(), state.dN1.begin());
-    std::copy(path.dN2.begin(), path.dN2.end(), state.dN2.begin());
+    std::copy(n1, n1 + days + 1, state.N1.begin());
+    std::copy(n2, n2 + days + 1, state.N2.begin());
+    std::copy(d1, d1 + days, state.dN1.begin());
+    std::copy(d2, d2 + days, state.dN2.begin());
     std::copy(ax, ax + days, state.isoclineAX.begin());
     std::copy(ay, ay + days, state.isoclineAY.begin());
     std::copy(bx, bx + days, state.isoclineBX.begin());
     std::copy(by, by + days, state.isoclineBY.begin());
 
-    result.lastN1 = path.n1.back();
-    result.lastN2 = path.n2.back();
+    result.lastN1 = n1[T + 1];
+    result.lastN2 = n2[T + 1];
     return result;
 }
 

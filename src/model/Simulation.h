@@ -11,15 +11,15 @@ namespace vorlenza {
 
 /// The nine parameter field texts of the main window, as typed.
 struct FieldTexts {
-    std::string simut = "100"; ///< txtSimut: simulation length T in days
-    std::string K1 = "200";    ///< txtK1
-    std::string K2 = "100";    ///< txtK2
-    std::string u = "1";       ///< txtU: alpha
-    std::string v = "0.4";     ///< txtV: beta
+    std::string simut = "100";  ///< txtSimut: simulation length T in days
+    std::string K1 = "200";     ///< txtK1
+    std::string K2 = "100";     ///< txtK2
+    std::string u = "1";        ///< txtU: alpha
+    std::string v = "0.4";      ///< txtV: beta
     std::string rrateA = "0.2"; ///< txtRrateA: r1
     std::string rrateB = "0.3"; ///< txtRrateB: r2
-    std::string a0 = "10";     ///< txtA0: N1(0)
-    std::string b0 = "10";     ///< txtB0: N2(0)
+    std::string a0 = "10";      ///< txtA0: N1(0)
+    std::string b0 = "10";      ///< txtB0: N2(0)
 };
 
 /// Which field text holds each of the six constants, in the order a run checks them.
@@ -57,9 +57,9 @@ enum class RunError {
 struct RunResult {
     RunError error = RunError::None;
     ParameterField field = ParameterField::None; ///< for parameter and length errors
-    int day = 0;          ///< for Arithmetic: the day 1..T+1 whose step failed
-    double lastN1 = 0.0;  ///< N1(T+1) of a completed run
-    double lastN2 = 0.0;  ///< N2(T+1) of a completed run
+    int day = 0;                                 ///< for Arithmetic: the day 1..T+1 whose step failed
+    double lastN1 = 0.0;                         ///< N1(T+1) of a completed run
+    double lastN2 = 0.0;                         ///< N2(T+1) of a completed run
     bool ok() const { return error == RunError::None; }
 };
 
@@ -92,6 +92,11 @@ struct DailyPath {
     int failedDay = 0;
 };
 DailyPath dailyPath(const ModelParameters& p, double n1, double n2, int days);
+
+/// The same into arrays the caller holds: from n1[0], n2[0], days 1..days into n1/n2 and the changes
+/// of days 0..days-1 into dN1/dN2 (each array long enough). Returns the first day whose step left the
+/// double range, or 0.
+int stepDays(const ModelParameters& p, int days, double* n1, double* n2, double* dN1, double* dN2);
 
 /// Runs the model from the field texts: reads T, K1, K2, alpha, beta, r1, r2, N1(0), N2(0) with
 /// NumericPrefix (T rounded half to even), integrates days 1..T+1 with one Heun step a day, then

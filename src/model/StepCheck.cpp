@@ -73,9 +73,8 @@ StepCheck checkOneDaySteps(const ModelState& state, const ContinuousSolution& so
             lambdas.push_back(approached->jacobian[0][0]);
         else if (bPresent)
             lambdas.push_back(approached->jacobian[1][1]);
-        const bool stable = !lambdas.empty() && std::all_of(lambdas.begin(), lambdas.end(), [](auto l) {
-            return l.real() < 0.0;
-        });
+        const bool stable =
+            !lambdas.empty() && std::all_of(lambdas.begin(), lambdas.end(), [](auto l) { return l.real() < 0.0; });
         if (!stable)
             approached = nullptr;
         else
@@ -90,15 +89,14 @@ StepCheck checkOneDaySteps(const ModelState& state, const ContinuousSolution& so
     const bool reachedDayT = solution.solvedDays >= T;
     check.continuousN1 = reachedDayT ? at(solution.N1, T) : endN1;
     check.continuousN2 = reachedDayT ? at(solution.N2, T) : endN2;
-    check.farApart = reachedDayT && std::hypot(check.dailyN1 - check.continuousN1,
-                                               check.dailyN2 - check.continuousN2) > kFarApart * K;
+    check.farApart = reachedDayT &&
+                     std::hypot(check.dailyN1 - check.continuousN1, check.dailyN2 - check.continuousN2) > kFarApart * K;
     check.coarse = check.unstableForSteps || check.farApart;
     if (!check.coarse)
         return check;
 
-    check.continuousSettled =
-        approached && std::hypot(approached->n1 - check.continuousN1, approached->n2 - check.continuousN2) <=
-                          kReached * K;
+    check.continuousSettled = approached && std::hypot(approached->n1 - check.continuousN1,
+                                                       approached->n2 - check.continuousN2) <= kReached * K;
     if (check.continuousSettled) {
         check.continuousN1 = approached->n1;
         check.continuousN2 = approached->n2;

@@ -5,8 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 Outcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
 {
@@ -16,8 +15,7 @@ Outcome saveChart(QCustomPlot& plot, const QString& path, ChartFileType type)
     // Make the whole file first: a writer that meets a failing device may stop without saying so.
     const QByteArray bytes = chartBytes(plot, type);
     if (bytes.isEmpty())
-        return {false,
-                fileFailure(path, QCoreApplication::translate("WholeFile", "the chart could not be drawn"))};
+        return {false, fileFailure(path, QCoreApplication::translate("WholeFile", "the chart could not be drawn"))};
     return writeWholeFile(path, bytes);
 }
 

@@ -5,8 +5,7 @@
 
 class QCustomPlot;
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 /// Writes the chart to `path` as `type` (chartBytes) through writeWholeFile: either the whole new
 /// file is there afterwards, or whatever was at `path` before is left byte for byte.

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 /// What came of writing a file or printing a page.
 struct Outcome {

@@ -6,8 +6,7 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 // The few CUPS types and calls used here, as the CUPS 2 library exports them. The library is
 // opened at run time: Qt's printing already loads it, and building needs no CUPS headers.
@@ -116,8 +115,7 @@ QString lastJobRefusal(const QPrinter& printer)
     if (!isQueue(printer) || !c.canTellLastAnswer() || c.lastError() < kFirstIppError)
         return {};
     const QString answer = QString::fromLocal8Bit(c.lastErrorString()).trimmed();
-    return answer.isEmpty() ? QCoreApplication::translate("PrintQueue", "the print system gave no reason")
-                            : answer;
+    return answer.isEmpty() ? QCoreApplication::translate("PrintQueue", "the print system gave no reason") : answer;
 }
 
 } // namespace vorlenza

@@ -22,8 +22,8 @@ const QString DerivedSuffix = QStringLiteral("-N1N2dN.txt");
 
 /// One species' quoted parameter line, e.g. "N1(0) =10, r1 =0.2, alpha = 1, K1 = 200" in quotes:
 /// no blank after the first two "=", one after the last two.
-void appendParameterLine(std::string& out, char species, double start, double rate,
-                         const char* coefficientName, double coefficient, double capacity)
+void appendParameterLine(std::string& out, char species, double start, double rate, const char* coefficientName,
+                         double coefficient, double capacity)
 {
     out += "\"N";
     out += species;
@@ -79,9 +79,8 @@ QByteArray resultsFileContents(const ModelState& state)
     for (int day = 0; day <= lastDay; ++day) {
         const auto i = static_cast<std::size_t>(day);
         p = std::to_chars(p, p + 5, day).ptr;
-        for (const double value : {state.N1[i], state.dN1[i], state.N2[i], state.dN2[i],
-                                   state.isoclineAX[i], state.isoclineAY[i], state.isoclineBX[i],
-                                   state.isoclineBY[i]}) {
+        for (const double value : {state.N1[i], state.dN1[i], state.N2[i], state.dN2[i], state.isoclineAX[i],
+                                   state.isoclineAY[i], state.isoclineBX[i], state.isoclineBY[i]}) {
             *p++ = ',';
             p = writeNumberText(p, value);
         }

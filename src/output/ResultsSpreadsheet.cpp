@@ -19,11 +19,9 @@
 #include <cmath>
 #include <locale.h>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
-namespace
-{
+namespace {
 
 const char* const SpreadsheetSuffix = ".xlsx";
 
@@ -34,15 +32,8 @@ constexpr lxw_col_t ChartColumn = 10;
 constexpr int Columns = 9;
 
 // The header words of the results file, one per column.
-const char* const HeaderWords[Columns] = {"t",
-                                          "N1",
-                                          "dN1",
-                                          "N2",
-                                          "dN2",
-                                          "x of isocline A",
-                                          "y of isocline A",
-                                          "x of isocline B",
-                                          "y of isocline B"};
+const char* const HeaderWords[Columns] = {
+    "t", "N1", "dN1", "N2", "dN2", "x of isocline A", "y of isocline A", "x of isocline B", "y of isocline B"};
 enum Column : lxw_col_t { Day, N1, DN1, N2, DN2, AX, AY, BX, BY };
 
 // The parts of the workbook as libxlsxwriter writes it in constant-memory mode (the strings are in
@@ -65,8 +56,7 @@ const QByteArrayList BookParts = {"[Content_Types].xml",
 
 /// libxlsxwriter prints numbers with the C library, which follows LC_NUMERIC (a decimal comma in
 /// German would break the file): while this lives, this thread prints numbers the C way.
-class CNumbers
-{
+class CNumbers {
 public:
     CNumbers() : m_c(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE)))
     {
@@ -128,9 +118,9 @@ struct SeriesPlan {
     lxw_color_t colour;
 };
 
-lxw_error addChart(lxw_workbook* book, lxw_worksheet* sheet, const char* sheetName, lxw_row_t lastRow,
-                   lxw_row_t atRow, const QByteArray& title, const QByteArray& xTitle,
-                   const QByteArray& yTitle, std::initializer_list<SeriesPlan> plans)
+lxw_error addChart(lxw_workbook* book, lxw_worksheet* sheet, const char* sheetName, lxw_row_t lastRow, lxw_row_t atRow,
+                   const QByteArray& title, const QByteArray& xTitle, const QByteArray& yTitle,
+                   std::initializer_list<SeriesPlan> plans)
 {
     // A chart or series that does not come is the memory running out; the settings cannot fail.
     lxw_chart* chart = workbook_add_chart(book, LXW_CHART_SCATTER_STRAIGHT);
@@ -161,10 +151,7 @@ lxw_error addChart(lxw_workbook* book, lxw_worksheet* sheet, const char* sheetNa
     return worksheet_insert_chart_opt(sheet, atRow, ChartColumn, chart, &place);
 }
 
-QByteArray chartText(const char* text)
-{
-    return QCoreApplication::translate("Chart", text).toUtf8();
-}
+QByteArray chartText(const char* text) { return QCoreApplication::translate("Chart", text).toUtf8(); }
 
 /// The sheet of `book`: the parameters, the header and a row per day up to `lastDay`, then the two
 /// charts. The first step that fails ends it.
@@ -175,19 +162,18 @@ lxw_error fillBook(lxw_workbook* book, const QByteArray& sheetName, const ModelS
     if (sheet == nullptr)
         return LXW_ERROR_CREATING_TMPFILE;
 
-    lxw_error error = writeParameters(
-        sheet, 0, {{"N1(0)", state.N1[0]}, {"r1", state.r1}, {"alpha", state.alpha}, {"K1", state.K1}});
+    lxw_error error =
+        writeParameters(sheet, 0, {{"N1(0)", state.N1[0]}, {"r1", state.r1}, {"alpha", state.alpha}, {"K1", state.K1}});
     if (error == LXW_NO_ERROR)
-        error = writeParameters(
-            sheet, 1, {{"N2(0)", state.N2[0]}, {"r2", state.r2}, {"beta", state.beta}, {"K2", state.K2}});
+        error = writeParameters(sheet, 1,
+                                {{"N2(0)", state.N2[0]}, {"r2", state.r2}, {"beta", state.beta}, {"K2", state.K2}});
     for (lxw_col_t column = 0; column < Columns && error == LXW_NO_ERROR; ++column)
         error = worksheet_write_string(sheet, HeaderRow, column, HeaderWords[column], nullptr);
     for (int day = 0; day <= lastDay && error == LXW_NO_ERROR; ++day) {
         const auto i = static_cast<std::size_t>(day);
         error = writeRow(sheet, FirstDayRow + static_cast<lxw_row_t>(day),
-                         {double(day), state.N1[i], state.dN1[i], state.N2[i], state.dN2[i],
-                          state.isoclineAX[i], state.isoclineAY[i], state.isoclineBX[i],
-                          state.isoclineBY[i]});
+                         {double(day), state.N1[i], state.dN1[i], state.N2[i], state.dN2[i], state.isoclineAX[i],
+                          state.isoclineAY[i], state.isoclineBX[i], state.isoclineBY[i]});
     }
     if (error == LXW_NO_ERROR)
         error = worksheet_set_column(sheet, Day, BY, 15, nullptr);
@@ -202,17 +188,16 @@ lxw_error fillBook(lxw_workbook* book, const QByteArray& sheetName, const ModelS
     // The program's colours: species A red, species B blue, the path black.
     const auto lastRow = static_cast<lxw_row_t>(FirstDayRow + static_cast<lxw_row_t>(lastDay));
     if (error == LXW_NO_ERROR)
-        error = addChart(book, sheet, sheetName.constData(), lastRow, 0, chartText("N1 and N2 vs. time"),
-                         chartText("Time"), chartText("N1 and N2"),
-                         {{Day, N1, {}, LXW_COLOR_RED}, {Day, N2, {}, LXW_COLOR_BLUE}});
+        error =
+            addChart(book, sheet, sheetName.constData(), lastRow, 0, chartText("N1 and N2 vs. time"), chartText("Time"),
+                     chartText("N1 and N2"), {{Day, N1, {}, LXW_COLOR_RED}, {Day, N2, {}, LXW_COLOR_BLUE}});
     if (error == LXW_NO_ERROR)
-        error = addChart(book, sheet, sheetName.constData(), lastRow, 22,
-                         chartText("N2 vs. N1 with isoclines"), chartText("N1"), chartText("N2"),
-                         {{AX, AY, QCoreApplication::translate("ResultsSpreadsheet", "Isocline A").toUtf8(),
-                           LXW_COLOR_RED},
-                          {BX, BY, QCoreApplication::translate("ResultsSpreadsheet", "Isocline B").toUtf8(),
-                           LXW_COLOR_BLUE},
-                          {N1, N2, chartText("N2 vs. N1"), LXW_COLOR_BLACK}});
+        error = addChart(
+            book, sheet, sheetName.constData(), lastRow, 22, chartText("N2 vs. N1 with isoclines"), chartText("N1"),
+            chartText("N2"),
+            {{AX, AY, QCoreApplication::translate("ResultsSpreadsheet", "Isocline A").toUtf8(), LXW_COLOR_RED},
+             {BX, BY, QCoreApplication::translate("ResultsSpreadsheet", "Isocline B").toUtf8(), LXW_COLOR_BLUE},
+             {N1, N2, chartText("N2 vs. N1"), LXW_COLOR_BLACK}});
     return error;
 }
 
@@ -246,8 +231,7 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
     // folder, removed with everything in it afterwards.
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        return fail(QCoreApplication::translate("ResultsSpreadsheet",
-                                                "no temporary folder could be made in “%1” (%2)")
+        return fail(QCoreApplication::translate("ResultsSpreadsheet", "no temporary folder could be made in “%1” (%2)")
                         .arg(QDir::toNativeSeparators(QDir::tempPath()), scratch.errorString()));
     const QByteArray scratchPath = QFile::encodeName(scratch.path());
     const QString bookPath = scratch.filePath(QStringLiteral("results.xlsx"));
@@ -281,10 +265,9 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (bytes.isEmpty() || bytes.size() != file.size())
-        return fail(
-            QCoreApplication::translate("ResultsSpreadsheet",
-                                        "the spreadsheet made in the temporary folder could not be read (%1)")
-                .arg(file.errorString()));
+        return fail(QCoreApplication::translate("ResultsSpreadsheet",
+                                                "the spreadsheet made in the temporary folder could not be read (%1)")
+                        .arg(file.errorString()));
     // Every part libxlsxwriter writes in constant-memory mode; the sheet ends with the last day's row.
     const WorkbookCheck check = checkWorkbook(bytes, BookParts, SheetPart, FirstDayRow + lastDay + 1);
     if (!check.whole)
@@ -304,18 +287,9 @@ Outcome writeResultsSpreadsheet(const QString& path, const ModelState& state)
     return writeWholeFile(path, bytes);
 }
 
-QString resultsFileFilter()
-{
-    return QCoreApplication::translate("ResultsSpreadsheet", "Results file (*)");
-}
-QString resultsSpreadsheetFilter()
-{
-    return QCoreApplication::translate("ResultsSpreadsheet", "Spreadsheet (*.xlsx)");
-}
-QString resultsSaveFilters()
-{
-    return resultsFileFilter() + QStringLiteral(";;") + resultsSpreadsheetFilter();
-}
+QString resultsFileFilter() { return QCoreApplication::translate("ResultsSpreadsheet", "Results file (*)"); }
+QString resultsSpreadsheetFilter() { return QCoreApplication::translate("ResultsSpreadsheet", "Spreadsheet (*.xlsx)"); }
+QString resultsSaveFilters() { return resultsFileFilter() + QStringLiteral(";;") + resultsSpreadsheetFilter(); }
 
 ResultsTarget resolveResultsTarget(const QString& typed, const QString& chosenFilter)
 {

@@ -5,8 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 struct ModelState;
 

@@ -15,11 +15,9 @@
 #include <unistd.h>
 #endif
 
-namespace vorlenza
-{
+namespace vorlenza {
 
-namespace
-{
+namespace {
 
 /// A path as the user reads it; a NUL, which no file name may hold, shows as a replacement mark.
 QString shown(const QString& path)
@@ -68,15 +66,12 @@ QString pathProblem(const QString& path)
         if (step.exists() && !step.isDir())
             return QCoreApplication::translate("WholeFile", "“%1” is a file, not a folder")
                 .arg(shown(step.absoluteFilePath()));
-        return QCoreApplication::translate("WholeFile", "the folder “%1” does not exist")
-            .arg(shown(folderPath));
+        return QCoreApplication::translate("WholeFile", "the folder “%1” does not exist").arg(shown(folderPath));
     }
     if (!folder.isDir())
-        return QCoreApplication::translate("WholeFile", "“%1” is a file, not a folder")
-            .arg(shown(folderPath));
+        return QCoreApplication::translate("WholeFile", "“%1” is a file, not a folder").arg(shown(folderPath));
     if (!folder.isWritable())
-        return QCoreApplication::translate("WholeFile",
-                                           "you may not write in the folder “%1” (no permission)")
+        return QCoreApplication::translate("WholeFile", "you may not write in the folder “%1” (no permission)")
             .arg(shown(folderPath));
     if (target.exists() && !target.isWritable())
         return QCoreApplication::translate("WholeFile", "the file is read-only");
@@ -89,8 +84,8 @@ QString sizeLimitProblem(qint64 size)
     rlimit limit{};
     if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
         static_cast<rlim_t>(size) > limit.rlim_cur)
-        return QCoreApplication::translate(
-                   "WholeFile", "it would be larger than the file size limit of this account (%1 bytes)")
+        return QCoreApplication::translate("WholeFile",
+                                           "it would be larger than the file size limit of this account (%1 bytes)")
             .arg(static_cast<qulonglong>(limit.rlim_cur));
 #else
     Q_UNUSED(size)
@@ -100,8 +95,7 @@ QString sizeLimitProblem(qint64 size)
 
 QString diskFullProblem()
 {
-    return QCoreApplication::translate("WholeFile",
-                                       "not all of it could be written, perhaps because the disk is full");
+    return QCoreApplication::translate("WholeFile", "not all of it could be written, perhaps because the disk is full");
 }
 
 QString earlierFileUnchanged()
@@ -109,8 +103,7 @@ QString earlierFileUnchanged()
     return QCoreApplication::translate("WholeFile", "; any earlier file of that name is unchanged");
 }
 
-namespace
-{
+namespace {
 
 /// Writes all of `bytes`; after a short write the next one tells why (a full disk, a file too large).
 bool writeAll(QFileDevice& file, const QByteArray& bytes)
@@ -176,8 +169,7 @@ Outcome writeThroughShortName(const QString& path, const QByteArray& bytes)
 {
     QTemporaryFile file(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".vorlenza-XXXXXX")));
     if (!file.open())
-        return {false, fileFailure(path, QCoreApplication::translate("WholeFile",
-                                                                     "the file could not be created (%1)")
+        return {false, fileFailure(path, QCoreApplication::translate("WholeFile", "the file could not be created (%1)")
                                              .arg(file.errorString()))};
     if (!writeAll(file, bytes))
         return {false, fileFailure(path, writeProblem(file, path, bytes.size()))};
@@ -185,10 +177,10 @@ Outcome writeThroughShortName(const QString& path, const QByteArray& bytes)
     file.setPermissions(earlier.exists() ? earlier.permissions() : newFilePermissions());
     file.close();
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return {false, fileFailure(path, QCoreApplication::translate(
-                                             "WholeFile",
-                                             "the new file could not take the place of the earlier one; the "
-                                             "earlier file is unchanged"))};
+        return {false,
+                fileFailure(path, QCoreApplication::translate(
+                                      "WholeFile", "the new file could not take the place of the earlier one; the "
+                                                   "earlier file is unchanged"))};
     file.setAutoRemove(false);
     return {true, {}};
 }
@@ -198,8 +190,7 @@ Outcome writeThroughShortName(const QString& path, const QByteArray& bytes)
 
 QString fileFailure(const QString& path, const QString& reason)
 {
-    return QCoreApplication::translate("WholeFile", "The file “%1” could not be saved: %2.")
-        .arg(shown(path), reason);
+    return QCoreApplication::translate("WholeFile", "The file “%1” could not be saved: %2.").arg(shown(path), reason);
 }
 
 Outcome writeWholeFile(const QString& path, const QByteArray& bytes)
@@ -220,8 +211,8 @@ Outcome writeWholeFile(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         problem = pathProblem(path);
         if (problem.isEmpty())
-            problem = QCoreApplication::translate("WholeFile", "the file could not be created (%1)")
-                          .arg(file.errorString());
+            problem =
+                QCoreApplication::translate("WholeFile", "the file could not be created (%1)").arg(file.errorString());
         return {false, fileFailure(path, problem)};
     }
     if (!writeAll(file, bytes)) {

@@ -5,8 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 /// Writes `bytes` to `path` whole or not at all, through QSaveFile: afterwards either the whole
 /// new file is there, or whatever was at `path` before is left byte for byte and no temporary file

@@ -31,22 +31,19 @@ QString windowPdfPath(const QString& typed)
     return typed.endsWith(QLatin1Char('.')) ? typed + QLatin1String("pdf") : typed + QLatin1String(".pdf");
 }
 
-PrintPage pageOf(const QPrinter& printer)
-{
-    return {printer.pageLayout(), printer.resolution()};
-}
+PrintPage pageOf(const QPrinter& printer) { return {printer.pageLayout(), printer.resolution()}; }
 
 PrintPage regionalPrintPage(const QLocale& locale)
 {
     // The regions whose usual paper is Letter, as the Unicode CLDR lists them (supplemental data,
     // paperSize "US-Letter"); the rest of the world uses A4.
     static constexpr QLocale::Territory letterRegions[] = {
-        QLocale::Belize,      QLocale::Canada,     QLocale::Chile,        QLocale::Colombia, QLocale::CostaRica,
+        QLocale::Belize,      QLocale::Canada,     QLocale::Chile,        QLocale::Colombia,  QLocale::CostaRica,
         QLocale::ElSalvador,  QLocale::Guatemala,  QLocale::Mexico,       QLocale::Nicaragua, QLocale::Panama,
         QLocale::Philippines, QLocale::PuertoRico, QLocale::UnitedStates, QLocale::Venezuela,
     };
-    const bool letter = std::find(std::begin(letterRegions), std::end(letterRegions), locale.territory()) !=
-                        std::end(letterRegions);
+    const bool letter =
+        std::find(std::begin(letterRegions), std::end(letterRegions), locale.territory()) != std::end(letterRegions);
     const QPageLayout layout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
                              QMarginsF(10, 10, 10, 10), QPageLayout::Point);
     return {layout, 1200};
@@ -73,7 +70,8 @@ Outcome saveWindowAsPdf(QWidget& window, const QString& path, const PrintPage& p
         pdf.setCreator(QCoreApplication::applicationName());
         QPainter painter;
         if (!painter.begin(&pdf))
-            return {false, fileFailure(path, QCoreApplication::translate("WindowPdf", "the page could not be started"))};
+            return {false,
+                    fileFailure(path, QCoreApplication::translate("WindowPdf", "the page could not be started"))};
         // The same area printWindow fills: the printable part of the page, from its top left.
         paintWindowFitted(window, painter, QRectF(QPointF(0, 0), page.layout.paintRectPixels(page.resolution).size()));
         painter.end();

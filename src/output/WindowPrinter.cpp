@@ -26,8 +26,7 @@ QPicture recordWindow(QWidget& window)
     QPainter recorder(&picture);
     {
         VectorCharts charts(window);
-        window.render(&recorder, QPoint(), QRegion(),
-                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        window.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     recorder.end();
     return picture;
@@ -57,9 +56,9 @@ QString startFailure(const QPrinter& printer)
     }
     if (printer.printerName().isEmpty())
         return intro + QCoreApplication::translate("WindowPrinter", "no printer is set up on this computer.");
-    return intro + QCoreApplication::translate("WindowPrinter",
-                                               "the printer “%1” is not available or reported an error.")
-                       .arg(printer.printerName());
+    return intro +
+           QCoreApplication::translate("WindowPrinter", "the printer “%1” is not available or reported an error.")
+               .arg(printer.printerName());
 }
 
 } // namespace
@@ -91,8 +90,8 @@ Outcome printWindow(QWidget& window, QPrinter& printer)
     if (!printer.isValid())
         return {false, startFailure(printer)};
     if (window.width() <= 0 || window.height() <= 0)
-        return {false, QCoreApplication::translate("WindowPrinter",
-                                                   "The window could not be printed: it has no area.")};
+        return {false,
+                QCoreApplication::translate("WindowPrinter", "The window could not be printed: it has no area.")};
 
     QPainter painter;
     if (!painter.begin(&printer))
@@ -102,10 +101,9 @@ Outcome printWindow(QWidget& window, QPrinter& printer)
     paintWindowFitted(window, painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return {false,
-                QCoreApplication::translate(
-                    "WindowPrinter", "The page could not be printed: the printer “%1” reported an error.")
-                    .arg(printerName(printer))};
+        return {false, QCoreApplication::translate("WindowPrinter",
+                                                   "The page could not be printed: the printer “%1” reported an error.")
+                           .arg(printerName(printer))};
     return {true, {}};
 }
 

@@ -5,11 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
-namespace
-{
+namespace {
 
 /// No part of a results workbook comes near this; a larger size is a damaged header.
 constexpr zip_uint64_t LargestPart = zip_uint64_t(1) << 30;
@@ -21,8 +19,7 @@ bool readPart(zip_t* archive, const char* name, QByteArray* bytes)
     bytes->clear();
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat(archive, name, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
-        stat.size > LargestPart)
+    if (zip_stat(archive, name, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > LargestPart)
         return false;
     zip_file_t* file = zip_fopen(archive, name, 0);
     if (file == nullptr)
@@ -77,8 +74,7 @@ WorkbookCheck checkWorkbook(const QByteArray& book, const QByteArrayList& parts,
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(book.constData(), zip_uint64_t(book.size()), 0, &error);
-    zip_t* archive =
-        source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    zip_t* archive = source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
     zip_error_fini(&error);
     if (archive == nullptr) {
         zip_source_free(source);

@@ -3,8 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 /// What reading a finished workbook back found.
 struct WorkbookCheck {

@@ -9,8 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 FileDrops::FileDrops(WindowRegistry& windows, std::function<void(QWidget*, const QString&)> open)
     : QObject(&windows), m_windows(windows), m_open(std::move(open))
@@ -57,9 +56,8 @@ bool FileDrops::eventFilter(QObject* watched, QEvent* event)
     drop->accept();
     if (type == QEvent::Drop) {
         // after the drop: the program that dragged the file is not kept waiting by a message
-        QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(widget->window()), path] {
-            m_open(window.data(), path);
-        });
+        QTimer::singleShot(0, this,
+                           [this, window = QPointer<QWidget>(widget->window()), path] { m_open(window.data(), path); });
     }
     return true;
 }

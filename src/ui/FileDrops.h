@@ -8,16 +8,14 @@
 class QMimeData;
 class QWidget;
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 class WindowRegistry;
 
 /// A file dropped on any of the program's windows, on any control in it (a parameter field
 /// included, which would otherwise take the file's name as text), is handed to `open` with the
 /// window it was dropped on, once the drop is over. Lives as long as the registry it watches.
-class FileDrops : public QObject
-{
+class FileDrops : public QObject {
     Q_OBJECT
 public:
     FileDrops(WindowRegistry& windows, std::function<void(QWidget* window, const QString& path)> open);

@@ -17,8 +17,7 @@ const QString kPrefix = QStringLiteral("vorlenza_");
 /// so no caption ever goes blank.
 class NonEmptyTranslator : public QTranslator {
 public:
-    QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                      int n) const override
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
     {
         QString text = QTranslator::translate(context, sourceText, disambiguation, n);
         if (text.isEmpty())
@@ -32,8 +31,7 @@ public:
 /// dialog's file types stayed English: those are looked up there as well.
 class QtTranslator : public NonEmptyTranslator {
 public:
-    QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                      int n) const override
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
     {
         QString text = NonEmptyTranslator::translate(context, sourceText, disambiguation, n);
         if (text.isEmpty() && qstrcmp(context, "QAbstractFileIconProvider") == 0)
@@ -53,21 +51,14 @@ std::unique_ptr<QTranslator> loaded(const QString& file, const QString& folder)
 
 } // namespace
 
-QString Translations::builtInFolder()
-{
-    return QStringLiteral(":/i18n");
-}
+QString Translations::builtInFolder() { return QStringLiteral(":/i18n"); }
 
-QString Translations::qtTranslationsFolder()
-{
-    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-}
+QString Translations::qtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
 
 QStringList Translations::available(const QString& folder)
 {
     QStringList languages;
-    const QStringList files =
-        QDir(folder).entryList({kPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(folder).entryList({kPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
         languages << file.mid(kPrefix.size(), file.size() - kPrefix.size() - 3);
     return languages;
@@ -93,10 +84,7 @@ QString Translations::choose(const QStringList& uiLanguages, const QStringList& 
 
 Translations::Translations() = default;
 
-Translations::~Translations()
-{
-    remove();
-}
+Translations::~Translations() { remove(); }
 
 void Translations::remove()
 {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 namespace vorlenza {
@@ -24,6 +25,10 @@ constexpr QColor vb(unsigned int bbggrr)
     return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
                   static_cast<int>((bbggrr >> 16) & 0xFF));
 }
+
+/// A PNG picture of the resources (empty when it is missing), read without asking the image
+/// format plugins: as QPixmap(path) reads it, pixel for pixel.
+QImage resourcePng(const QString& path);
 
 /// The program's custom mouse pointer (32 x 32, hot spot at column 12, row 1).
 QCursor customPointer();

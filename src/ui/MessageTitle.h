@@ -2,13 +2,9 @@
 
 #include <QString>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 /// Title of every message the program shows.
-inline QString messageTitle()
-{
-    return QStringLiteral("Vorlenza");
-}
+inline QString messageTitle() { return QStringLiteral("Vorlenza"); }
 
 } // namespace vorlenza

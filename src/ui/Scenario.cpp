@@ -21,8 +21,7 @@
 #include <unistd.h>
 #endif
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 const std::array<ScenarioValue, 9> ScenarioValues = {{
     {"r1", ParameterField::R1, &FieldTexts::rrateA},
@@ -36,8 +35,7 @@ const std::array<ScenarioValue, 9> ScenarioValues = {{
     {"T", ParameterField::Simut, &FieldTexts::simut},
 }};
 
-namespace
-{
+namespace {
 
 const QString kEnglish = QStringLiteral("en");
 
@@ -206,15 +204,11 @@ ScenarioFault faultOfErrno(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR:
-        return ScenarioFault::NotThere;
+    case ENOTDIR: return ScenarioFault::NotThere;
     case EACCES:
-    case EPERM:
-        return ScenarioFault::NoPermission;
-    case EISDIR:
-        return ScenarioFault::Folder;
-    default:
-        return ScenarioFault::Unreadable;
+    case EPERM: return ScenarioFault::NoPermission;
+    case EISDIR: return ScenarioFault::Folder;
+    default: return ScenarioFault::Unreadable;
     }
 }
 
@@ -232,8 +226,7 @@ ScenarioReading readFileBytes(const QString& path, QByteArray& bytes, qint64 lim
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat info {
-    };
+    struct stat info {};
     if (::fstat(fd, &info) != 0)
         return failed(ScenarioFault::Unreadable, QString::fromLocal8Bit(std::strerror(errno)));
     if (S_ISDIR(info.st_mode))
@@ -309,8 +302,7 @@ ScenarioReading readScenario(const QByteArray& bytes)
     const QJsonObject root = document.object();
     const QJsonValue version = root.value(QLatin1String("version"));
     const double number = version.toDouble(-1.0);
-    if (!document.isObject() ||
-        root.value(QLatin1String("format")).toString() != QLatin1String(scenario::Format) ||
+    if (!document.isObject() || root.value(QLatin1String("format")).toString() != QLatin1String(scenario::Format) ||
         !version.isDouble() || number != std::floor(number) || number < 1.0)
         return failed(ScenarioFault::NotScenario);
     if (number > scenario::Version) {

@@ -11,8 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 /// A scenario file: a teacher's set-up that every student's program opens to the same run. It is
 /// JSON, and everything in it is read as hostile input: the reader needs nothing but QtCore and the
@@ -32,8 +31,7 @@ namespace vorlenza
 ///
 /// The nine values are JSON numbers, written so that they read back as the very same doubles in
 /// any language and region. "chart", "continuous", "lab", "title" and "note" may be left out.
-namespace scenario
-{
+namespace scenario {
 /// What the file calls itself.
 inline constexpr char Format[] = "vorlenza-scenario";
 /// The newest version this program reads and the one it writes; every older one opens too.

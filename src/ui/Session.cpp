@@ -67,7 +67,7 @@ bool askTitleAndNote(QWidget* parent, QString& title, QString& note)
 
 } // namespace
 
-Session::Session() : m_model(std::make_unique<ModelState>())
+Session::Session()
 {
     // Qt's save dialog with no title; its start folder is one the user can usually write to.
     m_platform.chooseSaveFile = [](QWidget* parent, const QString& filters, QString* chosenFilter) {
@@ -90,8 +90,8 @@ Session::Session() : m_model(std::make_unique<ModelState>())
     };
     m_platform.offerSaveAsPdf = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-        QPushButton* save = box.addButton(QCoreApplication::translate("Session", "Save as PDF…"),
-                                          QMessageBox::AcceptRole);
+        QPushButton* save =
+            box.addButton(QCoreApplication::translate("Session", "Save as PDF…"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
         box.exec();
@@ -110,11 +110,11 @@ Session::Session() : m_model(std::make_unique<ModelState>())
         // name than the one typed: say so rather than save under a name nobody chose.
         const auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (typed && typed->text().contains(QLatin1Char('"'))) {
-            m_platform.reportProblem(parent, messageTitle(),
-                                     QCoreApplication::translate(
-                                         "Session", "The name “%1” cannot be used: a file name here may not hold "
-                                                    "the character \". Nothing was saved.")
-                                         .arg(typed->text()));
+            m_platform.reportProblem(
+                parent, messageTitle(),
+                QCoreApplication::translate("Session", "The name “%1” cannot be used: a file name here may not hold "
+                                                       "the character \". Nothing was saved.")
+                    .arg(typed->text()));
             return QString();
         }
         if (chosenFilter)
@@ -124,8 +124,8 @@ Session::Session() : m_model(std::make_unique<ModelState>())
     m_platform.runMenu = [](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); };
     m_platform.now = [] { return QDateTime::currentDateTime(); };
     m_platform.chooseOpenFile = [](QWidget* parent, const QString& folder, const QString& filters) {
-        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Session", "Open scenario"),
-                                            folder, filters);
+        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Session", "Open scenario"), folder,
+                                            filters);
     };
     m_platform.askScenarioTexts = askTitleAndNote;
     m_platform.examplesFolder = installedExamplesFolder();
@@ -133,9 +133,16 @@ Session::Session() : m_model(std::make_unique<ModelState>())
 
 Session::~Session() { m_windows.destroyAll(); }
 
+ModelState& Session::made() const
+{
+    if (!m_model)
+        m_model = std::make_unique<ModelState>();
+    return *m_model;
+}
+
 RunResult Session::runSimulation(const FieldTexts& fields)
 {
-    const RunResult result = RunSimulation(*m_model, fields);
+    const RunResult result = RunSimulation(model(), fields);
     if (result.ok())
         ++m_runSerial;
     return result;
@@ -144,8 +151,8 @@ RunResult Session::runSimulation(const FieldTexts& fields)
 const ContinuousRun& Session::continuousRun()
 {
     if (m_runSerial != 0 && m_continuousOf != m_runSerial) {
-        m_continuous.solution = solveContinuous(*m_model);
-        m_continuous.check = checkOneDaySteps(*m_model, m_continuous.solution);
+        m_continuous.solution = solveContinuous(model());
+        m_continuous.check = checkOneDaySteps(model(), m_continuous.solution);
         m_continuousOf = m_runSerial;
     }
     return m_continuous;

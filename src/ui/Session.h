@@ -90,8 +90,10 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    ModelState& model() { return *m_model; }
-    const ModelState& model() const { return *m_model; }
+    /// The one ModelState, all zeros before the first run. It is made at the first call: at
+    /// start-up nobody reads it, and zeroing its 640 KB then costs the title window time.
+    ModelState& model() { return made(); }
+    const ModelState& model() const { return made(); }
     /// Runs the model from `fields` (RunSimulation); a completed run is a new run for everybody
     /// who asks runSerial().
     RunResult runSimulation(const FieldTexts& fields);
@@ -126,7 +128,9 @@ public:
     std::int16_t titlePreviousIndex = 0;
 
 private:
-    std::unique_ptr<ModelState> m_model;
+    ModelState& made() const;
+
+    mutable std::unique_ptr<ModelState> m_model;
     std::uint64_t m_runSerial = 0;
     ContinuousRun m_continuous;
     /// The run m_continuous was solved for (0: none).

@@ -22,8 +22,7 @@ void place(std::initializer_list<Placed> table)
         p.control->setGeometry(twips::rect(p.at.left, p.at.top, p.at.width, p.at.height));
 }
 
-ClickLabel* label(QWidget* parent, const char* name, const QString& text, const Font& font,
-                  Qt::Alignment across)
+ClickLabel* label(QWidget* parent, const char* name, const QString& text, const Font& font, Qt::Alignment across)
 {
     auto* l = make<ClickLabel>(parent, name);
     l->setTextFormat(Qt::PlainText);
@@ -35,8 +34,8 @@ ClickLabel* label(QWidget* parent, const char* name, const QString& text, const 
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const Font& font,
-                    Pointer pointer, const QString& toolTip)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const Font& font, Pointer pointer,
+                    const QString& toolTip)
 {
     auto* b = make<QPushButton>(parent, name);
     b->setText(caption);
@@ -51,8 +50,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
     return b;
 }
 
-QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text,
-                 const QColor& back)
+QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text, const QColor& back)
 {
     auto* f = make<QLineEdit>(parent, name);
     f->setText(initial);
@@ -106,9 +104,8 @@ QPixmap designPicture(const QString& resource, const QWidget* shownOn)
     const qreal ratio = shownOn ? shownOn->devicePixelRatioF() : 1.0;
     const QSize device(static_cast<int>(std::lround(logical.width() * ratio)),
                        static_cast<int>(std::lround(logical.height() * ratio)));
-    QPixmap shown = device == original.size()
-                        ? original
-                        : original.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap shown =
+        device == original.size() ? original : original.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     return shown;
 }

@@ -65,8 +65,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
                     Pointer pointer = Pointer::Inherited, const QString& toolTip = {});
 
 /// A text box with its text centred, in the colour `text` on `back`.
-QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text,
-                 const QColor& back);
+QLineEdit* field(QWidget* parent, const char* name, const QString& initial, const QColor& text, const QColor& back);
 
 /// A group frame with its caption in the top line, filled with `inside`.
 FrameBox* frame(QWidget* parent, const char* name, const QString& caption, const QColor& inside);

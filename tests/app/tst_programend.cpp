@@ -37,8 +37,8 @@ private slots:
         }
         QElapsedTimer ending;
         ending.start();
-        const bool ended = said.contains("closing\n") &&
-                           (program.state() == QProcess::NotRunning || program.waitForFinished(5000));
+        const bool ended =
+            said.contains("closing\n") && (program.state() == QProcess::NotRunning || program.waitForFinished(5000));
         const qint64 took = ending.elapsed();
         if (!ended) {
             program.kill();

@@ -7,20 +7,16 @@
 
 using namespace vorlenza;
 
-namespace
-{
+namespace {
 
 const QRect kArea(0, 0, 40, 20);
 
 Qt::MouseButton button(QChar c)
 {
     switch (c.toLatin1()) {
-    case 'L':
-        return Qt::LeftButton;
-    case 'R':
-        return Qt::RightButton;
-    default:
-        return Qt::MiddleButton;
+    case 'L': return Qt::LeftButton;
+    case 'R': return Qt::RightButton;
+    default: return Qt::MiddleButton;
     }
 }
 
@@ -32,8 +28,7 @@ QMouseEvent mouse(QEvent::Type type, Qt::MouseButton b, QPoint at)
 
 } // namespace
 
-class TestClickDetector : public QObject
-{
+class TestClickDetector : public QObject {
     Q_OBJECT
 private slots:
     void gestures_data();

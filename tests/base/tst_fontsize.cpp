@@ -6,8 +6,7 @@
 
 using namespace vorlenza;
 
-class TestFontSize : public QObject
-{
+class TestFontSize : public QObject {
     Q_OBJECT
 private slots:
     void pixels_data();

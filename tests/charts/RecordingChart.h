@@ -12,8 +12,7 @@ using namespace vorlenza;
 /// A chart component that draws nothing and writes down every setting as one line of text, e.g.
 /// "markerSize 5 100" or "axisGridColour Y Red 0". Data points go to a list of their own, so that
 /// the settings can be compared as a whole and the data checked cell by cell.
-class RecordingChart : public ChartComponent
-{
+class RecordingChart : public ChartComponent {
 public:
     struct Cell {
         int row;
@@ -66,19 +65,10 @@ public:
         add("axisTickMarks", name(a), marks == TickMarks::Outside ? "Outside" : "other");
     }
     void setAxisGridStyle(ChartAxis a, LineStyle s) override { add("axisGridStyle", name(a), name(s)); }
-    void setAxisGridAutoColour(ChartAxis a, bool automatic) override
-    {
-        add("axisGridAutoColour", name(a), automatic);
-    }
-    void setAxisGridColour(ChartAxis a, ColourPart p, int v) override
-    {
-        add("axisGridColour", name(a), name(p), v);
-    }
+    void setAxisGridAutoColour(ChartAxis a, bool automatic) override { add("axisGridAutoColour", name(a), automatic); }
+    void setAxisGridColour(ChartAxis a, ColourPart p, int v) override { add("axisGridColour", name(a), name(p), v); }
     void setAxisTitleFontSize(ChartAxis a, double pt) override { add("axisTitleFontSize", name(a), pt); }
-    void setAxisTitleFontName(ChartAxis a, const QString& f) override
-    {
-        add("axisTitleFontName", name(a), f);
-    }
+    void setAxisTitleFontName(ChartAxis a, const QString& f) override { add("axisTitleFontName", name(a), f); }
     void setAxisTitleVisible(ChartAxis a, bool v) override { add("axisTitleVisible", name(a), v); }
     void setAxisTitleText(ChartAxis a, const QString& t) override { add("axisTitleText", name(a), t); }
     void commit() override { steps << QStringLiteral("commit"); }

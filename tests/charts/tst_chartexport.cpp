@@ -43,8 +43,7 @@ struct Chart {
 /// The colour a curve is drawn in: its marker fill where it has markers, else its line.
 QColor curveColour(const QCPCurve* c)
 {
-    return c->scatterStyle().shape() != QCPScatterStyle::ssNone ? c->scatterStyle().brush().color()
-                                                                  : c->pen().color();
+    return c->scatterStyle().shape() != QCPScatterStyle::ssNone ? c->scatterStyle().brush().color() : c->pen().color();
 }
 
 bool near(QColor a, QColor b)
@@ -115,13 +114,17 @@ private:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("xTitle");
         QTest::addColumn<QString>("yTitle");
-        QTest::newRow("isoclines") << ChartProcedure::LargeShowN2vsN1withIsoclines
-                                   << "N2 vs. N1 with isoclines" << "N1" << "N2";
-        QTest::newRow("changes, blue line") << ChartProcedure::MainShowdNvsT << "dN1 and dN2 vs. time" << "Time"
+        QTest::newRow("isoclines") << ChartProcedure::LargeShowN2vsN1withIsoclines << "N2 vs. N1 with isoclines"
+                                   << "N1"
+                                   << "N2";
+        QTest::newRow("changes, blue line") << ChartProcedure::MainShowdNvsT << "dN1 and dN2 vs. time"
+                                            << "Time"
                                             << "dN1 and dN2";
         QTest::newRow("species B with legend") << ChartProcedure::MainShowN2anddN2vsT << "N2 and dN2 vs. time"
-                                               << "Time" << "N2 and dN2";
-        QTest::newRow("all graphs") << ChartProcedure::LargeShowAllGraphs << "N and dN/dt vs. time" << "Time"
+                                               << "Time"
+                                               << "N2 and dN2";
+        QTest::newRow("all graphs") << ChartProcedure::LargeShowAllGraphs << "N and dN/dt vs. time"
+                                    << "Time"
                                     << "N1, dN1, N2 and dN2";
     }
 
@@ -185,8 +188,8 @@ private slots:
 
         const QString svg = QString::fromUtf8(ReadBytes(path));
         for (const QString& text : {title, xTitle, yTitle}) {
-            const QRegularExpression element(QStringLiteral("<text[^>]*>\\s*%1\\s*</text>")
-                                                 .arg(QRegularExpression::escape(text.toHtmlEscaped())));
+            const QRegularExpression element(
+                QStringLiteral("<text[^>]*>\\s*%1\\s*</text>").arg(QRegularExpression::escape(text.toHtmlEscaped())));
             QVERIFY2(element.match(svg).hasMatch(), qPrintable(text));
         }
         QVERIFY(!svg.contains(QLatin1String("<image")));
@@ -240,9 +243,10 @@ private slots:
         QVERIFY(saveChart(chart.view, dir.filePath("chart.svg"), ChartFileType::Svg).ok);
         QVERIFY(saveChart(chart.view, dir.filePath("chart.png"), ChartFileType::Png).ok);
         bool ok = false;
-        RunTool("rsvg-convert", {"--zoom", "2", "--background-color", "white", "-o", dir.filePath("svg.png"),
-                                 dir.filePath("chart.svg")},
-                &ok);
+        RunTool(
+            "rsvg-convert",
+            {"--zoom", "2", "--background-color", "white", "-o", dir.filePath("svg.png"), dir.filePath("chart.svg")},
+            &ok);
         QVERIFY(ok);
         const QImage fromSvg = QImage(dir.filePath("svg.png")).convertToFormat(QImage::Format_RGB32);
         const QImage png = QImage(dir.filePath("chart.png")).convertToFormat(QImage::Format_RGB32);
@@ -259,7 +263,8 @@ private slots:
             for (int dr = -1; dr <= 1; ++dr)
                 for (int dc = -1; dc <= 1; ++dc) {
                     const int rr = r + dr, cc = c + dc;
-                    if (cc >= 0 && cc < columns && rr >= 0 && rr * columns + cc < blocks.size() && blocks[rr * columns + cc])
+                    if (cc >= 0 && cc < columns && rr >= 0 && rr * columns + cc < blocks.size() &&
+                        blocks[rr * columns + cc])
                         return true;
                 }
             return false;
@@ -270,7 +275,8 @@ private slots:
             inked += a[i] ? 1 : 0;
         }
         QVERIFY2(inked > 50, qPrintable(QString::number(inked)));
-        QVERIFY2(same >= a.size() * 98 / 100, qPrintable(QStringLiteral("%1 of %2 blocks agree").arg(same).arg(a.size())));
+        QVERIFY2(same >= a.size() * 98 / 100,
+                 qPrintable(QStringLiteral("%1 of %2 blocks agree").arg(same).arg(a.size())));
     }
 
     void longRunsStaySmall_data()
@@ -336,15 +342,15 @@ private slots:
         QTest::addColumn<ChartFileType>("type");
         QTest::addColumn<QString>("name");
         QTest::newRow("phase plane") << "N2 vs. N1" << ChartFileType::Png << "N2 vs. N1.png";
-        QTest::newRow("isoclines as svg") << "N2 vs. N1 with isoclines" << ChartFileType::Svg
-                                          << "N2 vs. N1 with isoclines.svg";
-        QTest::newRow("a slash is no folder") << "N1 and dN1/dt vs. time" << ChartFileType::Pdf
-                                              << "N1 and dN1-dt vs. time.pdf";
+        QTest::newRow("isoclines as svg")
+            << "N2 vs. N1 with isoclines" << ChartFileType::Svg << "N2 vs. N1 with isoclines.svg";
+        QTest::newRow("a slash is no folder")
+            << "N1 and dN1/dt vs. time" << ChartFileType::Pdf << "N1 and dN1-dt vs. time.pdf";
         QTest::newRow("no title") << "" << ChartFileType::Png << "Chart.png";
         QTest::newRow("only blanks") << "   " << ChartFileType::Pdf << "Chart.pdf";
         QTest::newRow("no hidden file") << ".hidden" << ChartFileType::Png << "hidden.png";
-        QTest::newRow("characters no desktop takes") << "a:b*c?\"d<e>f|g\\h" << ChartFileType::Svg
-                                                     << "a-b-c--d-e-f-g-h.svg";
+        QTest::newRow("characters no desktop takes")
+            << "a:b*c?\"d<e>f|g\\h" << ChartFileType::Svg << "a-b-c--d-e-f-g-h.svg";
     }
     void defaultNameComesFromTheTitle()
     {

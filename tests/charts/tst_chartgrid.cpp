@@ -10,8 +10,7 @@
 
 using namespace vorlenza;
 
-class TestChartGrid : public QObject
-{
+class TestChartGrid : public QObject {
     Q_OBJECT
 private slots:
     void startsEmpty()

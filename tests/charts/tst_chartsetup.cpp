@@ -16,15 +16,14 @@ using namespace vorlenza;
 
 Q_DECLARE_METATYPE(ChartProcedure)
 
-namespace
-{
+namespace {
 
 double valueOf(const ModelState& s, const QString& source, int t)
 {
     if (source == QLatin1String("t"))
         return t;
     const std::pair<const char*, const ModelState::Series*> sources[] = {
-        {"N1", &s.N1},         {"N2", &s.N2},         {"dN1", &s.dN1},        {"dN2", &s.dN2},
+        {"N1", &s.N1},         {"N2", &s.N2},         {"dN1", &s.dN1},       {"dN2", &s.dN2},
         {"AX", &s.isoclineAX}, {"AY", &s.isoclineAY}, {"BX", &s.isoclineBX}, {"BY", &s.isoclineBY}};
     for (const auto& [name, series] : sources)
         if (source == QLatin1String(name))
@@ -40,8 +39,11 @@ QStringList expectedSteps(const Expected& e, int n)
     const auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
     QStringList s;
     s << QStringLiteral("columnCount %1").arg(e.columns) << QStringLiteral("rowCount %1").arg(n + 1)
-      << "seriesType XY2D" << "chartType XY2D" << "legendShown " + b(e.legend) << "titleFontSize 10"
-      << "titleFontName Arial" << "titleText " + QString::fromUtf8(e.title) << "legendPlace Right"
+      << "seriesType XY2D"
+      << "chartType XY2D"
+      << "legendShown " + b(e.legend) << "titleFontSize 10"
+      << "titleFontName Arial"
+      << "titleText " + QString::fromUtf8(e.title) << "legendPlace Right"
       << "axesScaledTogether false";
     for (const SeriesExpectation& se : seriesOf(e)) {
         const QString c = QString::number(se.xColumn) + QLatin1Char(' ');
@@ -60,8 +62,9 @@ QStringList expectedSteps(const Expected& e, int n)
             s << "seriesMarkersShown " + c + b(marked) << "seriesLineShown " + c + "true";
             if (se.style == QLatin1String("B"))
                 s << "lineColour " + c + "Blue 255";
-            s << "regressionLine " + c + "false" << "pointMarkersVisible " + c + b(marked)
-              << "markerSize " + c + "100" << "markerFillColour " + c + "Red 255";
+            s << "regressionLine " + c + "false"
+              << "pointMarkersVisible " + c + b(marked) << "markerSize " + c + "100"
+              << "markerFillColour " + c + "Red 255";
         }
         if (!se.legend.isEmpty())
             s << "legendText " + c + se.legend;
@@ -72,7 +75,8 @@ QStringList expectedSteps(const Expected& e, int n)
       << "axisTitleText Y " + QString::fromUtf8(e.yTitle) << "axisTitleFontName Y Arial"
       << split("axisScale X Linear|axisTitleFontSize X 10|axisTickMarks X Outside|axisTitleFontName X Arial|"
                "axisTitleVisible X true")
-      << "axisTitleText X " + QString::fromUtf8(e.xTitle) << "data" << "commit";
+      << "axisTitleText X " + QString::fromUtf8(e.xTitle) << "data"
+      << "commit";
     return s;
 }
 
@@ -123,8 +127,7 @@ private slots:
     {
         QFETCH(ChartProcedure, procedure);
         QFETCH(int, days);
-        const ModelState& state = days == 0 ? *m_none : days == 1 ? *m_run1 : days == 100 ? *m_run100
-                                                                                      : *m_run9999;
+        const ModelState& state = days == 0 ? *m_none : days == 1 ? *m_run1 : days == 100 ? *m_run100 : *m_run9999;
         RecordingChart chart;
         drawChart(chart, procedure, state);
 
@@ -161,10 +164,10 @@ private slots:
         QFETCH(bool, large);
         const ChartClickCycle& cycle = large ? largeChartClickCycle() : mainChartClickCycle();
         // From a fresh counter (0) the first click draws the graph of 1; after 7 the counter starts again.
-        const char* const names[] = {"ShowN1anddN1vsT",  "ShowN2anddN2vsT",         "ShowdNvsT",
-                                     large ? "ShowN2vsN1" : "ShowN1vsN2", "ShowN2vsN1inLine",
-                                     "ShowN2vsN1withIsoclines", "ShowAllGraphs", "ShowN1andN2vsT",
-                                     "ShowN1anddN1vsT"};
+        const char* const names[] = {
+            "ShowN1anddN1vsT",  "ShowN2anddN2vsT",         "ShowdNvsT",     large ? "ShowN2vsN1" : "ShowN1vsN2",
+            "ShowN2vsN1inLine", "ShowN2vsN1withIsoclines", "ShowAllGraphs", "ShowN1andN2vsT",
+            "ShowN1anddN1vsT"};
         const std::int16_t counters[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
         std::int16_t counter = 0;
         for (int i = 0; i < 9; ++i) {

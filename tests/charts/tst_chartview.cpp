@@ -19,8 +19,7 @@ using namespace vorlenza;
 
 Q_DECLARE_METATYPE(ChartProcedure)
 
-namespace
-{
+namespace {
 
 const QSize kLargeChart(775, 532); // 11628 x 7980 twips
 const QSize kMainChart(340, 276);  // 5100 x 4140 twips
@@ -253,11 +252,11 @@ private slots:
         for (QCPAxis* axis : {v.xAxis, v.yAxis}) {
             QCOMPARE(axis->tickLengthIn(), 0);
             QVERIFY(axis->tickLengthOut() > 0);
-                QCOMPARE(axis->labelFont().family(), QStringLiteral("Arial")); // the name the set-up gives
-        QCOMPARE(axis->labelFont().pixelSize(), 13);
+            QCOMPARE(axis->labelFont().family(), QStringLiteral("Arial")); // the name the set-up gives
+            QCOMPARE(axis->labelFont().pixelSize(), 13);
             QCOMPARE(axis->scaleType(), QCPAxis::stLinear);
         }
-            QCOMPARE(v.titleElement()->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(v.titleElement()->font().family(), QStringLiteral("Arial"));
         QCOMPARE(v.titleElement()->font().pixelSize(), 13);
         QVERIFY(v.titleElement()->outerRect().bottom() <= v.axisRect()->outerRect().top());
     }
@@ -350,6 +349,64 @@ private slots:
         QCOMPARE(chart.view.seriesCurve(1)->lineStyle(), QCPCurve::lsLine);
     }
 
+    void aNewChartIsNotReplottedWhileNobodySeesIt()
+    {
+        // The main window's chart is made hidden at start-up: replotting it then only costs time.
+        ChartView view;
+        view.resize(kMainChart);
+        QSignalSpy replots(&view, &QCustomPlot::afterReplot);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(replots.count(), 0);
+    }
+
+    void aNewChartIsDrawnWhenItFirstAppears_data()
+    {
+        QTest::addColumn<bool>("shown"); // else grabbed while hidden, as a window is printed
+        QTest::newRow("shown") << true;
+        QTest::newRow("grabbed hidden") << false;
+    }
+    void aNewChartIsDrawnWhenItFirstAppears()
+    {
+        QFETCH(bool, shown);
+        // the empty chart replotted by hand: what the first picture must be
+        ChartView reference;
+        reference.resize(kMainChart);
+        reference.replot();
+        const QImage expected = reference.grab().toImage();
+        QVERIFY(countPixels(expected, [](QColor c) { return c.lightness() < 128; }) > 100); // axes, ticks
+
+        ChartView view;
+        view.resize(kMainChart);
+        QSignalSpy replots(&view, &QCustomPlot::afterReplot);
+        if (shown) {
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+        }
+        const QImage first = view.grab().toImage();
+        QVERIFY(replots.count() >= 1);
+        QCOMPARE(first, expected);
+    }
+
+    void aChangeRightAfterMakingIsReplotted_data()
+    {
+        QTest::addColumn<bool>("committed");
+        QTest::newRow("committed") << true;
+        QTest::newRow("a setting alone") << false;
+    }
+    void aChangeRightAfterMakingIsReplotted()
+    {
+        QFETCH(bool, committed);
+        ChartView view; // not shown: nothing else replots it
+        view.resize(kMainChart);
+        QSignalSpy replots(&view, &QCustomPlot::afterReplot);
+        view.setTitleText(QStringLiteral("made and changed"));
+        if (committed)
+            view.commit();
+        QTRY_COMPARE(replots.count(), 1);
+        QCOMPARE(view.titleElement()->text(), QStringLiteral("made and changed"));
+    }
+
     void sameProcedureTwiceGivesTheSamePicture()
     {
         Chart chart;
@@ -381,8 +438,7 @@ private slots:
         for (const char* days : {"100", "9999"}) {
             QTest::addRow("points, %s days", days) << P::LargeShowN2vsN1 << P::LargeShowN2vsN1 << days;
             QTest::addRow("line, %s days", days) << P::LargeShowN2vsN1 << P::LargeShowN2vsN1inLine << days;
-            QTest::addRow("isoclines, %s days", days)
-                << P::LargeShowN2vsN1 << P::LargeShowN2vsN1withIsoclines << days;
+            QTest::addRow("isoclines, %s days", days) << P::LargeShowN2vsN1 << P::LargeShowN2vsN1withIsoclines << days;
             QTest::addRow("changes, %s days", days) << P::LargeShowN2vsN1 << P::LargeShowdNvsT << days;
             QTest::addRow("species B with markers, %s days", days)
                 << P::MainShowN1vsN2 << P::MainShowN2anddN2vsT << days;
@@ -441,11 +497,10 @@ private slots:
             {"main-points", P::MainShowN1vsN2, kMainChart},
             {"main-changes", P::MainShowdNvsT, kMainChart, P::MainShowN1vsN2},
             {"main-species-b", P::MainShowN2anddN2vsT, kMainChart, P::MainShowN1vsN2},
-            {"main-all-graphs-after-isoclines", P::MainShowAllGraphs, kMainChart,
-             P::MainShowN2vsN1withIsoclines},
+            {"main-all-graphs-after-isoclines", P::MainShowAllGraphs, kMainChart, P::MainShowN2vsN1withIsoclines},
             {"9999-points", P::LargeShowN2vsN1, kLargeChart, P::LargeShowN2vsN1, longRun.get()},
-            {"9999-all-graphs-after-isoclines", P::LargeShowAllGraphs, kLargeChart,
-             P::LargeShowN2vsN1withIsoclines, longRun.get()},
+            {"9999-all-graphs-after-isoclines", P::LargeShowAllGraphs, kLargeChart, P::LargeShowN2vsN1withIsoclines,
+             longRun.get()},
         };
         for (const Render& r : renders) {
             Chart chart(r.size);

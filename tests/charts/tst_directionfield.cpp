@@ -49,7 +49,8 @@ bool redMarker(QColor c) { return c.red() > 230 && c.green() < 40 && c.blue() < 
 bool arrowColoured(QColor c)
 {
     const QColor a = DirectionField::colour();
-    return std::abs(c.red() - a.red()) < 12 && std::abs(c.green() - a.green()) < 12 && std::abs(c.blue() - a.blue()) < 12;
+    return std::abs(c.red() - a.red()) < 12 && std::abs(c.green() - a.green()) < 12 &&
+           std::abs(c.blue() - a.blue()) < 12;
 }
 
 int count(const QImage& image, const QRect& area, bool (*match)(QColor), bool inside)
@@ -180,8 +181,8 @@ private slots:
         QVERIFY(field != nullptr);
         QVERIFY(field->drawnArrows().size() > 200);
         for (const FieldArrow& a : field->drawnArrows()) {
-            const DayStep step = stepOneDay(parametersOf(*run), view.xAxis->pixelToCoord(a.at.x()),
-                                            view.yAxis->pixelToCoord(a.at.y()));
+            const DayStep step =
+                stepOneDay(parametersOf(*run), view.xAxis->pixelToCoord(a.at.x()), view.yAxis->pixelToCoord(a.at.y()));
             if (std::abs(step.dN1) > 1e-6)
                 QCOMPARE(sign(a.head.x() - a.tail.x()), sign(step.dN1));
             if (std::abs(step.dN2) > 1e-6)
@@ -220,9 +221,11 @@ private slots:
         QTest::addColumn<ChartProcedure>("procedure");
         QTest::addColumn<int>("preset");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("start-up fields, large window") << ChartProcedure::LargeShowN2vsN1withIsoclines << 0 << kLargeChart;
+        QTest::newRow("start-up fields, large window")
+            << ChartProcedure::LargeShowN2vsN1withIsoclines << 0 << kLargeChart;
         QTest::newRow("A wins, large window") << ChartProcedure::LargeShowN2vsN1withIsoclines << 2 << kLargeChart;
-        QTest::newRow("start-up fields, main window") << ChartProcedure::MainShowN2vsN1withIsoclines << 0 << QSize(340, 276);
+        QTest::newRow("start-up fields, main window")
+            << ChartProcedure::MainShowN2vsN1withIsoclines << 0 << QSize(340, 276);
         QTest::newRow("A wins, main window") << ChartProcedure::MainShowN2vsN1withIsoclines << 2 << QSize(340, 276);
     }
     void everyArrowIsLongEnoughAndHasAHead()

@@ -49,8 +49,10 @@ private slots:
         QTest::newRow("on a point") << std::vector<Points>{line} << QPointF(20, 0) << 0 << 2 << 0.0;
         QTest::newRow("between, nearer the right") << std::vector<Points>{line} << QPointF(16, 3) << 0 << 2 << 5.0;
         QTest::newRow("second series nearer") << std::vector<Points>{line, above} << QPointF(30, 7) << 1 << 3 << 3.0;
-        QTest::newRow("a tie goes to the earlier") << std::vector<Points>{line, above} << QPointF(10, 5) << 0 << 1 << 5.0;
-        QTest::newRow("far outside still finds one") << std::vector<Points>{line} << QPointF(-300, -400) << 0 << 0 << 500.0;
+        QTest::newRow("a tie goes to the earlier")
+            << std::vector<Points>{line, above} << QPointF(10, 5) << 0 << 1 << 5.0;
+        QTest::newRow("far outside still finds one")
+            << std::vector<Points>{line} << QPointF(-300, -400) << 0 << 0 << 500.0;
         QTest::newRow("gaps are skipped")
             << std::vector<Points>{{{NaN, NaN}, {3, 4}, {0, NaN}}} << QPointF(0, 0) << 0 << 1 << 5.0;
         QTest::newRow("no points") << std::vector<Points>{{}, {}} << QPointF(0, 0) << -1 << -1 << 0.0;
@@ -103,27 +105,27 @@ private slots:
         QTest::addColumn<QPointF>("offset"); // pixels from it
         QTest::addColumn<int>("day");
         const ModelState& s = *m_run;
-        QTest::newRow("time chart, on N1 of day 37") << ChartProcedure::LargeShowN1andN2vsT << 37.0 << s.N1[37]
-                                                     << QPointF(0, 0) << 37;
-        QTest::newRow("time chart, beside N2 of day 80") << ChartProcedure::LargeShowN1andN2vsT << 80.0 << s.N2[80]
-                                                         << QPointF(1, -2) << 80;
-        QTest::newRow("all graphs, on dN2 of day 5") << ChartProcedure::LargeShowAllGraphs << 5.0 << s.dN2[5]
-                                                     << QPointF(0, 1) << 5;
+        QTest::newRow("time chart, on N1 of day 37")
+            << ChartProcedure::LargeShowN1andN2vsT << 37.0 << s.N1[37] << QPointF(0, 0) << 37;
+        QTest::newRow("time chart, beside N2 of day 80")
+            << ChartProcedure::LargeShowN1andN2vsT << 80.0 << s.N2[80] << QPointF(1, -2) << 80;
+        QTest::newRow("all graphs, on dN2 of day 5")
+            << ChartProcedure::LargeShowAllGraphs << 5.0 << s.dN2[5] << QPointF(0, 1) << 5;
         // On a time chart the day under the pointer, however far the curves are.
-        QTest::newRow("time chart, day 17.4 below both curves") << ChartProcedure::LargeShowN1andN2vsT << 17.4 << 0.0
-                                                                << QPointF(0, 0) << 17;
-        QTest::newRow("time chart, day 62.6 far above them") << ChartProcedure::LargeShowN1andN2vsT << 62.6 << 190.0
-                                                             << QPointF(0, 0) << 63;
-        QTest::newRow("changes, day 99.7: the last day") << ChartProcedure::LargeShowdNvsT << 99.7 << 0.0
-                                                         << QPointF(0, 0) << 100;
-        QTest::newRow("main window, day 3.6 away from both") << ChartProcedure::MainShowN2anddN2vsT << 3.6 << 45.0
-                                                             << QPointF(0, 0) << 4;
-        QTest::newRow("phase plane, day 0") << ChartProcedure::MainShowN1vsN2 << s.N1[0] << s.N2[0]
-                                            << QPointF(-6, 4) << 0;
-        QTest::newRow("phase plane, day 12") << ChartProcedure::LargeShowN2vsN1inLine << s.N1[12] << s.N2[12]
-                                             << QPointF(0, 0) << 12;
-        QTest::newRow("isoclines, on the trajectory's day 20") << ChartProcedure::LargeShowN2vsN1withIsoclines
-                                                           << s.N1[20] << s.N2[20] << QPointF(0, 0) << 20;
+        QTest::newRow("time chart, day 17.4 below both curves")
+            << ChartProcedure::LargeShowN1andN2vsT << 17.4 << 0.0 << QPointF(0, 0) << 17;
+        QTest::newRow("time chart, day 62.6 far above them")
+            << ChartProcedure::LargeShowN1andN2vsT << 62.6 << 190.0 << QPointF(0, 0) << 63;
+        QTest::newRow("changes, day 99.7: the last day")
+            << ChartProcedure::LargeShowdNvsT << 99.7 << 0.0 << QPointF(0, 0) << 100;
+        QTest::newRow("main window, day 3.6 away from both")
+            << ChartProcedure::MainShowN2anddN2vsT << 3.6 << 45.0 << QPointF(0, 0) << 4;
+        QTest::newRow("phase plane, day 0")
+            << ChartProcedure::MainShowN1vsN2 << s.N1[0] << s.N2[0] << QPointF(-6, 4) << 0;
+        QTest::newRow("phase plane, day 12")
+            << ChartProcedure::LargeShowN2vsN1inLine << s.N1[12] << s.N2[12] << QPointF(0, 0) << 12;
+        QTest::newRow("isoclines, on the trajectory's day 20")
+            << ChartProcedure::LargeShowN2vsN1withIsoclines << s.N1[20] << s.N2[20] << QPointF(0, 0) << 20;
     }
     void tooltipNamesTheNearestDay()
     {
@@ -168,15 +170,15 @@ private slots:
                                      << "Day 100: N1 = 165.312022539161, N2 = 34.3083574265073";
         QTest::newRow("species A") << ChartProcedure::LargeShowN1anddN1vsT << 37
                                    << "Day 37: N1 = 133.36208942063, dN1 = 1.85414941833414";
-        QTest::newRow("species B, negative change") << ChartProcedure::MainShowN2anddN2vsT << 37
-                                                    << "Day 37: N2 = 52.319800003866, dN2 = -0.871895055073111";
+        QTest::newRow("species B, negative change")
+            << ChartProcedure::MainShowN2anddN2vsT << 37 << "Day 37: N2 = 52.319800003866, dN2 = -0.871895055073111";
         QTest::newRow("changes") << ChartProcedure::LargeShowdNvsT << 0 << "Day 0: dN1 = 1.936158, dN2 = 2.850549";
         QTest::newRow("all graphs") << ChartProcedure::MainShowAllGraphs << 0
                                     << "Day 0: N1 = 10, dN1 = 1.936158, N2 = 10, dN2 = 2.850549";
         QTest::newRow("phase plane") << ChartProcedure::MainShowN1vsN2 << 37
                                      << "Day 37: N1 = 133.36208942063, N2 = 52.319800003866";
-        QTest::newRow("isoclines: no isocline values") << ChartProcedure::MainShowN2vsN1withIsoclines << 0
-                                                       << "Day 0: N1 = 10, N2 = 10";
+        QTest::newRow("isoclines: no isocline values")
+            << ChartProcedure::MainShowN2vsN1withIsoclines << 0 << "Day 0: N1 = 10, N2 = 10";
     }
     void tooltipTextInTheNumberFormat()
     {

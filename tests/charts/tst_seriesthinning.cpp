@@ -31,8 +31,7 @@ using namespace vorlenza;
 
 Q_DECLARE_METATYPE(ChartProcedure)
 
-namespace
-{
+namespace {
 
 const QSize kLargeChart(775, 532); // 11628 x 7980 twips
 const double kGap = std::numeric_limits<double>::quiet_NaN();
@@ -66,8 +65,8 @@ struct Picture {
 };
 
 /// The chart drawn by `procedure` after `before`, rendered at `scale`; `curves` off hides every series.
-Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState& state, double scale,
-              bool every, bool curves = true)
+Picture render(ChartProcedure before, ChartProcedure procedure, const ModelState& state, double scale, bool every,
+               bool curves = true)
 {
     ChartView view;
     view.resize(kLargeChart);
@@ -133,9 +132,8 @@ QImage keptReference(const QString& row, const QImage& bare, const std::function
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(row.toUtf8());
     hash.addData(QByteArrayView(reinterpret_cast<const char*>(bare.constBits()), bare.sizeInBytes()));
-    const QString path =
-        QStringLiteral(THINNING_REFERENCE_DIR "/%1-%2.png")
-            .arg(QString::fromLatin1(binaries), QString::fromLatin1(hash.result().toHex().left(24)));
+    const QString path = QStringLiteral(THINNING_REFERENCE_DIR "/%1-%2.png")
+                             .arg(QString::fromLatin1(binaries), QString::fromLatin1(hash.result().toHex().left(24)));
     QImage kept(path);
     if (!kept.isNull() && kept.size() == bare.size())
         return kept.convertToFormat(QImage::Format_RGB32);
@@ -198,7 +196,8 @@ private slots:
         for (const Kind& k : kinds)
             for (const char* run : {"defaults", "chaotic", "oscillating", "near extinction"})
                 for (double scale : {1.0, 2.0})
-                    QTest::addRow("%s, %s, %gx", k.name, run, scale) << k.before << k.procedure << QString::fromLatin1(run) << scale;
+                    QTest::addRow("%s, %s, %gx", k.name, run, scale)
+                        << k.before << k.procedure << QString::fromLatin1(run) << scale;
     }
 
     void thinnedPictureStaysWithinAPixelOfEveryPoint()
@@ -218,7 +217,9 @@ private slots:
 
         // The band: every pixel the curves change, grown by one pixel each way.
         const int w = every.width(), h = every.height();
-        const auto row = [](const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
+        const auto row = [](const QImage& image, int y) {
+            return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        };
         QVector<bool> band(w * h, false);
         int curvePixels = 0;
         for (int y = 0; y < h; ++y)
@@ -295,18 +296,17 @@ private slots:
         QTest::addColumn<double>("scale");
         QTest::addColumn<QVector<QPointF>>("kept");
         const QVector<QPointF> zigzag = {{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
-        QTest::newRow("one column, high before low")
-            << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}} << 1.0
-            << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}};
-        QTest::newRow("zigzag: inner points dropped") << zigzag << 1.0
-                                                      << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.9, 6}, {1.2, 3}};
-        QTest::newRow("twice the pixels keep more") << zigzag << 2.0
-                                                    << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
+        QTest::newRow("one column, high before low") << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}} << 1.0
+                                                     << QVector<QPointF>{{0.1, 5}, {0.3, 9}, {0.5, 1}, {0.9, 6}};
+        QTest::newRow("zigzag: inner points dropped")
+            << zigzag << 1.0 << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.9, 6}, {1.2, 3}};
+        QTest::newRow("twice the pixels keep more")
+            << zigzag << 2.0 << QVector<QPointF>{{0.1, 5}, {0.3, 1}, {0.5, 9}, {0.6, 4}, {0.9, 6}, {1.2, 3}};
         QTest::newRow("a gap splits a column")
             << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}} << 1.0
             << QVector<QPointF>{{0.1, 5}, {0.2, 1}, {0.3, 2}, {kGap, kGap}, {0.4, 7}, {0.5, 8}, {0.6, 0}};
-        QTest::newRow("extremes are the ends") << QVector<QPointF>{{0.1, 1}, {0.4, 2}, {0.5, 3}, {0.8, 4}} << 1.0
-                                               << QVector<QPointF>{{0.1, 1}, {0.8, 4}};
+        QTest::newRow("extremes are the ends")
+            << QVector<QPointF>{{0.1, 1}, {0.4, 2}, {0.5, 3}, {0.8, 4}} << 1.0 << QVector<QPointF>{{0.1, 1}, {0.8, 4}};
         QTest::newRow("one point") << QVector<QPointF>{{3.5, 2}} << 1.0 << QVector<QPointF>{{3.5, 2}};
     }
 
@@ -361,7 +361,7 @@ private slots:
     void markersOnOneSpotKeepTheTopFew()
     {
         // six markers within a quarter pixel: the last two drawn stay, in their order
-        const QVector<QPointF> pile = {{1.01, 1.01}, {1.02, 1.0}, {4.0, 4.0}, {1.03, 1.0},
+        const QVector<QPointF> pile = {{1.01, 1.01}, {1.02, 1.0},  {4.0, 4.0},  {1.03, 1.0},
                                        {kGap, kGap}, {1.04, 1.02}, {1.05, 1.0}, {1.06, 1.01}};
         QCOMPARE(topmostMarkers(pile, 1.0), (QVector<QPointF>{{4.0, 4.0}, {1.05, 1.0}, {1.06, 1.01}}));
         // a marker a quarter pixel away is on a spot of its own

@@ -44,11 +44,11 @@ private:
 
 /// How a target file is made unwritable.
 enum class Trouble {
-    NameIsFolder,    ///< the chosen name is an existing folder
-    NoSuchFolder,    ///< the folder of the chosen name does not exist
-    ParentIsFile,    ///< the "folder" of the chosen name is a file
-    ReadOnlyFolder,  ///< an earlier file in a folder that may not be written
-    DiskFull,        ///< an earlier file, and every write fails as on a full disk
+    NameIsFolder,   ///< the chosen name is an existing folder
+    NoSuchFolder,   ///< the folder of the chosen name does not exist
+    ParentIsFile,   ///< the "folder" of the chosen name is a file
+    ReadOnlyFolder, ///< an earlier file in a folder that may not be written
+    DiskFull,       ///< an earlier file, and every write fails as on a full disk
 };
 
 inline QByteArray ReadBytes(const QString& path)
@@ -103,10 +103,10 @@ inline bool PdfPageIs(const QByteArray& pdf, const QSizeF& paper)
 
 /// A target prepared in `root` for one kind of trouble.
 struct TroubleSpot {
-    QString path;        ///< the name to write to
-    QByteArray earlier;  ///< what is at `path` before, empty when nothing is
+    QString path;         ///< the name to write to
+    QByteArray earlier;   ///< what is at `path` before, empty when nothing is
     QString lockedFolder; ///< a folder made read-only, to unlock afterwards
-    QString skip;        ///< why this trouble cannot be made here, empty when it can
+    QString skip;         ///< why this trouble cannot be made here, empty when it can
 };
 
 inline TroubleSpot PrepareTrouble(const QString& root, Trouble trouble, const QString& fileName)
@@ -119,9 +119,7 @@ inline TroubleSpot PrepareTrouble(const QString& root, Trouble trouble, const QS
         dir.mkdir(fileName);
         spot.path = dir.filePath(fileName);
         break;
-    case Trouble::NoSuchFolder:
-        spot.path = dir.filePath(QStringLiteral("missing/") + fileName);
-        break;
+    case Trouble::NoSuchFolder: spot.path = dir.filePath(QStringLiteral("missing/") + fileName); break;
     case Trouble::ParentIsFile:
         WriteBytes(dir.filePath(QStringLiteral("plain")), earlier);
         spot.path = dir.filePath(QStringLiteral("plain/") + fileName);

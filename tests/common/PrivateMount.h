@@ -39,8 +39,7 @@ inline PrivateMountRun InPrivateTmpfs(const QString& folder, int kilobytes, bool
         const auto say = [&](char kind, const QByteArray& text) {
             const QByteArray message = kind + text;
             for (qsizetype done = 0; done < message.size();) {
-                const ssize_t n =
-                    write(pipeEnds[1], message.constData() + done, size_t(message.size() - done));
+                const ssize_t n = write(pipeEnds[1], message.constData() + done, size_t(message.size() - done));
                 if (n <= 0)
                     break;
                 done += n;

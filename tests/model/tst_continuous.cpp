@@ -32,8 +32,8 @@ private slots:
         for (int t = 0; t <= 100; ++t) {
             const double exact = capacity / (1.0 + (capacity - n0) / n0 * std::exp(-r * t));
             const double got = s.N1[std::size_t(t)];
-            QVERIFY2(std::abs(got - exact) <= 1e-6 * exact, qPrintable(QStringLiteral("day %1: %2 against %3")
-                                                                         .arg(t).arg(got).arg(exact)));
+            QVERIFY2(std::abs(got - exact) <= 1e-6 * exact,
+                     qPrintable(QStringLiteral("day %1: %2 against %3").arg(t).arg(got).arg(exact)));
             QCOMPARE(s.N2[std::size_t(t)], got);
         }
     }
@@ -56,8 +56,7 @@ private slots:
         const int lastDay = 9999;
         for (const bool speciesA : {true, false}) {
             ModelParameters p{K, K, 0.5, 0.5, speciesA ? r : 0.3, speciesA ? 0.3 : r};
-            const ContinuousSolution s =
-                solveContinuous(p, speciesA ? n0 : 0.0, speciesA ? 0.0 : n0, lastDay);
+            const ContinuousSolution s = solveContinuous(p, speciesA ? n0 : 0.0, speciesA ? 0.0 : n0, lastDay);
             QVERIFY(s.complete());
             QCOMPARE(int(s.N1.size()), lastDay + 1);
             const auto& alone = speciesA ? s.N1 : s.N2;

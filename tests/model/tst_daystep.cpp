@@ -76,7 +76,8 @@ private slots:
             const DayStep step = stepOneDay(p, s->N1[i], s->N2[i]);
             QVERIFY(step.finite);
             QVERIFY2(sameBits(step.dN1, s->dN1[i]) && sameBits(step.dN2, s->dN2[i]), qPrintable(QString::number(i)));
-            QVERIFY2(sameBits(step.n1, s->N1[i + 1]) && sameBits(step.n2, s->N2[i + 1]), qPrintable(QString::number(i)));
+            QVERIFY2(sameBits(step.n1, s->N1[i + 1]) && sameBits(step.n2, s->N2[i + 1]),
+                     qPrintable(QString::number(i)));
         }
     }
 

@@ -239,8 +239,8 @@ private slots:
         QCOMPARE(find(all, EquilibriumKind::AAlone)->onEquilibriumLine, line);
         QVERIFY(!find(all, EquilibriumKind::Extinction)->onEquilibriumLine);
         // the point where the isoclines touch is the one an eigenvalue of 0 leaves undecided
-        const EquilibriumKind touched = touch == int(IsoclinesTouch::AtAAlone) ? EquilibriumKind::AAlone
-                                                                                : EquilibriumKind::BAlone;
+        const EquilibriumKind touched =
+            touch == int(IsoclinesTouch::AtAAlone) ? EquilibriumKind::AAlone : EquilibriumKind::BAlone;
         QVERIFY(find(all, touched)->slow());
     }
 
@@ -268,7 +268,13 @@ private slots:
                 const double n1 = (0.05 + 1.2 * unit(random)) * K1, n2 = (0.05 + 1.2 * unit(random)) * K2;
                 QVERIFY2(endedAs(p, n1, n2) == named,
                          qPrintable(QStringLiteral("set %1 (K1 %2, K2 %3, alpha %4, beta %5) from (%6, %7)")
-                                        .arg(i).arg(K1).arg(K2).arg(p.alpha).arg(p.beta).arg(n1).arg(n2)));
+                                        .arg(i)
+                                        .arg(K1)
+                                        .arg(K2)
+                                        .arg(p.alpha)
+                                        .arg(p.beta)
+                                        .arg(n1)
+                                        .arg(n2)));
             }
         }
         QVERIFY(counts[int(CompetitionOutcome::AWins)] > 50 && counts[int(CompetitionOutcome::BWins)] > 50);

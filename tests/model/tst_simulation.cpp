@@ -21,10 +21,10 @@ FieldTexts withLength(const char* simut)
 
 bool sameState(const ModelState& a, const ModelState& b)
 {
-    return a.K1 == b.K1 && a.K2 == b.K2 && a.alpha == b.alpha && a.beta == b.beta && a.r1 == b.r1 &&
-           a.r2 == b.r2 && a.simTime == b.simTime && a.N1 == b.N1 && a.N2 == b.N2 && a.dN1 == b.dN1 &&
-           a.dN2 == b.dN2 && a.isoclineAX == b.isoclineAX && a.isoclineAY == b.isoclineAY &&
-           a.isoclineBX == b.isoclineBX && a.isoclineBY == b.isoclineBY;
+    return a.K1 == b.K1 && a.K2 == b.K2 && a.alpha == b.alpha && a.beta == b.beta && a.r1 == b.r1 && a.r2 == b.r2 &&
+           a.simTime == b.simTime && a.N1 == b.N1 && a.N2 == b.N2 && a.dN1 == b.dN1 && a.dN2 == b.dN2 &&
+           a.isoclineAX == b.isoclineAX && a.isoclineAY == b.isoclineAY && a.isoclineBX == b.isoclineBX &&
+           a.isoclineBY == b.isoclineBY;
 }
 
 } // namespace
@@ -38,8 +38,8 @@ private slots:
         QCOMPARE(s->simTime, 0);
         QCOMPARE(s->K1, 0.0);
         QCOMPARE(s->N1.size(), std::size_t(10001));
-        for (const auto* a : {&s->N1, &s->N2, &s->dN1, &s->dN2, &s->isoclineAX, &s->isoclineAY, &s->isoclineBX,
-                              &s->isoclineBY})
+        for (const auto* a :
+             {&s->N1, &s->N2, &s->dN1, &s->dN2, &s->isoclineAX, &s->isoclineAY, &s->isoclineBX, &s->isoclineBY})
             for (double v : *a)
                 QCOMPARE(v, 0.0);
     }
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(r.lastN1, s->N1[101]);
         QCOMPARE(r.lastN2, s->N2[101]);
         QVERIFY(s->N1[101] != 0.0);
-        QCOMPARE(s->N1[102], 0.0); // nothing written past day T+1
+        QCOMPARE(s->N1[102], 0.0);  // nothing written past day T+1
         QCOMPARE(s->dN1[101], 0.0); // increments only for days 0..T
         QCOMPARE(int(r.error), int(RunError::None));
         QCOMPARE(int(r.field), int(ParameterField::None));
@@ -280,28 +280,47 @@ private slots:
         const int large = int(RunError::ParameterTooLarge);
         const int arithmetic = int(RunError::Arithmetic);
         const int isocline = int(RunError::IsoclineArithmetic);
-        QTest::newRow("T 10000") << "simut" << "10000" << range << 0 << "";
-        QTest::newRow("T 50000") << "simut" << "50000" << overflow << 0
+        QTest::newRow("T 10000") << "simut"
+                                 << "10000" << range << 0 << "";
+        QTest::newRow("T 50000") << "simut"
+                                 << "50000" << overflow << 0
                                  << "The simulation length must be a whole number of days from 1 to 9999.";
-        QTest::newRow("T 32767") << "simut" << "32767" << range << 0 << "";
-        QTest::newRow("T 32768") << "simut" << "32768" << overflow << 0 << "";
-        QTest::newRow("T -32769") << "simut" << "-32769" << overflow << 0 << "";
-        QTest::newRow("T 0") << "simut" << "0" << range << 0 << "";
-        QTest::newRow("T 0.5 rounds to 0") << "simut" << "0.5" << range << 0 << "";
-        QTest::newRow("T 9999.5 rounds to 10000") << "simut" << "9999.5" << range << 0 << "";
-        QTest::newRow("T negative") << "simut" << "-5" << range << 0 << "";
-        QTest::newRow("T junk") << "simut" << "abc" << range << 0 << "";
-        QTest::newRow("T 1e400") << "simut" << "1e400" << overflow << 0 << "";
-        QTest::newRow("K1 zero") << "K1" << "0" << zero << 0 << "";
-        QTest::newRow("K2 zero") << "K2" << "x" << zero << 0 << "K2";
-        QTest::newRow("alpha zero") << "u" << "0" << zero << 0 << "";
-        QTest::newRow("beta zero") << "v" << "" << zero << 0 << "";
-        QTest::newRow("r1 beyond double") << "rrateA" << "1e999" << large << 0 << "";
-        QTest::newRow("N2(0) beyond double") << "b0" << "-1e999" << large << 0 << "";
-        QTest::newRow("huge rate overflows")
-            << "rrateA" << "1e200" << arithmetic << 1 << "none";
-        QTest::newRow("oscillation overflows later") << "rrateA" << "5" << arithmetic << -1 << "";
-        QTest::newRow("isocline beyond double") << "v" << "1e-320" << isocline << 0 << "";
+        QTest::newRow("T 32767") << "simut"
+                                 << "32767" << range << 0 << "";
+        QTest::newRow("T 32768") << "simut"
+                                 << "32768" << overflow << 0 << "";
+        QTest::newRow("T -32769") << "simut"
+                                  << "-32769" << overflow << 0 << "";
+        QTest::newRow("T 0") << "simut"
+                             << "0" << range << 0 << "";
+        QTest::newRow("T 0.5 rounds to 0") << "simut"
+                                           << "0.5" << range << 0 << "";
+        QTest::newRow("T 9999.5 rounds to 10000") << "simut"
+                                                  << "9999.5" << range << 0 << "";
+        QTest::newRow("T negative") << "simut"
+                                    << "-5" << range << 0 << "";
+        QTest::newRow("T junk") << "simut"
+                                << "abc" << range << 0 << "";
+        QTest::newRow("T 1e400") << "simut"
+                                 << "1e400" << overflow << 0 << "";
+        QTest::newRow("K1 zero") << "K1"
+                                 << "0" << zero << 0 << "";
+        QTest::newRow("K2 zero") << "K2"
+                                 << "x" << zero << 0 << "K2";
+        QTest::newRow("alpha zero") << "u"
+                                    << "0" << zero << 0 << "";
+        QTest::newRow("beta zero") << "v"
+                                   << "" << zero << 0 << "";
+        QTest::newRow("r1 beyond double") << "rrateA"
+                                          << "1e999" << large << 0 << "";
+        QTest::newRow("N2(0) beyond double") << "b0"
+                                             << "-1e999" << large << 0 << "";
+        QTest::newRow("huge rate overflows") << "rrateA"
+                                             << "1e200" << arithmetic << 1 << "none";
+        QTest::newRow("oscillation overflows later") << "rrateA"
+                                                     << "5" << arithmetic << -1 << "";
+        QTest::newRow("isocline beyond double") << "v"
+                                                << "1e-320" << isocline << 0 << "";
     }
 
     void failuresLeaveThePreviousRunWhole()
@@ -321,13 +340,20 @@ private slots:
 
         FieldTexts bad;
         const std::string t = text.toStdString();
-        if (field == "simut") bad.simut = t;
-        if (field == "K1") bad.K1 = t;
-        if (field == "K2") bad.K2 = t;
-        if (field == "u") bad.u = t;
-        if (field == "v") bad.v = t;
-        if (field == "rrateA") bad.rrateA = t;
-        if (field == "b0") bad.b0 = t;
+        if (field == "simut")
+            bad.simut = t;
+        if (field == "K1")
+            bad.K1 = t;
+        if (field == "K2")
+            bad.K2 = t;
+        if (field == "u")
+            bad.u = t;
+        if (field == "v")
+            bad.v = t;
+        if (field == "rrateA")
+            bad.rrateA = t;
+        if (field == "b0")
+            bad.b0 = t;
         if (error == int(RunError::Arithmetic) && day < 0)
             bad.simut = "9999";
 

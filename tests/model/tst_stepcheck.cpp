@@ -39,15 +39,14 @@ private slots:
     void flagsTooCoarseSteps_data()
     {
         QTest::addColumn<FieldTexts>("fields");
-        QTest::addColumn<bool>("unstable");   // the equilibrium repels the steps
-        QTest::addColumn<bool>("settled");    // the run and the equations have both settled
+        QTest::addColumn<bool>("unstable");     // the equilibrium repels the steps
+        QTest::addColumn<bool>("settled");      // the run and the equations have both settled
         QTest::addColumn<double>("daily");      // N1 of the run on the last day, rounded
         QTest::addColumn<double>("continuous"); // N1 of the equations, rounded
         QTest::newRow("r1 2.2: a false plateau") << weakCompetition("2.2") << true << true << 75.3 << 99.0;
         QTest::newRow("r1 2.05: creeping") << weakCompetition("2.05") << true << false << 89.8 << 99.0;
         // (from day 8 on the run leaves the double range)
-        QTest::newRow("r1 3.8: thrown below zero") << weakCompetition("3.8", "4") << false << false << -297.2
-                                                   << 100.0;
+        QTest::newRow("r1 3.8: thrown below zero") << weakCompetition("3.8", "4") << false << false << -297.2 << 100.0;
         FieldTexts chaotic; // the defaults with r1 = 3.8: a two-day cycle
         chaotic.rrateA = "3.8";
         QTest::newRow("r1 3.8: cycling") << chaotic << true << false << 92.0 << 166.8;

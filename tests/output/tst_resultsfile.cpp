@@ -53,12 +53,10 @@ bool writeRaw(const QString& path, const QByteArray& bytes)
 
 QStringList entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-const QByteArray Header =
-    "\"t, N1, dN1, N2, dN2, x of isocline A, y of isocline A, x of isocline B, y of isocline B\"";
+const QByteArray Header = "\"t, N1, dN1, N2, dN2, x of isocline A, y of isocline A, x of isocline B, y of isocline B\"";
 
 } // namespace
 
@@ -71,10 +69,10 @@ private slots:
         QTest::addColumn<QByteArray>("begins");
         QTest::addColumn<QByteArray>("ends"); // empty: `begins` is the whole line
 
-        QTest::newRow("species A parameters") << 0 << QByteArray("\"N1(0) =10, r1 =0.2, alpha = 1, K1 = 200\"")
-                                              << QByteArray();
-        QTest::newRow("species B parameters") << 1 << QByteArray("\"N2(0) =10, r2 =0.3, beta = 0.4, K2 = 100\"")
-                                              << QByteArray();
+        QTest::newRow("species A parameters")
+            << 0 << QByteArray("\"N1(0) =10, r1 =0.2, alpha = 1, K1 = 200\"") << QByteArray();
+        QTest::newRow("species B parameters")
+            << 1 << QByteArray("\"N2(0) =10, r2 =0.3, beta = 0.4, K2 = 100\"") << QByteArray();
         QTest::newRow("header") << 2 << Header << QByteArray();
         QTest::newRow("day 0") << 3 << QByteArray("0,10,1.936158,10,2.850549,0,200,0,100") << QByteArray();
         QTest::newRow("day 1") << 4 << QByteArray("1,11.936158,") << QByteArray(",2,198,2.5,99");
@@ -119,9 +117,9 @@ private slots:
         QCOMPARE(lines.size(), t + 4);
         QCOMPARE(lines.at(2), Header);
 
-        const ModelState::Series* columns[] = {&state->N1, &state->dN1, &state->N2, &state->dN2,
-                                               &state->isoclineAX, &state->isoclineAY, &state->isoclineBX,
-                                               &state->isoclineBY};
+        const ModelState::Series* columns[] = {&state->N1,         &state->dN1,        &state->N2,
+                                               &state->dN2,        &state->isoclineAX, &state->isoclineAY,
+                                               &state->isoclineBX, &state->isoclineBY};
         for (int day = 0; day <= t; ++day) {
             const QList<QByteArray> fields = lines.at(day + 3).split(',');
             QCOMPARE(fields.size(), 9);
@@ -139,10 +137,9 @@ private slots:
     void zeroFileBeforeAnyRun()
     {
         const auto state = std::make_unique<ModelState>();
-        QCOMPARE(resultsFileContents(*state),
-                 QByteArray("\"N1(0) =0, r1 =0, alpha = 0, K1 = 0\"\r\n"
-                            "\"N2(0) =0, r2 =0, beta = 0, K2 = 0\"\r\n")
-                     + Header + QByteArray("\r\n0,0,0,0,0,0,0,0,0\r\n"));
+        QCOMPARE(resultsFileContents(*state), QByteArray("\"N1(0) =0, r1 =0, alpha = 0, K1 = 0\"\r\n"
+                                                         "\"N2(0) =0, r2 =0, beta = 0, K2 = 0\"\r\n") +
+                                                  Header + QByteArray("\r\n0,0,0,0,0,0,0,0,0\r\n"));
     }
 
     void numberForms_data()
@@ -204,12 +201,18 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("derived");
 
-        QTest::newRow("three-letter extension") << "/tmp/x/run1.txt" << "/tmp/x/run1-N1N2dN.txt";
-        QTest::newRow("csv in the current folder") << "x.csv" << "x-N1N2dN.txt";
-        QTest::newRow("no extension loses four letters") << "/tmp/x/results" << "/tmp/x/res-N1N2dN.txt";
-        QTest::newRow("four-letter extension keeps its dot") << "/tmp/x/a.json" << "/tmp/x/a.-N1N2dN.txt";
-        QTest::newRow("dot in a folder name") << "/tmp/x.d/run.dat" << "/tmp/x.d/run-N1N2dN.txt";
-        QTest::newRow("exactly four characters") << "/tmp/x/abcd" << "/tmp/x/-N1N2dN.txt";
+        QTest::newRow("three-letter extension") << "/tmp/x/run1.txt"
+                                                << "/tmp/x/run1-N1N2dN.txt";
+        QTest::newRow("csv in the current folder") << "x.csv"
+                                                   << "x-N1N2dN.txt";
+        QTest::newRow("no extension loses four letters") << "/tmp/x/results"
+                                                         << "/tmp/x/res-N1N2dN.txt";
+        QTest::newRow("four-letter extension keeps its dot") << "/tmp/x/a.json"
+                                                             << "/tmp/x/a.-N1N2dN.txt";
+        QTest::newRow("dot in a folder name") << "/tmp/x.d/run.dat"
+                                              << "/tmp/x.d/run-N1N2dN.txt";
+        QTest::newRow("exactly four characters") << "/tmp/x/abcd"
+                                                 << "/tmp/x/-N1N2dN.txt";
         QTest::newRow("characters outside the basic plane")
             << QString::fromUtf8("/tmp/x/r\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80")
             << "/tmp/x/r-N1N2dN.txt";
@@ -253,15 +256,16 @@ private slots:
     {
         QTest::addColumn<QString>("target"); // relative to the test folder; "\\0" stands for a NUL
         QTest::addColumn<QString>("reason");
-        QTest::addColumn<bool>("needsUser");   // permissions do not stop the superuser
+        QTest::addColumn<bool>("needsUser"); // permissions do not stop the superuser
         QTest::addColumn<bool>("diskFull");
 
         const char* const notFile = "“%1/old-N1N2dN.txt” is a file, not a folder";
-        QTest::newRow("folder gone") << "gone/x-N1N2dN.txt" << "the folder “%1/gone” does not exist" << false
-                                     << false;
+        QTest::newRow("folder gone") << "gone/x-N1N2dN.txt"
+                                     << "the folder “%1/gone” does not exist" << false << false;
         QTest::newRow("folder is a file") << "old-N1N2dN.txt/x-N1N2dN.txt" << notFile << false << false;
         QTest::newRow("below a file") << "old-N1N2dN.txt/sub/x-N1N2dN.txt" << notFile << false << false;
-        QTest::newRow("name is a folder") << "sub" << "“%1/sub” is a folder, not a file" << false << false;
+        QTest::newRow("name is a folder") << "sub"
+                                          << "“%1/sub” is a folder, not a file" << false << false;
         QTest::newRow("NUL in the name") << "old-N1N2dN.txt\\0.txt"
                                          << "a character that is not allowed in file names" << false << false;
         QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "the file name is too long" << false
@@ -269,9 +273,10 @@ private slots:
         QTest::newRow("file size limit") << "old-N1N2dN.txt"
                                          << "it would be larger than the file size limit of this account (1000 bytes)"
                                          << false << true;
-        QTest::newRow("read-only folder") << "locked/old-N1N2dN.txt" << "you may not write in the folder “%1/locked”"
-                                          << true << false;
-        QTest::newRow("read-only file") << "old-N1N2dN.txt" << "the file is read-only" << true << false;
+        QTest::newRow("read-only folder") << "locked/old-N1N2dN.txt"
+                                          << "you may not write in the folder “%1/locked”" << true << false;
+        QTest::newRow("read-only file") << "old-N1N2dN.txt"
+                                        << "the file is read-only" << true << false;
     }
 
     void failureKeepsTheOldFile()
@@ -311,8 +316,7 @@ private slots:
         QFile::setPermissions(dir.filePath("old-N1N2dN.txt"), QFile::ReadOwner | QFile::WriteOwner);
 
         QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.error.startsWith(QStringLiteral("The file “")),
-                 qPrintable(outcome.error));
+        QVERIFY2(outcome.error.startsWith(QStringLiteral("The file “")), qPrintable(outcome.error));
         QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(dir.path())), qPrintable(outcome.error));
         QVERIFY2(outcome.error.contains(QString(reason).replace("%1", QDir::toNativeSeparators(dir.path()))),
                  qPrintable(outcome.error));

@@ -17,8 +17,7 @@
 
 using namespace vorlenza;
 
-namespace
-{
+namespace {
 
 /// The text LibreOffice makes of a sheet: UTF-8, cells separated by tabs, numbers as numbers and as
 /// stored, not as shown (the decimal sign is the language's own all the same).
@@ -48,21 +47,18 @@ QString differences(const QByteArray& csv, const ModelState& m)
         return QStringLiteral("%1 lines for %2 days").arg(lines.size()).arg(m.simTime);
     const auto fields = [&](int line) { return lines[line].trimmed().split('\t'); };
     const QList<QByteArray> a = fields(0), b = fields(1);
-    const double parametersA[] = {m.N1[0], m.r1, m.alpha, m.K1},
-                 parametersB[] = {m.N2[0], m.r2, m.beta, m.K2};
+    const double parametersA[] = {m.N1[0], m.r1, m.alpha, m.K1}, parametersB[] = {m.N2[0], m.r2, m.beta, m.K2};
     if (a.value(0) != "N1(0)" || b.value(4) != "beta")
         return QStringLiteral("parameter labels: ") + QString::fromUtf8(lines[0]);
     for (int i = 0; i < 4; ++i)
-        if (!close(parametersA[i], number(a.value(2 * i + 1))) ||
-            !close(parametersB[i], number(b.value(2 * i + 1))))
+        if (!close(parametersA[i], number(a.value(2 * i + 1))) || !close(parametersB[i], number(b.value(2 * i + 1))))
             return QStringLiteral("parameter %1").arg(i);
     if (fields(2).size() != 9 || fields(2).last() != "y of isocline B")
         return QStringLiteral("header: ") + QString::fromUtf8(lines[2]);
     for (int day = 0; day <= m.simTime; ++day) {
         const auto i = static_cast<std::size_t>(day);
-        const double expected[] = {double(day),     m.N1[i],         m.dN1[i],
-                                   m.N2[i],         m.dN2[i],        m.isoclineAX[i],
-                                   m.isoclineAY[i], m.isoclineBX[i], m.isoclineBY[i]};
+        const double expected[] = {double(day),     m.N1[i],         m.dN1[i],        m.N2[i],        m.dN2[i],
+                                   m.isoclineAX[i], m.isoclineAY[i], m.isoclineBX[i], m.isoclineBY[i]};
         const QList<QByteArray> cells = fields(day + 3);
         for (int c = 0; c < 9; ++c)
             if (!close(expected[c], number(cells.value(c))))
@@ -77,8 +73,7 @@ QString differences(const QByteArray& csv, const ModelState& m)
 
 } // namespace
 
-class TestResultsSpreadsheet : public QObject
-{
+class TestResultsSpreadsheet : public QObject {
     Q_OBJECT
     QTemporaryDir m_profile; // one LibreOffice profile for every start
 
@@ -96,8 +91,7 @@ private slots:
         QTest::newRow("type chosen, .xlsx typed") << "/d/run1.xlsx" << true << "/d/run1.xlsx" << true;
         QTest::newRow("type chosen, other extension") << "/d/run1.csv" << true << "/d/run1.csv.xlsx" << true;
         QTest::newRow("too short for the results file") << "/d/ab" << false << "" << false;
-        QTest::newRow("folder named .xlsx")
-            << "/d.xlsx/run1.txt" << false << "/d.xlsx/run1-N1N2dN.txt" << false;
+        QTest::newRow("folder named .xlsx") << "/d.xlsx/run1.txt" << false << "/d.xlsx/run1-N1N2dN.txt" << false;
         QTest::newRow("cancelled") << "" << true << "" << false;
     }
     void resolvesTheDialogsChoice()
@@ -143,11 +137,10 @@ private slots:
         env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         office.setProcessEnvironment(env);
-        office.start(
-            QStringLiteral("soffice"),
-            {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(),
-             QStringLiteral("--headless"), QStringLiteral("--convert-to"), CsvFilter,
-             QStringLiteral("--outdir"), dir.path(), dir.filePath("t100.xlsx"), dir.filePath("t9999.xlsx")});
+        office.start(QStringLiteral("soffice"),
+                     {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(),
+                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), CsvFilter,
+                      QStringLiteral("--outdir"), dir.path(), dir.filePath("t100.xlsx"), dir.filePath("t9999.xlsx")});
         QVERIFY(office.waitForFinished(120000));
         QCOMPARE(office.exitCode(), 0);
         QCOMPARE(differences(ReadBytes(dir.filePath("t100.csv")), *shortRun), QString());
@@ -158,20 +151,18 @@ private slots:
         // The charts draw the whole run: the day column against N1 and N2, and the isoclines and
         // the path in the phase plane.
         bool ok = false;
-        const QByteArray overTime =
-            RunTool(QStringLiteral("unzip"),
-                    {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart1.xml"}, &ok);
+        const QByteArray overTime = RunTool(
+            QStringLiteral("unzip"), {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart1.xml"}, &ok);
         QVERIFY(ok);
         QCOMPARE(overTime.count("<c:ser>"), 2);
         QVERIFY(overTime.contains("$A$4:$A$10003") && overTime.contains("$B$4:$B$10003") &&
                 overTime.contains("$D$4:$D$10003"));
-        const QByteArray phase =
-            RunTool(QStringLiteral("unzip"),
-                    {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart2.xml"}, &ok);
+        const QByteArray phase = RunTool(
+            QStringLiteral("unzip"), {QStringLiteral("-p"), dir.filePath("t9999.xlsx"), "xl/charts/chart2.xml"}, &ok);
         QVERIFY(ok);
         QCOMPARE(phase.count("<c:ser>"), 3);
-        for (const char* range : {"$F$4:$F$10003", "$G$4:$G$10003", "$H$4:$H$10003", "$I$4:$I$10003",
-                                  "$B$4:$B$10003", "$D$4:$D$10003"})
+        for (const char* range :
+             {"$F$4:$F$10003", "$G$4:$G$10003", "$H$4:$H$10003", "$I$4:$I$10003", "$B$4:$B$10003", "$D$4:$D$10003"})
             QVERIFY2(phase.contains(range), range);
     }
 
@@ -235,8 +226,8 @@ private slots:
         QTest::newRow("file size limit of 100 kB")
             << rlim_t(102400) << 0 << false
             << "it would be larger than the file size limit of this account (102400 bytes)";
-        QTest::newRow("read-only temporary folder") << rlim_t(0) << 64 << true
-                                                    << "no temporary folder could be made in “%1” (";
+        QTest::newRow("read-only temporary folder")
+            << rlim_t(0) << 64 << true << "no temporary folder could be made in “%1” (";
         // Full while the rows are written, which libxlsxwriter notices; full only once the sheet is
         // put together, which it does not.
         for (const int kilobytes : {256, 4096})
@@ -270,8 +261,7 @@ private slots:
                 outcome = writeResultsSpreadsheet(path, *run);
             }
             QByteArray said;
-            QDataStream(&said, QIODevice::WriteOnly)
-                << outcome.ok << outcome.error << Listing(temporary.path());
+            QDataStream(&said, QIODevice::WriteOnly) << outcome.ok << outcome.error << Listing(temporary.path());
             return said;
         };
         PrivateMountRun saved;
@@ -290,12 +280,11 @@ private slots:
         QVERIFY(!saved.result.isEmpty());
         QVERIFY(!ok);
         const QString folder = QDir::toNativeSeparators(temporary.path());
-        const QString expected = QStringLiteral("The file “%1” could not be saved: %2")
-                                     .arg(QDir::toNativeSeparators(path),
-                                          QString(reason).replace(QStringLiteral("%1"), folder));
+        const QString expected =
+            QStringLiteral("The file “%1” could not be saved: %2")
+                .arg(QDir::toNativeSeparators(path), QString(reason).replace(QStringLiteral("%1"), folder));
         QVERIFY2(error.startsWith(expected), qPrintable(error));
-        QVERIFY2(error.endsWith(QStringLiteral("; any earlier file of that name is unchanged.")),
-                 qPrintable(error));
+        QVERIFY2(error.endsWith(QStringLiteral("; any earlier file of that name is unchanged.")), qPrintable(error));
         QCOMPARE(ReadBytes(path), earlier);
         QCOMPARE(Listing(dir.path()), QStringList{QStringLiteral("big.xlsx")});
         QCOMPARE(left, QStringList());

@@ -11,13 +11,11 @@
 
 using namespace vorlenza;
 
-namespace
-{
+namespace {
 
 /// The process's file size limit set to `bytes` while it lives, nothing else changed: without
 /// surviveFileSizeLimit a write past it would end the test program.
-class SizeLimit
-{
+class SizeLimit {
 public:
     explicit SizeLimit(rlim_t bytes)
     {
@@ -38,8 +36,7 @@ private:
 
 } // namespace
 
-class TestWholeFile : public QObject
-{
+class TestWholeFile : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { surviveFileSizeLimit(); }
@@ -83,8 +80,7 @@ private slots:
         QCOMPARE(Listing(dir.path()), QStringList{"results-N1N2dN.txt"});
         if (!saved) {
             QVERIFY2(outcome.error.contains(QDir::toNativeSeparators(path)), qPrintable(outcome.error));
-            QVERIFY2(outcome.error.contains(
-                         QStringLiteral("file size limit of this account (%1 bytes)").arg(limit)),
+            QVERIFY2(outcome.error.contains(QStringLiteral("file size limit of this account (%1 bytes)").arg(limit)),
                      qPrintable(outcome.error));
         }
     }
@@ -109,8 +105,7 @@ private slots:
         QCOMPARE(QFile::encodeName(name).size(), length);
         const QString path = dir.filePath(name);
         QVERIFY(WriteBytes(path, "earlier"));
-        const QFileDevice::Permissions kept =
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        const QFileDevice::Permissions kept = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
         QVERIFY(QFile::setPermissions(path, kept));
 
         const Outcome outcome = writeWholeFile(path, "%PDF- the new file");

@@ -80,10 +80,9 @@ private slots:
         QTest::addColumn<QPageLayout>("layout"); // invalid: the printer as it starts
         QTest::addColumn<int>("resolution");
         QTest::newRow("printer as it starts") << QPageLayout() << 0;
-        QTest::newRow("A5 landscape, wide margins")
-            << QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(30, 20, 10, 40),
-                           QPageLayout::Millimeter)
-            << 600;
+        QTest::newRow("A5 landscape, wide margins") << QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                                                   QMarginsF(30, 20, 10, 40), QPageLayout::Millimeter)
+                                                    << 600;
         QTest::newRow("Letter, no margins")
             << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)) << 300;
     }

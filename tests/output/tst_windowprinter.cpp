@@ -47,8 +47,7 @@ struct ChartWindow {
         auto* trajectory = new QCPCurve(chart->xAxis, chart->yAxis);
         trajectory->setData(x, y);
         trajectory->setLineStyle(QCPCurve::lsNone);
-        trajectory->setScatterStyle(
-            QCPScatterStyle(QCPScatterStyle::ssSquare, QPen(Qt::black, 1), QBrush(Qt::red), 4));
+        trajectory->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, QPen(Qt::black, 1), QBrush(Qt::red), 4));
         chart->xAxis->setRange(0, 100);
         chart->yAxis->setRange(0, 100);
         chart->xAxis->setLabel("N1");
@@ -259,7 +258,8 @@ private slots:
         for (int y = 0; y < 300; ++y)
             for (int x = 0; x < 400; ++x) {
                 const QRgb a = back.pixel(x, y), b = screen.pixel(x, y);
-                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                difference +=
+                    std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
             }
         const double mean = double(difference) / (400 * 300 * 3);
         QVERIFY2(mean < 12, qPrintable(QStringLiteral("mean difference %1").arg(mean)));
@@ -271,9 +271,12 @@ private slots:
         QTest::addColumn<QString>("reason");
 
         // A file to print into fails as every file the program writes: the file, then the reason.
-        QTest::newRow("folder does not exist") << "gone/page.pdf" << "the folder “%1/gone” does not exist";
-        QTest::newRow("folder is a file") << "plain.txt/page.pdf" << "“%1/plain.txt” is a file, not a folder";
-        QTest::newRow("name is a folder") << "sub" << "“%1/sub” is a folder, not a file";
+        QTest::newRow("folder does not exist") << "gone/page.pdf"
+                                               << "the folder “%1/gone” does not exist";
+        QTest::newRow("folder is a file") << "plain.txt/page.pdf"
+                                          << "“%1/plain.txt” is a file, not a folder";
+        QTest::newRow("name is a folder") << "sub"
+                                          << "“%1/sub” is a folder, not a file";
     }
 
     void printerThatCannotStart()
@@ -296,9 +299,9 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
         const Outcome outcome = printWindow(w.window, *printer);
         QVERIFY(!outcome.ok);
-        const QString expected = QStringLiteral("The file “%1” could not be saved: %2.")
-                                     .arg(QDir::toNativeSeparators(dir.filePath(file)),
-                                          reason.arg(QDir::toNativeSeparators(dir.path())));
+        const QString expected =
+            QStringLiteral("The file “%1” could not be saved: %2.")
+                .arg(QDir::toNativeSeparators(dir.filePath(file)), reason.arg(QDir::toNativeSeparators(dir.path())));
         QCOMPARE(outcome.error, expected);
         QVERIFY(w.window.isVisible());
         QVERIFY(w.chart->isVisible());

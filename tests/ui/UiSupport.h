@@ -15,9 +15,8 @@ using namespace vorlenza;
 
 inline const char* idName(WindowId id)
 {
-    static const char* names[] = {"Main",       "Large", "Background", "Title",      "Introduction",
-                                  "References", "HowTo", "About",      "Dedication", "Quiz",
-                                  "Lab"};
+    static const char* names[] = {"Main",  "Large", "Background", "Title", "Introduction", "References",
+                                  "HowTo", "About", "Dedication", "Quiz",  "Lab"};
     return names[static_cast<int>(id)];
 }
 

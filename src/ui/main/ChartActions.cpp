@@ -43,8 +43,8 @@ void ChartActions::chartDrawn(ChartProcedure procedure)
     const QString notice = stepNoticeText();
     const QString hint = PlotMenu::hint();
     //: the chart's description, then the sentence on its menu
-    m_chart.setAccessibleDescription(tr("%1. %2").arg(m_chart.accessibleDescription(),
-                                                      notice.isEmpty() ? hint : notice + QLatin1Char(' ') + hint));
+    m_chart.setAccessibleDescription(
+        tr("%1. %2").arg(m_chart.accessibleDescription(), notice.isEmpty() ? hint : notice + QLatin1Char(' ') + hint));
 }
 
 QString ChartActions::stepNoticeText()
@@ -89,8 +89,8 @@ std::vector<PlotMenuItem> ChartActions::menuItems()
     items.push_back({tr("Phase-plane &lab…"), [this] { openLab(); }, std::nullopt, false, {}});
     if (phasePlane())
         items.push_back({tr("&Direction arrows"), [this] { setArrows(!m_arrows); }, m_arrows, true, {}});
-    items.push_back({tr("Co&ntinuous solution"), [this] { setContinuous(!*m_continuous); }, *m_continuous,
-                     !phasePlane(), {}});
+    items.push_back(
+        {tr("Co&ntinuous solution"), [this] { setContinuous(!*m_continuous); }, *m_continuous, !phasePlane(), {}});
     for (PlotMenuItem& item : scenarioMenuItems(m_session, m_window))
         items.push_back(std::move(item));
     return items;

@@ -26,8 +26,7 @@ class Session;
 /// tooltip and the chart's accessible description say so. Apart from the lab and an opened
 /// scenario, none of this changes the model, the click cycles or any command's state; a left click
 /// still cycles.
-class ChartActions : public QObject
-{
+class ChartActions : public QObject {
     Q_OBJECT
 public:
     /// Lives as long as `chart`. `arrows` is where the window keeps its arrows choice; it must

@@ -9,8 +9,7 @@ namespace vorlenza {
 /// format (as many digits as the value has, up to 15 significant). The value it is given is held
 /// exactly, not rounded to what it shows, until the student changes it: leaving the box or
 /// pressing Enter over the shown text keeps it.
-class ConstantBox : public QDoubleSpinBox
-{
+class ConstantBox : public QDoubleSpinBox {
     Q_OBJECT
 public:
     /// The student moves the value within [lo, hi] by `step` a press.

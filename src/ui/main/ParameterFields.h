@@ -22,8 +22,7 @@ enum class FieldReading {
 /// accepted text stays as typed when the run reads the same number from it, and is written in the
 /// number display format when the run would read it otherwise ("0,5" in German becomes "0.5",
 /// "1.000" becomes "1000", "1,000" in English too). Nothing when the field must get its reset text.
-std::optional<QString> enteredFieldText(const QString& text, FieldReading reading,
-                                        const QLocale& locale = QLocale());
+std::optional<QString> enteredFieldText(const QString& text, FieldReading reading, const QLocale& locale = QLocale());
 
 /// The number Run takes from a field's text, confirmed or not: the number the text shows. A whole
 /// regional number gives its value (+/-infinity or 0 beyond the double range); any other text

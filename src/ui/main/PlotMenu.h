@@ -17,7 +17,7 @@ class Session;
 
 /// An item a plot adds to the menu every plot has.
 struct PlotMenuItem {
-    QString text;                ///< translated, with its access key
+    QString text; ///< translated, with its access key
     std::function<void()> chosen;
     std::optional<bool> checked; ///< a check item, ticked or not; nothing: a plain item
     bool separatorBefore = false;
@@ -37,8 +37,7 @@ struct PlotMenuDefinition {
 /// and offers "Copy chart", "Save chart as…" (PNG, SVG or PDF), "Save window as PDF…" and "Save
 /// results as spreadsheet…", then the plot's own items (one of which may open a submenu). Failures
 /// are told with the one message title. Lives as long as the plot.
-class PlotMenu : public QObject
-{
+class PlotMenu : public QObject {
     Q_OBJECT
 public:
     PlotMenu(Session& session, QWidget& window, QCustomPlot& plot, PlotMenuDefinition definition);

@@ -76,10 +76,8 @@ protected:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
         case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-            return true;
-        default:
-            return false;
+        case QEvent::TabletRelease: return true;
+        default: return false;
         }
     }
 };
@@ -106,19 +104,19 @@ std::optional<PrinterAnswer> askPrintService(Platform& platform, const QString& 
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(&askingPool(), [question, jobName, defaultPrinter = platform.defaultPrinter,
-                                                        refusal = platform.printerRefusal,
-                                                        paused = platform.printerPaused] {
-        PrinterAnswer& a = question->answer;
-        a.printer = defaultPrinter ? defaultPrinter() : nullptr;
-        if (a.printer && !jobName.isEmpty() && !question->abandoned) {
-            a.printer->setDocName(jobName);
-            a.refusal = refusal ? refusal(*a.printer) : QString();
-            if (a.refusal.isEmpty() && !question->abandoned)
-                a.paused = paused && paused(*a.printer);
-        }
-        question->answered = true;
-    }));
+    watcher.setFuture(
+        QtConcurrent::run(&askingPool(), [question, jobName, defaultPrinter = platform.defaultPrinter,
+                                          refusal = platform.printerRefusal, paused = platform.printerPaused] {
+            PrinterAnswer& a = question->answer;
+            a.printer = defaultPrinter ? defaultPrinter() : nullptr;
+            if (a.printer && !jobName.isEmpty() && !question->abandoned) {
+                a.printer->setDocName(jobName);
+                a.refusal = refusal ? refusal(*a.printer) : QString();
+                if (a.refusal.isEmpty() && !question->abandoned)
+                    a.paused = paused && paused(*a.printer);
+            }
+            question->answered = true;
+        }));
     limit.start(platform.printServiceWaitMs);
 
     // Both ends of the wait arrive as events, so neither is lost between here and exec(). Closing

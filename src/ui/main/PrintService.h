@@ -20,8 +20,8 @@ struct PrinterAnswer {
 
 /// Asks the print service about the default printer off the window's thread, and about its queue
 /// for a job named `jobName` when that is not empty. The windows keep painting meanwhile and close
-/// when asked; clicks and keys are ignored until the answer. Nothing when the service has not answered within the platform's wait, or
-/// still has not answered an earlier question: a hung print service cannot freeze the program.
+/// when asked; clicks and keys are ignored until the answer. Nothing when the service has not answered within the
+/// platform's wait, or still has not answered an earlier question: a hung print service cannot freeze the program.
 std::optional<PrinterAnswer> askPrintService(Platform& platform, const QString& jobName = QString());
 
 /// Whether the print service has still not answered the last question: its thread is then inside

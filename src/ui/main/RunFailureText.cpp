@@ -7,14 +7,10 @@
 
 namespace vorlenza {
 
-namespace
-{
+namespace {
 
 /// A text marked for translation (below or in the field table), in the user's language.
-QString words(const char* text)
-{
-    return QCoreApplication::translate("RunFailure", text);
-}
+QString words(const char* text) { return QCoreApplication::translate("RunFailure", text); }
 
 /// The field a failure is about, as it stands inside a sentence ("the simulation length").
 const char* fieldLabel(ParameterField f)
@@ -37,28 +33,25 @@ QString sentence(QString s)
 QString runFailureText(const RunResult& result)
 {
     switch (result.error) {
-    case RunError::None:
-        return {};
+    case RunError::None: return {};
     case RunError::LengthOverflow:
     case RunError::LengthOutOfRange:
-        return QCoreApplication::translate(
-                   "RunFailure", "The simulation length must be a whole number of days from 1 to %1.")
+        return QCoreApplication::translate("RunFailure",
+                                           "The simulation length must be a whole number of days from 1 to %1.")
             .arg(ModelState::MaxSimTime);
     case RunError::ParameterTooLarge:
         return sentence(QCoreApplication::translate("RunFailure", "%1 is too large to compute with.")
                             .arg(words(fieldLabel(result.field))));
     case RunError::ZeroDivisor:
-        return sentence(QCoreApplication::translate("RunFailure", "%1 must not be 0.")
-                            .arg(words(fieldLabel(result.field))));
+        return sentence(
+            QCoreApplication::translate("RunFailure", "%1 must not be 0.").arg(words(fieldLabel(result.field))));
     case RunError::Arithmetic:
         return QCoreApplication::translate(
-                   "RunFailure",
-                   "The populations grew too large to compute on day %1. Try smaller growth rates.")
+                   "RunFailure", "The populations grew too large to compute on day %1. Try smaller growth rates.")
             .arg(result.day);
     case RunError::IsoclineArithmetic:
         return QCoreApplication::translate(
-            "RunFailure",
-            "The isoclines cannot be computed with these values. Try a larger constant a or b.");
+            "RunFailure", "The isoclines cannot be computed with these values. Try a larger constant a or b.");
     }
     return {};
 }

@@ -12,22 +12,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
-namespace
-{
+namespace {
 
 /// The file types of the scenario dialogs.
-QString scenarioFilter()
-{
-    return QCoreApplication::translate("Scenario", "Vorlenza scenarios (*.vorlenza)");
-}
+QString scenarioFilter() { return QCoreApplication::translate("Scenario", "Vorlenza scenarios (*.vorlenza)"); }
 
-QString shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 /// A field as the main window's label shows it, with the value's name in the file beside it:
 /// “Carrying capacity for species A (K1)” (K1).
@@ -48,12 +40,10 @@ QString fieldNamed(ParameterField field)
 QString entryReason(const QString& entry)
 {
     if (entry == QLatin1String("chart"))
-        return QCoreApplication::translate("Scenario",
-                                           "the entry “chart” names none of the main window's charts");
+        return QCoreApplication::translate("Scenario", "the entry “chart” names none of the main window's charts");
     if (entry == QLatin1String("title") || entry == QLatin1String("note"))
         return QCoreApplication::translate(
-                   "Scenario",
-                   "the entry “%1” must be a text of at most %2 characters, or such texts by language")
+                   "Scenario", "the entry “%1” must be a text of at most %2 characters, or such texts by language")
             .arg(entry)
             .arg(entry == QLatin1String("title") ? scenario::MaxTitle : scenario::MaxNote);
     if (entry == QLatin1String("lab.starts"))
@@ -62,8 +52,7 @@ QString entryReason(const QString& entry)
                    "the entry “lab.starts” must be a list of at most %1 starts [N1, N2] of numbers 0 or more")
             .arg(scenario::MaxStarts);
     if (entry == QLatin1String("values") || entry == QLatin1String("lab"))
-        return QCoreApplication::translate("Scenario",
-                                           "the entry “%1” must be a group of entries in braces { }")
+        return QCoreApplication::translate("Scenario", "the entry “%1” must be a group of entries in braces { }")
             .arg(entry);
     return QCoreApplication::translate("Scenario", "the entry “%1” must be true or false").arg(entry);
 }
@@ -71,30 +60,24 @@ QString entryReason(const QString& entry)
 QString reasonOf(const ScenarioProblem& p)
 {
     switch (p.fault) {
-    case ScenarioFault::None:
-        return {};
-    case ScenarioFault::Folder:
-        return QCoreApplication::translate("Scenario", "it is a folder, not a file");
-    case ScenarioFault::NotThere:
-        return QCoreApplication::translate("Scenario", "the file is not there (any more)");
+    case ScenarioFault::None: return {};
+    case ScenarioFault::Folder: return QCoreApplication::translate("Scenario", "it is a folder, not a file");
+    case ScenarioFault::NotThere: return QCoreApplication::translate("Scenario", "the file is not there (any more)");
     case ScenarioFault::NoPermission:
         return QCoreApplication::translate("Scenario", "you may not read it (no permission)");
     case ScenarioFault::Unreadable:
         return QCoreApplication::translate("Scenario", "it could not be read (%1)").arg(p.detail);
-    case ScenarioFault::NotAFile:
-        return QCoreApplication::translate("Scenario", "it is not an ordinary file");
+    case ScenarioFault::NotAFile: return QCoreApplication::translate("Scenario", "it is not an ordinary file");
     case ScenarioFault::TooLarge:
-        return QCoreApplication::translate("Scenario",
-                                           "it is larger than %1 MB, far more than any scenario holds")
+        return QCoreApplication::translate("Scenario", "it is larger than %1 MB, far more than any scenario holds")
             .arg(scenario::MaxBytes >> 20);
     case ScenarioFault::NotJson:
-        return QCoreApplication::translate(
-                   "Scenario", "it is not a scenario: at line %1, column %2 its text is not JSON (%3)")
+        return QCoreApplication::translate("Scenario",
+                                           "it is not a scenario: at line %1, column %2 its text is not JSON (%3)")
             .arg(p.line)
             .arg(p.column)
             .arg(p.detail);
-    case ScenarioFault::NotScenario:
-        return QCoreApplication::translate("Scenario", "it is not a Vorlenza scenario");
+    case ScenarioFault::NotScenario: return QCoreApplication::translate("Scenario", "it is not a Vorlenza scenario");
     case ScenarioFault::Newer:
         return QCoreApplication::translate(
                    "Scenario",
@@ -104,8 +87,7 @@ QString reasonOf(const ScenarioProblem& p)
     case ScenarioFault::ValueMissing:
         return QCoreApplication::translate("Scenario", "it gives no value for %1").arg(fieldNamed(p.field));
     case ScenarioFault::ValueNotNumber:
-        return QCoreApplication::translate("Scenario", "the value for %1 is not a number")
-            .arg(fieldNamed(p.field));
+        return QCoreApplication::translate("Scenario", "the value for %1 is not a number").arg(fieldNamed(p.field));
     case ScenarioFault::ValueOutOfRange:
         if (p.field == ParameterField::Simut)
             return QCoreApplication::translate("Scenario",
@@ -114,8 +96,7 @@ QString reasonOf(const ScenarioProblem& p)
                 .arg(ModelState::MaxSimTime);
         return QCoreApplication::translate("Scenario", "the value for %1 must be a number greater than 0")
             .arg(fieldNamed(p.field));
-    case ScenarioFault::BadEntry:
-        return entryReason(p.entry);
+    case ScenarioFault::BadEntry: return entryReason(p.entry);
     }
     return {};
 }
@@ -136,10 +117,9 @@ QString fileNameOf(const QString& title)
 {
     QString name = title.simplified().left(60);
     for (QChar& c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('"') ||
-            c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('|') ||
-            c.category() == QChar::Other_Control)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c == QLatin1Char('*') ||
+            c == QLatin1Char('?') || c == QLatin1Char('"') || c == QLatin1Char('<') || c == QLatin1Char('>') ||
+            c == QLatin1Char('|') || c.category() == QChar::Other_Control)
             c = QLatin1Char('-');
     while (name.startsWith(QLatin1Char('.')))
         name.remove(0, 1);
@@ -195,8 +175,7 @@ bool openScenarioFile(Session& session, const QString& path, QWidget* parent)
     if (!refused.isEmpty()) {
         //: the file, then why its run failed, in a sentence of its own
         tell(session, parent,
-             QCoreApplication::translate("Scenario", "The scenario “%1” was not opened. %2")
-                 .arg(shown(path), refused));
+             QCoreApplication::translate("Scenario", "The scenario “%1” was not opened. %2").arg(shown(path), refused));
         return false;
     }
     session.scenarioTitle = s.title;
@@ -244,8 +223,7 @@ void saveScenarioAsked(Session& session, QWidget& window)
     const ScenarioProblem values = checkScenarioValues(s.values);
     if (!values.ok()) {
         tell(session, &window,
-             QCoreApplication::translate("Scenario", "The scenario could not be saved: %1.")
-                 .arg(reasonOf(values)));
+             QCoreApplication::translate("Scenario", "The scenario could not be saved: %1.").arg(reasonOf(values)));
         return;
     }
 
@@ -261,8 +239,8 @@ void saveScenarioAsked(Session& session, QWidget& window)
         s.note = newNote.isEmpty() ? ScenarioText() : ScenarioText{{language, newNote}};
 
     QString filter = scenarioFilter();
-    QString path = platform.chooseExportFile(&window, fileNameOf(newTitle) + QStringLiteral(".vorlenza"),
-                                             filter, &filter);
+    QString path =
+        platform.chooseExportFile(&window, fileNameOf(newTitle) + QStringLiteral(".vorlenza"), filter, &filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("vorlenza"), Qt::CaseInsensitive) != 0)
@@ -305,13 +283,11 @@ std::vector<PlotMenuItem> scenarioMenuItems(Session& session, QWidget& window)
                      std::nullopt,
                      false,
                      {}});
-    PlotMenuItem examples{
-        QCoreApplication::translate("Scenario", "&Examples"), nullptr, std::nullopt, false, {}};
+    PlotMenuItem examples{QCoreApplication::translate("Scenario", "&Examples"), nullptr, std::nullopt, false, {}};
     int n = 0;
     for (const ExampleScenario& e : exampleScenarios(session.platform().examplesFolder))
         examples.submenu.push_back(
-            {QStringLiteral("&%1 %2").arg(++n).arg(
-                 QString(e.title).replace(QLatin1Char('&'), QLatin1String("&&"))),
+            {QStringLiteral("&%1 %2").arg(++n).arg(QString(e.title).replace(QLatin1Char('&'), QLatin1String("&&"))),
              [&session, &window, path = e.path] { openScenarioFile(session, path, &window); },
              std::nullopt,
              false,

@@ -11,8 +11,7 @@
 
 class QWidget;
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 class Session;
 

@@ -29,21 +29,26 @@ QString stepNotice(const StepCheck& c, const ModelParameters& p)
         return {};
     const QString r1 = QStringLiteral("r1 = ") + number(p.r1);
     const QString r2 = QStringLiteral("r2 = ") + number(p.r2);
-    const QString rates = c.speciesA && c.speciesB
-                              ? QCoreApplication::translate("StepNotice", "%1 and %2").arg(r1, r2)
-                          : c.speciesA ? r1
-                                       : r2;
+    const QString rates = c.speciesA && c.speciesB ? QCoreApplication::translate("StepNotice", "%1 and %2").arg(r1, r2)
+                          : c.speciesA             ? r1
+                                                   : r2;
     const QString daily = populations(c, c.dailyN1, c.dailyN2);
     const QString equations = populations(c, c.continuousN1, c.continuousN2);
     // (the run still sits where the equations settle, on a point the steps cannot keep)
     if (daily == equations)
-        return QCoreApplication::translate("StepNotice", "One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, "
-                  "where the equations settle.")
+        return QCoreApplication::translate(
+                   "StepNotice",
+                   "One-day steps are too coarse for %1: the smallest push drives the daily run away from %2, "
+                   "where the equations settle.")
             .arg(rates, equations);
     if (c.dailySettled && c.continuousSettled)
-        return QCoreApplication::translate("StepNotice", "One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.")
+        return QCoreApplication::translate(
+                   "StepNotice",
+                   "One-day steps are too coarse for %1: the daily run settles at %2, the equations at %3.")
             .arg(rates, daily, equations);
-    return QCoreApplication::translate("StepNotice", "One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.")
+    return QCoreApplication::translate(
+               "StepNotice",
+               "One-day steps are too coarse for %1: on day %2 the daily run is at %3, the equations at %4.")
         .arg(rates, QString::fromStdString(formatInteger(c.day)), daily, equations);
 }
 

@@ -11,8 +11,7 @@
 #include <QPrinter>
 #include <QWidget>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 void saveWindowAsPdfAsked(Session& session, QWidget& window)
 {

@@ -46,13 +46,11 @@ QString generalDateText(const QDateTime& moment, const QLocale& locale)
     // and the brackets that held them ("H:mm:ss (t)" in Spanish)
     time.remove(QStringLiteral("()"));
     time = time.trimmed();
-    return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(moment.time(), time);
+    return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(moment.time(), time);
 }
 
-frmForm1::frmForm1(Session& session, QWidget* parent) : ProgramWindow(session, "frmForm1", parent)
-{
-    build();
-}
+frmForm1::frmForm1(Session& session, QWidget* parent) : ProgramWindow(session, "frmForm1", parent) { build(); }
 
 void frmForm1::connectHandlers()
 {
@@ -141,9 +139,8 @@ void frmForm1::Form_Load()
                            "Comments are welcome."));
 
     // 6. Where to reach the authors.
-    lblLabel5->setText(
-        tr("The Vorlenza authors\nvorlenza@example.org\nP.O. Box 1234\nPopulation Ecology Laboratory\n"
-           "Department of Biology\nExample University\nExampletown, Exampleland"));
+    lblLabel5->setText(tr("The Vorlenza authors\nvorlenza@example.org\nP.O. Box 1234\nPopulation Ecology Laboratory\n"
+                          "Department of Biology\nExample University\nExampletown, Exampleland"));
 
     // 7. The picture against the right edge of its frame, centred vertically.
     showAuthorPicture();
@@ -153,6 +150,7 @@ void frmForm1::Form_Load()
 
 void frmForm1::firstShown()
 {
+    loadAuthorPicture();
     cmdRun->setFocus();
     centreOnScreen(this);
 }
@@ -306,15 +304,12 @@ void frmForm1::SaveResults()
         return;
     }
     const Outcome outcome = resolved.spreadsheet ? writeResultsSpreadsheet(target, session().model())
-                                                      : writeResultsFile(target, session().model());
+                                                 : writeResultsFile(target, session().model());
     if (!outcome.ok)
         report(outcome.error);
 }
 
-void frmForm1::cmdPrint_Click()
-{
-    printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - main window"));
-}
+void frmForm1::cmdPrint_Click() { printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - main window")); }
 
 void frmForm1::cmdQuit_Click() { leaveTo(WindowId::About); }
 void frmForm1::cmdHowTo_Click() { leaveTo(WindowId::HowTo); }

@@ -117,8 +117,10 @@ private:
     void connectHandlers() override;
     void chainTabOrder();
     void nameForScreenReaders();
-    /// The author's picture against the right edge of its frame, centred vertically.
+    /// The author's picture box against the right edge of its frame, centred vertically.
     void showAuthorPicture();
+    /// The photograph in the picture box, read when the window first appears.
+    void loadAuthorPicture();
 
     void connectFields();
     /// Enter in a parameter field: keep an acceptable text, else write the reset text; ready Run.

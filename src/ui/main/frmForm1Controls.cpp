@@ -77,8 +77,8 @@ void frmForm1::createControls()
     fraFrame1 = kit::frame(this, "fraFrame1", tr("Graph"), White);
     fraFrame3 = kit::frame(this, "fraFrame3", tr("Author"), White);
 
-    lblLabel21 = kit::label(this, "lblLabel21", QStringLiteral("Vorlenza"),
-                            look::font(TimesNewRoman, 18, true), Qt::AlignHCenter);
+    lblLabel21 = kit::label(this, "lblLabel21", QStringLiteral("Vorlenza"), look::font(TimesNewRoman, 18, true),
+                            Qt::AlignHCenter);
     kit::colour(lblLabel21, Yellow, Red);
     lblLabel21->setBoxed(true);
     lblLabel21->setToolTip(tr("Introduction"));
@@ -87,7 +87,7 @@ void frmForm1::createControls()
     kit::background(lblLabel16, White);
 
     cmdQuiz = kit::button(this, "cmdQuiz", QString(), tnr12);
-    cmdQuiz->setIcon(QIcon(QPixmap(QStringLiteral(":/vorlenza/quiz-button.png"))));
+    cmdQuiz->setIcon(QIcon(QPixmap::fromImage(look::resourcePng(QStringLiteral(":/vorlenza/quiz-button.png")))));
     cmdQuiz->setIconSize(QSize(32, 32));
 
     cmdRun = kit::button(this, "cmdRun", tr("Run"), tnr12, pointer, tr("Run this program"));
@@ -111,19 +111,17 @@ void frmForm1::createControls()
 
     // "Data"
     lblLabel18 = kit::label(fraFrame2, "lblLabel18", tr("Select data set:"), windowFont);
-    cmdUseData1 = kit::button(fraFrame2, "cmdUseData1", QStringLiteral("1"), windowFont, pointer,
-                              tr("Select data set 1"));
-    cmdUseData2 = kit::button(fraFrame2, "cmdUseData2", QStringLiteral("2"), windowFont, pointer,
-                              tr("Select data set 2"));
-    cmdUseData3 = kit::button(fraFrame2, "cmdUseData3", QStringLiteral("3"), windowFont, pointer,
-                              tr("Select data set 3"));
+    cmdUseData1 =
+        kit::button(fraFrame2, "cmdUseData1", QStringLiteral("1"), windowFont, pointer, tr("Select data set 1"));
+    cmdUseData2 =
+        kit::button(fraFrame2, "cmdUseData2", QStringLiteral("2"), windowFont, pointer, tr("Select data set 2"));
+    cmdUseData3 =
+        kit::button(fraFrame2, "cmdUseData3", QStringLiteral("3"), windowFont, pointer, tr("Select data set 3"));
 
     for (const ParameterFieldRow& row : ParameterFieldRows) {
-        QLabel* caption =
-            kit::label(fraFrame2, row.labelName, row.labelText(), row.largeLabel ? tnr12 : tnr96);
+        QLabel* caption = kit::label(fraFrame2, row.labelName, row.labelText(), row.largeLabel ? tnr12 : tnr96);
         kit::background(caption, White);
-        m_fields.adopt(row, caption,
-                       kit::field(fraFrame2, row.name, row.startText(), QColor(row.colour), White));
+        m_fields.adopt(row, caption, kit::field(fraFrame2, row.name, row.startText(), QColor(row.colour), White));
     }
     Label1 = kit::label(fraFrame2, "Label1", QStringLiteral("t = "), tnr12, Qt::AlignHCenter);
     Text1 = kit::field(fraFrame2, "Text1", QString(), palette().color(QPalette::Text), White);
@@ -154,8 +152,7 @@ void frmForm1::createControls()
     lblLabel22 = kit::label(fraFrame1, "lblLabel22", QStringLiteral("Guten Tag!"),
                             look::font(TimesNewRoman, 26.4, true, true), Qt::AlignHCenter);
     kit::colour(lblLabel22, Yellow, Red);
-    lblLabel23 = kit::label(fraFrame1, "lblLabel23", QString(), look::font(TimesNewRoman, 12, false),
-                            Qt::AlignHCenter);
+    lblLabel23 = kit::label(fraFrame1, "lblLabel23", QString(), look::font(TimesNewRoman, 12, false), Qt::AlignHCenter);
     kit::colour(lblLabel23, Yellow, Blue);
     cmdShowN1vsN2 = kit::button(fraFrame1, "cmdShowN1vsN2", tr("N2 vs. N1"), windowFont, pointer);
     cmdShowDNvsT = kit::button(fraFrame1, "cmdShowDNvsT", tr("dN vs. t"), windowFont, pointer);
@@ -238,12 +235,35 @@ void frmForm1::chainTabOrder()
 {
     const auto txt = [this](ParameterField f) { return m_fields.edit(f); };
     const QWidget* const order[] = {
-        cmdRun, cmdQuit, cmdPrint, txt(ParameterField::K2), txt(ParameterField::K1),
-        cmdUseData1, cmdUseData2, cmdUseData3,
-        txt(ParameterField::Beta), txt(ParameterField::N2Start), txt(ParameterField::R2), txt(ParameterField::Alpha),
-        txt(ParameterField::N1Start), txt(ParameterField::R1), txt(ParameterField::Simut),
-        cmdLargeGraph, cmdShowDNvsT, cmdShowNvsT, cmdShowN1vsN2, txtNA, txtNB, picPicture1, cmdHowTo, cmdQuiz,
-        cmdSave, cmdIsoclines, MSChart1, Text1, VScroll1,
+        cmdRun,
+        cmdQuit,
+        cmdPrint,
+        txt(ParameterField::K2),
+        txt(ParameterField::K1),
+        cmdUseData1,
+        cmdUseData2,
+        cmdUseData3,
+        txt(ParameterField::Beta),
+        txt(ParameterField::N2Start),
+        txt(ParameterField::R2),
+        txt(ParameterField::Alpha),
+        txt(ParameterField::N1Start),
+        txt(ParameterField::R1),
+        txt(ParameterField::Simut),
+        cmdLargeGraph,
+        cmdShowDNvsT,
+        cmdShowNvsT,
+        cmdShowN1vsN2,
+        txtNA,
+        txtNB,
+        picPicture1,
+        cmdHowTo,
+        cmdQuiz,
+        cmdSave,
+        cmdIsoclines,
+        MSChart1,
+        Text1,
+        VScroll1,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
@@ -252,6 +272,12 @@ void frmForm1::chainTabOrder()
 void frmForm1::showAuthorPicture()
 {
     picPicture1->move(twips::point(AuthorFrameWidth - PictureWidth - 100, (AuthorFrameHeight - PictureHeight) / 2));
+}
+
+void frmForm1::loadAuthorPicture()
+{
+    // Not at load: the window is hidden then, and reading a JPEG loads Qt's JPEG reader, which
+    // the title window does not need to appear.
     const QPixmap picture(QStringLiteral(":/vorlenza/author.jpg"));
     if (!picture.isNull()) {
         // The photograph is larger than its box at this scale: show all of it, in proportion.

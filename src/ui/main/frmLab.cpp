@@ -22,9 +22,12 @@
 
 namespace vorlenza {
 
-frmLab::frmLab(Session& session, QWidget* parent) : ProgramWindow(session, "frmLab", parent)
+frmLab::frmLab(Session& session, QWidget* parent) : ProgramWindow(session, "frmLab", parent) { build(); }
+
+frmLab::~frmLab()
 {
-    build();
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void frmLab::createControls()
@@ -44,8 +47,8 @@ void frmLab::createControls()
     picOutcomeMap->setAccessibleDescription(
         tr("The arrow keys move the handle: left and right change alpha, up and down change beta."));
 
-    const auto box = [&](const char* name, const QString& caption, const QString& accessible, double lo,
-                         double hi, double step, QLabel*& label) {
+    const auto box = [&](const char* name, const QString& caption, const QString& accessible, double lo, double hi,
+                         double step, QLabel*& label) {
         label = kit::label(this, (QByteArray("lbl") + (name + 3)).constData(), caption, font, Qt::AlignRight);
         auto* spin = new ConstantBox(this, lo, hi, step);
         spin->setObjectName(QLatin1String(name));
@@ -58,8 +61,7 @@ void frmLab::createControls()
     spnK2 = box("spnK2", tr("K2:"), tr("Carrying capacity for species B (K2)"), 1, 1e6, 10, lblK2);
     spnR1 = box("spnR1", tr("r1:"), tr("Intrinsic rate of species A (r1)"), 0.001, 10, 0.05, lblR1);
     spnR2 = box("spnR2", tr("r2:"), tr("Intrinsic rate of species B (r2)"), 0.001, 10, 0.05, lblR2);
-    spnAlpha = box("spnAlpha", tr("alpha:"), tr("Constant a (alpha, effect of B on A)"), 0.0001, 1e4, 0.05,
-                   lblAlpha);
+    spnAlpha = box("spnAlpha", tr("alpha:"), tr("Constant a (alpha, effect of B on A)"), 0.0001, 1e4, 0.05, lblAlpha);
     spnBeta = box("spnBeta", tr("beta:"), tr("Constant b (beta, effect of A on B)"), 0.0001, 1e4, 0.05, lblBeta);
 
     chkDailySteps = kit::make<QCheckBox>(this, "chkDailySteps");
@@ -76,33 +78,22 @@ void frmLab::createControls()
 void frmLab::placeControls()
 {
     kit::place({
-        {picPhasePlane, {120, 120, 8400, 6840}},
-        {lblOutcome, {120, 7020, 8400, 720}},
-        {lblEquilibria, {120, 7800, 14160, 1740}},
-        {picOutcomeMap, {8640, 120, 5640, 4560}},
-        {lblK1, {8640, 4830, 960, 300}},
-        {spnK1, {9660, 4800, 1800, 360}},
-        {lblK2, {11520, 4830, 840, 300}},
-        {spnK2, {12420, 4800, 1860, 360}},
-        {lblR1, {8640, 5250, 960, 300}},
-        {spnR1, {9660, 5220, 1800, 360}},
-        {lblR2, {11520, 5250, 840, 300}},
-        {spnR2, {12420, 5220, 1860, 360}},
-        {lblAlpha, {8640, 5670, 960, 300}},
-        {spnAlpha, {9660, 5640, 1800, 360}},
-        {lblBeta, {11520, 5670, 840, 300}},
-        {spnBeta, {12420, 5640, 1860, 360}},
-        {chkDailySteps, {8700, 6120, 5580, 360}},
-        {cmdClear, {8640, 6600, 2760, 435}},
-        {cmdUseValues, {11520, 6600, 2760, 435}},
-        {cmdPrint, {8640, 7245, 2760, 435}},
+        {picPhasePlane, {120, 120, 8400, 6840}},   {lblOutcome, {120, 7020, 8400, 720}},
+        {lblEquilibria, {120, 7800, 14160, 1740}}, {picOutcomeMap, {8640, 120, 5640, 4560}},
+        {lblK1, {8640, 4830, 960, 300}},           {spnK1, {9660, 4800, 1800, 360}},
+        {lblK2, {11520, 4830, 840, 300}},          {spnK2, {12420, 4800, 1860, 360}},
+        {lblR1, {8640, 5250, 960, 300}},           {spnR1, {9660, 5220, 1800, 360}},
+        {lblR2, {11520, 5250, 840, 300}},          {spnR2, {12420, 5220, 1860, 360}},
+        {lblAlpha, {8640, 5670, 960, 300}},        {spnAlpha, {9660, 5640, 1800, 360}},
+        {lblBeta, {11520, 5670, 840, 300}},        {spnBeta, {12420, 5640, 1860, 360}},
+        {chkDailySteps, {8700, 6120, 5580, 360}},  {cmdClear, {8640, 6600, 2760, 435}},
+        {cmdUseValues, {11520, 6600, 2760, 435}},  {cmdPrint, {8640, 7245, 2760, 435}},
         {cmdBack, {11520, 7245, 2760, 435}},
     });
     setFixedSize(twips::size(14400, 9660));
 
-    QWidget* const order[] = {picPhasePlane, picOutcomeMap, spnK1,   spnK2,        spnR1,
-                              spnR2,         spnAlpha,      spnBeta, chkDailySteps, cmdClear,
-                              cmdUseValues,  cmdPrint,      cmdBack};
+    QWidget* const order[] = {picPhasePlane, picOutcomeMap, spnK1,    spnK2,        spnR1,    spnR2,  spnAlpha,
+                              spnBeta,       chkDailySteps, cmdClear, cmdUseValues, cmdPrint, cmdBack};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -123,9 +114,11 @@ void frmLab::connectHandlers()
     new PlotMenu(session(), *this, *picPhasePlane,
                  {[] { return tr("Phase plane"); },
                   [this] {
-                      std::vector<PlotMenuItem> items{
-                          {tr("&Direction arrows"), [this] { picPhasePlane->setArrows(!picPhasePlane->arrows()); },
-                           picPhasePlane->arrows(), true, {}}};
+                      std::vector<PlotMenuItem> items{{tr("&Direction arrows"),
+                                                       [this] { picPhasePlane->setArrows(!picPhasePlane->arrows()); },
+                                                       picPhasePlane->arrows(),
+                                                       true,
+                                                       {}}};
                       for (PlotMenuItem& item : scenarioMenuItems(session(), *this))
                           items.push_back(std::move(item));
                       return items;
@@ -206,8 +199,8 @@ void frmLab::picPhasePlane_CursorMoved()
     picPhasePlane->setAccessibleDescription(
         (title.isEmpty() ? QString() : title + QStringLiteral(". ")) + lblOutcome->text() + QLatin1Char(' ') +
         (cursor.isEmpty() ? QString() : cursor + QLatin1Char(' ')) +
-        tr("The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.") +
-        QLatin1Char(' ') + PlotMenu::hint());
+        tr("The arrow keys move a cursor; Enter starts a trajectory there. Up to 12 trajectories.") + QLatin1Char(' ') +
+        PlotMenu::hint());
 }
 
 void frmLab::constantChanged() { follow(); }
@@ -266,10 +259,7 @@ QString frmLab::takeScenario(const Scenario& scenario)
     return {};
 }
 
-void frmLab::cmdPrint_Click()
-{
-    printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - phase-plane lab"));
-}
+void frmLab::cmdPrint_Click() { printOnDefaultPrinter(session(), *this, QStringLiteral("Vorlenza - phase-plane lab")); }
 
 void frmLab::cmdBack_Click() { leaveTo(session().windows().openedFrom(WindowId::Lab)); }
 

@@ -28,6 +28,9 @@ class frmLab : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmLab(Session& session, QWidget* parent = nullptr);
+    /// The children are taken down after this window's own part: a focus leaving the phase plane
+    /// then must not reach a slot of a window that is already gone.
+    ~frmLab() override;
 
     /// The constants the lab shows now.
     const ModelParameters& parameters() const { return m_parameters; }

@@ -14,10 +14,7 @@
 
 namespace vorlenza {
 
-frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : ProgramWindow(session, "frmLarggraf", parent)
-{
-    build();
-}
+frmLarggraf::frmLarggraf(Session& session, QWidget* parent) : ProgramWindow(session, "frmLarggraf", parent) { build(); }
 
 void frmLarggraf::createControls()
 {
@@ -54,8 +51,8 @@ void frmLarggraf::placeControls()
     });
     setFixedSize(twips::size(11832, 8724));
 
-    QWidget* const order[] = {Command1, Command2, Command3, command4, Command5,
-                              Command6, Command7, cmdN1N2andIsoclines, MSChart1};
+    QWidget* const order[] = {Command1, Command2, Command3, command4, Command5, Command6, Command7, cmdN1N2andIsoclines,
+                              MSChart1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -88,10 +85,7 @@ void frmLarggraf::command4_Click() { leaveTo(WindowId::Main); }
 
 void frmLarggraf::Command5_Click() { leaveTo(WindowId::About); }
 
-void frmLarggraf::MSChart1_Click()
-{
-    drawChart(nextInClickCycle(largeChartClickCycle(), session().largeGraphCycle));
-}
+void frmLarggraf::MSChart1_Click() { drawChart(nextInClickCycle(largeChartClickCycle(), session().largeGraphCycle)); }
 
 void frmLarggraf::drawChart(ChartProcedure procedure)
 {

@@ -20,8 +20,7 @@ CompanionWindow::CompanionWindow(Session& session, const char* name, QWidget* pa
 {
 }
 
-void CompanionWindow::setUpWindow(const QString& caption, const QColor& background, int widthTwips,
-                                  int heightTwips)
+void CompanionWindow::setUpWindow(const QString& caption, const QColor& background, int widthTwips, int heightTwips)
 {
     setWindowTitle(caption);
     kit::background(this, background);

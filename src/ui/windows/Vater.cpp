@@ -16,11 +16,7 @@ constexpr kit::Twips kFrame1{360, 240, 6492, 6972};
 constexpr kit::Twips kPicture2{120, 120, 6048, 6708};
 } // namespace
 
-Vater::Vater(Session& session, QWidget* parent)
-    : CompanionWindow(session, "Vater", parent, Frame::Dialog)
-{
-    build();
-}
+Vater::Vater(Session& session, QWidget* parent) : CompanionWindow(session, "Vater", parent, Frame::Dialog) { build(); }
 
 void Vater::createControls()
 {

@@ -12,8 +12,7 @@
 namespace vorlenza {
 
 frmBackForm::frmBackForm(Session& session, QWidget* parent)
-    : ProgramWindow(session, "frmBackForm", parent,
-                    Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
+    : ProgramWindow(session, "frmBackForm", parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
 {
     build();
 }

@@ -7,8 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace vorlenza
-{
+namespace vorlenza {
 
 frmCopyrigh::frmCopyrigh(Session& session, QWidget* parent) : CompanionWindow(session, "frmCopyrigh", parent)
 {
@@ -42,17 +41,17 @@ void frmCopyrigh::createControls()
     const QColor yellow = look::vb(0x00FFFF);
 
     const QFont plain = look::font(tnr, 12);
-    lblLabel1 = kit::label(this, "lblLabel1", tr("Free software for teaching and learning ecology"), plain,
-                           Qt::AlignHCenter);
-    lblLabel2 = kit::label(
-        this, "lblLabel2",
-        tr("You may run, copy and share this program, in class or anywhere else, and you may change "
-           "it under the terms of the GNU General Public License, version 3 or any later version. It "
-           "comes with ABSOLUTELY NO WARRANTY."),
-        plain, Qt::AlignHCenter);
-    lblLabel3 = kit::label(this, "lblLabel3",
-                           tr("Protected by copyright law. Copies, changed or not, must keep this notice."),
-                           look::font(tnr, 12, true), Qt::AlignHCenter);
+    lblLabel1 =
+        kit::label(this, "lblLabel1", tr("Free software for teaching and learning ecology"), plain, Qt::AlignHCenter);
+    lblLabel2 =
+        kit::label(this, "lblLabel2",
+                   tr("You may run, copy and share this program, in class or anywhere else, and you may change "
+                      "it under the terms of the GNU General Public License, version 3 or any later version. It "
+                      "comes with ABSOLUTELY NO WARRANTY."),
+                   plain, Qt::AlignHCenter);
+    lblLabel3 =
+        kit::label(this, "lblLabel3", tr("Protected by copyright law. Copies, changed or not, must keep this notice."),
+                   look::font(tnr, 12, true), Qt::AlignHCenter);
     lblLabel4 = kit::label(this, "lblLabel4", tr("Some rights reserved."), plain, Qt::AlignHCenter);
     lblLabel5 = kit::label(this, "lblLabel5", QString(), plain, Qt::AlignHCenter);
     lblLabel7 = kit::label(this, "lblLabel7", QString(), plain);
@@ -112,9 +111,6 @@ void frmCopyrigh::Form_Load()
     cmdCommand1->setFocus();
 }
 
-void frmCopyrigh::cmdCommand1_Click()
-{
-    leaveTo(WindowId::Dedication);
-}
+void frmCopyrigh::cmdCommand1_Click() { leaveTo(WindowId::Dedication); }
 
 } // namespace vorlenza

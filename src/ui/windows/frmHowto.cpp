@@ -8,10 +8,7 @@
 
 namespace vorlenza {
 
-frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, "frmHowto", parent)
-{
-    build();
-}
+frmHowto::frmHowto(Session& session, QWidget* parent) : CompanionWindow(session, "frmHowto", parent) { build(); }
 
 QString frmHowto::howToText()
 {
@@ -22,11 +19,10 @@ QString frmHowto::howToText()
 
 void frmHowto::createControls()
 {
-    lblLabel1 = kit::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6),
-                           Qt::AlignHCenter);
+    lblLabel1 =
+        kit::label(this, "lblLabel1", QString(), look::font(QStringLiteral("Times New Roman"), 15.6), Qt::AlignHCenter);
     kit::colour(lblLabel1, palette().color(QPalette::WindowText), look::vb(0xE0E0E0));
-    cmdCommand1 =
-        kit::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("Times New Roman"), 12, true));
+    cmdCommand1 = kit::button(this, "cmdCommand1", tr("OK"), look::font(QStringLiteral("Times New Roman"), 12, true));
 }
 
 void frmHowto::placeControls()
@@ -35,10 +31,7 @@ void frmHowto::placeControls()
     kit::place({{lblLabel1, {240, 240, 6255, 4575}}, {cmdCommand1, {2760, 5040, 1215, 495}}});
 }
 
-void frmHowto::connectHandlers()
-{
-    connect(cmdCommand1, &QPushButton::clicked, this, &frmHowto::cmdCommand1_Click);
-}
+void frmHowto::connectHandlers() { connect(cmdCommand1, &QPushButton::clicked, this, &frmHowto::cmdCommand1_Click); }
 
 void frmHowto::Form_Load()
 {

@@ -8,8 +8,7 @@
 
 namespace vorlenza {
 
-frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent)
-    : CompanionWindow(session, "frmIntrofrm", parent)
+frmIntrofrm::frmIntrofrm(Session& session, QWidget* parent) : CompanionWindow(session, "frmIntrofrm", parent)
 {
     build();
 }

@@ -20,10 +20,7 @@ constexpr int kClientHeight = 7546;
 constexpr kit::Twips kImage{480, 240, 7200, 5064};
 } // namespace
 
-frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, "frmQuiz", parent)
-{
-    build();
-}
+frmQuiz::frmQuiz(Session& session, QWidget* parent) : CompanionWindow(session, "frmQuiz", parent) { build(); }
 
 QString frmQuiz::quizPicture()
 {
@@ -34,15 +31,13 @@ QString frmQuiz::quizPicture()
 
 QPoint frmQuiz::imagePlace(QSize outerTwips, QSize imageTwips)
 {
-    return QPoint((outerTwips.width() - imageTwips.width()) / 2,
-                  (outerTwips.height() - imageTwips.height()) / 2 - 400);
+    return QPoint((outerTwips.width() - imageTwips.width()) / 2, (outerTwips.height() - imageTwips.height()) / 2 - 400);
 }
 
 void frmQuiz::createControls()
 {
     // The image has no frame or background of its own and takes the size of its picture.
-    imgImage1 =
-        kit::picture(this, "imgImage1", quizPicture(), tr("Quiz: four phase planes with their isoclines"));
+    imgImage1 = kit::picture(this, "imgImage1", quizPicture(), tr("Quiz: four phase planes with their isoclines"));
     imgImage1->setAccessibleDescription(
         tr("Which sketch shows coexistence, which a win of species A, which a win of species B, "
            "and which an outcome that depends on the start?"));
@@ -103,8 +98,7 @@ bool frmQuiz::event(QEvent* event)
                 placeImage();
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return handled;

@@ -15,23 +15,20 @@ namespace {
 // its connecting words, so the Gause and Yodzis references are the same in every language.
 const std::array<const char*, 5> kTexts{
     QT_TRANSLATE_NOOP("frmReference", "References"),
-    QT_TRANSLATE_NOOP(
-        "frmReference",
-        "Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali "
-        "conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. "
-        "1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448."),
+    QT_TRANSLATE_NOOP("frmReference",
+                      "Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali "
+                      "conviventi. Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31–113. Translated in R. N. Chapman. "
+                      "1931. Animal Ecology. McGraw-Hill, New York, pp. 409–448."),
     "Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed "
     "population of two species of yeast. Journal of Experimental Biology 9: 389–402.",
     "Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & Row, New York.",
-    QT_TRANSLATE_NOOP(
-        "frmReference",
-        "May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), "
-        "Theoretical Ecology: Principles and Applications. Blackwell, Oxford."),
+    QT_TRANSLATE_NOOP("frmReference",
+                      "May, R. M. 1976. Models for two interacting populations. Pages 78–104 in R. M. May (ed.), "
+                      "Theoretical Ecology: Principles and Applications. Blackwell, Oxford."),
 };
 } // namespace
 
-frmReference::frmReference(Session& session, QWidget* parent)
-    : CompanionWindow(session, "frmReference", parent)
+frmReference::frmReference(Session& session, QWidget* parent) : CompanionWindow(session, "frmReference", parent)
 {
     build();
 }
@@ -41,8 +38,8 @@ void frmReference::createControls()
     const QFont labelFont = look::font(QStringLiteral("Times New Roman"), 12, true);
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         const QByteArray name = "Label1_" + QByteArray::number(static_cast<int>(i));
-        Label1[i] = kit::label(this, name.constData(), QCoreApplication::translate("frmReference", kTexts[i]),
-                               labelFont);
+        Label1[i] =
+            kit::label(this, name.constData(), QCoreApplication::translate("frmReference", kTexts[i]), labelFont);
         kit::colour(Label1[i], look::vb(0x000000), look::vb(0xFFFFFF));
     }
     const QFont buttonFont = look::font(QStringLiteral("MS Sans Serif"), 7.8, true);

@@ -8,8 +8,7 @@
 
 using namespace vorlenza;
 
-class TestMessages : public QObject
-{
+class TestMessages : public QObject {
     Q_OBJECT
 private slots:
     void escapeClosesEveryMessage_data()
@@ -38,8 +37,9 @@ private slots:
         });
         press.start(50);
         const Platform& platform = session.platform();
-        const bool saved = offersPdf ? platform.offerSaveAsPdf(nullptr, QStringLiteral("Vorlenza"), QStringLiteral("x"))
-                                     : (platform.reportProblem(nullptr, QStringLiteral("Vorlenza"), QStringLiteral("x")), false);
+        const bool saved =
+            offersPdf ? platform.offerSaveAsPdf(nullptr, QStringLiteral("Vorlenza"), QStringLiteral("x"))
+                      : (platform.reportProblem(nullptr, QStringLiteral("Vorlenza"), QStringLiteral("x")), false);
         press.stop();
         QVERIFY(!stayed);
         QCOMPARE(escapes, 1);

@@ -12,8 +12,7 @@
 
 using namespace vorlenza;
 
-class TestSaveDialog : public QObject
-{
+class TestSaveDialog : public QObject {
     Q_OBJECT
 private slots:
     void startFolder_data()

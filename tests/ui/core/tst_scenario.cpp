@@ -105,8 +105,7 @@ private slots:
         for (int i = 0; i < 13; ++i)
             thirteen.append(QJsonArray{i, i});
         QTest::newRow("thirteen starts") << spoiled("lab.starts", thirteen) << F::BadEntry << "lab.starts";
-        QTest::newRow("a title too long") << spoiled("title", QString(201, QLatin1Char('x'))) << F::BadEntry
-                                          << "title";
+        QTest::newRow("a title too long") << spoiled("title", QString(201, QLatin1Char('x'))) << F::BadEntry << "title";
         QTest::newRow("a note by language, not a text")
             << spoiled("note", QJsonObject{{"de", 5}}) << F::BadEntry << "note";
     }
@@ -208,11 +207,16 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("its own") << "fr" << "fr";
-        QTest::newRow("the same language elsewhere") << "pt_BR" << "pt";
-        QTest::newRow("English when missing") << "zh_CN" << "en";
-        QTest::newRow("English by its code") << "en" << "en";
-        QTest::newRow("the program in English") << "" << "en";
+        QTest::newRow("its own") << "fr"
+                                 << "fr";
+        QTest::newRow("the same language elsewhere") << "pt_BR"
+                                                     << "pt";
+        QTest::newRow("English when missing") << "zh_CN"
+                                              << "en";
+        QTest::newRow("English by its code") << "en"
+                                             << "en";
+        QTest::newRow("the program in English") << ""
+                                                << "en";
     }
     void takesTheTextOfTheLanguage()
     {

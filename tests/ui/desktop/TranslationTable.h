@@ -46,7 +46,8 @@ inline std::vector<TsEntry> readTs(const QString& path)
         if (name == QLatin1String("name"))
             context = xml.readElementText().toUtf8();
         else if (name == QLatin1String("message")) {
-            entry = TsEntry{context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"), {}};
+            entry =
+                TsEntry{context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"), {}};
             keep = true;
         } else if (name == QLatin1String("source"))
             entry.source = xml.readElementText().toUtf8();

@@ -23,9 +23,8 @@ bool isControl(const QWidget* w)
     if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
         return false;
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QLabel*>(w) || qobject_cast<const QScrollBar*>(w) ||
-           qobject_cast<const QTextEdit*>(w) || qobject_cast<const QGroupBox*>(w) ||
-           qobject_cast<const ChartView*>(w);
+           qobject_cast<const QLabel*>(w) || qobject_cast<const QScrollBar*>(w) || qobject_cast<const QTextEdit*>(w) ||
+           qobject_cast<const QGroupBox*>(w) || qobject_cast<const ChartView*>(w);
 }
 
 const WindowId kWindows[] = {WindowId::Main,         WindowId::Large,      WindowId::Title,
@@ -87,21 +86,36 @@ void TestAccessibility::fieldsAreNamedByWhatTheyHold_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("words");
-    QTest::newRow("r") << "txtRrateA" << "Intrinsic rate of species A";
-    QTest::newRow("N1(0)") << "txtA0" << "Initial size of species A";
-    QTest::newRow("K1") << "txtK1" << "Carrying capacity for species A";
-    QTest::newRow("a") << "txtU" << "Constant a";
-    QTest::newRow("s") << "txtRrateB" << "Intrinsic rate of species B";
-    QTest::newRow("N2(0)") << "txtB0" << "Initial size of species B";
-    QTest::newRow("K2") << "txtK2" << "Carrying capacity for species B";
-    QTest::newRow("b") << "txtV" << "Constant b";
-    QTest::newRow("T") << "txtSimut" << "For t = 0 to";
-    QTest::newRow("N1") << "txtNA" << "N1 (species A)";
-    QTest::newRow("N2") << "txtNB" << "N2 (species B)";
-    QTest::newRow("day") << "Text1" << "t =";
-    QTest::newRow("selector") << "VScroll1" << "Day";
-    QTest::newRow("quiz") << "cmdQuiz" << "Quiz";
-    QTest::newRow("picture") << "picPicture1" << "How to";
+    QTest::newRow("r") << "txtRrateA"
+                       << "Intrinsic rate of species A";
+    QTest::newRow("N1(0)") << "txtA0"
+                           << "Initial size of species A";
+    QTest::newRow("K1") << "txtK1"
+                        << "Carrying capacity for species A";
+    QTest::newRow("a") << "txtU"
+                       << "Constant a";
+    QTest::newRow("s") << "txtRrateB"
+                       << "Intrinsic rate of species B";
+    QTest::newRow("N2(0)") << "txtB0"
+                           << "Initial size of species B";
+    QTest::newRow("K2") << "txtK2"
+                        << "Carrying capacity for species B";
+    QTest::newRow("b") << "txtV"
+                       << "Constant b";
+    QTest::newRow("T") << "txtSimut"
+                       << "For t = 0 to";
+    QTest::newRow("N1") << "txtNA"
+                        << "N1 (species A)";
+    QTest::newRow("N2") << "txtNB"
+                        << "N2 (species B)";
+    QTest::newRow("day") << "Text1"
+                         << "t =";
+    QTest::newRow("selector") << "VScroll1"
+                              << "Day";
+    QTest::newRow("quiz") << "cmdQuiz"
+                          << "Quiz";
+    QTest::newRow("picture") << "picPicture1"
+                             << "How to";
 }
 
 void TestAccessibility::fieldsAreNamedByWhatTheyHold()
@@ -136,12 +150,12 @@ void TestAccessibility::tabOrderFollowsTheDesign()
     QTest::keyClick(focused(), Qt::Key_Return); // after a run every command takes the focus
     QVERIFY(focused());
     main->findChild<QWidget*>(QStringLiteral("cmdRun"))->setFocus();
-    const QStringList expected = {
-        "cmdRun",       "cmdQuit",       "cmdPrint",    "txtK2",         "txtK1",       "cmdUseData1",
-        "cmdUseData2",  "cmdUseData3",   "txtV",        "txtB0",         "txtRrateB",   "txtU",
-        "txtA0",        "txtRrateA",     "txtSimut",    "cmdLargeGraph", "cmdShowDNvsT", "cmdShowNvsT",
-        "cmdShowN1vsN2", "txtNA",        "txtNB",       "picPicture1",   "cmdHowTo",    "cmdQuiz",
-        "cmdSave",      "cmdIsoclines",  "MSChart1",    "Text1",         "VScroll1"};
+    const QStringList expected = {"cmdRun",        "cmdQuit",      "cmdPrint",    "txtK2",         "txtK1",
+                                  "cmdUseData1",   "cmdUseData2",  "cmdUseData3", "txtV",          "txtB0",
+                                  "txtRrateB",     "txtU",         "txtA0",       "txtRrateA",     "txtSimut",
+                                  "cmdLargeGraph", "cmdShowDNvsT", "cmdShowNvsT", "cmdShowN1vsN2", "txtNA",
+                                  "txtNB",         "picPicture1",  "cmdHowTo",    "cmdQuiz",       "cmdSave",
+                                  "cmdIsoclines",  "MSChart1",     "Text1",       "VScroll1"};
     QStringList seen;
     for (int i = 0; i < expected.size(); ++i) {
         seen << focused()->objectName();

@@ -19,9 +19,9 @@ using namespace vorlenza;
 
 namespace {
 
-const WindowId kWindows[] = {WindowId::Main,  WindowId::Large,      WindowId::Title,
+const WindowId kWindows[] = {WindowId::Main,         WindowId::Large,      WindowId::Title,
                              WindowId::Introduction, WindowId::References, WindowId::HowTo,
-                             WindowId::About, WindowId::Dedication, WindowId::Quiz};
+                             WindowId::About,        WindowId::Dedication, WindowId::Quiz};
 
 QString tsPath(const QString& language)
 {
@@ -31,8 +31,7 @@ QString tsPath(const QString& language)
 QString translated(const TsEntry& e, int n = 1)
 {
     return QCoreApplication::translate(e.context.constData(), e.source.constData(),
-                                       e.comment.isEmpty() ? nullptr : e.comment.constData(),
-                                       e.numerus ? n : -1);
+                                       e.comment.isEmpty() ? nullptr : e.comment.constData(), e.numerus ? n : -1);
 }
 
 /// Every window's readable texts, after a run so that the read-outs and the chart are filled.
@@ -215,8 +214,7 @@ void TestLanguage::runFailuresInEveryLanguage_data()
     add("unknown field too large", RunError::ParameterTooLarge, ParameterField::None,
         "A value is too large to compute with.");
     add("alpha zero", RunError::ZeroDivisor, ParameterField::Alpha, "Constant a must not be 0.");
-    add("K2 zero", RunError::ZeroDivisor, ParameterField::K2,
-        "The carrying capacity of species B (K2) must not be 0.");
+    add("K2 zero", RunError::ZeroDivisor, ParameterField::K2, "The carrying capacity of species B (K2) must not be 0.");
     add("beta zero", RunError::ZeroDivisor, ParameterField::Beta, "Constant b must not be 0.");
     add("arithmetic on day 37", RunError::Arithmetic, ParameterField::None,
         "The populations grew too large to compute on day 37. Try smaller growth rates.", 37);

@@ -31,10 +31,14 @@ struct WindowCase {
 };
 
 const WindowCase kWindows[] = {
-    {WindowId::Main, "frmForm1", 10176, 7800},        {WindowId::Large, "frmLarggraf", 11832, 8724},
-    {WindowId::Title, "frmTitlform", 10637, 7051},    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
-    {WindowId::References, "frmReference", 8690, 5731}, {WindowId::HowTo, "frmHowto", 6696, 5628},
-    {WindowId::About, "frmCopyrigh", 8220, 7128},     {WindowId::Dedication, "Vater", 6960, 7956},
+    {WindowId::Main, "frmForm1", 10176, 7800},
+    {WindowId::Large, "frmLarggraf", 11832, 8724},
+    {WindowId::Title, "frmTitlform", 10637, 7051},
+    {WindowId::Introduction, "frmIntrofrm", 7645, 6083},
+    {WindowId::References, "frmReference", 8690, 5731},
+    {WindowId::HowTo, "frmHowto", 6696, 5628},
+    {WindowId::About, "frmCopyrigh", 8220, 7128},
+    {WindowId::Dedication, "Vater", 6960, 7956},
     {WindowId::Quiz, "frmQuiz", 9856, 7546},
 };
 
@@ -65,8 +69,8 @@ QString labelProblem(const QLabel* label)
     const QString text = label->text();
     if (text.isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
         return {};
-    const QRect box = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                     -label->margin());
+    const QRect box =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     const QFontMetrics fm(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 100000), flags, text);
@@ -258,9 +262,8 @@ void TestTextFit::windowsKeepTheirDesignedSize()
     QVERIFY(std::abs(w->width() - twips::px(c->clientWidth)) <= 1);
     QVERIFY(std::abs(w->height() - twips::px(c->clientHeight)) <= 1);
     const QPixmap shot = w->grab();
-    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                            : 1.0;
+    const qreal scale =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
     QCOMPARE(shot.devicePixelRatio(), scale);
     QCOMPARE(shot.width(), qRound(w->width() * scale));
 }

@@ -20,9 +20,9 @@ using namespace vorlenza;
 
 namespace {
 
-const WindowId kWindows[] = {WindowId::Main,       WindowId::Large,      WindowId::Title,
-                             WindowId::Introduction, WindowId::References, WindowId::HowTo,
-                             WindowId::About,      WindowId::Dedication, WindowId::Quiz, WindowId::Lab};
+const WindowId kWindows[] = {WindowId::Main,       WindowId::Large, WindowId::Title, WindowId::Introduction,
+                             WindowId::References, WindowId::HowTo, WindowId::About, WindowId::Dedication,
+                             WindowId::Quiz,       WindowId::Lab};
 
 /// The window's readable texts in a fresh session, after a run and with the large window's chart
 /// drawn, so that read-outs, chart titles and axis titles are there.
@@ -100,8 +100,7 @@ void TestTranslated::noEnglishLeft()
     // the texts that have a translation of their own (not those spelt alike, such as "OK")
     QStringList translatable;
     for (const TsEntry& e : readTs(QStringLiteral(VORLENZA_TRANSLATIONS_DIR "/vorlenza_%1.ts").arg(m_language)))
-        if (!e.translations.isEmpty() && e.translations.first() != QString::fromUtf8(e.source) &&
-            e.source.size() >= 3)
+        if (!e.translations.isEmpty() && e.translations.first() != QString::fromUtf8(e.source) && e.source.size() >= 3)
             translatable << QString::fromUtf8(e.source).replace(QLatin1String("%n"), QLatin1String("1"));
     QVERIFY(translatable.size() > 20);
 
@@ -118,8 +117,7 @@ void TestTranslated::noEnglishLeft()
         // a text left in English: one that has a translation, or holds a phrase of three words or
         // more that has one (a title in a reference, "Introduction to ...", is no such phrase)
         for (const QString& source : translatable)
-            if (it.value() == source ||
-                (source.count(QLatin1Char(' ')) >= 2 && it.value().contains(source))) {
+            if (it.value() == source || (source.count(QLatin1Char(' ')) >= 2 && it.value().contains(source))) {
                 left << QStringLiteral("%1 %2: \"%3\"").arg(m_language, it.key(), source);
                 break;
             }
@@ -199,14 +197,21 @@ void TestTranslated::strictFieldsReadTheRegionsNumbers_data()
         const QByteArray row = field.toLatin1();
         // a regional decimal comma is accepted and written the program's way, so that Run reads it
         QTest::newRow(row + " 0,2") << field << "0,2" << (comma ? QStringLiteral("0.2") : reset);
-        QTest::newRow(row + " 0.2") << field << "0.2" << "0.2";
-        QTest::newRow(row + " 2") << field << "2" << "2";
+        QTest::newRow(row + " 0.2") << field << "0.2"
+                                    << "0.2";
+        QTest::newRow(row + " 2") << field << "2"
+                                  << "2";
         QTest::newRow(row + " 2,5x") << field << "2,5x" << reset;
     }
     // the lenient fields read a whole regional number too, and "." whatever the region
-    QTest::newRow("txtV 0,5") << "txtV" << "0,5" << (comma ? QStringLiteral("0.5") : QStringLiteral("100"));
-    QTest::newRow("txtV 0.5") << "txtV" << "0.5" << "0.5";
-    QTest::newRow("txtV 0,5x") << "txtV" << "0,5x" << "100";
+    QTest::newRow("txtV 0,5") << "txtV"
+                              << "0,5" << (comma ? QStringLiteral("0.5") : QStringLiteral("100"));
+    QTest::newRow("txtV 0.5") << "txtV"
+                              << "0.5"
+                              << "0.5";
+    QTest::newRow("txtV 0,5x") << "txtV"
+                               << "0,5x"
+                               << "100";
 }
 
 void TestTranslated::strictFieldsReadTheRegionsNumbers()
@@ -270,8 +275,7 @@ void TestTranslated::menuAccessKeysAreUnique()
         QSet<QChar> keys;
         for (const QString& item : menu) {
             const qsizetype at = item.indexOf(QLatin1Char('&'));
-            QVERIFY2(at >= 0 && at + 1 < item.size() && item.indexOf(QLatin1Char('&'), at + 1) < 0,
-                     qPrintable(item));
+            QVERIFY2(at >= 0 && at + 1 < item.size() && item.indexOf(QLatin1Char('&'), at + 1) < 0, qPrintable(item));
             const QChar key = item.at(at + 1).toLower();
             QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1 in %2").arg(item, menu.join(" | "))));
             keys.insert(key);

@@ -13,8 +13,7 @@
 
 using namespace vorlenza;
 
-namespace
-{
+namespace {
 
 /// The caption the window manager draws: the window's _NET_WM_NAME, read with xprop.
 QString wmName(const QWidget* w)
@@ -32,15 +31,11 @@ QString wmName(const QWidget* w)
 }
 
 /// Whether the shown window has been framed by the window manager.
-bool framed(const QWidget* w)
-{
-    return w->frameGeometry().size() != w->size();
-}
+bool framed(const QWidget* w) { return w->frameGeometry().size() != w->size(); }
 
 } // namespace
 
-class TestWindowManager : public QObject
-{
+class TestWindowManager : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowsHarness> h;
 

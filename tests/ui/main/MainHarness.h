@@ -33,12 +33,12 @@ struct MainHarness {
     int exits = 0;
     QStringList messages;
     QString saveAnswer;
-    QString saveFilter;      ///< the file type chosen in the results' save dialog (empty: the first)
-    QString saveFilters;     ///< the file types that dialog offered
+    QString saveFilter;  ///< the file type chosen in the results' save dialog (empty: the first)
+    QString saveFilters; ///< the file types that dialog offered
     int saveDialogs = 0;
     std::function<std::unique_ptr<QPrinter>()> makePrinter = [] { return std::unique_ptr<QPrinter>(); };
-    QString queueRefuses;   ///< the print system's answer before a job: why the queue takes none
-    QString jobRefused;     ///< its answer after a job: why it did not take it
+    QString queueRefuses;     ///< the print system's answer before a job: why the queue takes none
+    QString jobRefused;       ///< its answer after a job: why it did not take it
     bool queuePaused = false; ///< its answer before a job: the printer is paused
     /// A print service that never answers until `gate` is released.
     struct HungService {
@@ -46,19 +46,19 @@ struct MainHarness {
         std::atomic<bool> released{false};
     };
     std::shared_ptr<HungService> hung;
-    QStringList printJobs;  ///< the name of every job offered to the print system
+    QStringList printJobs; ///< the name of every job offered to the print system
     QDateTime now = QDateTime(QDate(2031, 5, 6), QTime(7, 8, 9));
-    bool savePdfAnswer = false; ///< the answer to "Save as PDF…" beside "OK" after a failed print
-    QString exportAnswer;       ///< the chart and page save dialog's answer (empty: cancelled)
-    QString exportFilter;       ///< the filter chosen there (empty: the one it starts with)
-    QStringList exportSuggested; ///< the file name each of those dialogs started with
-    QString menuChoice;          ///< the item taken from a chart menu (empty: the menu is closed)
-    QList<QStringList> menus;    ///< the items of every chart menu opened
-    QList<QStringList> menuTexts; ///< the same as the menu holds them, with their access keys
-    QString openAnswer;          ///< the scenario open dialog's answer (empty: cancelled)
+    bool savePdfAnswer = false;      ///< the answer to "Save as PDF…" beside "OK" after a failed print
+    QString exportAnswer;            ///< the chart and page save dialog's answer (empty: cancelled)
+    QString exportFilter;            ///< the filter chosen there (empty: the one it starts with)
+    QStringList exportSuggested;     ///< the file name each of those dialogs started with
+    QString menuChoice;              ///< the item taken from a chart menu (empty: the menu is closed)
+    QList<QStringList> menus;        ///< the items of every chart menu opened
+    QList<QStringList> menuTexts;    ///< the same as the menu holds them, with their access keys
+    QString openAnswer;              ///< the scenario open dialog's answer (empty: cancelled)
     bool openAnswerVanishes = false; ///< the answered file is gone by the time the dialog closes
     QString titleAnswer, noteAnswer; ///< the title and note the user leaves (null: as offered)
-    QStringList textsAsked;      ///< the title and note each of those dialogs started with
+    QStringList textsAsked;          ///< the title and note each of those dialogs started with
 
     MainHarness()
     {
@@ -116,7 +116,8 @@ struct MainHarness {
                             chosen = inner;
                     continue;
                 }
-                items << text + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]")) : QString());
+                items << text + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                                                  : QString());
                 if (text == menuChoice)
                     chosen = a;
             }

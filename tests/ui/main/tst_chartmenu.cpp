@@ -22,9 +22,16 @@ using namespace vorlenza;
 
 namespace {
 
-const QStringList kPhasePlaneMenu{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
-                                  "Phase-plane lab…", "Direction arrows [ ]", "Continuous solution [ ]",
-                                  "Save scenario…", "Open scenario…", "Examples >"};
+const QStringList kPhasePlaneMenu{"Copy chart",
+                                  "Save chart as…",
+                                  "Save window as PDF…",
+                                  "Save results as spreadsheet…",
+                                  "Phase-plane lab…",
+                                  "Direction arrows [ ]",
+                                  "Continuous solution [ ]",
+                                  "Save scenario…",
+                                  "Open scenario…",
+                                  "Examples >"};
 
 enum class Way { RightButton, MenuKey, ShiftF10 };
 
@@ -70,7 +77,8 @@ struct Snapshot {
     }
     bool operator==(const Snapshot& o) const
     {
-        return cycle == o.cycle && largeCycle == o.largeCycle && n1 == o.n1 && commands == o.commands && chart == o.chart;
+        return cycle == o.cycle && largeCycle == o.largeCycle && n1 == o.n1 && commands == o.commands &&
+               chart == o.chart;
     }
 };
 
@@ -140,10 +148,10 @@ private slots:
         QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // N and t
         QVERIFY(findDirectionField(*chart) == nullptr);
         openMenu(chart, Way::MenuKey);
-        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
-                                               "Save results as spreadsheet…", "Phase-plane lab…",
-                                               "Continuous solution [ ]", "Save scenario…", "Open scenario…",
-                                               "Examples >"}));
+        QCOMPARE(h->menus.last(),
+                 (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
+                              "Phase-plane lab…", "Continuous solution [ ]", "Save scenario…", "Open scenario…",
+                              "Examples >"}));
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center()); // to N2 vs. N1
         QVERIFY(findDirectionField(*chart) != nullptr);
@@ -267,11 +275,16 @@ private slots:
         QTest::addColumn<bool>("fromPrint"); // the failed print's "Save as PDF…", else the chart menu
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written"); // empty: refused with a message, nothing written
-        QTest::newRow("menu, .svg") << false << "window.svg" << "";
-        QTest::newRow("print, .png") << true << "a.png" << "";
-        QTest::newRow("menu, .PDF") << false << "w.PDF" << "w.PDF";
-        QTest::newRow("print, no ending") << true << "page" << "page.pdf";
-        QTest::newRow("menu, unknown ending") << false << "run 1.draft" << "run 1.draft.pdf";
+        QTest::newRow("menu, .svg") << false << "window.svg"
+                                    << "";
+        QTest::newRow("print, .png") << true << "a.png"
+                                     << "";
+        QTest::newRow("menu, .PDF") << false << "w.PDF"
+                                    << "w.PDF";
+        QTest::newRow("print, no ending") << true << "page"
+                                          << "page.pdf";
+        QTest::newRow("menu, unknown ending") << false << "run 1.draft"
+                                              << "run 1.draft.pdf";
     }
     void windowPdfNeverGoesUnderAnotherType()
     {
@@ -343,7 +356,7 @@ private slots:
         QVERIFY2(took.elapsed() < 3000, qPrintable(QString::number(took.elapsed())));
         QCOMPARE(h->messages.size(), 1);
         QVERIFY2(h->messages[0].contains(says.arg(printed)), qPrintable(h->messages[0]));
-        QCOMPARE(QFileInfo::exists(printed), !hung); // a paused queue keeps the page
+        QCOMPARE(QFileInfo::exists(printed), !hung);                      // a paused queue keeps the page
         QVERIFY(ReadBytes(dir.filePath("page.pdf")).startsWith("%PDF-")); // "Save as PDF…" does not wait again
         if (hung) {
             h->hung->gate.release();
@@ -470,8 +483,10 @@ private slots:
         QTest::newRow("r1 3.8, 4 days") << weak + "txtRrateA=3.8 txtSimut=4"
                                         << "One-day steps are too coarse for r1 = 3.8: on day 4 the daily run is at "
                                            "N1 = -297.2, the equations at N1 = 100.";
-        QTest::newRow("r1 1.9") << weak + "txtRrateA=1.9" << "";
-        QTest::newRow("defaults") << "" << "";
+        QTest::newRow("r1 1.9") << weak + "txtRrateA=1.9"
+                                << "";
+        QTest::newRow("defaults") << ""
+                                  << "";
         for (int set = 1; set <= 3; ++set)
             QTest::addRow("preset %d", set) << QStringLiteral("preset %1").arg(set) << "";
     }

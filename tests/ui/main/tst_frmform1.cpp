@@ -54,22 +54,54 @@ private slots:
         // cmdShowNvsT, cmdShowDNvsT, cmdLargeGraph) enabled, "Isoclines" enabled, read-outs "empty".
         QTest::addColumn<QString>("states");
 
-        QTest::newRow("first shown") << "" << "" << "Run focused empty";
-        QTest::newRow("change before any run") << "" << "type txtK1 5" << "empty";
-        QTest::newRow("change after a run") << "run" << "type txtV 1" << "Isoclines empty";
-        QTest::newRow("change in the length") << "run" << "type txtSimut 7" << "Isoclines empty";
-        QTest::newRow("enter after a change") << "run; type txtV 1" << "enter txtV" << "Run focused Isoclines empty";
-        QTest::newRow("enter without a change") << "run" << "enter txtK1" << "Run focused results Isoclines";
-        QTest::newRow("enter writing a reset text") << "run" << "enter txtSimut" << "Run focused results Isoclines";
-        QTest::newRow("preset before any run") << "" << "preset 3" << "Run focused empty";
-        QTest::newRow("preset after a run") << "run" << "preset 2" << "Run focused Isoclines empty";
-        QTest::newRow("completed run") << "" << "run" << "Run focused results Isoclines";
-        QTest::newRow("N vs. t") << "run" << "click cmdShowNvsT" << "results Isoclines";
-        QTest::newRow("dN vs. t") << "run" << "click cmdShowDNvsT" << "results Isoclines";
-        QTest::newRow("N2 vs. N1") << "run" << "click cmdShowN1vsN2" << "Run results Isoclines";
-        QTest::newRow("Isoclines") << "run" << "click cmdIsoclines" << "Run results Isoclines";
-        QTest::newRow("enter after N vs. t") << "run; click cmdShowNvsT" << "enter txtU" << "Run focused results Isoclines";
-        QTest::newRow("preset after N vs. t") << "run; click cmdShowNvsT" << "preset 1" << "Run focused Isoclines";
+        QTest::newRow("first shown") << ""
+                                     << ""
+                                     << "Run focused empty";
+        QTest::newRow("change before any run") << ""
+                                               << "type txtK1 5"
+                                               << "empty";
+        QTest::newRow("change after a run") << "run"
+                                            << "type txtV 1"
+                                            << "Isoclines empty";
+        QTest::newRow("change in the length") << "run"
+                                              << "type txtSimut 7"
+                                              << "Isoclines empty";
+        QTest::newRow("enter after a change") << "run; type txtV 1"
+                                              << "enter txtV"
+                                              << "Run focused Isoclines empty";
+        QTest::newRow("enter without a change") << "run"
+                                                << "enter txtK1"
+                                                << "Run focused results Isoclines";
+        QTest::newRow("enter writing a reset text") << "run"
+                                                    << "enter txtSimut"
+                                                    << "Run focused results Isoclines";
+        QTest::newRow("preset before any run") << ""
+                                               << "preset 3"
+                                               << "Run focused empty";
+        QTest::newRow("preset after a run") << "run"
+                                            << "preset 2"
+                                            << "Run focused Isoclines empty";
+        QTest::newRow("completed run") << ""
+                                       << "run"
+                                       << "Run focused results Isoclines";
+        QTest::newRow("N vs. t") << "run"
+                                 << "click cmdShowNvsT"
+                                 << "results Isoclines";
+        QTest::newRow("dN vs. t") << "run"
+                                  << "click cmdShowDNvsT"
+                                  << "results Isoclines";
+        QTest::newRow("N2 vs. N1") << "run"
+                                   << "click cmdShowN1vsN2"
+                                   << "Run results Isoclines";
+        QTest::newRow("Isoclines") << "run"
+                                   << "click cmdIsoclines"
+                                   << "Run results Isoclines";
+        QTest::newRow("enter after N vs. t") << "run; click cmdShowNvsT"
+                                             << "enter txtU"
+                                             << "Run focused results Isoclines";
+        QTest::newRow("preset after N vs. t") << "run; click cmdShowNvsT"
+                                              << "preset 1"
+                                              << "Run focused Isoclines";
     }
 
     void commandStates()
@@ -104,7 +136,7 @@ private slots:
     void runShowsItsLastDay_data()
     {
         QTest::addColumn<QStringList>("lengths"); // one run each, by Enter on the focused Run button
-        QTest::addColumn<int>("shownDay");         // the day whose populations the read-outs show
+        QTest::addColumn<int>("shownDay");        // the day whose populations the read-outs show
         QTest::newRow("Enter right after the first show") << QStringList{"100"} << 100;
         QTest::newRow("same length again: day T+1") << QStringList{"100", "100"} << 101;
         QTest::newRow("another length") << QStringList{"100", "50"} << 50;
@@ -177,10 +209,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("says");
 
-        QTest::newRow("length beyond the arrays, no run yet") << false << "txtSimut" << "50000" << "from 1 to 9999";
-        QTest::newRow("length beyond the arrays after a run") << true << "txtSimut" << "50000" << "from 1 to 9999";
-        QTest::newRow("length beyond 16 bits") << true << "txtSimut" << "40000" << "whole number of days";
-        QTest::newRow("growth overflows") << true << "txtRrateA" << "1e300" << "too large";
+        QTest::newRow("length beyond the arrays, no run yet") << false << "txtSimut"
+                                                              << "50000"
+                                                              << "from 1 to 9999";
+        QTest::newRow("length beyond the arrays after a run") << true << "txtSimut"
+                                                              << "50000"
+                                                              << "from 1 to 9999";
+        QTest::newRow("length beyond 16 bits") << true << "txtSimut"
+                                               << "40000"
+                                               << "whole number of days";
+        QTest::newRow("growth overflows") << true << "txtRrateA"
+                                          << "1e300"
+                                          << "too large";
     }
 
     void failedRunSaysWhyAndChangesNothing()
@@ -200,8 +240,12 @@ private slots:
         QCOMPARE(h->text(name.constData()), typed); // accepted at Enter, whatever its size
         const auto state = [this] {
             auto* bar = h->child<QScrollBar>("VScroll1");
-            return QList<int>{bar->maximum(), bar->value(), h->text("Text1").toInt(), h->child("MSChart1")->isVisible(),
-                              h->child("lblLabel22")->isVisible(), h->session.model().simTime};
+            return QList<int>{bar->maximum(),
+                              bar->value(),
+                              h->text("Text1").toInt(),
+                              h->child("MSChart1")->isVisible(),
+                              h->child("lblLabel22")->isVisible(),
+                              h->session.model().simTime};
         };
         const QList<int> before = state();
 
@@ -235,9 +279,15 @@ private slots:
         // Cycle value after each click, and whether the graph drawn is a phase plane (Run kept).
         const int cycle[] = {1, 2, 3, 4, 5, 6, 7, 0, 1};
         const bool keepsRun[] = {false, false, false, true, true, true, false, false, false};
-        const char* const titles[] = {"N1 and dN1/dt vs. time", "N2 and dN2 vs. time", "dN1 and dN2 vs. time",
-                                      "N2 vs. N1", "N2 vs. N1", "N2 vs. N1 with isoclines", "N and dN/dt vs. time",
-                                      "N1 and N2 vs. time", "N1 and dN1/dt vs. time"};
+        const char* const titles[] = {"N1 and dN1/dt vs. time",
+                                      "N2 and dN2 vs. time",
+                                      "dN1 and dN2 vs. time",
+                                      "N2 vs. N1",
+                                      "N2 vs. N1",
+                                      "N2 vs. N1 with isoclines",
+                                      "N and dN/dt vs. time",
+                                      "N1 and N2 vs. time",
+                                      "N1 and dN1/dt vs. time"};
         auto* chart = h->child<ChartView>("MSChart1");
         QCOMPARE(chartTitle(chart), QStringLiteral("N2 vs. N1"));
         for (int i = 0; i < 9; ++i) {
@@ -261,7 +311,7 @@ private slots:
     void presets_data()
     {
         QTest::addColumn<int>("set");
-        QTest::addColumn<int>("key"); // pressed on the focused button; 0: a click
+        QTest::addColumn<int>("key");           // pressed on the focused button; 0: a click
         QTest::addColumn<QStringList>("texts"); // txtRrateA, txtA0, txtU, txtK1, txtRrateB, txtB0, txtV, txtK2
         QTest::newRow("1, clicked") << 1 << 0 << QStringList({"0.2", "10", "1", "200", "0.3", "10", "0.4", "100"});
         QTest::newRow("2, Enter") << 2 << int(Qt::Key_Return)
@@ -333,37 +383,51 @@ private slots:
         };
         const std::pair<const char*, std::vector<Place>> frames[] = {
             {"frmForm1",
-             {{"lblLabel21", 120, 0, 2955, 510}, {"lblLabel16", 3120, 120, 1455, 495}, {"cmdQuiz", 3840, 1320, 615, 615},
-              {"fraFrame4", 120, 600, 4455, 1815}, {"fraFrame2", 120, 2400, 4455, 4815},
-              {"fraFrame1", 4680, 0, 5295, 4932}, {"fraFrame3", 4680, 5040, 5295, 2652},
-              {"cmdRun", 120, 7320, 975, 375}, {"cmdHowTo", 1200, 7320, 1215, 375}, {"cmdSave", 2520, 7320, 495, 375},
-              {"cmdPrint", 3120, 7320, 375, 375}, {"cmdQuit", 3600, 7320, 975, 375}}},
+             {{"lblLabel21", 120, 0, 2955, 510},
+              {"lblLabel16", 3120, 120, 1455, 495},
+              {"cmdQuiz", 3840, 1320, 615, 615},
+              {"fraFrame4", 120, 600, 4455, 1815},
+              {"fraFrame2", 120, 2400, 4455, 4815},
+              {"fraFrame1", 4680, 0, 5295, 4932},
+              {"fraFrame3", 4680, 5040, 5295, 2652},
+              {"cmdRun", 120, 7320, 975, 375},
+              {"cmdHowTo", 1200, 7320, 1215, 375},
+              {"cmdSave", 2520, 7320, 495, 375},
+              {"cmdPrint", 3120, 7320, 375, 375},
+              {"cmdQuit", 3600, 7320, 975, 375}}},
             {"fraFrame4",
-             {{"lblLabel14", 240, 240, 1215, 375}, {"lblLabel7", 240, 600, 3495, 375},
-              {"lblLabel15", 240, 960, 1215, 375}, {"lblLabel13", 240, 1320, 3495, 375}}},
-            {"fraFrame2",
-             {{"lblLabel18", 120, 240, 1935, 255}, {"cmdUseData1", 2280, 240, 615, 315},
-              {"cmdUseData2", 2976, 240, 615, 315}, {"cmdUseData3", 3720, 240, 615, 315},
-              {"lblLabel1", 120, 600, 2895, 375}, {"txtRrateA", 3360, 600, 975, 375},
-              {"lblLabel2", 120, 960, 2895, 375}, {"txtA0", 3360, 960, 975, 360},
-              {"lblLabel19", 120, 1320, 3135, 375}, {"txtK1", 3360, 1320, 975, 360},
-              {"lblLabel8", 120, 1680, 2415, 375}, {"txtU", 3360, 1680, 975, 360},
-              {"lblLabel9", 120, 2040, 3135, 375}, {"txtRrateB", 3360, 2040, 975, 360},
-              {"lblLabel10", 120, 2400, 2775, 375}, {"txtB0", 3360, 2400, 975, 375},
-              {"lblLabel20", 120, 2760, 3255, 375}, {"txtK2", 3360, 2760, 975, 375},
-              {"lblLabel11", 120, 3120, 2055, 375}, {"txtV", 3360, 3120, 975, 375},
-              {"lblLabel3", 120, 3480, 1455, 375}, {"txtSimut", 1440, 3456, 975, 360},
-              {"Label1", 2784, 3552, 588, 396}, {"Text1", 3360, 3552, 780, 396}, {"VScroll1", 4128, 3552, 204, 396},
-              {"lblLabel4", 120, 3960, 1455, 375}, {"txtNA", 1680, 3960, 2655, 360},
-              {"lblLabel12", 120, 4320, 1455, 375}, {"txtNB", 1680, 4320, 2655, 375}}},
+             {{"lblLabel14", 240, 240, 1215, 375},
+              {"lblLabel7", 240, 600, 3495, 375},
+              {"lblLabel15", 240, 960, 1215, 375},
+              {"lblLabel13", 240, 1320, 3495, 375}}},
+            {"fraFrame2", {{"lblLabel18", 120, 240, 1935, 255},  {"cmdUseData1", 2280, 240, 615, 315},
+                           {"cmdUseData2", 2976, 240, 615, 315}, {"cmdUseData3", 3720, 240, 615, 315},
+                           {"lblLabel1", 120, 600, 2895, 375},   {"txtRrateA", 3360, 600, 975, 375},
+                           {"lblLabel2", 120, 960, 2895, 375},   {"txtA0", 3360, 960, 975, 360},
+                           {"lblLabel19", 120, 1320, 3135, 375}, {"txtK1", 3360, 1320, 975, 360},
+                           {"lblLabel8", 120, 1680, 2415, 375},  {"txtU", 3360, 1680, 975, 360},
+                           {"lblLabel9", 120, 2040, 3135, 375},  {"txtRrateB", 3360, 2040, 975, 360},
+                           {"lblLabel10", 120, 2400, 2775, 375}, {"txtB0", 3360, 2400, 975, 375},
+                           {"lblLabel20", 120, 2760, 3255, 375}, {"txtK2", 3360, 2760, 975, 375},
+                           {"lblLabel11", 120, 3120, 2055, 375}, {"txtV", 3360, 3120, 975, 375},
+                           {"lblLabel3", 120, 3480, 1455, 375},  {"txtSimut", 1440, 3456, 975, 360},
+                           {"Label1", 2784, 3552, 588, 396},     {"Text1", 3360, 3552, 780, 396},
+                           {"VScroll1", 4128, 3552, 204, 396},   {"lblLabel4", 120, 3960, 1455, 375},
+                           {"txtNA", 1680, 3960, 2655, 360},     {"lblLabel12", 120, 4320, 1455, 375},
+                           {"txtNB", 1680, 4320, 2655, 375}}},
             {"fraFrame1",
-             {{"MSChart1", 120, 240, 5100, 4140}, {"lblLabel22", 120, 240, 5055, 735},
-              {"lblLabel23", 120, 1080, 5055, 2775}, {"cmdShowN1vsN2", 240, 4440, 1089, 375},
-              {"cmdShowDNvsT", 1452, 4440, 979, 375}, {"cmdShowNvsT", 2544, 4440, 858, 375},
-              {"cmdIsoclines", 3504, 4440, 979, 375}, {"cmdLargeGraph", 4560, 4440, 726, 375}}},
+             {{"MSChart1", 120, 240, 5100, 4140},
+              {"lblLabel22", 120, 240, 5055, 735},
+              {"lblLabel23", 120, 1080, 5055, 2775},
+              {"cmdShowN1vsN2", 240, 4440, 1089, 375},
+              {"cmdShowDNvsT", 1452, 4440, 979, 375},
+              {"cmdShowNvsT", 2544, 4440, 858, 375},
+              {"cmdIsoclines", 3504, 4440, 979, 375},
+              {"cmdLargeGraph", 4560, 4440, 726, 375}}},
             // the picture is moved at load: against the frame's right edge, centred vertically
             {"fraFrame3",
-             {{"lblLabel6", 120, 240, 3132, 252}, {"lblLabel5", 120, 600, 3132, 1932},
+             {{"lblLabel6", 120, 240, 3132, 252},
+              {"lblLabel5", 120, 600, 3132, 1932},
               {"picPicture1", 3503, 240, 1692, 2172}}},
         };
         for (const auto& [parent, places] : frames)
@@ -412,13 +476,14 @@ private slots:
             // What QLabel leaves for the text: its contents less the margin, and less the indent on
             // the aligned sides (half an "x" for a framed label whose indent is left at -1).
             const int m = l->margin();
-            const int indent = l->indent() >= 0 ? l->indent()
-                                                : (l->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
+            const int indent =
+                l->indent() >= 0 ? l->indent() : (l->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
             const QRect box = l->contentsRect().adjusted(m + (l->alignment() & Qt::AlignLeft ? indent : 0),
                                                          m + (l->alignment() & Qt::AlignTop ? indent : 0), -m, -m);
             QVERIFY(!l->text().isEmpty());
             // Every word fits the width, the wrapped text the height; captions of one line stay on one.
-            for (const QString& word : l->text().split(QRegularExpression(QStringLiteral("[ \\n]")), Qt::SkipEmptyParts))
+            for (const QString& word :
+                 l->text().split(QRegularExpression(QStringLiteral("[ \\n]")), Qt::SkipEmptyParts))
                 QVERIFY2(fm.horizontalAdvance(word) <= box.width(), qPrintable(word));
             QVERIFY(fm.boundingRect(box, int(l->alignment()) | Qt::TextWordWrap, l->text()).height() <= box.height());
             if (!l->text().contains(QLatin1Char('\n')) && name != QLatin1String("lblLabel23") &&
@@ -436,6 +501,21 @@ private slots:
         }
     }
 
+    void authorPictureWhenTheWindowAppears()
+    {
+        // Read at the first show, not while the window waits hidden behind the title window.
+        auto* box = h->child<QLabel>("picPicture1");
+        const QPixmap picture = box->pixmap();
+        QVERIFY(!picture.isNull());
+        // all of the 136 x 180 photograph, in proportion, filling the box one way
+        QVERIFY(picture.width() <= box->width() && picture.height() <= box->height());
+        QVERIFY(picture.width() == box->width() || picture.height() == box->height());
+        QVERIFY(qAbs(picture.width() * 180 - picture.height() * 136) <= 180);
+        // a photograph, not a plain fill
+        const QImage image = picture.toImage();
+        QVERIFY(image.pixelColor(image.width() / 2, image.height() / 2) != image.pixelColor(0, 0));
+    }
+
     void windowAsLoaded()
     {
         QCOMPARE(h->main()->windowTitle(), QStringLiteral("Vorlenza"));
@@ -448,11 +528,12 @@ private slots:
         QVERIFY2(notice.contains(QStringLiteral("-2031 ")), qPrintable(notice)); // the year of the harness's clock
         QVERIFY(notice.endsWith(QStringLiteral("The Vorlenza authors")));
         QVERIFY(!notice.contains(QLatin1Char('\n')));
-        QCOMPARE(h->child<QLabel>("lblLabel23")->text(),
-                 QStringLiteral("Press Enter to run this program using default values. You can also select a data set at "
-                                "first, then click RUN. To change a default value, move the mouse pointer to a data box "
-                                "and click it.After you change the default values, press Enter to confirm the change and "
-                                "click RUN to run it. Click on the graph to see more graphs.\nComments are welcome."));
+        QCOMPARE(
+            h->child<QLabel>("lblLabel23")->text(),
+            QStringLiteral("Press Enter to run this program using default values. You can also select a data set at "
+                           "first, then click RUN. To change a default value, move the mouse pointer to a data box "
+                           "and click it.After you change the default values, press Enter to confirm the change and "
+                           "click RUN to run it. Click on the graph to see more graphs.\nComments are welcome."));
         const QStringList contact = h->child<QLabel>("lblLabel5")->text().split(QLatin1Char('\n'));
         QCOMPARE(contact.size(), 7);
         QCOMPARE(contact[0], QStringLiteral("The Vorlenza authors"));
@@ -462,8 +543,8 @@ private slots:
         QCOMPARE(h->child<QLabel>("lblLabel1")->text(), QStringLiteral("Intrinsic rate of species A  (r):"));
         QCOMPARE(h->child<QLabel>("lblLabel2")->text(), QStringLiteral("Initial size of species A: "));
         // The custom pointer where it is marked, the usual one elsewhere.
-        for (const char* name : {"cmdRun", "cmdPrint", "cmdQuit", "cmdUseData1", "cmdShowN1vsN2", "cmdLargeGraph",
-                                 "picPicture1"})
+        for (const char* name :
+             {"cmdRun", "cmdPrint", "cmdQuit", "cmdUseData1", "cmdShowN1vsN2", "cmdLargeGraph", "picPicture1"})
             QVERIFY2(h->child(name)->cursor().shape() == Qt::BitmapCursor, name);
         for (const char* name : {"cmdHowTo", "cmdSave", "cmdIsoclines"})
             QVERIFY2(h->child(name)->cursor().shape() == Qt::ArrowCursor, name);
@@ -474,7 +555,8 @@ private slots:
             const QColor edge = img.pixelColor(0, img.height() / 2);
             const QColor top = img.pixelColor(img.width() / 2, 0);
             const QColor expected = qstrcmp(boxedName, "lblLabel16") == 0 ? QColor(Qt::white) : QColor(Qt::black);
-            QVERIFY2(edge == expected && top == expected, qPrintable(QStringLiteral("%1: %2").arg(boxedName, edge.name())));
+            QVERIFY2(edge == expected && top == expected,
+                     qPrintable(QStringLiteral("%1: %2").arg(boxedName, edge.name())));
         }
     }
 
@@ -527,19 +609,35 @@ private slots:
 
     void save_data()
     {
-        QTest::addColumn<QString>("chosen"); // relative to a fresh folder; "" = cancelled
+        QTest::addColumn<QString>("chosen");  // relative to a fresh folder; "" = cancelled
         QTest::addColumn<QString>("written"); // the file that must exist afterwards, "" = none
         QTest::addColumn<QString>("says");    // part of the message, "" = no message
         QTest::addColumn<bool>("sheetType");  // the spreadsheet chosen as the file type
 
-        QTest::newRow("cancelled") << "" << "" << "" << false;
-        QTest::newRow("name too short") << "ab" << "" << "too short" << false;
-        QTest::newRow("folder gone") << "gone/run1.txt" << "" << "run1-N1N2dN.txt" << false;
-        QTest::newRow("saved") << "run1.txt" << "run1-N1N2dN.txt" << "" << false;
-        QTest::newRow("no extension") << "results" << "res-N1N2dN.txt" << "" << false;
-        QTest::newRow("spreadsheet typed") << "run1.xlsx" << "run1.xlsx" << "" << false;
-        QTest::newRow("spreadsheet chosen") << "ab" << "ab.xlsx" << "" << true;
-        QTest::newRow("spreadsheet, folder gone") << "gone/run1.xlsx" << "" << "gone/run1.xlsx" << false;
+        QTest::newRow("cancelled") << ""
+                                   << ""
+                                   << "" << false;
+        QTest::newRow("name too short") << "ab"
+                                        << ""
+                                        << "too short" << false;
+        QTest::newRow("folder gone") << "gone/run1.txt"
+                                     << ""
+                                     << "run1-N1N2dN.txt" << false;
+        QTest::newRow("saved") << "run1.txt"
+                               << "run1-N1N2dN.txt"
+                               << "" << false;
+        QTest::newRow("no extension") << "results"
+                                      << "res-N1N2dN.txt"
+                                      << "" << false;
+        QTest::newRow("spreadsheet typed") << "run1.xlsx"
+                                           << "run1.xlsx"
+                                           << "" << false;
+        QTest::newRow("spreadsheet chosen") << "ab"
+                                            << "ab.xlsx"
+                                            << "" << true;
+        QTest::newRow("spreadsheet, folder gone") << "gone/run1.xlsx"
+                                                  << ""
+                                                  << "gone/run1.xlsx" << false;
     }
 
     void save()
@@ -589,7 +687,8 @@ private slots:
         QTest::newRow("PDF printer") << true << QString() << QString();
         QTest::newRow("queue rejects jobs")
             << true << QStringLiteral("the printer does not accept jobs (Rejecting Jobs)") << QString();
-        QTest::newRow("job refused when sent") << true << QString() << QStringLiteral("server-error-not-accepting-jobs");
+        QTest::newRow("job refused when sent")
+            << true << QString() << QStringLiteral("server-error-not-accepting-jobs");
     }
 
     void print()

@@ -237,8 +237,9 @@ private slots:
         for (int i = 0; i < 100; ++i) {
             const double K1 = std::round(k(random)), K2 = std::round(k(random));
             const double reach = outcomeMapReach(K1, K2);
-            const ModelParameters p{K1, K2, std::round(unit(random) * reach * 1e4) / 1e4,
-                                    std::round(unit(random) * reach * 1e4) / 1e4, 0.2, 0.3};
+            const ModelParameters p{
+                K1,  K2, std::round(unit(random) * reach * 1e4) / 1e4, std::round(unit(random) * reach * 1e4) / 1e4,
+                0.2, 0.3};
             setConstants(*h, p);
             const CompetitionOutcome expected = outcomeOf(p);
             QVERIFY(expected != CompetitionOutcome::Neutral);
@@ -259,14 +260,14 @@ private slots:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QStringList>("filled"); // the equilibria drawn filled
         QTest::addColumn<QString>("extra");      // what the legend adds to the isoclines and trajectories
-        QTest::newRow("alpha on K1/K2, beta above") << 1.0 << 2.0
-            << outcomeSentence(CompetitionOutcome::AWins, IsoclinesTouch::AtBAlone) << QStringList{"(100, 0)"}
-            << QString();
-        QTest::newRow("alpha on K1/K2, beta below") << 1.0 << 0.5
-            << outcomeSentence(CompetitionOutcome::BWins, IsoclinesTouch::AtBAlone) << QStringList{"(0, 100)"}
-            << QString();
-        QTest::newRow("on one another") << 1.0 << 1.0 << outcomeSentence(CompetitionOutcome::Neutral)
-                                        << QStringList() << "Line of equilibria";
+        QTest::newRow("alpha on K1/K2, beta above")
+            << 1.0 << 2.0 << outcomeSentence(CompetitionOutcome::AWins, IsoclinesTouch::AtBAlone)
+            << QStringList{"(100, 0)"} << QString();
+        QTest::newRow("alpha on K1/K2, beta below")
+            << 1.0 << 0.5 << outcomeSentence(CompetitionOutcome::BWins, IsoclinesTouch::AtBAlone)
+            << QStringList{"(0, 100)"} << QString();
+        QTest::newRow("on one another") << 1.0 << 1.0 << outcomeSentence(CompetitionOutcome::Neutral) << QStringList()
+                                        << "Line of equilibria";
         QTest::newRow("the start decides") << 1.5 << 1.5 << outcomeSentence(CompetitionOutcome::EitherWins)
                                            << QStringList{"(100, 0)", "(0, 100)"} << "Separatrix";
     }
@@ -294,7 +295,8 @@ private slots:
         for (int i = 0; i < plane->legend->itemCount(); ++i)
             if (auto* item = qobject_cast<QCPPlottableLegendItem*>(plane->legend->item(i)))
                 legend << item->plottable()->name();
-        QStringList expected{"Isocline of A (dN1/dt = 0)", "Isocline of B (dN2/dt = 0)", "Trajectories (the equations)"};
+        QStringList expected{"Isocline of A (dN1/dt = 0)", "Isocline of B (dN2/dt = 0)",
+                             "Trajectories (the equations)"};
         if (!extra.isEmpty())
             expected << extra;
         legend.sort();
@@ -378,8 +380,8 @@ private slots:
         QVERIFY(svg.readAll().contains("<svg"));
         bool ok = true;
         if (HaveTool(QStringLiteral("rsvg-convert"))) // what people open it with
-            RunTool(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), dir.filePath(QStringLiteral("map.png")),
-                                                     h->exportAnswer}, &ok);
+            RunTool(QStringLiteral("rsvg-convert"),
+                    {QStringLiteral("-o"), dir.filePath(QStringLiteral("map.png")), h->exportAnswer}, &ok);
         QVERIFY(ok && (!HaveTool(QStringLiteral("rsvg-convert")) || QImage(dir.filePath("map.png")).width() > 100));
 
         h->exportAnswer = dir.filePath(QStringLiteral("lab.pdf"));
@@ -390,12 +392,13 @@ private slots:
         QVERIFY(pdf.read(4) == "%PDF" && pdf.size() > 5000);
         if (HaveTool(QStringLiteral("pdftotext"))) {
             const QString text = QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {h->exportAnswer, "-"}, &ok));
-            QVERIFY(ok && text.contains(QStringLiteral("Isocline of A")) && text.contains(QStringLiteral("Equilibria:")));
+            QVERIFY(ok && text.contains(QStringLiteral("Isocline of A")) &&
+                    text.contains(QStringLiteral("Equilibria:")));
         }
         // the menu every chart has, and the phase plane's arrows
-        QCOMPARE(h->menus.last(), (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…",
-                                               "Save results as spreadsheet…", "Direction arrows [x]",
-                                               "Save scenario…", "Open scenario…", "Examples >"}));
+        QCOMPARE(h->menus.last(),
+                 (QStringList{"Copy chart", "Save chart as…", "Save window as PDF…", "Save results as spreadsheet…",
+                              "Direction arrows [x]", "Save scenario…", "Open scenario…", "Examples >"}));
 
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
         h->printTo(printed);
@@ -407,9 +410,9 @@ private slots:
     void keyboardOnly()
     {
         openLab(*h);
-        const char* order[] = {"picPhasePlane", "picOutcomeMap", "spnK1",         "spnK2",    "spnR1",
-                               "spnR2",         "spnAlpha",      "spnBeta",       "chkDailySteps",
-                               "cmdClear",      "cmdUseValues",  "cmdPrint",      "cmdBack"};
+        const char* order[] = {"picPhasePlane", "picOutcomeMap", "spnK1",   "spnK2",         "spnR1",
+                               "spnR2",         "spnAlpha",      "spnBeta", "chkDailySteps", "cmdClear",
+                               "cmdUseValues",  "cmdPrint",      "cmdBack"};
         labChild(*h, order[0])->setFocus();
         for (const char* name : order) {
             QWidget* w = labChild(*h, name);

@@ -154,7 +154,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("shown"); // the WindowId that must be visible afterwards
-        QTest::addColumn<bool>("kept");  // whether the large window still exists
+        QTest::addColumn<bool>("kept"); // whether the large window still exists
         QTest::newRow("Main form") << "command4" << int(WindowId::Main) << true;
         QTest::newRow("Quit") << "Command5" << int(WindowId::About) << true;
         QTest::newRow("frame close") << "close" << int(WindowId::Main) << false;
@@ -194,7 +194,8 @@ private slots:
         QTest::newRow("PDF printer") << true << QString() << QString();
         QTest::newRow("queue rejects jobs")
             << true << QStringLiteral("the printer does not accept jobs (Rejecting Jobs)") << QString();
-        QTest::newRow("job refused when sent") << true << QString() << QStringLiteral("server-error-not-accepting-jobs");
+        QTest::newRow("job refused when sent")
+            << true << QString() << QStringLiteral("server-error-not-accepting-jobs");
     }
 
     void printing()

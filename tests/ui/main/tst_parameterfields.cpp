@@ -21,9 +21,9 @@ class TestParameterFields : public MainSuite {
     double modelValue(const QByteArray& field) const
     {
         const ModelState& m = h->session.model();
-        const QHash<QByteArray, double> values{
-            {"txtRrateA", m.r1}, {"txtA0", m.N1[0]}, {"txtK1", m.K1}, {"txtU", m.alpha},       {"txtRrateB", m.r2},
-            {"txtB0", m.N2[0]},  {"txtK2", m.K2},    {"txtV", m.beta}, {"txtSimut", m.simTime}};
+        const QHash<QByteArray, double> values{{"txtRrateA", m.r1}, {"txtA0", m.N1[0]},  {"txtK1", m.K1},
+                                               {"txtU", m.alpha},   {"txtRrateB", m.r2}, {"txtB0", m.N2[0]},
+                                               {"txtK2", m.K2},     {"txtV", m.beta},    {"txtSimut", m.simTime}};
         return values.value(field, -1.0);
     }
 
@@ -128,7 +128,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), h->button("cmdRun"));
         MainHarness::pressKey(Qt::Key_Return); // the second Enter runs
         const ModelState& m = h->session.model();
-        const double read = field == QLatin1String("txtRrateB") ? m.r2 : field == QLatin1String("txtA0") ? m.N1[0] : m.r1;
+        const double read = field == QLatin1String("txtRrateB") ? m.r2
+                            : field == QLatin1String("txtA0")   ? m.N1[0]
+                                                                : m.r1;
         QCOMPARE(read, run);
     }
 
@@ -144,10 +146,10 @@ private slots:
         QTest::addColumn<double>("unconfirmed");
         const double inf = std::numeric_limits<double>::infinity();
         const double stops = qQNaN(); // the run stops with a message
-        const auto row = [](const char* locale, const char* field, const char* typed, const char* after,
-                            double run, double unconfirmed) {
-            QTest::addRow("%s %s '%s'", locale, field, typed) << locale << field << QString::fromUtf8(typed)
-                                                              << QString::fromUtf8(after) << run << unconfirmed;
+        const auto row = [](const char* locale, const char* field, const char* typed, const char* after, double run,
+                            double unconfirmed) {
+            QTest::addRow("%s %s '%s'", locale, field, typed)
+                << locale << field << QString::fromUtf8(typed) << QString::fromUtf8(after) << run << unconfirmed;
         };
         for (const char* l : {"de_DE", "fr_FR", "es_ES", "pt_BR"}) {
             row(l, "txtRrateA", "0,3", "0.3", 0.3, 0.3);
@@ -172,7 +174,7 @@ private slots:
         row("de_DE", "txtK1", "1.000", "1000", 1000, 1000);
         row("es_ES", "txtK1", "1.000", "1000", 1000, 1000);
         row("pt_BR", "txtK1", "1.000", "1000", 1000, 1000);
-        row("fr_FR", "txtK1", "1.000", "1.000", stops, 1); // French groups with spaces, never with points
+        row("fr_FR", "txtK1", "1.000", "1.000", stops, 1);               // French groups with spaces, never with points
         row("fr_FR", "txtK2", "1\u202f000,5", "1000.5", 1000.5, 1000.5); // QLocale's own French mark
         row("de_DE", "txtSimut", "1.000", "1000", 1000, 1000);
         // A point decimal mark: the lenient reading as it always was, but for digits grouped with commas.
@@ -291,8 +293,8 @@ private slots:
 
     void tableHoldsEachFieldOnce()
     {
-        const ParameterField all[] = {ParameterField::Simut, ParameterField::K1,     ParameterField::K2,
-                                      ParameterField::Alpha, ParameterField::Beta,   ParameterField::R1,
+        const ParameterField all[] = {ParameterField::Simut, ParameterField::K1,      ParameterField::K2,
+                                      ParameterField::Alpha, ParameterField::Beta,    ParameterField::R1,
                                       ParameterField::R2,    ParameterField::N1Start, ParameterField::N2Start};
         QVERIFY(!parameterFieldRowOf(ParameterField::None));
         FieldTexts readFrom;
@@ -306,9 +308,9 @@ private slots:
             readFrom.*row->text = row->name;
         }
         // every text a run reads comes from a field of its own
-        const QStringList names{QString::fromStdString(readFrom.simut), QString::fromStdString(readFrom.K1),
-                                QString::fromStdString(readFrom.K2),    QString::fromStdString(readFrom.u),
-                                QString::fromStdString(readFrom.v),     QString::fromStdString(readFrom.rrateA),
+        const QStringList names{QString::fromStdString(readFrom.simut),  QString::fromStdString(readFrom.K1),
+                                QString::fromStdString(readFrom.K2),     QString::fromStdString(readFrom.u),
+                                QString::fromStdString(readFrom.v),      QString::fromStdString(readFrom.rrateA),
                                 QString::fromStdString(readFrom.rrateB), QString::fromStdString(readFrom.a0),
                                 QString::fromStdString(readFrom.b0)};
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), ParameterFieldCount);
@@ -325,8 +327,9 @@ private slots:
         const struct {
             const char* field;
             const char* reset;
-        } fields[] = {{"txtRrateA", "0.2"}, {"txtA0", "10"},  {"txtK1", "150"}, {"txtU", "2"},      {"txtRrateB", "0.3"},
-                      {"txtB0", "10"},      {"txtK2", "200"}, {"txtV", "100"},  {"txtSimut", "100"}};
+        } fields[] = {{"txtRrateA", "0.2"}, {"txtA0", "10"},      {"txtK1", "150"},
+                      {"txtU", "2"},        {"txtRrateB", "0.3"}, {"txtB0", "10"},
+                      {"txtK2", "200"},     {"txtV", "100"},      {"txtSimut", "100"}};
         for (const auto& f : fields) {
             const QByteArray n(f.field);
             QTest::newRow(n + " empty") << f.field << "" << f.reset;
@@ -334,19 +337,42 @@ private slots:
             QTest::newRow(n + " negative") << f.field << "-4" << f.reset;
             QTest::newRow(n + " letters") << f.field << "abc" << f.reset;
             QTest::newRow(n + " beyond doubles") << f.field << "1e999" << f.reset;
-            QTest::newRow(n + " whole number") << f.field << "7" << "7";
+            QTest::newRow(n + " whole number") << f.field << "7"
+                                               << "7";
         }
-        QTest::newRow("txtB0 5x kept") << "txtB0" << "5x" << "5x";
-        QTest::newRow("txtK1 5x kept") << "txtK1" << "5x" << "5x";
-        QTest::newRow("txtA0 5x reset") << "txtA0" << "5x" << "10";
-        QTest::newRow("txtRrateB 5x reset") << "txtRrateB" << "5x" << "0.3";
-        QTest::newRow("txtRrateB fraction kept") << "txtRrateB" << "0.25" << "0.25";
-        QTest::newRow("txtA0 blanks around kept") << "txtA0" << " 12 " << " 12 ";
-        QTest::newRow("txtU fraction kept") << "txtU" << "0.5" << "0.5";
-        QTest::newRow("txtSimut 12.5 reset") << "txtSimut" << "12.5" << "100";
-        QTest::newRow("txtSimut 1e2 kept") << "txtSimut" << "1e2" << "1e2";
-        QTest::newRow("txtSimut 50000 kept") << "txtSimut" << "50000" << "50000";
-        QTest::newRow("txtSimut 0.5 reset") << "txtSimut" << "0.5" << "100";
+        QTest::newRow("txtB0 5x kept") << "txtB0"
+                                       << "5x"
+                                       << "5x";
+        QTest::newRow("txtK1 5x kept") << "txtK1"
+                                       << "5x"
+                                       << "5x";
+        QTest::newRow("txtA0 5x reset") << "txtA0"
+                                        << "5x"
+                                        << "10";
+        QTest::newRow("txtRrateB 5x reset") << "txtRrateB"
+                                            << "5x"
+                                            << "0.3";
+        QTest::newRow("txtRrateB fraction kept") << "txtRrateB"
+                                                 << "0.25"
+                                                 << "0.25";
+        QTest::newRow("txtA0 blanks around kept") << "txtA0"
+                                                  << " 12 "
+                                                  << " 12 ";
+        QTest::newRow("txtU fraction kept") << "txtU"
+                                            << "0.5"
+                                            << "0.5";
+        QTest::newRow("txtSimut 12.5 reset") << "txtSimut"
+                                             << "12.5"
+                                             << "100";
+        QTest::newRow("txtSimut 1e2 kept") << "txtSimut"
+                                           << "1e2"
+                                           << "1e2";
+        QTest::newRow("txtSimut 50000 kept") << "txtSimut"
+                                             << "50000"
+                                             << "50000";
+        QTest::newRow("txtSimut 0.5 reset") << "txtSimut"
+                                            << "0.5"
+                                            << "100";
     }
 
     void enterCheck()
@@ -375,12 +401,15 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("how");
-        for (const char* f : {"txtRrateA", "txtA0", "txtK1", "txtU", "txtRrateB", "txtB0", "txtK2", "txtV", "txtSimut"}) {
+        for (const char* f :
+             {"txtRrateA", "txtA0", "txtK1", "txtU", "txtRrateB", "txtB0", "txtK2", "txtV", "txtSimut"}) {
             QTest::newRow(QByteArray(f) + " typed") << f << "typed";
             QTest::newRow(QByteArray(f) + " set by the program") << f << "program";
         }
-        QTest::newRow("txtV pasted") << "txtV" << "pasted";
-        QTest::newRow("txtSimut deleted") << "txtSimut" << "deleted";
+        QTest::newRow("txtV pasted") << "txtV"
+                                     << "pasted";
+        QTest::newRow("txtSimut deleted") << "txtSimut"
+                                          << "deleted";
     }
 
     void changeHandlerRunsForEveryKindOfEdit()

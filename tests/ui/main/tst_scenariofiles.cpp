@@ -97,9 +97,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes"); // "folder", "vanishes" and "large" are made on the spot
         QTest::addColumn<QString>("said");
         const QByteArray good = ReadBytes(kExamples + "/species-a-wins.vorlenza");
-        QTest::newRow("not JSON")
-            << QByteArray("{\n  \"format\": \"vorlenza-scenario\",\n  \"version\": 1 2\n}")
-            << "at line 3, column 17 its text is not JSON";
+        QTest::newRow("not JSON") << QByteArray("{\n  \"format\": \"vorlenza-scenario\",\n  \"version\": 1 2\n}")
+                                  << "at line 3, column 17 its text is not JSON";
         QTest::newRow("a newer version") << QByteArray(good).replace("\"version\": 1", "\"version\": 7")
                                          << "scenario version 7";
         QTest::newRow("K1 not a number") << QByteArray(good).replace("\"K1\": 200", "\"K1\": \"200,5\"")
@@ -108,9 +107,8 @@ private slots:
                                         << "“For t = 0 to” (T) must be a whole number of days from 1 to 9999";
         QTest::newRow("alpha missing") << QByteArray(good).replace("\"alpha\": 0.5,", "")
                                        << "no value for “Constant a” (alpha)";
-        QTest::newRow("a chart of no window")
-            << QByteArray(good).replace("ShowN2vsN1withIsoclines", "ShowNothing")
-            << "names none of the main window's charts";
+        QTest::newRow("a chart of no window") << QByteArray(good).replace("ShowN2vsN1withIsoclines", "ShowNothing")
+                                              << "names none of the main window's charts";
         QTest::newRow("its run fails") << QByteArray(good).replace("\"r1\": 0.2", "\"r1\": 1e6")
                                        << "The populations grew too large to compute on day";
         QTest::newRow("over 1 MB") << QByteArray("large") << "larger than 1 MB";
@@ -143,8 +141,7 @@ private slots:
         QTest::keyClick(h->main(), Qt::Key_O, Qt::ControlModifier);
 
         QCOMPARE(h->messages.size(), 1);
-        QVERIFY2(h->messages[0].contains(said) && h->messages[0].contains(h->openAnswer),
-                 qPrintable(h->messages[0]));
+        QVERIFY2(h->messages[0].contains(said) && h->messages[0].contains(h->openAnswer), qPrintable(h->messages[0]));
         QVERIFY(State::of(*h) == before);
     }
 
@@ -153,11 +150,18 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("shown"); // the window it opens in
-        QTest::newRow("command line, the lab open") << "command line" << "bistable" << "Lab";
-        QTest::newRow("the chart menu's examples")
-            << "Examples > 3 Species B wins" << "species-b-wins" << "Main";
-        QTest::newRow("the open dialog") << "dialog" << "chaos" << "Main";
-        QTest::newRow("dropped on the lab") << "drop" << "coexistence" << "Main";
+        QTest::newRow("command line, the lab open") << "command line"
+                                                    << "bistable"
+                                                    << "Lab";
+        QTest::newRow("the chart menu's examples") << "Examples > 3 Species B wins"
+                                                   << "species-b-wins"
+                                                   << "Main";
+        QTest::newRow("the open dialog") << "dialog"
+                                         << "chaos"
+                                         << "Main";
+        QTest::newRow("dropped on the lab") << "drop"
+                                            << "coexistence"
+                                            << "Main";
     }
     void opensAsSaved()
     {
@@ -245,8 +249,7 @@ private slots:
         save(dir.filePath(QStringLiteral("lesson.vorlenza")));
         QCOMPARE(h->messages.size(), 1);
         const QString said = QStringLiteral("“Constant a” (alpha) must be a number greater than 0");
-        QVERIFY2(h->messages[0].contains(said),
-                 qPrintable(h->messages[0]));
+        QVERIFY2(h->messages[0].contains(said), qPrintable(h->messages[0]));
         QCOMPARE(Listing(dir.path()), QStringList());
     }
 };

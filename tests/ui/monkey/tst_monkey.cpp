@@ -25,8 +25,8 @@ using namespace vorlenza;
 
 namespace {
 
-const char* const kFields[] = {"txtRrateA", "txtA0",  "txtK1", "txtU",    "txtRrateB",
-                               "txtB0",     "txtK2",  "txtV",  "txtSimut"};
+const char* const kFields[] = {"txtRrateA", "txtA0", "txtK1", "txtU",    "txtRrateB",
+                               "txtB0",     "txtK2", "txtV",  "txtSimut"};
 const char* const kResultCommands[] = {"cmdShowN1vsN2", "cmdShowNvsT", "cmdShowDNvsT", "cmdLargeGraph"};
 
 const WindowId kWorkingWindows[] = {WindowId::Main,         WindowId::Large,      WindowId::Title,
@@ -98,7 +98,7 @@ void TestMonkey::initTestCase()
         auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(m_rng.bounded(4) == 0 ? m_dir.filePath(QStringLiteral("gone/p.pdf"))
-                                                          : m_dir.filePath(QStringLiteral("page.pdf")));
+                                                         : m_dir.filePath(QStringLiteral("page.pdf")));
         return printer;
     };
     p.reportProblem = [this](QWidget*, const QString&, const QString& text) {
@@ -123,9 +123,9 @@ void TestMonkey::initTestCase()
 QString TestMonkey::randomText()
 {
     static const char* const pieces[] = {
-        "0", "1", "2", "5", "9", "10", "100", "0.2", "0.4", "200", "-", "+", ".", ",", "e", "E", " ",
-        "\t", "x", "abc", "&H1F", "&O17", "1e2", "1e308", "1e-308", "1e400", "9999", "10000", "50000",
-        "32768", "-5", "12.5", "0,5", "1.000,5", "ä", "\xe2\x82\xac"};
+        "0",      "1",     "2",    "5",     "9",     "10",    "100", "0.2",  "0.4",  "200",     "-",   "+",
+        ".",      ",",     "e",    "E",     " ",     "\t",    "x",   "abc",  "&H1F", "&O17",    "1e2", "1e308",
+        "1e-308", "1e400", "9999", "10000", "50000", "32768", "-5",  "12.5", "0,5",  "1.000,5", "ä",   "\xe2\x82\xac"};
     QString s;
     const int n = static_cast<int>(m_rng.bounded(4));
     for (int i = 0; i < n; ++i)
@@ -136,8 +136,8 @@ QString TestMonkey::randomText()
 QString TestMonkey::randomSaveName()
 {
     switch (m_rng.bounded(6)) {
-    case 0: return {};                                               // cancelled
-    case 1: return m_dir.filePath(QStringLiteral("ab"));             // name too short
+    case 0: return {};                                                // cancelled
+    case 1: return m_dir.filePath(QStringLiteral("ab"));              // name too short
     case 2: return m_dir.filePath(QStringLiteral("missing/run.txt")); // folder gone
     case 3: return m_dir.filePath(QStringLiteral("notadir/run.txt")); // folder is a file
     default: return m_dir.filePath(QStringLiteral("run%1.txt").arg(m_rng.bounded(3)));
@@ -242,7 +242,10 @@ void TestMonkey::actOnCompanion(WindowId id, QWidget* w)
     case WindowId::References: click(w, m_rng.bounded(2) ? "Command1" : "Command2"); break;
     case WindowId::HowTo: click(w, "cmdCommand1"); break;
     case WindowId::Quiz: click(w, "Command1"); break;
-    default: m_lastAction = QStringLiteral("close %1").arg(w->objectName()); w->close(); break;
+    default:
+        m_lastAction = QStringLiteral("close %1").arg(w->objectName());
+        w->close();
+        break;
     }
 }
 
@@ -265,11 +268,8 @@ void TestMonkey::act()
 
 void TestMonkey::check()
 {
-    const QByteArray where = QStringLiteral("seed %1, event %2, after '%3'")
-                                 .arg(m_seed)
-                                 .arg(m_event)
-                                 .arg(m_lastAction)
-                                 .toUtf8();
+    const QByteArray where =
+        QStringLiteral("seed %1, event %2, after '%3'").arg(m_seed).arg(m_event).arg(m_lastAction).toUtf8();
     // exactly one working window, over the background, and the program still running
     int visible = 0;
     for (WindowId id : kWorkingWindows)
@@ -342,8 +342,8 @@ void TestMonkey::randomEventsKeepEverythingSound()
     QString visits;
     for (int i = 0; i < WindowCount; ++i)
         visits += QStringLiteral(" %1").arg(m_visits[i]);
-    qInfo("monkey: %d events, seed %u, %d problems reported, events per window:%s", events, m_seed,
-          m_problems, qPrintable(visits));
+    qInfo("monkey: %d events, seed %u, %d problems reported, events per window:%s", events, m_seed, m_problems,
+          qPrintable(visits));
     // Every working window but the title and dedication windows must have been reached.
     if (events >= 2000)
         for (WindowId id : {WindowId::Large, WindowId::Introduction, WindowId::References, WindowId::HowTo,

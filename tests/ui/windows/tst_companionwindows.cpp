@@ -71,8 +71,8 @@ private slots:
         QTest::addRow("how-to OK") << WindowId::HowTo << "cmdCommand1 OK" << WindowId::Main;
         QTest::addRow("about OK") << WindowId::About << "cmdCommand1 OK" << WindowId::Dedication;
         QTest::addRow("quiz back") << WindowId::Quiz << "Command1 Back to the mainform" << WindowId::Main;
-        for (WindowId id : {WindowId::Introduction, WindowId::References, WindowId::HowTo, WindowId::About,
-                            WindowId::Quiz})
+        for (WindowId id :
+             {WindowId::Introduction, WindowId::References, WindowId::HowTo, WindowId::About, WindowId::Quiz})
             QTest::addRow("%s frame close", idName(id)) << id << "" << WindowId::Main;
     }
     void waysOut()
@@ -199,33 +199,49 @@ private slots:
         QTest::addColumn<WindowId>("id");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("pattern"); // "*": any run of characters within one line
-        QTest::addRow("introduction") << WindowId::Introduction << "txtText1" << QStringLiteral(
-            "*Lotka* model. It is extended from the logistic growth model.  It assumes that all individuals of a "
-            "species are identical (no age difference and no sexual dimorphism). Detailed discussions can be "
-            "found in most Ecology textbooks. This model is not applicable to age-structured populations. "
-            "However, the undergraduate students can use this model to learn about the isocline and "
-            "equilibrium analysis and vector addition. ");
-        QTest::addRow("how to") << WindowId::HowTo << "lblLabel1" << QStringLiteral(
-            "Click on RUN to run the simulation.\nClick on the graph to see more graphs.\nClick on a parameter "
-            "box to change the default value, then press Enter to confirm the change. \n\n*@example.org*");
-        QTest::addRow("citation") << WindowId::About << "lblLabel7" << QStringLiteral(
-            "If you use this program in your research, please cite the following  reference in your paper:\n\n"
-            "The Vorlenza authors. 2040. *");
-        QTest::addRow("new versions") << WindowId::About << "lblLabel6" << QStringLiteral(
-            "You can get new version of this program at:\n1. https://*example.org*\n2. https://*example.com*\n"
-            "(*).\n3. *.");
-        QTest::addRow("copyright") << WindowId::About << "lblLabel5" << "*-2040 Vorlenza authors";
-        QTest::addRow("references heading") << WindowId::References << "Label1_0" << "References";
-        QTest::addRow("Gause") << WindowId::References << "Label1_2" << QStringLiteral(
-            "Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed population of two "
-            "species of yeast. Journal of Experimental Biology 9: 389\u2013402.");
-        QTest::addRow("May") << WindowId::References << "Label1_4" << QStringLiteral(
-            "May, R. M. 1976. Models for two interacting populations. Pages 78\u2013104 in R. M. May (ed.), "
-            "Theoretical Ecology: Principles and Applications. Blackwell, Oxford.");
-        QTest::addRow("Volterra") << WindowId::References << "Label1_1" << QStringLiteral(
-            "Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali conviventi. "
-            "Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31\u2013113. Translated in R. N. Chapman. 1931. Animal "
-            "Ecology. McGraw-Hill, New York, pp. 409\u2013448.");
+        QTest::addRow("introduction")
+            << WindowId::Introduction << "txtText1"
+            << QStringLiteral(
+                   "*Lotka* model. It is extended from the logistic growth model.  It assumes that all individuals of a "
+                   "species are identical (no age difference and no sexual dimorphism). Detailed discussions can be "
+                   "found in most Ecology textbooks. This model is not applicable to age-structured populations. "
+                   "However, the undergraduate students can use this model to learn about the isocline and "
+                   "equilibrium analysis and vector addition. ");
+        QTest::addRow("how to")
+            << WindowId::HowTo << "lblLabel1"
+            << QStringLiteral(
+                   "Click on RUN to run the simulation.\nClick on the graph to see more graphs.\nClick on a parameter "
+                   "box to change the default value, then press Enter to confirm the change. \n\n*@example.org*");
+        QTest::addRow("citation")
+            << WindowId::About << "lblLabel7"
+            << QStringLiteral(
+                   "If you use this program in your research, please cite the following  reference in your paper:\n\n"
+                   "The Vorlenza authors. 2040. *");
+        QTest::addRow("new versions")
+            << WindowId::About << "lblLabel6"
+            << QStringLiteral(
+                   "You can get new version of this program at:\n1. https://*example.org*\n2. https://*example.com*\n"
+                   "(*).\n3. *.");
+        QTest::addRow("copyright") << WindowId::About << "lblLabel5"
+                                   << "*-2040 Vorlenza authors";
+        QTest::addRow("references heading") << WindowId::References << "Label1_0"
+                                            << "References";
+        QTest::addRow("Gause")
+            << WindowId::References << "Label1_2"
+            << QStringLiteral(
+                   "Gause, G. F. 1932. Experimental studies on the struggle for existence. I. Mixed population of two "
+                   "species of yeast. Journal of Experimental Biology 9: 389\u2013402.");
+        QTest::addRow("May")
+            << WindowId::References << "Label1_4"
+            << QStringLiteral(
+                   "May, R. M. 1976. Models for two interacting populations. Pages 78\u2013104 in R. M. May (ed.), "
+                   "Theoretical Ecology: Principles and Applications. Blackwell, Oxford.");
+        QTest::addRow("Volterra")
+            << WindowId::References << "Label1_1"
+            << QStringLiteral(
+                   "Volterra, V. 1926. Variazioni e fluttuazioni del numero d'individui in specie animali conviventi. "
+                   "Mem. R. Accad. Naz. Lincei (ser. 6) 2: 31\u2013113. Translated in R. N. Chapman. 1931. Animal "
+                   "Ecology. McGraw-Hill, New York, pp. 409\u2013448.");
         QTest::addRow("Yodzis") << WindowId::References << "Label1_3"
                                 << "Yodzis, P. 1989. Introduction to Theoretical Ecology. Harper & Row, New York.";
     }
@@ -289,18 +305,27 @@ private slots:
         };
         const std::pair<WindowId, std::vector<Place>> windows[] = {
             {WindowId::Introduction,
-             {{"txtText1", 240, 120, 7215, 5295}, {"cmdCommand2", 2160, 5520, 1815, 495},
+             {{"txtText1", 240, 120, 7215, 5295},
+              {"cmdCommand2", 2160, 5520, 1815, 495},
               {"cmdCommand1", 4560, 5520, 1215, 495}}},
             {WindowId::References,
-             {{"Label1_0", 240, 240, 6735, 255}, {"Label1_2", 240, 720, 8295, 615}, {"Label1_4", 240, 1440, 8415, 615},
-              {"Label1_1", 240, 2160, 8415, 975}, {"Label1_3", 240, 3240, 8415, 375},
-              {"Command1", 2520, 5160, 2295, 495}, {"Command2", 5160, 5160, 975, 495}}},
+             {{"Label1_0", 240, 240, 6735, 255},
+              {"Label1_2", 240, 720, 8295, 615},
+              {"Label1_4", 240, 1440, 8415, 615},
+              {"Label1_1", 240, 2160, 8415, 975},
+              {"Label1_3", 240, 3240, 8415, 375},
+              {"Command1", 2520, 5160, 2295, 495},
+              {"Command2", 5160, 5160, 975, 495}}},
             {WindowId::HowTo, {{"lblLabel1", 240, 240, 6255, 4575}, {"cmdCommand1", 2760, 5040, 1215, 495}}},
             {WindowId::About,
-             {{"lblLabel1", 600, 120, 6615, 375}, {"lblLabel2", 480, 480, 7335, 1575},
-              {"lblLabel3", 360, 2160, 4575, 975}, {"lblLabel4", 5160, 2640, 2895, 375},
-              {"lblLabel5", 4920, 3000, 3255, 375}, {"lblLabel7", 360, 3240, 4575, 1935},
-              {"lblLabel6", 360, 5280, 4575, 1575}, {"picPicture1", 5640, 3720, 1776, 2292},
+             {{"lblLabel1", 600, 120, 6615, 375},
+              {"lblLabel2", 480, 480, 7335, 1575},
+              {"lblLabel3", 360, 2160, 4575, 975},
+              {"lblLabel4", 5160, 2640, 2895, 375},
+              {"lblLabel5", 4920, 3000, 3255, 375},
+              {"lblLabel7", 360, 3240, 4575, 1935},
+              {"lblLabel6", 360, 5280, 4575, 1575},
+              {"picPicture1", 5640, 3720, 1776, 2292},
               {"cmdCommand1", 6000, 6360, 1215, 495}}},
             {WindowId::Dedication, {{"Frame1", 360, 240, 6492, 6972}, {"Command1", 1320, 7320, 4575, 495}}},
             {WindowId::Quiz, {{"Command1", 3600, 6840, 3015, 495}}},
@@ -365,7 +390,8 @@ private slots:
         QCOMPARE(pic->parentWidget()->objectName(), QStringLiteral("Frame1"));
         // ((6492 - 6048) / 2, (6972 - 6708) / 2) = (222, 132) twips in the frame.
         QCOMPARE(pic->pos(), QPoint(qRound(222 / 15.0), qRound(132 / 15.0)));
-        QVERIFY2(misplaced(pic, QRect(222, 132, 6048, 6708)).isEmpty(), qPrintable(misplaced(pic, QRect(222, 132, 6048, 6708))));
+        QVERIFY2(misplaced(pic, QRect(222, 132, 6048, 6708)).isEmpty(),
+                 qPrintable(misplaced(pic, QRect(222, 132, 6048, 6708))));
         QCOMPARE(pic->pixmap().deviceIndependentSize().toSize(), pic->size());
     }
 
@@ -386,7 +412,10 @@ private slots:
         QVERIFY(expected != pixels(1388, 1066, 0, 0).topLeft());
         QVERIFY2((img->pos() - expected).manhattanLength() <= 1,
                  qPrintable(QStringLiteral("at %1,%2 in a frame of %3x%4")
-                                .arg(img->x()).arg(img->y()).arg(outer.width() / 15).arg(outer.height() / 15)));
+                                .arg(img->x())
+                                .arg(img->y())
+                                .arg(outer.width() / 15)
+                                .arg(outer.height() / 15)));
         QVERIFY(img->geometry().bottom() < h->child(WindowId::Quiz, "Command1")->y());
         QVERIFY(quiz->rect().contains(img->geometry()));
         const QPoint first = img->pos();

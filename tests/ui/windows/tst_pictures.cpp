@@ -10,6 +10,8 @@
 
 using namespace vorlenza;
 
+Q_DECLARE_METATYPE(QIcon::Mode)
+
 class TstPictures : public QObject {
     Q_OBJECT
 
@@ -69,6 +71,43 @@ private slots:
         const QCursor cursor = look::customPointer();
         QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
         QCOMPARE(cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32), pointer);
+    }
+
+    void pngReadAsQPixmapReadsIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"icon.png", "pointer.png", "quiz-button.png"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void pngReadAsQPixmapReadsIt()
+    {
+        QFETCH(QString, name);
+        const QString path = QStringLiteral(":/vorlenza/") + name;
+        const QImage read = QPixmap::fromImage(look::resourcePng(path)).toImage();
+        const QImage expected = QPixmap(path).toImage();
+        QVERIFY(!expected.isNull());
+        QCOMPARE(read.format(), expected.format());
+        QCOMPARE(read, expected);
+    }
+
+    void missingPngReadsAsNothing() { QVERIFY(look::resourcePng(QStringLiteral(":/vorlenza/none.png")).isNull()); }
+
+    void windowIconAsTheFileGivesIt_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QIcon::Mode>("mode");
+        for (int size : {16, 24, 32, 48, 64})
+            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+                QTest::addRow("%d px, mode %d", size, int(mode)) << size << mode;
+    }
+    void windowIconAsTheFileGivesIt()
+    {
+        QFETCH(int, size);
+        QFETCH(QIcon::Mode, mode);
+        const QIcon file(QStringLiteral(":/vorlenza/icon.png"));
+        const QIcon icon = look::windowIcon();
+        QCOMPARE(icon.availableSizes(mode), file.availableSizes(mode));
+        QCOMPARE(icon.pixmap(size, mode).toImage(), file.pixmap(size, mode).toImage());
     }
 
     void windowIconFromTheResources()

@@ -16,10 +16,7 @@ using namespace vorlenza;
 namespace {
 const char* const kWordLabels[] = {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Label1_4"};
 
-QLabel* word(const WindowsHarness& h, int index)
-{
-    return h.child<QLabel>(WindowId::Title, kWordLabels[index]);
-}
+QLabel* word(const WindowsHarness& h, int index) { return h.child<QLabel>(WindowId::Title, kWordLabels[index]); }
 
 /// The places where the word is visible now.
 QList<int> shownPlaces(const WindowsHarness& h)
@@ -197,12 +194,11 @@ private slots:
         // Reseeded with the second, the 32-bit Mersenne Twister (std::mt19937) gives these next
         // places: row = the second, column = the previous place (computed independently of the program).
         const char* const known[60] = {
-            "22322", "22422", "22122", "22022", "44442", "10111", "44441", "10000", "33303", "10000",
-            "33313", "10111", "12111", "33323", "22422", "33313", "12111", "12111", "33303", "20000",
-            "22422", "30000", "13111", "22322", "44441", "33323", "13111", "22322", "33313", "33313",
-            "33343", "10111", "33303", "13111", "10000", "22122", "33303", "44441", "22422", "22022",
-            "22322", "13111", "13111", "20000", "33323", "44441", "33313", "30000", "20000", "12111",
-            "22122", "33313", "33303", "33323", "22122", "30000", "44440", "20000", "13111", "44443",
+            "22322", "22422", "22122", "22022", "44442", "10111", "44441", "10000", "33303", "10000", "33313", "10111",
+            "12111", "33323", "22422", "33313", "12111", "12111", "33303", "20000", "22422", "30000", "13111", "22322",
+            "44441", "33323", "13111", "22322", "33313", "33313", "33343", "10111", "33303", "13111", "10000", "22122",
+            "33303", "44441", "22422", "22022", "22322", "13111", "13111", "20000", "33323", "44441", "33313", "30000",
+            "20000", "12111", "22122", "33313", "33303", "33323", "22122", "30000", "44440", "20000", "13111", "44443",
         };
         for (int second = 0; second < 60; ++second)
             for (int previous = 0; previous < 5; ++previous) {
@@ -217,19 +213,23 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("dismisses");
         // Keys that produce a character dismiss; arrows, function keys and a modifier alone do not.
-        const std::tuple<const char*, Qt::Key, bool> keys[] = {
-            {"Enter", Qt::Key_Return, true},     {"keypad Enter", Qt::Key_Enter, true},
-            {"Escape", Qt::Key_Escape, true},    {"Space", Qt::Key_Space, true},
-            {"letter", Qt::Key_Q, true},         {"digit", Qt::Key_7, true},
-            {"left arrow", Qt::Key_Left, false}, {"down arrow", Qt::Key_Down, false},
-            {"F1", Qt::Key_F1, false},           {"F5", Qt::Key_F5, false},
-            {"Shift alone", Qt::Key_Shift, false}};
+        const std::tuple<const char*, Qt::Key, bool> keys[] = {{"Enter", Qt::Key_Return, true},
+                                                               {"keypad Enter", Qt::Key_Enter, true},
+                                                               {"Escape", Qt::Key_Escape, true},
+                                                               {"Space", Qt::Key_Space, true},
+                                                               {"letter", Qt::Key_Q, true},
+                                                               {"digit", Qt::Key_7, true},
+                                                               {"left arrow", Qt::Key_Left, false},
+                                                               {"down arrow", Qt::Key_Down, false},
+                                                               {"F1", Qt::Key_F1, false},
+                                                               {"F5", Qt::Key_F5, false},
+                                                               {"Shift alone", Qt::Key_Shift, false}};
         for (const auto& [name, key, dismisses] : keys)
             QTest::addRow("%s", name) << QStringLiteral("key %1").arg(int(key)) << dismisses;
         // Any click or double-click: on the window, on the prompt, where a word is not shown (the
         // window gets it) or on the word shown after a tick; and a close request from the system.
-        for (const char* how : {"click window", "double window", "click Label2", "double Label2",
-                                "click Label1_2", "double Label1_4", "click shown", "double shown", "close"})
+        for (const char* how : {"click window", "double window", "click Label2", "double Label2", "click Label1_2",
+                                "double Label1_4", "click shown", "double shown", "close"})
             QTest::addRow("%s", how) << how << true;
         QTest::addRow("press without release") << "press" << false;
     }

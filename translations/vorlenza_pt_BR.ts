@@ -276,6 +276,182 @@ decide</translation>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1: no problem found in its %2 tasks</source>
+        <translation>%1: nenhum problema encontrado em suas %2 tarefas</translation>
+    </message>
+    <message>
+        <source>Which lesson? vorlenza --check-lesson FILE…</source>
+        <translation>Qual lição? vorlenza --check-lesson ARQUIVO…</translation>
+    </message>
+    <message>
+        <source>Which answers files? vorlenza --class-summary FILE…</source>
+        <translation>Quais arquivos de respostas? vorlenza --class-summary ARQUIVO…</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a stable point, so both species live on together.</source>
+        <translation>as isóclinas se cruzam em um ponto estável, então as duas espécies continuam vivendo juntas.</translation>
+    </message>
+    <message>
+        <source>A&apos;s isocline lies above B&apos;s, so A wins.</source>
+        <translation>a isóclina de A fica acima da de B, então A vence.</translation>
+    </message>
+    <message>
+        <source>B&apos;s isocline lies above A&apos;s, so B wins.</source>
+        <translation>a isóclina de B fica acima da de A, então B vence.</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a saddle, so where the run starts decides who wins.</source>
+        <translation>as isóclinas se cruzam em um ponto de sela, então o início decide quem vence.</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another, so nobody wins.</source>
+        <translation>as isóclinas coincidem, então ninguém vence.</translation>
+    </message>
+    <message>
+        <source>alpha = %1 %2 K1/K2 = %3 and beta = %4 %5 K2/K1 = %6: %7</source>
+        <translation>alpha = %1 %2 K1/K2 = %3 e beta = %4 %5 K2/K1 = %6: %7</translation>
+    </message>
+    <message>
+        <source>On day %1 the run has N1 = %2 and N2 = %3.</source>
+        <translation>No dia %1 a simulação tem N1 = %2 e N2 = %3.</translation>
+    </message>
+    <message>
+        <source>Up to day %1 species %2 grows to %3 at most; the task asks for more than %4.</source>
+        <translation>Até o dia %1 a espécie %2 chega no máximo a %3; a tarefa pede mais de %4.</translation>
+    </message>
+    <message>
+        <source>The run with these values fails, so there are no one-day steps to compare.</source>
+        <translation>A simulação com esses valores falha, então não há passos de um dia para comparar.</translation>
+    </message>
+    <message>
+        <source>On day %1 the one-day steps give N1 = %2 and N2 = %3, the equations N1 = %4 and N2 = %5: the steps mislead.</source>
+        <translation>No dia %1 os passos de um dia dão N1 = %2 e N2 = %3, as equações N1 = %4 e N2 = %5: os passos enganam.</translation>
+    </message>
+    <message>
+        <source>The one-day steps follow the equations closely (r1 = %1, r2 = %2).</source>
+        <translation>Os passos de um dia seguem de perto as equações (r1 = %1, r2 = %2).</translation>
+    </message>
+    <message>
+        <source>This run has no such value to read.</source>
+        <translation>Esta simulação não tem tal valor para ler.</translation>
+    </message>
+    <message>
+        <source>The run gives %1; an answer within %2 of it is right.</source>
+        <translation>A simulação dá %1; uma resposta a no máximo %2 disso está certa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>“%1” não é um número.</translation>
+    </message>
+    <message>
+        <source>it is missing: this is a scenario, not a lesson</source>
+        <translation>está faltando: isto é um cenário, não uma lição</translation>
+    </message>
+    <message>
+        <source>it is missing or does not hold what it must</source>
+        <translation>está faltando ou não contém o que deve</translation>
+    </message>
+    <message>
+        <source>“%1” is not what it must hold</source>
+        <translation>“%1” não é o que deve conter</translation>
+    </message>
+    <message>
+        <source>this entry means nothing here</source>
+        <translation>esta entrada não significa nada aqui</translation>
+    </message>
+    <message>
+        <source>the kind “%1” is none of predict, reach, read and explain</source>
+        <translation>o tipo “%1” não é nenhum de predict, reach, read e explain</translation>
+    </message>
+    <message>
+        <source>“%1” is none of the names this entry takes</source>
+        <translation>“%1” não é nenhum dos nomes que esta entrada aceita</translation>
+    </message>
+    <message>
+        <source>“%1” names none of the nine values (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</source>
+        <translation>“%1” não nomeia nenhum dos nove valores (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</translation>
+    </message>
+    <message>
+        <source>the tolerance “%1” is not a number</source>
+        <translation>a tolerância “%1” não é um número</translation>
+    </message>
+    <message>
+        <source>it must be a number greater than 0, not “%1”</source>
+        <translation>deve ser um número maior que 0, não “%1”</translation>
+    </message>
+    <message>
+        <source>it must be a whole day from 0 to %1, not “%2”</source>
+        <translation>deve ser um dia inteiro de 0 a %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>%1 is a value that %2 does not take</source>
+        <translation>%1 é um valor que %2 não aceita</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another with these values, so no outcome is right</source>
+        <translation>com esses valores as isóclinas coincidem, então nenhum resultado está certo</translation>
+    </message>
+    <message>
+        <source>the isoclines do not cross inside the quadrant with these values, so there is no equilibrium to read</source>
+        <translation>com esses valores as isóclinas não se cruzam dentro do quadrante, então não há equilíbrio para ler</translation>
+    </message>
+    <message>
+        <source>a reach task needs exactly one of “outcome”, “above” and “steps”</source>
+        <translation>uma tarefa reach precisa de exatamente um de “outcome”, “above” e “steps”</translation>
+    </message>
+    <message>
+        <source>task %1</source>
+        <translation>tarefa %1</translation>
+    </message>
+    <message>
+        <source>entry “%1”</source>
+        <translation>entrada “%1”</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>o arquivo</translation>
+    </message>
+    <message>
+        <source>the lesson</source>
+        <translation>a lição</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a lesson&apos;s problem is (&quot;task 3, entry “tolerance”&quot;), then what it is</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza answers file</source>
+        <translation>não é um arquivo de respostas do Vorlenza</translation>
+    </message>
+    <message>
+        <source>the entry “%1” does not hold what it must</source>
+        <translation>a entrada “%1” não contém o que deve</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: %2.</source>
+        <translation>“%1” foi deixado de fora: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: it holds answers to another lesson (“%2”), not to “%3”.</source>
+        <translation>“%1” foi deixado de fora: contém respostas de outra lição (“%2”), não de “%3”.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Tarefa %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>

@@ -87,23 +87,6 @@ QString shownValue(const QJsonValue& value)
     return text.size() > 60 ? text.left(59) + QChar(0x2026) : text;
 }
 
-ModelParameters parametersOfValues(const std::array<double, 9>& values)
-{
-    ModelParameters p;
-    for (std::size_t i = 0; i < ScenarioValues.size(); ++i) {
-        switch (ScenarioValues[i].field) {
-        case ParameterField::K1: p.K1 = values[i]; break;
-        case ParameterField::K2: p.K2 = values[i]; break;
-        case ParameterField::Alpha: p.alpha = values[i]; break;
-        case ParameterField::Beta: p.beta = values[i]; break;
-        case ParameterField::R1: p.r1 = values[i]; break;
-        case ParameterField::R2: p.r2 = values[i]; break;
-        default: break;
-        }
-    }
-    return p;
-}
-
 /// Reads one lesson, noting every problem with its place.
 class Reader {
 public:
@@ -402,6 +385,23 @@ void Reader::readRead(const QJsonObject& object, LessonTask& task)
 }
 
 } // namespace
+
+ModelParameters parametersOfValues(const std::array<double, 9>& values)
+{
+    ModelParameters p;
+    for (std::size_t i = 0; i < ScenarioValues.size(); ++i) {
+        switch (ScenarioValues[i].field) {
+        case ParameterField::K1: p.K1 = values[i]; break;
+        case ParameterField::K2: p.K2 = values[i]; break;
+        case ParameterField::Alpha: p.alpha = values[i]; break;
+        case ParameterField::Beta: p.beta = values[i]; break;
+        case ParameterField::R1: p.r1 = values[i]; break;
+        case ParameterField::R2: p.r2 = values[i]; break;
+        default: break;
+        }
+    }
+    return p;
+}
 
 bool LessonTask::setsValues() const
 {

@@ -85,6 +85,9 @@ struct Lesson {
 /// The nine values `task` starts from: the lesson's, with the task's own in their place.
 std::array<double, 9> taskSetUp(const Lesson& lesson, const LessonTask& task);
 
+/// The six constants among the nine values (in the order of ScenarioValues).
+ModelParameters parametersOfValues(const std::array<double, 9>& values);
+
 /// The file's names of the outcomes ("coexistence", "A wins", "B wins", "start decides") and of
 /// the kinds, questions, quantities and species; each name read back by its `…Named` twin.
 QString outcomeName(CompetitionOutcome outcome);

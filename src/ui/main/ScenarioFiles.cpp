@@ -148,6 +148,10 @@ std::optional<ChartProcedure> mainChartNamed(const QString& name)
     return std::nullopt;
 }
 
+QString scenarioProblemReason(const ScenarioProblem& problem) { return reasonOf(problem); }
+
+QString scenarioFieldName(ParameterField field) { return fieldNamed(field); }
+
 QString scenarioProblemText(const ScenarioProblem& problem, const QString& path)
 {
     return QCoreApplication::translate("Scenario", "The scenario “%1” could not be opened: %2.")

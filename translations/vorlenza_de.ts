@@ -450,6 +450,70 @@ entscheidet</translation>
         <source>Total</source>
         <translation>Summe</translation>
     </message>
+    <message>
+        <source>Species A</source>
+        <translation>Art A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Art B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>Beide Arten koexistieren</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>Art A gewinnt</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>Art B gewinnt</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>Der Start entscheidet</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>für die Lehrkraft aufbewahrt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Richtig: %1 von %2 bewerteten</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Bewertung: %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>die Seite des Arbeitsblatts konnte nicht begonnen werden</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>

@@ -450,6 +450,70 @@ decide</translation>
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>Species A</source>
+        <translation>Especie A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Especie B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>Ambas especies coexisten</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>Gana la especie A</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>Gana la especie B</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>El inicio decide</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>guardada para el docente</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Correctas: %1 de %2 calificadas</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Calificación: %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>no se pudo empezar la página de la hoja de trabajo</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>

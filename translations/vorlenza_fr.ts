@@ -450,6 +450,70 @@ décide</translation>
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>Species A</source>
+        <translation>Espèce A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Espèce B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>Les deux espèces coexistent</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>L’espèce A gagne</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>L’espèce B gagne</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>Le départ décide</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>fausse</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>gardée pour l’enseignant</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non vérifiée</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nom : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Justes : %1 sur %2 notées</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>la page de la fiche n’a pas pu être commencée</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>

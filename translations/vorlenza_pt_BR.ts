@@ -450,6 +450,70 @@ decide</translation>
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>Species A</source>
+        <translation>Espécie A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Espécie B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>As duas espécies coexistem</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>A espécie A vence</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>A espécie B vence</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>O início decide</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>certa</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>errada</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>guardada para o professor</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>não verificada</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Certas: %1 de %2 avaliadas</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Resposta: %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Avaliação: %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>não foi possível começar a página da folha de trabalho</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>

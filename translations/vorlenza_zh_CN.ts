@@ -448,6 +448,70 @@ by the start</source>
         <source>Total</source>
         <translation>合计</translation>
     </message>
+    <message>
+        <source>Species A</source>
+        <translation>物种 A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>物种 B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>两个物种共存</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>物种 A 获胜</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>物种 B 获胜</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>起点决定结局</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>留给老师批阅</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>未检查</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>姓名：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>正确：已评分 %2 题中的 %1 题</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>答案：%1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>评分：%1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>无法开始工作单的页面</translation>
+    </message>
 </context>
 <context>
     <name>PointReadout</name>

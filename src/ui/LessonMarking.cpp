@@ -191,6 +191,24 @@ TaskMarking markTask(const LessonTask& task, const std::array<double, 9>& run, c
     return {};
 }
 
+QString answerShown(TaskKind kind, const QString& answer)
+{
+    if (kind != TaskKind::Predict)
+        return answer;
+    if (answer == QLatin1String("A"))
+        return QCoreApplication::translate("Lesson", "Species A");
+    if (answer == QLatin1String("B"))
+        return QCoreApplication::translate("Lesson", "Species B");
+    switch (outcomeNamed(answer).value_or(CompetitionOutcome::Neutral)) {
+    case CompetitionOutcome::Coexistence: return QCoreApplication::translate("Lesson", "Both species coexist");
+    case CompetitionOutcome::AWins: return QCoreApplication::translate("Lesson", "Species A wins");
+    case CompetitionOutcome::BWins: return QCoreApplication::translate("Lesson", "Species B wins");
+    case CompetitionOutcome::EitherWins: return QCoreApplication::translate("Lesson", "The start decides");
+    case CompetitionOutcome::Neutral: break;
+    }
+    return answer;
+}
+
 QStringList predictionChoices(const LessonTask& task)
 {
     if (task.question == PredictQuestion::Larger)

@@ -35,4 +35,8 @@ TaskMarking markTask(const LessonTask& task, const std::array<double, 9>& run, c
 /// The answers a predict task offers, as the answers file writes them: the four outcomes, or "A" and "B".
 QStringList predictionChoices(const LessonTask& task);
 
+/// An answer as the student reads it: an outcome's or a species' name in the student's language,
+/// anything else as given.
+QString answerShown(TaskKind kind, const QString& answer);
+
 } // namespace vorlenza

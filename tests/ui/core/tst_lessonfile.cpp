@@ -4,6 +4,7 @@
 #include "FileTrouble.h"
 #include "Lesson.h"
 #include "LessonAnswers.h"
+#include "LessonMarking.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -252,6 +253,36 @@ private slots:
         const ScenarioProblem p = readAnswers(bytes).problem;
         QCOMPARE(int(p.fault), fault);
         QCOMPARE(p.entry, entry);
+    }
+    void examplesReadInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("predicted"); // the right answer of each prediction, in order
+        QTest::newRow("four outcomes") << "lesson-four-outcomes"
+                                       << QStringList{"coexistence", "A wins", "B wins", "start decides"};
+        QTest::newRow("phase plane") << "lesson-phase-plane" << QStringList{"B"};
+        QTest::newRow("one-day steps") << "lesson-one-day-steps" << QStringList{};
+        QTest::newRow("separatrix") << "lesson-separatrix" << QStringList{"start decides", "A"};
+    }
+    void examplesReadInEveryLanguage()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, predicted);
+        const LessonReading r = readLessonFile(QStringLiteral(VORLENZA_EXAMPLES_DIR "/%1.vorlenza").arg(file));
+        QVERIFY(r.ok());
+        const QStringList languages{"de", "en", "es", "fr", "pt_BR", "zh_CN"}; // as a map sorts them
+        QCOMPARE(r.lesson.title.keys(), languages);
+        QCOMPARE(r.lesson.introduction.keys(), languages);
+        QStringList right;
+        for (const LessonTask& task : r.lesson.tasks) {
+            QCOMPARE(task.text.keys(), languages);
+            if (task.kind != TaskKind::Predict)
+                continue;
+            for (const QString& answer : predictionChoices(task))
+                if (markTask(task, taskSetUp(r.lesson, task), answer).mark == Mark::Right)
+                    right << answer;
+        }
+        QCOMPARE(right, predicted);
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
         answers.tasks[1].kind = TaskKind::Read;
         QStringList paths;
         for (int i = 0; i < 30; ++i) {
-            answers.student = QStringLiteral("Müller, Kim %1").arg(i);
+            answers.student = i == 3 ? QStringLiteral("=HYPERLINK(\"x\")") : QStringLiteral("Müller, Kim %1").arg(i);
             answers.tasks[0].mark = i % 2 ? Mark::Right : Mark::Wrong;
             answers.tasks[1].mark = i % 3 ? Mark::Right : Mark::None;
             paths << written(dir, QStringLiteral("%1.json").arg(i), answersBytes(answers));
@@ -113,6 +113,8 @@ private slots:
         QCOMPARE(rows[1], QStringLiteral("\"Müller, Kim 0\",0,,,0"));
         QCOMPARE(rows[2], QStringLiteral("\"Müller, Kim 1\",1,1,,2"));
         QCOMPARE(rows[30], QStringLiteral("\"Müller, Kim 29\",1,1,,2"));
+        // a name is never a formula in the teacher's spreadsheet
+        QCOMPARE(rows[4], QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\",1,,,1"));
         const QStringList told = ran.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(told.size(), 2);
         QVERIFY2(told[0].contains(dir.filePath(QStringLiteral("other.json"))) &&

@@ -67,10 +67,14 @@ QString placeOf(const LessonProblem& p)
     return parts.join(QStringLiteral(", "));
 }
 
-/// A cell of the table: quoted where it holds a comma, a quote or a line break.
+/// A cell of the table: quoted where it holds a comma, a quote or a line break. A text a
+/// spreadsheet would take for a formula ("=…", "+…", "-…", "@…") starts with an apostrophe, so
+/// that a student's name is never run as one on the teacher's machine.
 QByteArray cell(const QString& text)
 {
     QByteArray bytes = text.toUtf8();
+    if (!bytes.isEmpty() && QByteArray("=+-@\t\r").contains(bytes.front()))
+        bytes.prepend('\'');
     if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
         bytes = '"' + bytes.replace("\"", "\"\"") + '"';
     return bytes;

@@ -2,9 +2,11 @@
 // its place and fails; --class-summary makes one CSV of a class and leaves out, by name, a file of
 // another lesson and a broken one.
 
+#include "FileTrouble.h"
 #include "LessonAnswers.h"
 
 #include <QProcess>
+#include <QUrl>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,7 @@ struct Ran {
     int status = -1;
     QString out;
     QString err;
+    QByteArray bytes; ///< standard output as written
 };
 
 /// The program with no display, no platform and English texts.
@@ -30,8 +33,12 @@ Ran run(const QStringList& arguments)
     process.start(QStringLiteral(VORLENZA_PROGRAM), arguments);
     if (!process.waitForFinished(30000))
         return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    Ran ran;
+    ran.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    ran.bytes = process.readAllStandardOutput();
+    ran.out = QString::fromUtf8(ran.bytes);
+    ran.err = QString::fromUtf8(process.readAllStandardError());
+    return ran;
 }
 
 const char* const kLesson = R"json({"format": "vorlenza-scenario", "version": 1,
@@ -107,6 +114,8 @@ private slots:
 
         const Ran ran = run(QStringList{QStringLiteral("--class-summary")} + paths);
         QCOMPARE(ran.status, 0);
+        // UTF-8 with its mark, so that a spreadsheet takes the names' letters as they are
+        QVERIFY(ran.bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList rows = ran.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 31);
         QCOMPARE(rows[0], QStringLiteral("Student,Task 1,Task 2,Task 3,Total"));
@@ -121,6 +130,33 @@ private slots:
                      told[0].contains(QLatin1String("another lesson")),
                  qPrintable(told[0]));
         QVERIFY2(told[1].contains(dir.filePath(QStringLiteral("broken.json"))), qPrintable(told[1]));
+
+        // LibreOffice in German reads it, as a teacher opens it (Unicode, comma): every mark in its cell
+        if (!HaveTool(QStringLiteral("soffice")))
+            QSKIP("LibreOffice (soffice) is not installed");
+        const QString table = written(dir, QStringLiteral("class.csv"), ran.bytes);
+        QProcess office;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANG", "LC_ALL"})
+            environment.insert(QLatin1String(name), QStringLiteral("de_DE.UTF-8"));
+        if (QFileInfo::exists(QStringLiteral(VORLENZA_TEST_LOCALES "/de_DE.UTF-8")))
+            environment.insert(QStringLiteral("LOCPATH"), QStringLiteral(VORLENZA_TEST_LOCALES));
+        office.setProcessEnvironment(environment);
+        office.start(QStringLiteral("soffice"),
+                     {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(dir.filePath("office")).toString(),
+                      QStringLiteral("--headless"), QStringLiteral("--infilter=CSV:44,34,76"),
+                      QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"),
+                      QStringLiteral("--outdir"), dir.filePath(QStringLiteral("out")), table});
+        QVERIFY(office.waitForFinished(120000));
+        QCOMPARE(office.exitCode(), 0);
+        QFile read(dir.filePath(QStringLiteral("out/class.csv")));
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        const QStringList cells = QString::fromUtf8(read.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(cells.size(), 31);
+        QCOMPARE(cells[0], QStringLiteral("Student;Task 1;Task 2;Task 3;Total"));
+        QCOMPARE(cells[1], QStringLiteral("Müller, Kim 0;0;;;0"));
+        QCOMPARE(cells[4], QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\";1;;;1"));
+        QCOMPARE(cells[30], QStringLiteral("Müller, Kim 29;1;1;;2"));
     }
 };
 

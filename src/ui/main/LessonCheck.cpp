@@ -138,7 +138,8 @@ ClassSummary classSummary(const QStringList& paths)
     for (qsizetype i = 1; i <= tasks; ++i)
         header += ',' + cell(QCoreApplication::translate("Lesson", "Task %1").arg(i));
     header += ',' + cell(QCoreApplication::translate("Lesson", "Total"));
-    summary.csv = header + "\r\n";
+    // UTF-8 with its byte order mark: the spreadsheets take the names' letters as they are
+    summary.csv = "\xEF\xBB\xBF" + header + "\r\n";
     for (const QByteArray& row : rows)
         summary.csv += row + "\r\n";
     return summary;

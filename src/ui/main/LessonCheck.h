@@ -13,9 +13,9 @@ QStringList lessonProblemTexts(const LessonReading& reading);
 
 /// A class's answers files in one table for a spreadsheet.
 struct ClassSummary {
-    /// CSV (RFC 4180, comma-separated, CRLF): a header, then a row per student: the name, a column
-    /// per task (1 right, 0 wrong, empty where not marked), the number right; a name a spreadsheet
-    /// would read as a formula starts with an apostrophe.
+    /// CSV (RFC 4180, UTF-8 with a byte order mark, comma-separated, CRLF): a header, then a row per student: the name,
+    /// a column per task (1 right, 0 wrong, empty where not marked), the number right; a name a spreadsheet would read
+    /// as a formula starts with an apostrophe.
     QByteArray csv;
     /// A sentence for each file left out (unreadable, or the answers to another lesson), with its name.
     QStringList skipped;

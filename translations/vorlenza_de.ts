@@ -791,6 +791,14 @@ entscheidet</translation>
         <source>Open scenario</source>
         <translation>Szenario öffnen</translation>
     </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Meine Antworten speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Dein Name:</translation>
+    </message>
 </context>
 <context>
     <name>StepNotice</name>
@@ -1528,6 +1536,97 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Richtig.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Falsch.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Antwort:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Bewertungen bisher</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Vorige Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>Meine Antworten &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Meine Antworten speichern</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Aufgabe %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Für deine Lehrkraft aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Bisher: %1 richtig von %2 geprüften</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Antworten (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>Die Lektion „%1“ konnte nicht geöffnet werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,14 @@ decide</translation>
         <source>Open scenario</source>
         <translation>Abrir un escenario</translation>
     </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Guardar mis respuestas</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Tu nombre:</translation>
+    </message>
 </context>
 <context>
     <name>StepNotice</name>
@@ -1528,6 +1536,97 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Correcto.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Incorrecto.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lección</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Respuesta:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Calificaciones hasta ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Tarea anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Tarea siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>&amp;Guardar mis respuestas…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Guardar mis respuestas</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Tarea %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Guardado para tu docente.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Hasta ahora: %1 correctas de %2 comprobadas</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Respuestas (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>No se pudo abrir la lección «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,14 @@ décide</translation>
         <source>Open scenario</source>
         <translation>Ouvrir un scénario</translation>
     </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Enregistrer mes réponses</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Ton nom :</translation>
+    </message>
 </context>
 <context>
     <name>StepNotice</name>
@@ -1528,6 +1536,97 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Juste.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Faux.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Leçon</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Réponse :</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Notes jusqu’ici</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Tâche précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Tâche suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>&amp;Enregistrer mes réponses…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Enregistrer mes réponses</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Tâche %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Gardé pour ton enseignant.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Jusqu’ici : %1 justes sur %2 vérifiées</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Réponses (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>La leçon « %1 » n’a pas pu être ouverte : %2.</translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,14 @@ decide</translation>
         <source>Open scenario</source>
         <translation>Abrir um cenário</translation>
     </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Salvar minhas respostas</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Seu nome:</translation>
+    </message>
 </context>
 <context>
     <name>StepNotice</name>
@@ -1528,6 +1536,97 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     <message>
         <source>Quit</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Certo.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Errado.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lição</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Resposta:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Avaliação</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Avaliações até agora</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Tarefa anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>Próxi&amp;ma</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Próxima tarefa</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>Sa&amp;lvar minhas respostas…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Salvar minhas respostas</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Tarefa %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Guardado para seu professor.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Até agora: %1 certas de %2 verificadas</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Respostas (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>Não foi possível abrir a lição “%1”: %2.</translation>
     </message>
 </context>
 <context>

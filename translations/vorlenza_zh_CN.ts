@@ -789,6 +789,14 @@ by the start</source>
         <source>Open scenario</source>
         <translation>打开情景</translation>
     </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>保存我的答案</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>你的姓名(&amp;Y)：</translation>
+    </message>
 </context>
 <context>
     <name>StepNotice</name>
@@ -1526,6 +1534,97 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     <message>
         <source>Quit</source>
         <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>正确。</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>错误。</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>课程</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>答案(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>检查(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>评分</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>目前的评分</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>上一题(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>上一个任务</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>下一题(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>下一个任务</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>保存我的答案(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>保存我的答案</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>任务 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>保留(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>已留给你的老师。</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>目前：已检查 %2 题，正确 %1 题</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>答案 (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>无法打开课程“%1”：%2。</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,9 @@ struct Platform {
     /// Asks for the title and the note a scenario is saved with, starting from `title` and `note`, and
     /// leaves there what the user wrote; false when cancelled.
     std::function<bool(QWidget* parent, QString& title, QString& note)> askScenarioTexts;
+    /// Asks a student for the name their answers are handed in under, starting from `name`; false
+    /// when cancelled.
+    std::function<bool(QWidget* parent, QString& name)> askStudentName;
     /// The folder of the example scenarios; empty when none was found.
     QString examplesFolder;
 };
@@ -118,6 +121,10 @@ public:
     /// start, kept while the program runs.
     bool mainContinuous = false;
     bool largeContinuous = false;
+    /// Opens a lesson file (a scenario with a lesson) with the lesson window beside the main
+    /// window, or tells over `parent` why not; true when opened. Unset: a lesson opens as the
+    /// scenario it also is.
+    std::function<bool(const QString& path, QWidget* parent)> openLesson;
     /// The scenario opened or saved last: its title and note in every language the file gives them,
     /// and the run its opening made (0: none), which they describe.
     ScenarioText scenarioTitle;

@@ -125,6 +125,12 @@ public:
     /// window, or tells over `parent` why not; true when opened. Unset: a lesson opens as the
     /// scenario it also is.
     std::function<bool(const QString& path, QWidget* parent)> openLesson;
+    /// While a lesson's prediction is open and not yet answered, the main window's Run stays off
+    /// (outside a lesson it is never held).
+    bool runHeld = false;
+    /// Called after each run the student starts with Run (a lesson marks its open task); unset
+    /// outside a lesson.
+    std::function<void()> runMade;
     /// The scenario opened or saved last: its title and note in every language the file gives them,
     /// and the run its opening made (0: none), which they describe.
     ScenarioText scenarioTitle;

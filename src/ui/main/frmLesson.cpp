@@ -41,7 +41,27 @@ QString markSentence(Mark mark)
 
 } // namespace
 
-frmLesson::frmLesson(Session& session, QWidget* parent) : ProgramWindow(session, "frmLesson", parent) { build(); }
+frmLesson::frmLesson(Session& session, QWidget* parent) : ProgramWindow(session, "frmLesson", parent)
+{
+    build();
+    // a reach task is marked at each Run
+    session.runMade = [this] {
+        if (m_task >= 0 && m_lesson.tasks[static_cast<std::size_t>(m_task)].kind == TaskKind::Reach)
+            cmdCheck_Click();
+    };
+}
+
+frmLesson::~frmLesson()
+{
+    session().runMade = nullptr;
+    holdRun(false);
+}
+
+void frmLesson::holdRun(bool held)
+{
+    if (auto* main = session().windows().window<frmForm1>(WindowId::Main))
+        main->holdRun(held);
+}
 
 void frmLesson::createControls()
 {
@@ -157,6 +177,8 @@ void frmLesson::openTask(int task)
             main->takeScenario(s);
         }
     openFields(t.kind == TaskKind::Reach ? &t : nullptr);
+    // the prediction first, then the run
+    holdRun(t.kind == TaskKind::Predict && a.mark == Mark::None);
     showMarks();
     QWidget* first = txtAnswer;
     if (choose)
@@ -189,6 +211,7 @@ void frmLesson::cmdCheck_Click()
     }
     // the prediction is made: now its values run
     if (t.kind == TaskKind::Predict) {
+        holdRun(false);
         Scenario s = m_lesson.scenario;
         s.values = taskSetUp(m_lesson, t);
         const QString refused = main->takeScenario(s);
@@ -247,7 +270,11 @@ void frmLesson::cmdSave_Click()
         session().platform().reportProblem(this, messageTitle(), saved.error);
 }
 
-void frmLesson::Form_Unload() { openFields(nullptr); }
+void frmLesson::Form_Unload()
+{
+    openFields(nullptr);
+    holdRun(false);
+}
 
 bool openLessonFile(Session& session, const QString& path, QWidget* parent)
 {

@@ -24,6 +24,8 @@ class frmLesson : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmLesson(Session& session, QWidget* parent = nullptr);
+    /// Lets Run go and stops marking runs.
+    ~frmLesson() override;
 
     /// Starts `lesson` (read from `path`) at its first task, with no answers yet.
     void startLesson(const Lesson& lesson, const QString& path);
@@ -49,6 +51,8 @@ private:
     void showMarks();
     /// Opens the main window's fields for the task: all of them, or only a reach task's own.
     void openFields(const LessonTask* task);
+    /// Holds the main window's Run off while `held`.
+    void holdRun(bool held);
 
     QLabel* lblTitle = nullptr;
     QLabel* lblTask = nullptr;

@@ -90,6 +90,9 @@ private slots:
         for (int i = 0; i < task; ++i)
             press("cmdNext");
         QCOMPARE(lesson()->task(), task);
+        // the prediction first: Run stays off until it is answered
+        const auto* run = h->main()->findChild<QPushButton*>(QStringLiteral("cmdRun"));
+        QVERIFY(!run->isEnabled());
         for (int answer = 0; answer < 4; ++answer) {
             for (int k = 0; k < 12 && QApplication::focusWidget()->objectName() != QLatin1String("cboAnswer"); ++k)
                 type(Qt::Key_Tab);
@@ -102,6 +105,7 @@ private slots:
             QVERIFY2(said().contains(QLatin1String("K1/K2 = 2")), qPrintable(said()));
         }
         QCOMPARE(lesson()->answers().marked(), 1);
+        QVERIFY(run->isEnabled());
     }
 
     void reachLeavesOnlyItsFieldsOpen()
@@ -113,6 +117,15 @@ private slots:
         const auto field = [this](const char* name) { return h->main()->findChild<QLineEdit*>(QLatin1String(name)); };
         QVERIFY(!field("txtU")->isReadOnly() && !field("txtV")->isReadOnly());
         QVERIFY(field("txtK1")->isReadOnly() && field("txtRrateA")->isReadOnly() && field("txtSimut")->isReadOnly());
+        // marked at each Run: alpha = 2.5 > K1/K2 = 2 with beta = 0.4 < K2/K1 = 0.5, B wins
+        field("txtU")->setText(QStringLiteral("2.5"));
+        QTest::keyClick(field("txtU"), Qt::Key_Return);
+        h->click("cmdRun");
+        QVERIFY2(said().startsWith(QLatin1String("Right.")), qPrintable(said()));
+        field("txtU")->setText(QStringLiteral("1.5"));
+        QTest::keyClick(field("txtU"), Qt::Key_Return);
+        h->click("cmdRun");
+        QVERIFY2(said().startsWith(QLatin1String("Wrong.")), qPrintable(said()));
         press("cmdNext");
         QVERIFY(!field("txtK1")->isReadOnly());
     }

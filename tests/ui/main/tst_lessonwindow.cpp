@@ -3,9 +3,12 @@
 // a reach task leaves only its fields open; the answers handed in.
 
 #include "MainSuite.h"
+#include "Language.h"
 #include "frmLesson.h"
 
 #include <QComboBox>
+
+#include <array>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -77,15 +80,26 @@ private slots:
     {
         QTest::addColumn<int>("task");
         QTest::addColumn<int>("right"); // the offered answer that is right: coexistence, A, B, the start
-        QTest::newRow("coexistence") << 0 << 0;
-        QTest::newRow("A wins") << 1 << 1;
-        QTest::newRow("B wins") << 2 << 2;
-        QTest::newRow("the start decides") << 3 << 3;
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("rightSaid");
+        QTest::addColumn<QString>("wrongSaid");
+        for (const auto& [language, rightSaid, wrongSaid] :
+             {std::array<const char*, 3>{"en", "Right.", "Wrong."}, {"de", "Richtig.", "Falsch."}}) {
+            QTest::addRow("coexistence, %s", language) << 0 << 0 << language << rightSaid << wrongSaid;
+            QTest::addRow("A wins, %s", language) << 1 << 1 << language << rightSaid << wrongSaid;
+            QTest::addRow("B wins, %s", language) << 2 << 2 << language << rightSaid << wrongSaid;
+            QTest::addRow("the start decides, %s", language) << 3 << 3 << language << rightSaid << wrongSaid;
+        }
     }
     void predictionsMarkedByKeyboard()
     {
         QFETCH(int, task);
         QFETCH(int, right);
+        QFETCH(QString, language);
+        QFETCH(QString, rightSaid);
+        QFETCH(QString, wrongSaid);
+        Translations translations;
+        QCOMPARE(translations.use({language}), language == QLatin1String("en") ? QString() : language);
         open();
         for (int i = 0; i < task; ++i)
             press("cmdNext");
@@ -100,8 +114,7 @@ private slots:
             for (int k = 0; k < answer; ++k)
                 type(Qt::Key_Down);
             press("cmdCheck");
-            QVERIFY2(said().startsWith(answer == right ? QLatin1String("Right.") : QLatin1String("Wrong.")),
-                     qPrintable(said()));
+            QVERIFY2(said().startsWith(answer == right ? rightSaid : wrongSaid), qPrintable(said()));
             QVERIFY2(said().contains(QLatin1String("K1/K2 = 2")), qPrintable(said()));
         }
         QCOMPARE(lesson()->answers().marked(), 1);

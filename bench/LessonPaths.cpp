@@ -3,8 +3,11 @@
 #include "Lesson.h"
 #include "LessonMarking.h"
 #include "LessonWorksheet.h"
+#include "Session.h"
 #include "WholeFile.h"
+#include "frmLesson.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,7 +54,7 @@ void mustBe(bool good, const char* what)
 
 } // namespace
 
-std::vector<BenchCase> LessonCases(const QString& scratch, const QImage& chart)
+std::vector<BenchCase> LessonCases(Session& session, const QString& scratch, const QImage& chart)
 {
     std::vector<BenchCase> cases;
     const QString lessonPath = scratch + QStringLiteral("/bench-lesson.vorlenza");
@@ -61,6 +64,15 @@ std::vector<BenchCase> LessonCases(const QString& scratch, const QImage& chart)
                      50.0,
                      nullptr,
                      [lessonPath] { mustBe(readLessonFile(lessonPath).ok(), "the lesson has problems"); },
+                     {}});
+    cases.push_back({"open lesson in the window (40 tasks, T=1000)",
+                     30,
+                     50.0,
+                     [&session] { session.windows().hide(WindowId::Lesson); },
+                     [&session, lessonPath] {
+                         mustBe(openLessonFile(session, lessonPath, nullptr), "the lesson did not open");
+                         QCoreApplication::processEvents();
+                     },
                      {}});
 
     // the slowest task to check: the one-day steps of T = 1000 against the continuous solution

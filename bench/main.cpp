@@ -233,7 +233,7 @@ int main(int argc, char** argv)
                      {}});
 
     // Lessons, with the chart of the export window on every task of the worksheet.
-    for (BenchCase& c : LessonCases(scratch.path(), exportWindow.chart()->grab().toImage()))
+    for (BenchCase& c : LessonCases(session, scratch.path(), exportWindow.chart()->grab().toImage()))
         cases.push_back(std::move(c));
 
     const int missed = RunBenchCases(cases);

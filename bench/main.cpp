@@ -8,6 +8,7 @@
 #include "ExportPaths.h"
 #include "ResultsSpreadsheet.h"
 #include "LabPaths.h"
+#include "LessonPaths.h"
 #include "frmLarggraf.h"
 #include "ChartDefinition.h"
 #include "ChartProcedures.h"
@@ -230,6 +231,10 @@ int main(int argc, char** argv)
                          }
                      },
                      {}});
+
+    // Lessons, with the chart of the export window on every task of the worksheet.
+    for (BenchCase& c : LessonCases(session, scratch.path(), exportWindow.chart()->grab().toImage()))
+        cases.push_back(std::move(c));
 
     const int missed = RunBenchCases(cases);
     ReportExportSizes(*exportWindow.chart(), exportRun, scratch.path());

@@ -276,6 +276,246 @@ entscheidet</translation>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1: no problem found in its %2 tasks</source>
+        <translation>%1: keine Probleme in den %2 Aufgaben gefunden</translation>
+    </message>
+    <message>
+        <source>Which lesson? vorlenza --check-lesson FILE…</source>
+        <translation>Welche Lektion? vorlenza --check-lesson DATEI…</translation>
+    </message>
+    <message>
+        <source>Which answers files? vorlenza --class-summary FILE…</source>
+        <translation>Welche Antwortdateien? vorlenza --class-summary DATEI…</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a stable point, so both species live on together.</source>
+        <translation>die Isoklinen kreuzen sich in einem stabilen Punkt, also leben beide Arten weiter zusammen.</translation>
+    </message>
+    <message>
+        <source>A&apos;s isocline lies above B&apos;s, so A wins.</source>
+        <translation>die Isokline von A liegt über der von B, also gewinnt A.</translation>
+    </message>
+    <message>
+        <source>B&apos;s isocline lies above A&apos;s, so B wins.</source>
+        <translation>die Isokline von B liegt über der von A, also gewinnt B.</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a saddle, so where the run starts decides who wins.</source>
+        <translation>die Isoklinen kreuzen sich in einem Sattelpunkt, also entscheidet der Start, wer gewinnt.</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another, so nobody wins.</source>
+        <translation>die Isoklinen liegen aufeinander, also gewinnt keine Art.</translation>
+    </message>
+    <message>
+        <source>alpha = %1 %2 K1/K2 = %3 and beta = %4 %5 K2/K1 = %6: %7</source>
+        <translation>alpha = %1 %2 K1/K2 = %3 und beta = %4 %5 K2/K1 = %6: %7</translation>
+    </message>
+    <message>
+        <source>On day %1 the run has N1 = %2 and N2 = %3.</source>
+        <translation>Am Tag %1 hat der Lauf N1 = %2 und N2 = %3.</translation>
+    </message>
+    <message>
+        <source>Up to day %1 species %2 grows to %3 at most; the task asks for more than %4.</source>
+        <translation>Bis zum Tag %1 wächst Art %2 auf höchstens %3; die Aufgabe verlangt mehr als %4.</translation>
+    </message>
+    <message>
+        <source>The run with these values fails, so there are no one-day steps to compare.</source>
+        <translation>Der Lauf mit diesen Werten scheitert, es gibt also keine Tagesschritte zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>On day %1 the one-day steps give N1 = %2 and N2 = %3, the equations N1 = %4 and N2 = %5: the steps mislead.</source>
+        <translation>Am Tag %1 ergeben die Tagesschritte N1 = %2 und N2 = %3, die Gleichungen N1 = %4 und N2 = %5: Die Schritte täuschen.</translation>
+    </message>
+    <message>
+        <source>The one-day steps follow the equations closely (r1 = %1, r2 = %2).</source>
+        <translation>Die Tagesschritte folgen den Gleichungen genau (r1 = %1, r2 = %2).</translation>
+    </message>
+    <message>
+        <source>This run has no such value to read.</source>
+        <translation>Dieser Lauf hat keinen solchen Wert zum Ablesen.</translation>
+    </message>
+    <message>
+        <source>The run gives %1; an answer within %2 of it is right.</source>
+        <translation>Der Lauf ergibt %1; eine Antwort, die höchstens %2 davon abweicht, ist richtig.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>it is missing: this is a scenario, not a lesson</source>
+        <translation>er fehlt: Das ist ein Szenario, keine Lektion</translation>
+    </message>
+    <message>
+        <source>it is missing or does not hold what it must</source>
+        <translation>er fehlt oder enthält nicht, was er muss</translation>
+    </message>
+    <message>
+        <source>“%1” is not what it must hold</source>
+        <translation>„%1“ ist nicht, was er enthalten muss</translation>
+    </message>
+    <message>
+        <source>this entry means nothing here</source>
+        <translation>dieser Eintrag bedeutet hier nichts</translation>
+    </message>
+    <message>
+        <source>the kind “%1” is none of predict, reach, read and explain</source>
+        <translation>die Art „%1“ ist keine von predict, reach, read und explain</translation>
+    </message>
+    <message>
+        <source>“%1” is none of the names this entry takes</source>
+        <translation>„%1“ ist keiner der Namen, die dieser Eintrag annimmt</translation>
+    </message>
+    <message>
+        <source>“%1” names none of the nine values (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</source>
+        <translation>„%1“ bezeichnet keinen der neun Werte (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</translation>
+    </message>
+    <message>
+        <source>the tolerance “%1” is not a number</source>
+        <translation>die Toleranz „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>it must be a number greater than 0, not “%1”</source>
+        <translation>er muss eine Zahl größer als 0 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>it must be a whole day from 0 to %1, not “%2”</source>
+        <translation>er muss ein ganzer Tag von 0 bis %1 sein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 is a value that %2 does not take</source>
+        <translation>%1 ist ein Wert, den %2 nicht annimmt</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another with these values, so no outcome is right</source>
+        <translation>mit diesen Werten liegen die Isoklinen aufeinander, also ist kein Ausgang richtig</translation>
+    </message>
+    <message>
+        <source>the isoclines do not cross inside the quadrant with these values, so there is no equilibrium to read</source>
+        <translation>mit diesen Werten kreuzen sich die Isoklinen nicht im Quadranten, es gibt also kein Gleichgewicht zum Ablesen</translation>
+    </message>
+    <message>
+        <source>a reach task needs exactly one of “outcome”, “above” and “steps”</source>
+        <translation>eine reach-Aufgabe braucht genau eines von „outcome“, „above“ und „steps“</translation>
+    </message>
+    <message>
+        <source>task %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>entry “%1”</source>
+        <translation>Eintrag „%1“</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>the lesson</source>
+        <translation>die Lektion</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a lesson&apos;s problem is (&quot;task 3, entry “tolerance”&quot;), then what it is</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza answers file</source>
+        <translation>es ist keine Vorlenza-Antwortdatei</translation>
+    </message>
+    <message>
+        <source>the entry “%1” does not hold what it must</source>
+        <translation>der Eintrag „%1“ enthält nicht, was er muss</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: %2.</source>
+        <translation>„%1“ wird ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: it holds answers to another lesson (“%2”), not to “%3”.</source>
+        <translation>„%1“ wird ausgelassen: Sie enthält Antworten zu einer anderen Lektion („%2“), nicht zu „%3“.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Art A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Art B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>Beide Arten koexistieren</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>Art A gewinnt</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>Art B gewinnt</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>Der Start entscheidet</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>für die Lehrkraft aufbewahrt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Richtig: %1 von %2 bewerteten</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Bewertung: %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>die Seite des Arbeitsblatts konnte nicht begonnen werden</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -550,6 +790,14 @@ entscheidet</translation>
     <message>
         <source>Open scenario</source>
         <translation>Szenario öffnen</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Meine Antworten speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Dein Name:</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1536,97 @@ Kommentare und Vorschläge sind per E-Mail an vorlenza@example.org willkommen.</
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Richtig.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Falsch.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Antwort:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Bewertungen bisher</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Vorige Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>Meine Antworten &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Meine Antworten speichern</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Aufgabe %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Für deine Lehrkraft aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Bisher: %1 richtig von %2 geprüften</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Antworten (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>Die Lektion „%1“ konnte nicht geöffnet werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,246 @@ decide</translation>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1: no problem found in its %2 tasks</source>
+        <translation>%1: no se encontró ningún problema en sus %2 tareas</translation>
+    </message>
+    <message>
+        <source>Which lesson? vorlenza --check-lesson FILE…</source>
+        <translation>¿Qué lección? vorlenza --check-lesson ARCHIVO…</translation>
+    </message>
+    <message>
+        <source>Which answers files? vorlenza --class-summary FILE…</source>
+        <translation>¿Qué archivos de respuestas? vorlenza --class-summary ARCHIVO…</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a stable point, so both species live on together.</source>
+        <translation>las isoclinas se cruzan en un punto estable, así que ambas especies siguen viviendo juntas.</translation>
+    </message>
+    <message>
+        <source>A&apos;s isocline lies above B&apos;s, so A wins.</source>
+        <translation>la isoclina de A está por encima de la de B, así que gana A.</translation>
+    </message>
+    <message>
+        <source>B&apos;s isocline lies above A&apos;s, so B wins.</source>
+        <translation>la isoclina de B está por encima de la de A, así que gana B.</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a saddle, so where the run starts decides who wins.</source>
+        <translation>las isoclinas se cruzan en un punto de silla, así que el inicio decide quién gana.</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another, so nobody wins.</source>
+        <translation>las isoclinas coinciden, así que nadie gana.</translation>
+    </message>
+    <message>
+        <source>alpha = %1 %2 K1/K2 = %3 and beta = %4 %5 K2/K1 = %6: %7</source>
+        <translation>alpha = %1 %2 K1/K2 = %3 y beta = %4 %5 K2/K1 = %6: %7</translation>
+    </message>
+    <message>
+        <source>On day %1 the run has N1 = %2 and N2 = %3.</source>
+        <translation>El día %1 la simulación da N1 = %2 y N2 = %3.</translation>
+    </message>
+    <message>
+        <source>Up to day %1 species %2 grows to %3 at most; the task asks for more than %4.</source>
+        <translation>Hasta el día %1 la especie %2 llega como mucho a %3; la tarea pide más de %4.</translation>
+    </message>
+    <message>
+        <source>The run with these values fails, so there are no one-day steps to compare.</source>
+        <translation>La simulación con estos valores falla, así que no hay pasos de un día que comparar.</translation>
+    </message>
+    <message>
+        <source>On day %1 the one-day steps give N1 = %2 and N2 = %3, the equations N1 = %4 and N2 = %5: the steps mislead.</source>
+        <translation>El día %1 los pasos de un día dan N1 = %2 y N2 = %3, las ecuaciones N1 = %4 y N2 = %5: los pasos engañan.</translation>
+    </message>
+    <message>
+        <source>The one-day steps follow the equations closely (r1 = %1, r2 = %2).</source>
+        <translation>Los pasos de un día siguen de cerca las ecuaciones (r1 = %1, r2 = %2).</translation>
+    </message>
+    <message>
+        <source>This run has no such value to read.</source>
+        <translation>Esta simulación no tiene tal valor que leer.</translation>
+    </message>
+    <message>
+        <source>The run gives %1; an answer within %2 of it is right.</source>
+        <translation>La simulación da %1; una respuesta que no se aleje más de %2 es correcta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>«%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>it is missing: this is a scenario, not a lesson</source>
+        <translation>falta: es un escenario, no una lección</translation>
+    </message>
+    <message>
+        <source>it is missing or does not hold what it must</source>
+        <translation>falta o no contiene lo que debe</translation>
+    </message>
+    <message>
+        <source>“%1” is not what it must hold</source>
+        <translation>«%1» no es lo que debe contener</translation>
+    </message>
+    <message>
+        <source>this entry means nothing here</source>
+        <translation>esta entrada no significa nada aquí</translation>
+    </message>
+    <message>
+        <source>the kind “%1” is none of predict, reach, read and explain</source>
+        <translation>el tipo «%1» no es ninguno de predict, reach, read y explain</translation>
+    </message>
+    <message>
+        <source>“%1” is none of the names this entry takes</source>
+        <translation>«%1» no es ninguno de los nombres que admite esta entrada</translation>
+    </message>
+    <message>
+        <source>“%1” names none of the nine values (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</source>
+        <translation>«%1» no nombra ninguno de los nueve valores (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</translation>
+    </message>
+    <message>
+        <source>the tolerance “%1” is not a number</source>
+        <translation>la tolerancia «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>it must be a number greater than 0, not “%1”</source>
+        <translation>debe ser un número mayor que 0, no «%1»</translation>
+    </message>
+    <message>
+        <source>it must be a whole day from 0 to %1, not “%2”</source>
+        <translation>debe ser un día entero de 0 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 is a value that %2 does not take</source>
+        <translation>%1 es un valor que %2 no admite</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another with these values, so no outcome is right</source>
+        <translation>con estos valores las isoclinas coinciden, así que ningún resultado es correcto</translation>
+    </message>
+    <message>
+        <source>the isoclines do not cross inside the quadrant with these values, so there is no equilibrium to read</source>
+        <translation>con estos valores las isoclinas no se cruzan dentro del cuadrante, así que no hay equilibrio que leer</translation>
+    </message>
+    <message>
+        <source>a reach task needs exactly one of “outcome”, “above” and “steps”</source>
+        <translation>una tarea reach necesita exactamente uno de «outcome», «above» y «steps»</translation>
+    </message>
+    <message>
+        <source>task %1</source>
+        <translation>tarea %1</translation>
+    </message>
+    <message>
+        <source>entry “%1”</source>
+        <translation>entrada «%1»</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>el archivo</translation>
+    </message>
+    <message>
+        <source>the lesson</source>
+        <translation>la lección</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a lesson&apos;s problem is (&quot;task 3, entry “tolerance”&quot;), then what it is</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza answers file</source>
+        <translation>no es un archivo de respuestas de Vorlenza</translation>
+    </message>
+    <message>
+        <source>the entry “%1” does not hold what it must</source>
+        <translation>la entrada «%1» no contiene lo que debe</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: %2.</source>
+        <translation>«%1» se omite: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: it holds answers to another lesson (“%2”), not to “%3”.</source>
+        <translation>«%1» se omite: contiene respuestas a otra lección («%2»), no a «%3».</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Especie A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Especie B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>Ambas especies coexisten</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>Gana la especie A</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>Gana la especie B</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>El inicio decide</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>guardada para el docente</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Correctas: %1 de %2 calificadas</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Calificación: %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>no se pudo empezar la página de la hoja de trabajo</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -550,6 +790,14 @@ decide</translation>
     <message>
         <source>Open scenario</source>
         <translation>Abrir un escenario</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Guardar mis respuestas</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Tu nombre:</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1536,97 @@ Tus comentarios y sugerencias son bienvenidos por correo electrónico a vorlenza
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Correcto.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Incorrecto.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lección</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Respuesta:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Calificaciones hasta ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Tarea anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Tarea siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>&amp;Guardar mis respuestas…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Guardar mis respuestas</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Tarea %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Guardado para tu docente.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Hasta ahora: %1 correctas de %2 comprobadas</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Respuestas (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>No se pudo abrir la lección «%1»: %2.</translation>
     </message>
 </context>
 <context>

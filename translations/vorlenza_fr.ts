@@ -276,6 +276,246 @@ décide</translation>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1: no problem found in its %2 tasks</source>
+        <translation>%1 : aucun problème trouvé dans ses %2 tâches</translation>
+    </message>
+    <message>
+        <source>Which lesson? vorlenza --check-lesson FILE…</source>
+        <translation>Quelle leçon ? vorlenza --check-lesson FICHIER…</translation>
+    </message>
+    <message>
+        <source>Which answers files? vorlenza --class-summary FILE…</source>
+        <translation>Quels fichiers de réponses ? vorlenza --class-summary FICHIER…</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a stable point, so both species live on together.</source>
+        <translation>les isoclines se croisent en un point stable, donc les deux espèces vivent ensemble.</translation>
+    </message>
+    <message>
+        <source>A&apos;s isocline lies above B&apos;s, so A wins.</source>
+        <translation>l’isocline de A est au-dessus de celle de B, donc A gagne.</translation>
+    </message>
+    <message>
+        <source>B&apos;s isocline lies above A&apos;s, so B wins.</source>
+        <translation>l’isocline de B est au-dessus de celle de A, donc B gagne.</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a saddle, so where the run starts decides who wins.</source>
+        <translation>les isoclines se croisent en un col, donc le point de départ décide qui gagne.</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another, so nobody wins.</source>
+        <translation>les isoclines sont confondues, donc personne ne gagne.</translation>
+    </message>
+    <message>
+        <source>alpha = %1 %2 K1/K2 = %3 and beta = %4 %5 K2/K1 = %6: %7</source>
+        <translation>alpha = %1 %2 K1/K2 = %3 et beta = %4 %5 K2/K1 = %6 : %7</translation>
+    </message>
+    <message>
+        <source>On day %1 the run has N1 = %2 and N2 = %3.</source>
+        <translation>Au jour %1, la simulation donne N1 = %2 et N2 = %3.</translation>
+    </message>
+    <message>
+        <source>Up to day %1 species %2 grows to %3 at most; the task asks for more than %4.</source>
+        <translation>Jusqu’au jour %1, l’espèce %2 atteint au plus %3 ; la tâche demande plus de %4.</translation>
+    </message>
+    <message>
+        <source>The run with these values fails, so there are no one-day steps to compare.</source>
+        <translation>La simulation échoue avec ces valeurs : il n’y a pas de pas d’un jour à comparer.</translation>
+    </message>
+    <message>
+        <source>On day %1 the one-day steps give N1 = %2 and N2 = %3, the equations N1 = %4 and N2 = %5: the steps mislead.</source>
+        <translation>Au jour %1, les pas d’un jour donnent N1 = %2 et N2 = %3, les équations N1 = %4 et N2 = %5 : les pas trompent.</translation>
+    </message>
+    <message>
+        <source>The one-day steps follow the equations closely (r1 = %1, r2 = %2).</source>
+        <translation>Les pas d’un jour suivent de près les équations (r1 = %1, r2 = %2).</translation>
+    </message>
+    <message>
+        <source>This run has no such value to read.</source>
+        <translation>Cette simulation n’a pas de telle valeur à lire.</translation>
+    </message>
+    <message>
+        <source>The run gives %1; an answer within %2 of it is right.</source>
+        <translation>La simulation donne %1 ; une réponse à %2 près est juste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>« %1 » n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>it is missing: this is a scenario, not a lesson</source>
+        <translation>elle manque : c’est un scénario, pas une leçon</translation>
+    </message>
+    <message>
+        <source>it is missing or does not hold what it must</source>
+        <translation>elle manque ou ne contient pas ce qu’il faut</translation>
+    </message>
+    <message>
+        <source>“%1” is not what it must hold</source>
+        <translation>« %1 » n’est pas ce qu’elle doit contenir</translation>
+    </message>
+    <message>
+        <source>this entry means nothing here</source>
+        <translation>cette entrée n’a pas de sens ici</translation>
+    </message>
+    <message>
+        <source>the kind “%1” is none of predict, reach, read and explain</source>
+        <translation>le type « %1 » n’est ni predict, ni reach, ni read, ni explain</translation>
+    </message>
+    <message>
+        <source>“%1” is none of the names this entry takes</source>
+        <translation>« %1 » n’est aucun des noms que cette entrée accepte</translation>
+    </message>
+    <message>
+        <source>“%1” names none of the nine values (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</source>
+        <translation>« %1 » ne désigne aucune des neuf valeurs (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</translation>
+    </message>
+    <message>
+        <source>the tolerance “%1” is not a number</source>
+        <translation>la tolérance « %1 » n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>it must be a number greater than 0, not “%1”</source>
+        <translation>elle doit être un nombre supérieur à 0, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>it must be a whole day from 0 to %1, not “%2”</source>
+        <translation>elle doit être un jour entier de 0 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 is a value that %2 does not take</source>
+        <translation>%1 est une valeur que %2 n’accepte pas</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another with these values, so no outcome is right</source>
+        <translation>avec ces valeurs les isoclines sont confondues, donc aucune issue n’est juste</translation>
+    </message>
+    <message>
+        <source>the isoclines do not cross inside the quadrant with these values, so there is no equilibrium to read</source>
+        <translation>avec ces valeurs les isoclines ne se croisent pas dans le quadrant : il n’y a pas d’équilibre à lire</translation>
+    </message>
+    <message>
+        <source>a reach task needs exactly one of “outcome”, “above” and “steps”</source>
+        <translation>une tâche reach demande exactement une entrée parmi « outcome », « above » et « steps »</translation>
+    </message>
+    <message>
+        <source>task %1</source>
+        <translation>tâche %1</translation>
+    </message>
+    <message>
+        <source>entry “%1”</source>
+        <translation>entrée « %1 »</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>le fichier</translation>
+    </message>
+    <message>
+        <source>the lesson</source>
+        <translation>la leçon</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a lesson&apos;s problem is (&quot;task 3, entry “tolerance”&quot;), then what it is</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza answers file</source>
+        <translation>ce n’est pas un fichier de réponses Vorlenza</translation>
+    </message>
+    <message>
+        <source>the entry “%1” does not hold what it must</source>
+        <translation>l’entrée « %1 » ne contient pas ce qu’il faut</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: %2.</source>
+        <translation>« %1 » est laissé de côté : %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: it holds answers to another lesson (“%2”), not to “%3”.</source>
+        <translation>« %1 » est laissé de côté : il contient les réponses à une autre leçon (« %2 »), pas à « %3 ».</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Tâche %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Espèce A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Espèce B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>Les deux espèces coexistent</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>L’espèce A gagne</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>L’espèce B gagne</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>Le départ décide</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>fausse</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>gardée pour l’enseignant</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non vérifiée</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nom : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Justes : %1 sur %2 notées</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>la page de la fiche n’a pas pu être commencée</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -550,6 +790,14 @@ décide</translation>
     <message>
         <source>Open scenario</source>
         <translation>Ouvrir un scénario</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Enregistrer mes réponses</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Ton nom :</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1536,97 @@ Vos commentaires et suggestions sont les bienvenus par courriel à vorlenza@exam
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Juste.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Faux.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Leçon</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Réponse :</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Notes jusqu’ici</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Tâche précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Tâche suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>&amp;Enregistrer mes réponses…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Enregistrer mes réponses</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Tâche %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Gardé pour ton enseignant.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Jusqu’ici : %1 justes sur %2 vérifiées</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Réponses (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>La leçon « %1 » n’a pas pu être ouverte : %2.</translation>
     </message>
 </context>
 <context>

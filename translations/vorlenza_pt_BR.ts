@@ -276,6 +276,246 @@ decide</translation>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1: no problem found in its %2 tasks</source>
+        <translation>%1: nenhum problema encontrado em suas %2 tarefas</translation>
+    </message>
+    <message>
+        <source>Which lesson? vorlenza --check-lesson FILE…</source>
+        <translation>Qual lição? vorlenza --check-lesson ARQUIVO…</translation>
+    </message>
+    <message>
+        <source>Which answers files? vorlenza --class-summary FILE…</source>
+        <translation>Quais arquivos de respostas? vorlenza --class-summary ARQUIVO…</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a stable point, so both species live on together.</source>
+        <translation>as isóclinas se cruzam em um ponto estável, então as duas espécies continuam vivendo juntas.</translation>
+    </message>
+    <message>
+        <source>A&apos;s isocline lies above B&apos;s, so A wins.</source>
+        <translation>a isóclina de A fica acima da de B, então A vence.</translation>
+    </message>
+    <message>
+        <source>B&apos;s isocline lies above A&apos;s, so B wins.</source>
+        <translation>a isóclina de B fica acima da de A, então B vence.</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a saddle, so where the run starts decides who wins.</source>
+        <translation>as isóclinas se cruzam em um ponto de sela, então o início decide quem vence.</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another, so nobody wins.</source>
+        <translation>as isóclinas coincidem, então ninguém vence.</translation>
+    </message>
+    <message>
+        <source>alpha = %1 %2 K1/K2 = %3 and beta = %4 %5 K2/K1 = %6: %7</source>
+        <translation>alpha = %1 %2 K1/K2 = %3 e beta = %4 %5 K2/K1 = %6: %7</translation>
+    </message>
+    <message>
+        <source>On day %1 the run has N1 = %2 and N2 = %3.</source>
+        <translation>No dia %1 a simulação tem N1 = %2 e N2 = %3.</translation>
+    </message>
+    <message>
+        <source>Up to day %1 species %2 grows to %3 at most; the task asks for more than %4.</source>
+        <translation>Até o dia %1 a espécie %2 chega no máximo a %3; a tarefa pede mais de %4.</translation>
+    </message>
+    <message>
+        <source>The run with these values fails, so there are no one-day steps to compare.</source>
+        <translation>A simulação com esses valores falha, então não há passos de um dia para comparar.</translation>
+    </message>
+    <message>
+        <source>On day %1 the one-day steps give N1 = %2 and N2 = %3, the equations N1 = %4 and N2 = %5: the steps mislead.</source>
+        <translation>No dia %1 os passos de um dia dão N1 = %2 e N2 = %3, as equações N1 = %4 e N2 = %5: os passos enganam.</translation>
+    </message>
+    <message>
+        <source>The one-day steps follow the equations closely (r1 = %1, r2 = %2).</source>
+        <translation>Os passos de um dia seguem de perto as equações (r1 = %1, r2 = %2).</translation>
+    </message>
+    <message>
+        <source>This run has no such value to read.</source>
+        <translation>Esta simulação não tem tal valor para ler.</translation>
+    </message>
+    <message>
+        <source>The run gives %1; an answer within %2 of it is right.</source>
+        <translation>A simulação dá %1; uma resposta a no máximo %2 disso está certa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>“%1” não é um número.</translation>
+    </message>
+    <message>
+        <source>it is missing: this is a scenario, not a lesson</source>
+        <translation>está faltando: isto é um cenário, não uma lição</translation>
+    </message>
+    <message>
+        <source>it is missing or does not hold what it must</source>
+        <translation>está faltando ou não contém o que deve</translation>
+    </message>
+    <message>
+        <source>“%1” is not what it must hold</source>
+        <translation>“%1” não é o que deve conter</translation>
+    </message>
+    <message>
+        <source>this entry means nothing here</source>
+        <translation>esta entrada não significa nada aqui</translation>
+    </message>
+    <message>
+        <source>the kind “%1” is none of predict, reach, read and explain</source>
+        <translation>o tipo “%1” não é nenhum de predict, reach, read e explain</translation>
+    </message>
+    <message>
+        <source>“%1” is none of the names this entry takes</source>
+        <translation>“%1” não é nenhum dos nomes que esta entrada aceita</translation>
+    </message>
+    <message>
+        <source>“%1” names none of the nine values (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</source>
+        <translation>“%1” não nomeia nenhum dos nove valores (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</translation>
+    </message>
+    <message>
+        <source>the tolerance “%1” is not a number</source>
+        <translation>a tolerância “%1” não é um número</translation>
+    </message>
+    <message>
+        <source>it must be a number greater than 0, not “%1”</source>
+        <translation>deve ser um número maior que 0, não “%1”</translation>
+    </message>
+    <message>
+        <source>it must be a whole day from 0 to %1, not “%2”</source>
+        <translation>deve ser um dia inteiro de 0 a %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>%1 is a value that %2 does not take</source>
+        <translation>%1 é um valor que %2 não aceita</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another with these values, so no outcome is right</source>
+        <translation>com esses valores as isóclinas coincidem, então nenhum resultado está certo</translation>
+    </message>
+    <message>
+        <source>the isoclines do not cross inside the quadrant with these values, so there is no equilibrium to read</source>
+        <translation>com esses valores as isóclinas não se cruzam dentro do quadrante, então não há equilíbrio para ler</translation>
+    </message>
+    <message>
+        <source>a reach task needs exactly one of “outcome”, “above” and “steps”</source>
+        <translation>uma tarefa reach precisa de exatamente um de “outcome”, “above” e “steps”</translation>
+    </message>
+    <message>
+        <source>task %1</source>
+        <translation>tarefa %1</translation>
+    </message>
+    <message>
+        <source>entry “%1”</source>
+        <translation>entrada “%1”</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>o arquivo</translation>
+    </message>
+    <message>
+        <source>the lesson</source>
+        <translation>a lição</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a lesson&apos;s problem is (&quot;task 3, entry “tolerance”&quot;), then what it is</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza answers file</source>
+        <translation>não é um arquivo de respostas do Vorlenza</translation>
+    </message>
+    <message>
+        <source>the entry “%1” does not hold what it must</source>
+        <translation>a entrada “%1” não contém o que deve</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: %2.</source>
+        <translation>“%1” foi deixado de fora: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: it holds answers to another lesson (“%2”), not to “%3”.</source>
+        <translation>“%1” foi deixado de fora: contém respostas de outra lição (“%2”), não de “%3”.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Tarefa %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>Espécie A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>Espécie B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>As duas espécies coexistem</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>A espécie A vence</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>A espécie B vence</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>O início decide</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>certa</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>errada</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>guardada para o professor</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>não verificada</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>Certas: %1 de %2 avaliadas</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Resposta: %1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Avaliação: %1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>não foi possível começar a página da folha de trabalho</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -550,6 +790,14 @@ decide</translation>
     <message>
         <source>Open scenario</source>
         <translation>Abrir um cenário</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Salvar minhas respostas</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Seu nome:</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1536,97 @@ Comentários e sugestões são bem-vindos pelo e-mail vorlenza@example.org.</tra
     <message>
         <source>Quit</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>Certo.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Errado.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lição</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Resposta:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Avaliação</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>Avaliações até agora</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>Tarefa anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>Próxi&amp;ma</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>Próxima tarefa</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>Sa&amp;lvar minhas respostas…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>Salvar minhas respostas</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>Tarefa %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>Guardado para seu professor.</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>Até agora: %1 certas de %2 verificadas</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>Respostas (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>Não foi possível abrir a lição “%1”: %2.</translation>
     </message>
 </context>
 <context>

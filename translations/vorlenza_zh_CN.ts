@@ -274,6 +274,246 @@ by the start</source>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1: no problem found in its %2 tasks</source>
+        <translation>%1：其 %2 个任务中未发现问题</translation>
+    </message>
+    <message>
+        <source>Which lesson? vorlenza --check-lesson FILE…</source>
+        <translation>哪个课程？vorlenza --check-lesson 文件…</translation>
+    </message>
+    <message>
+        <source>Which answers files? vorlenza --class-summary FILE…</source>
+        <translation>哪些答案文件？vorlenza --class-summary 文件…</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a stable point, so both species live on together.</source>
+        <translation>两条等斜线相交于一个稳定点，所以两个物种共同生存。</translation>
+    </message>
+    <message>
+        <source>A&apos;s isocline lies above B&apos;s, so A wins.</source>
+        <translation>A 的等斜线位于 B 的之上，所以 A 获胜。</translation>
+    </message>
+    <message>
+        <source>B&apos;s isocline lies above A&apos;s, so B wins.</source>
+        <translation>B 的等斜线位于 A 的之上，所以 B 获胜。</translation>
+    </message>
+    <message>
+        <source>the isoclines cross at a saddle, so where the run starts decides who wins.</source>
+        <translation>两条等斜线相交于鞍点，所以起点决定谁获胜。</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another, so nobody wins.</source>
+        <translation>两条等斜线重合，所以没有物种获胜。</translation>
+    </message>
+    <message>
+        <source>alpha = %1 %2 K1/K2 = %3 and beta = %4 %5 K2/K1 = %6: %7</source>
+        <translation>alpha = %1 %2 K1/K2 = %3，beta = %4 %5 K2/K1 = %6：%7</translation>
+    </message>
+    <message>
+        <source>On day %1 the run has N1 = %2 and N2 = %3.</source>
+        <translation>第 %1 天，运行结果为 N1 = %2，N2 = %3。</translation>
+    </message>
+    <message>
+        <source>Up to day %1 species %2 grows to %3 at most; the task asks for more than %4.</source>
+        <translation>到第 %1 天为止，物种 %2 最多增长到 %3；任务要求超过 %4。</translation>
+    </message>
+    <message>
+        <source>The run with these values fails, so there are no one-day steps to compare.</source>
+        <translation>用这些值运行失败，因此没有逐日步进可供比较。</translation>
+    </message>
+    <message>
+        <source>On day %1 the one-day steps give N1 = %2 and N2 = %3, the equations N1 = %4 and N2 = %5: the steps mislead.</source>
+        <translation>第 %1 天，逐日步进得到 N1 = %2、N2 = %3，方程得到 N1 = %4、N2 = %5：步进有误导性。</translation>
+    </message>
+    <message>
+        <source>The one-day steps follow the equations closely (r1 = %1, r2 = %2).</source>
+        <translation>逐日步进与方程吻合（r1 = %1，r2 = %2）。</translation>
+    </message>
+    <message>
+        <source>This run has no such value to read.</source>
+        <translation>此次运行没有可读取的这种数值。</translation>
+    </message>
+    <message>
+        <source>The run gives %1; an answer within %2 of it is right.</source>
+        <translation>运行结果为 %1；与之相差不超过 %2 的答案算正确。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>it is missing: this is a scenario, not a lesson</source>
+        <translation>缺少该项：这是一个场景，不是课程</translation>
+    </message>
+    <message>
+        <source>it is missing or does not hold what it must</source>
+        <translation>该项缺失或内容不符合要求</translation>
+    </message>
+    <message>
+        <source>“%1” is not what it must hold</source>
+        <translation>“%1”不是该项应有的内容</translation>
+    </message>
+    <message>
+        <source>this entry means nothing here</source>
+        <translation>此项在这里没有意义</translation>
+    </message>
+    <message>
+        <source>the kind “%1” is none of predict, reach, read and explain</source>
+        <translation>类型“%1”不是 predict、reach、read、explain 中的任何一个</translation>
+    </message>
+    <message>
+        <source>“%1” is none of the names this entry takes</source>
+        <translation>“%1”不是此项接受的名称</translation>
+    </message>
+    <message>
+        <source>“%1” names none of the nine values (r1, N1(0), K1, alpha, r2, N2(0), K2, beta, T)</source>
+        <translation>“%1”不是九个值（r1、N1(0)、K1、alpha、r2、N2(0)、K2、beta、T）之一</translation>
+    </message>
+    <message>
+        <source>the tolerance “%1” is not a number</source>
+        <translation>容差“%1”不是数字</translation>
+    </message>
+    <message>
+        <source>it must be a number greater than 0, not “%1”</source>
+        <translation>必须是大于 0 的数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>it must be a whole day from 0 to %1, not “%2”</source>
+        <translation>必须是 0 到 %1 之间的整数天，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 is a value that %2 does not take</source>
+        <translation>%1 是 %2 不接受的值</translation>
+    </message>
+    <message>
+        <source>the isoclines lie on one another with these values, so no outcome is right</source>
+        <translation>用这些值两条等斜线重合，因此没有正确的结局</translation>
+    </message>
+    <message>
+        <source>the isoclines do not cross inside the quadrant with these values, so there is no equilibrium to read</source>
+        <translation>用这些值两条等斜线在象限内不相交，因此没有可读取的平衡点</translation>
+    </message>
+    <message>
+        <source>a reach task needs exactly one of “outcome”, “above” and “steps”</source>
+        <translation>reach 任务必须恰好有“outcome”、“above”、“steps”中的一个</translation>
+    </message>
+    <message>
+        <source>task %1</source>
+        <translation>任务 %1</translation>
+    </message>
+    <message>
+        <source>entry “%1”</source>
+        <translation>项“%1”</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>the lesson</source>
+        <translation>课程</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a lesson&apos;s problem is (&quot;task 3, entry “tolerance”&quot;), then what it is</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>it is not a Vorlenza answers file</source>
+        <translation>这不是 Vorlenza 答案文件</translation>
+    </message>
+    <message>
+        <source>the entry “%1” does not hold what it must</source>
+        <translation>项“%1”的内容不符合要求</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: %2.</source>
+        <translation>已略过“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>“%1” is left out: it holds answers to another lesson (“%2”), not to “%3”.</source>
+        <translation>已略过“%1”：它是另一课程（“%2”）的答案，而不是“%3”的。</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>学生</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>任务 %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Species A</source>
+        <translation>物种 A</translation>
+    </message>
+    <message>
+        <source>Species B</source>
+        <translation>物种 B</translation>
+    </message>
+    <message>
+        <source>Both species coexist</source>
+        <translation>两个物种共存</translation>
+    </message>
+    <message>
+        <source>Species A wins</source>
+        <translation>物种 A 获胜</translation>
+    </message>
+    <message>
+        <source>Species B wins</source>
+        <translation>物种 B 获胜</translation>
+    </message>
+    <message>
+        <source>The start decides</source>
+        <translation>起点决定结局</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>kept for the teacher</source>
+        <translation>留给老师批阅</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>未检查</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>姓名：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 marked</source>
+        <translation>正确：已评分 %2 题中的 %1 题</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>答案：%1</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>评分：%1</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s page could not be started</source>
+        <translation>无法开始工作单的页面</translation>
+    </message>
+</context>
+<context>
     <name>PointReadout</name>
     <message>
         <source>Day %1: %2</source>
@@ -548,6 +788,14 @@ by the start</source>
     <message>
         <source>Open scenario</source>
         <translation>打开情景</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>保存我的答案</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>你的姓名(&amp;Y)：</translation>
     </message>
 </context>
 <context>
@@ -1286,6 +1534,97 @@ Comments and suggestions are welcome by e-mail to vorlenza@example.org.</source>
     <message>
         <source>Quit</source>
         <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>vorlenza::frmLesson</name>
+    <message>
+        <source>Right.</source>
+        <translation>正确。</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>错误。</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>课程</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>答案(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>检查(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>评分</translation>
+    </message>
+    <message>
+        <source>Marks so far</source>
+        <translation>目前的评分</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>上一题(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Previous task</source>
+        <translation>上一个任务</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>下一题(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Next task</source>
+        <translation>下一个任务</translation>
+    </message>
+    <message>
+        <source>&amp;Save my answers…</source>
+        <translation>保存我的答案(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save my answers</source>
+        <translation>保存我的答案</translation>
+    </message>
+    <message>
+        <source>Task %1 of %2: %3</source>
+        <translation>任务 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>保留(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Kept for your teacher.</source>
+        <translation>已留给你的老师。</translation>
+    </message>
+    <message>
+        <source>Marks so far: %1 right of %2 checked</source>
+        <translation>目前：已检查 %2 题，正确 %1 题</translation>
+    </message>
+    <message>
+        <source>Answers (*.json)</source>
+        <translation>答案 (*.json)</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” could not be opened: %2.</source>
+        <translation>无法打开课程“%1”：%2。</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "frmIntrofrm.h"
 #include "frmLab.h"
 #include "frmLarggraf.h"
+#include "frmLesson.h"
 #include "frmQuiz.h"
 #include "frmReference.h"
 #include "frmTitlform.h"
@@ -42,6 +43,10 @@ void registerWindows(Session& session)
     w.setFactory(WindowId::Dedication, factory<Vater>(session));
     w.setFactory(WindowId::Quiz, factory<frmQuiz>(session));
     w.setFactory(WindowId::Lab, factory<frmLab>(session));
+    w.setFactory(WindowId::Lesson, factory<frmLesson>(session));
+    session.openLesson = [&session](const QString& path, QWidget* parent) {
+        return openLessonFile(session, path, parent);
+    };
     new FileDrops(w, [&session](QWidget* window, const QString& path) { openScenarioFile(session, path, window); });
     // A window asked for comes to the front; the offscreen platform has no window stacking to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {

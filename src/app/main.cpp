@@ -2,6 +2,7 @@
 #include "AppWindows.h"
 #include "Language.h"
 #include "Session.h"
+#include "TeacherTools.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -29,6 +30,9 @@ bool hasGraphicalSession(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // a teacher's commands need no display and open no window
+    if (const std::optional<int> status = runTeacherCommand(argc, argv))
+        return *status;
     if (!hasGraphicalSession(argc, argv)) {
         std::fputs("vorlenza needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set; "
                    "to try it without one: xvfb-run -a vorlenza\n",

@@ -213,7 +213,7 @@ ScenarioFault faultOfErrno(int error)
 }
 
 /// The whole file, or why not: one handle, checked and read, never waiting on a pipe or a device.
-ScenarioReading readFileBytes(const QString& path, QByteArray& bytes)
+ScenarioReading readFileBytes(const QString& path, QByteArray& bytes, qint64 limit = scenario::MaxBytes)
 {
     if (path.isEmpty() || path.contains(QChar(0)))
         return failed(ScenarioFault::NotThere);
@@ -233,10 +233,10 @@ ScenarioReading readFileBytes(const QString& path, QByteArray& bytes)
         return failed(ScenarioFault::Folder);
     if (!S_ISREG(info.st_mode))
         return failed(ScenarioFault::NotAFile);
-    if (info.st_size > scenario::MaxBytes)
+    if (info.st_size > limit)
         return failed(ScenarioFault::TooLarge);
     // one byte more than the limit tells a file that grew meanwhile
-    bytes.resize(scenario::MaxBytes + 1);
+    bytes.resize(limit + 1);
     qsizetype got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd, bytes.data() + got, static_cast<std::size_t>(bytes.size() - got));
@@ -250,21 +250,21 @@ ScenarioReading readFileBytes(const QString& path, QByteArray& bytes)
             break;
         got += n;
     }
-    if (got > scenario::MaxBytes)
+    if (got > limit)
         return failed(ScenarioFault::TooLarge);
     bytes.truncate(got);
     return {};
 }
 #else
-ScenarioReading readFileBytes(const QString& path, QByteArray& bytes)
+ScenarioReading readFileBytes(const QString& path, QByteArray& bytes, qint64 limit = scenario::MaxBytes)
 {
     QFile file(path);
     if (!file.exists())
         return failed(ScenarioFault::NotThere);
     if (!file.open(QIODevice::ReadOnly))
         return failed(ScenarioFault::Unreadable, file.errorString());
-    bytes = file.read(scenario::MaxBytes + 1);
-    if (bytes.size() > scenario::MaxBytes)
+    bytes = file.read(limit + 1);
+    if (bytes.size() > limit)
         return failed(ScenarioFault::TooLarge);
     return {};
 }
@@ -310,7 +310,9 @@ ScenarioReading readScenario(const QByteArray& bytes)
         r.problem.version = number < 1e9 ? static_cast<int>(number) : 1000000000;
         return r;
     }
-    return readEntries(root);
+    ScenarioReading r = readEntries(root);
+    r.lesson = root.contains(QLatin1String("lesson"));
+    return r;
 }
 
 ScenarioReading readScenarioFile(const QString& path)
@@ -320,6 +322,11 @@ ScenarioReading readScenarioFile(const QString& path)
     if (!r.problem.ok())
         return r;
     return readScenario(bytes);
+}
+
+ScenarioProblem readSetUpBytes(const QString& path, QByteArray& bytes, qint64 limit)
+{
+    return readFileBytes(path, bytes, limit).problem;
 }
 
 QByteArray scenarioBytes(const Scenario& s)

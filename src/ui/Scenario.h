@@ -113,6 +113,8 @@ struct ScenarioProblem {
 struct ScenarioReading {
     Scenario scenario;
     ScenarioProblem problem;
+    /// The file is a lesson: a scenario with a "lesson" entry (see Lesson.h), whatever that holds.
+    bool lesson = false;
 };
 
 /// Reads a scenario from the bytes of a file. All or nothing: a problem comes with no scenario to use.
@@ -122,6 +124,10 @@ ScenarioReading readScenario(const QByteArray& bytes);
 /// the one handle the checks were made on, so that a file replaced or gone meanwhile is told
 /// rather than half read.
 ScenarioReading readScenarioFile(const QString& path);
+
+/// The bytes of the file at `path` as readScenarioFile takes them (an ordinary file of at most
+/// `limit` bytes, read from one handle), or why not.
+ScenarioProblem readSetUpBytes(const QString& path, QByteArray& bytes, qint64 limit = scenario::MaxBytes);
 
 /// The file's bytes: indented JSON, the entries in the order of their names, every number written
 /// so that it reads back the same. Reading them back and writing again gives the same bytes.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QCoreApplication>
@@ -128,6 +129,13 @@ Session::Session()
                                             filters);
     };
     m_platform.askScenarioTexts = askTitleAndNote;
+    m_platform.askStudentName = [](QWidget* parent, QString& name) {
+        bool ok = false;
+        name =
+            QInputDialog::getText(parent, QCoreApplication::translate("Session", "Save my answers"),
+                                  QCoreApplication::translate("Session", "&Your name:"), QLineEdit::Normal, name, &ok);
+        return ok;
+    };
     m_platform.examplesFolder = installedExamplesFolder();
 }
 

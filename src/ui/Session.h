@@ -62,6 +62,9 @@ struct Platform {
     /// Asks for the title and the note a scenario is saved with, starting from `title` and `note`, and
     /// leaves there what the user wrote; false when cancelled.
     std::function<bool(QWidget* parent, QString& title, QString& note)> askScenarioTexts;
+    /// Asks a student for the name their answers are handed in under, starting from `name`; false
+    /// when cancelled.
+    std::function<bool(QWidget* parent, QString& name)> askStudentName;
     /// The folder of the example scenarios; empty when none was found.
     QString examplesFolder;
 };
@@ -118,6 +121,16 @@ public:
     /// start, kept while the program runs.
     bool mainContinuous = false;
     bool largeContinuous = false;
+    /// Opens a lesson file (a scenario with a lesson) with the lesson window beside the main
+    /// window, or tells over `parent` why not; true when opened. Unset: a lesson opens as the
+    /// scenario it also is.
+    std::function<bool(const QString& path, QWidget* parent)> openLesson;
+    /// While a lesson's prediction is open and not yet answered, the main window's Run stays off
+    /// (outside a lesson it is never held).
+    bool runHeld = false;
+    /// Called after each run the student starts with Run (a lesson marks its open task); unset
+    /// outside a lesson.
+    std::function<void()> runMade;
     /// The scenario opened or saved last: its title and note in every language the file gives them,
     /// and the run its opening made (0: none), which they describe.
     ScenarioText scenarioTitle;

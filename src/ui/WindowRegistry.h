@@ -23,9 +23,10 @@ enum class WindowId {
     Dedication,   ///< Vater
     Quiz,         ///< frmQuiz
     Lab,          ///< frmLab, the phase-plane lab
+    Lesson,       ///< frmLesson, shown beside the working window
 };
-constexpr int WindowCount = 11;
-static_assert(WindowCount == static_cast<int>(WindowId::Lab) + 1,
+constexpr int WindowCount = 12;
+static_assert(WindowCount == static_cast<int>(WindowId::Lesson) + 1,
               "WindowCount must count every WindowId: raise it, and name the last id here");
 
 /// The window model in one place: a window is created when it is first needed (its constructor

@@ -16,7 +16,7 @@ using namespace vorlenza;
 inline const char* idName(WindowId id)
 {
     static const char* names[] = {"Main",  "Large", "Background", "Title", "Introduction", "References",
-                                  "HowTo", "About", "Dedication", "Quiz",  "Lab"};
+                                  "HowTo", "About", "Dedication", "Quiz",  "Lab",          "Lesson"};
     return names[static_cast<int>(id)];
 }
 

@@ -127,9 +127,11 @@ QString fileNameOf(const QString& title)
     return name.isEmpty() ? QCoreApplication::translate("Scenario", "scenario") : name;
 }
 
-/// The examples in the order a lesson takes them: the four outcomes, then what one-day steps do.
-const char* const kExamples[] = {"coexistence", "species-a-wins", "species-b-wins",
-                                 "bistable",    "false-plateau",  "chaos"};
+/// The examples in the order a lesson takes them: the four outcomes, then what one-day steps do;
+/// then the lessons.
+const char* const kExamples[] = {
+    "coexistence",          "species-a-wins",     "species-b-wins",       "bistable",         "false-plateau", "chaos",
+    "lesson-four-outcomes", "lesson-phase-plane", "lesson-one-day-steps", "lesson-separatrix"};
 
 } // namespace
 
@@ -148,6 +150,10 @@ std::optional<ChartProcedure> mainChartNamed(const QString& name)
     return std::nullopt;
 }
 
+QString scenarioProblemReason(const ScenarioProblem& problem) { return reasonOf(problem); }
+
+QString scenarioFieldName(ParameterField field) { return fieldNamed(field); }
+
 QString scenarioProblemText(const ScenarioProblem& problem, const QString& path)
 {
     return QCoreApplication::translate("Scenario", "The scenario “%1” could not be opened: %2.")
@@ -157,6 +163,8 @@ QString scenarioProblemText(const ScenarioProblem& problem, const QString& path)
 bool openScenarioFile(Session& session, const QString& path, QWidget* parent)
 {
     ScenarioReading reading = readScenarioFile(path);
+    if (reading.problem.ok() && reading.lesson && session.openLesson)
+        return session.openLesson(path, parent);
     if (reading.problem.ok() && !mainChartNamed(reading.scenario.chart)) {
         reading.problem.fault = ScenarioFault::BadEntry;
         reading.problem.entry = QStringLiteral("chart");

@@ -27,6 +27,10 @@ std::optional<ChartProcedure> mainChartNamed(const QString& name);
 /// named by its field's label as the main window shows it.
 QString scenarioProblemText(const ScenarioProblem& problem, const QString& path);
 
+/// The same reason alone, as in "… could not be opened: <reason>."; and a field so named.
+QString scenarioProblemReason(const ScenarioProblem& problem);
+QString scenarioFieldName(ParameterField field);
+
 /// Opens the scenario at `path`: the main window takes its values and runs them, then shows its
 /// chart; the lab takes its trajectories; the window it was saved from (the main window or the lab)
 /// takes the place of every working window shown. A file the program cannot use, or whose run

@@ -206,8 +206,20 @@ void frmForm1::fieldEdited()
 
 void frmForm1::fieldConfirmed()
 {
-    cmdRun->setEnabled(true);
-    cmdRun->setFocus();
+    cmdRun->setEnabled(!session().runHeld);
+    if (!session().runHeld)
+        cmdRun->setFocus();
+}
+
+void frmForm1::holdRun(bool held)
+{
+    if (held == session().runHeld)
+        return;
+    session().runHeld = held;
+    if (held)
+        cmdRun->setEnabled(false);
+    else
+        fieldConfirmed();
 }
 
 void frmForm1::presetLoaded()
@@ -239,6 +251,8 @@ void frmForm1::cmdRun_Click()
         return;
     }
     showRun(result, ChartProcedure::MainShowN1vsN2);
+    if (session().runMade)
+        session().runMade();
 }
 
 void frmForm1::showRun(const RunResult& result, ChartProcedure chart)

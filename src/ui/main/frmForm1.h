@@ -46,6 +46,10 @@ public:
     /// T stay. With no change at all nothing happens.
     void UseValues(const ConstantChanges& changes);
 
+    /// Holds Run off (Session::runHeld) while a lesson's prediction waits for its answer, or lets
+    /// it go again, ready as after a confirmed field.
+    void holdRun(bool held);
+
     /// The values as Run would read them now, the chart shown (the one a run shows before the
     /// first) and whether the continuous solution is drawn.
     void describeScenario(Scenario& scenario) const override;

@@ -1,5 +1,7 @@
 #include "LessonAnswers.h"
 
+#include "VersionedJson.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -147,31 +149,13 @@ QByteArray answersBytes(const LessonAnswers& a)
 
 AnswersReading readAnswers(const QByteArray& bytes)
 {
-    if (bytes.size() > answers::MaxBytes)
-        return failed(ScenarioFault::TooLarge);
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError) {
-        AnswersReading r = failed(ScenarioFault::NotJson);
-        r.problem.detail = error.errorString();
-        // the place as a scenario's reader gives it: line and column in characters
-        const QByteArray before = bytes.left(std::clamp<qsizetype>(error.offset, 0, bytes.size()));
-        r.problem.line = static_cast<int>(before.count('\n')) + 1;
-        r.problem.column = static_cast<int>(QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size()) + 1;
+    QJsonObject root;
+    if (ScenarioProblem problem = readVersionedJson(bytes, answers::Format, answers::Version, answers::MaxBytes, root);
+        !problem.ok()) {
+        AnswersReading r;
+        r.problem = problem;
         return r;
     }
-    const QJsonObject root = document.object();
-    const QJsonValue version = root.value(QLatin1String("version"));
-    const double number = version.toDouble(-1.0);
-    if (!document.isObject() || root.value(QLatin1String("format")).toString() != QLatin1String(answers::Format) ||
-        !version.isDouble() || number != std::floor(number) || number < 1.0)
-        return failed(ScenarioFault::NotScenario);
-    if (number > answers::Version) {
-        AnswersReading r = failed(ScenarioFault::Newer);
-        r.problem.version = number < 1e9 ? static_cast<int>(number) : 1000000000;
-        return r;
-    }
-
     AnswersReading r;
     LessonAnswers& a = r.answers;
     const QJsonObject lesson = root.value(QLatin1String("lesson")).toObject();

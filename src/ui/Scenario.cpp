@@ -2,6 +2,7 @@
 
 #include "ModelState.h"
 #include "NumberText.h"
+#include "VersionedJson.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -288,26 +289,43 @@ QString scenarioTextIn(const ScenarioText& text, const QString& language)
     return text.first();
 }
 
-ScenarioReading readScenario(const QByteArray& bytes)
+ScenarioProblem readVersionedJson(const QByteArray& bytes, const char* format, int version, qint64 maxBytes,
+                                  QJsonObject& root)
 {
-    if (bytes.size() > scenario::MaxBytes)
-        return failed(ScenarioFault::TooLarge);
+    ScenarioProblem problem;
+    if (bytes.size() > maxBytes) {
+        problem.fault = ScenarioFault::TooLarge;
+        return problem;
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        ScenarioReading r = failed(ScenarioFault::NotJson, error.errorString());
-        placeOf(bytes, error.offset, r.problem.line, r.problem.column);
-        return r;
+        problem.fault = ScenarioFault::NotJson;
+        problem.detail = error.errorString();
+        placeOf(bytes, error.offset, problem.line, problem.column);
+        return problem;
     }
-    const QJsonObject root = document.object();
-    const QJsonValue version = root.value(QLatin1String("version"));
-    const double number = version.toDouble(-1.0);
-    if (!document.isObject() || root.value(QLatin1String("format")).toString() != QLatin1String(scenario::Format) ||
-        !version.isDouble() || number != std::floor(number) || number < 1.0)
-        return failed(ScenarioFault::NotScenario);
-    if (number > scenario::Version) {
-        ScenarioReading r = failed(ScenarioFault::Newer);
-        r.problem.version = number < 1e9 ? static_cast<int>(number) : 1000000000;
+    root = document.object();
+    const QJsonValue written = root.value(QLatin1String("version"));
+    const double number = written.toDouble(-1.0);
+    if (!document.isObject() || root.value(QLatin1String("format")).toString() != QLatin1String(format) ||
+        !written.isDouble() || number != std::floor(number) || number < 1.0) {
+        problem.fault = ScenarioFault::NotScenario;
+    } else if (number > version) {
+        problem.fault = ScenarioFault::Newer;
+        problem.version = number < 1e9 ? static_cast<int>(number) : 1000000000;
+    }
+    return problem;
+}
+
+ScenarioReading readScenario(const QByteArray& bytes)
+{
+    QJsonObject root;
+    if (ScenarioProblem problem =
+            readVersionedJson(bytes, scenario::Format, scenario::Version, scenario::MaxBytes, root);
+        !problem.ok()) {
+        ScenarioReading r;
+        r.problem = problem;
         return r;
     }
     ScenarioReading r = readEntries(root);

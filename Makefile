@@ -23,8 +23,10 @@ configure: deps
 	  exit 1; \
 	fi
 	@scripts/forget-other-generator build
-	@# Ninja configures again by itself when a CMakeLists.txt changes; the presets it does not watch.
-	@if [ ! -f build/build.ninja ] || [ ! build/presets.stamp -nt CMakePresets.json ]; then \
+	@# Ninja configures again by itself when a CMakeLists.txt changes; the presets it does not watch,
+	@# nor packages installed since (the test tools make test-deps adds after make run configured).
+	@if [ ! -f build/build.ninja ] || [ ! build/presets.stamp -nt CMakePresets.json ] || \
+	    [ /var/lib/dpkg/status -nt build/presets.stamp ]; then \
 	  cmake --preset default && touch build/presets.stamp; \
 	fi
 

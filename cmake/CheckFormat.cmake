@@ -1,13 +1,18 @@
 # Fails when a C++ file under the given folders is not formatted as the project's .clang-format says,
 # and names each such file with the first lines clang-format would change.
-#   cmake -DCLANG_FORMAT=<clang-format> -DSTYLE=<.clang-format> -DFOLDERS=<a;b> [-DEXCLUDE=<regex>] -P CheckFormat.cmake
+#   cmake -DSTYLE=<.clang-format> -DFOLDERS=<a;b> [-DEXCLUDE=<regex>] -P CheckFormat.cmake
+# clang-format is looked for when the check runs, not when the build is configured: `make run` configures
+# before `make test` installs the test tools.
 cmake_minimum_required(VERSION 3.25)
-foreach(required CLANG_FORMAT STYLE FOLDERS)
-  if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "" OR "${${required}}" MATCHES "NOTFOUND$")
-    message(FATAL_ERROR "CheckFormat: ${required} is not set; clang-format comes with scripts/install-deps --tests "
-                        "(make test-deps)")
+foreach(required STYLE FOLDERS)
+  if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "")
+    message(FATAL_ERROR "CheckFormat: ${required} is not set")
   endif()
 endforeach()
+find_program(CLANG_FORMAT NAMES clang-format-14 clang-format)
+if(NOT CLANG_FORMAT)
+  message(FATAL_ERROR "CheckFormat: no clang-format; it comes with the test tools (make test-deps)")
+endif()
 
 set(files "")
 foreach(folder IN LISTS FOLDERS)

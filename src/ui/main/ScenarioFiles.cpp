@@ -129,9 +129,16 @@ QString fileNameOf(const QString& title)
 
 /// The examples in the order a lesson takes them: the four outcomes, then what one-day steps do;
 /// then the lessons.
-const char* const kExamples[] = {
-    "coexistence",          "species-a-wins",     "species-b-wins",       "bistable",         "false-plateau", "chaos",
-    "lesson-four-outcomes", "lesson-phase-plane", "lesson-one-day-steps", "lesson-separatrix"};
+const char* const kExamples[] = {"coexistence",
+                                 "a-wins",
+                                 "b-wins",
+                                 "bistable",
+                                 "false-plateau",
+                                 "chaos",
+                                 "lesson-four-outcomes",
+                                 "lesson-phase-plane",
+                                 "lesson-one-day-steps",
+                                 "lesson-separatrix"};
 
 } // namespace
 

@@ -233,8 +233,8 @@ private slots:
         QTest::addColumn<int>("outcome"); // CompetitionOutcome, or -1 where the steps are the point
         QTest::addColumn<bool>("labOpen");
         QTest::newRow("coexistence") << "coexistence" << int(CompetitionOutcome::Coexistence) << false;
-        QTest::newRow("A wins") << "species-a-wins" << int(CompetitionOutcome::AWins) << false;
-        QTest::newRow("B wins") << "species-b-wins" << int(CompetitionOutcome::BWins) << false;
+        QTest::newRow("A wins") << "a-wins" << int(CompetitionOutcome::AWins) << false;
+        QTest::newRow("B wins") << "b-wins" << int(CompetitionOutcome::BWins) << false;
         QTest::newRow("the start decides") << "bistable" << int(CompetitionOutcome::EitherWins) << true;
         QTest::newRow("false plateau") << "false-plateau" << -1 << false;
         QTest::newRow("chaos") << "chaos" << -1 << false;

@@ -96,7 +96,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes"); // "folder", "vanishes" and "large" are made on the spot
         QTest::addColumn<QString>("said");
-        const QByteArray good = ReadBytes(kExamples + "/species-a-wins.vorlenza");
+        const QByteArray good = ReadBytes(kExamples + "/a-wins.vorlenza");
         QTest::newRow("not JSON") << QByteArray("{\n  \"format\": \"vorlenza-scenario\",\n  \"version\": 1 2\n}")
                                   << "at line 3, column 17 its text is not JSON";
         QTest::newRow("a newer version") << QByteArray(good).replace("\"version\": 1", "\"version\": 7")
@@ -154,7 +154,7 @@ private slots:
                                                     << "bistable"
                                                     << "Lab";
         QTest::newRow("the chart menu's examples") << "Examples > 3 Species B wins"
-                                                   << "species-b-wins"
+                                                   << "b-wins"
                                                    << "Main";
         QTest::newRow("the open dialog") << "dialog"
                                          << "chaos"

@@ -105,9 +105,9 @@ void frmLesson::placeControls()
         {cmdCheck, {120, 3330, 1800, 435}},
         {lblMark, {120, 3870, 5760, 1500}},
         {lblMarks, {120, 5430, 5760, 300}},
-        {cmdBack, {120, 5880, 1800, 435}},
-        {cmdNext, {2040, 5880, 1800, 435}},
-        {cmdSave, {3960, 5880, 1920, 435}},
+        {cmdBack, {120, 5880, 1200, 435}},
+        {cmdNext, {1440, 5880, 1200, 435}},
+        {cmdSave, {2760, 5880, 3120, 435}},
     });
     setFixedSize(twips::size(6000, 6480));
     QWidget* const order[] = {cboAnswer, txtAnswer, cmdCheck, cmdBack, cmdNext, cmdSave};

@@ -11,6 +11,10 @@ class Session;
 /// opened as a scenario.
 void registerWindows(Session& session);
 
+/// Starts the program: the background and the title window, then the main window (hidden until
+/// the title is dismissed) once the title has painted, then the file the command line names.
+void startProgram(Session& session, const QStringList& arguments);
+
 /// Opens the scenario file the command line names (`vorlenza FILE`: the first argument after the
 /// program's name that is no option, a path or a file: URL), once the main window is loaded. It
 /// takes the title window's place at once: whoever opened a file asked to see it. A file that

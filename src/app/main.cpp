@@ -49,9 +49,9 @@ int main(int argc, char* argv[])
         Session session;
         registerWindows(session);
         // The main window is the start-up window: its load routine shows the background and
-        // title windows and keeps itself hidden until the title window is dismissed.
-        session.windows().load(WindowId::Main);
-        openCommandLineFile(session, QCoreApplication::arguments());
+        // title windows and keeps itself hidden until the title window is dismissed. They are
+        // shown before it is built, so that the title does not wait for it.
+        startProgram(session, QCoreApplication::arguments());
         status = QApplication::exec();
     }
     return finishProgram(status);

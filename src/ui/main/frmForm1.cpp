@@ -111,6 +111,18 @@ void frmForm1::connectFields()
     }
 }
 
+void showStartUpWindows(WindowRegistry& windows)
+{
+    // Each only when it is not made yet: the program shows both before it builds this window, and
+    // a title dismissed before this window was built must not come back with it.
+    if (!windows.window(WindowId::Background))
+        if (QWidget* back = windows.show(WindowId::Background))
+            back->setWindowState(back->windowState() | Qt::WindowMaximized);
+    if (!windows.window(WindowId::Title))
+        if (QWidget* title = windows.show(WindowId::Title))
+            title->setWindowState(title->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+}
+
 void frmForm1::Form_Load()
 {
     // 1. The copyright notice, with the year of the system clock.
@@ -118,11 +130,7 @@ void frmForm1::Form_Load()
 
     // 2. Start-up: the background window maximised, the title window over it; this window stays
     //    hidden until the title window is dismissed.
-    WindowRegistry& windows = session().windows();
-    if (QWidget* back = windows.show(WindowId::Background))
-        back->setWindowState(back->windowState() | Qt::WindowMaximized);
-    if (QWidget* title = windows.show(WindowId::Title))
-        title->setWindowState(title->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    showStartUpWindows(session().windows());
     hide();
 
     // 3. and 4. The greeting over the empty chart area; no graph yet.

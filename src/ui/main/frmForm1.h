@@ -217,4 +217,9 @@ private:
     ClickLabel* picPicture1 = nullptr;
 };
 
+/// The start-up windows: the background maximised and the title window over it, each unless it
+/// is made already. The main window's load routine shows them; the program shows them before it
+/// builds the main window, so that the title is on the screen without waiting for it.
+void showStartUpWindows(WindowRegistry& windows);
+
 } // namespace vorlenza

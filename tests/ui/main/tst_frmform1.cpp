@@ -45,6 +45,21 @@ const char* const kPresetFields[] = {"txtRrateA", "txtA0", "txtU", "txtK1", "txt
 class TestFrmForm1 : public MainSuite {
     Q_OBJECT
 
+protected:
+    /// Notes the first picture of each start-up window it watches.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_paints && event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            *m_paints << QStringLiteral("painted ") +
+                             (watched->objectName() == QLatin1String("frmTitlform") ? "Title" : "Background");
+        }
+        return false;
+    }
+
+private:
+    QStringList* m_paints = nullptr;
+
 private slots:
     void commandStates_data()
     {
@@ -499,6 +514,45 @@ private slots:
         } else {
             QFAIL("not a captioned control");
         }
+    }
+
+    void startPaintsTheTitleBeforeBuildingTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("keyAtOnce");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("left alone") << false << QStringList({"Background", "Title"});
+        QTest::newRow("key before the title painted") << true << QStringList({"Main", "Background"});
+    }
+
+    void startPaintsTheTitleBeforeBuildingTheMainWindow()
+    {
+        // The title's first picture comes before the background's and before the main window
+        // exists; a key pressed at once still finds one main window, and no title comes back.
+        QFETCH(bool, keyAtOnce);
+        QFETCH(QStringList, shown);
+        MainHarness fresh;
+        WindowRegistry& windows = fresh.session.windows();
+        QStringList order;
+        connect(&windows, &WindowRegistry::windowCreated, this, [&](WindowId id) {
+            order << QStringLiteral("made ") + idName(id);
+            if (QWidget* w = windows.window(id); w && id != WindowId::Main)
+                w->installEventFilter(this);
+        });
+        m_paints = &order;
+        if (keyAtOnce)
+            QTimer::singleShot(0, this, [&] { QTest::keyClick(windows.window(WindowId::Title), Qt::Key_Space); });
+        startProgram(fresh.session, {QStringLiteral("vorlenza")});
+        m_paints = nullptr;
+        if (!keyAtOnce)
+            QCOMPARE(order, QStringList(
+                                {"made Background", "made Title", "painted Title", "painted Background", "made Main"}));
+        QCOMPARE(order.count(QStringLiteral("made Main")), 1);
+        QStringList up;
+        for (int i = 0; i < WindowCount; ++i)
+            if (windows.isVisible(WindowId(i)))
+                up << idName(WindowId(i));
+        QCOMPARE(up.join(QLatin1Char(' ')), shown.join(QLatin1Char(' ')));
+        QVERIFY(windows.window(WindowId::Background)->updatesEnabled());
     }
 
     void authorPictureWhenTheWindowAppears()

@@ -578,6 +578,10 @@ entscheidet</translation>
         <source>no temporary folder could be made in “%1” (%2)</source>
         <translation>kein temporärer Ordner konnte in „%1“ angelegt werden (%2)</translation>
     </message>
+    <message>
+        <source>the part of Vorlenza that makes spreadsheets (%1) could not be loaded (%2); installing Vorlenza again brings it back</source>
+        <translation>der Teil von Vorlenza, der Tabellen erstellt (%1), konnte nicht geladen werden (%2); eine erneute Installation von Vorlenza stellt ihn wieder her</translation>
+    </message>
 </context>
 <context>
     <name>RunFailure</name>

@@ -578,6 +578,10 @@ decide</translation>
         <source>no temporary folder could be made in “%1” (%2)</source>
         <translation>no se pudo crear ninguna carpeta temporal en «%1» (%2)</translation>
     </message>
+    <message>
+        <source>the part of Vorlenza that makes spreadsheets (%1) could not be loaded (%2); installing Vorlenza again brings it back</source>
+        <translation>no se pudo cargar la parte de Vorlenza que crea las hojas de cálculo (%1) (%2); instalar Vorlenza de nuevo la restablece</translation>
+    </message>
 </context>
 <context>
     <name>RunFailure</name>

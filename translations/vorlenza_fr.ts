@@ -578,6 +578,10 @@ décide</translation>
         <source>no temporary folder could be made in “%1” (%2)</source>
         <translation>aucun dossier temporaire n&apos;a pu être créé dans «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
+    <message>
+        <source>the part of Vorlenza that makes spreadsheets (%1) could not be loaded (%2); installing Vorlenza again brings it back</source>
+        <translation>la partie de Vorlenza qui crée les classeurs (%1) n’a pas pu être chargée (%2) ; réinstaller Vorlenza la rétablit</translation>
+    </message>
 </context>
 <context>
     <name>RunFailure</name>

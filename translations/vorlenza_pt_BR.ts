@@ -578,6 +578,10 @@ decide</translation>
         <source>no temporary folder could be made in “%1” (%2)</source>
         <translation>não foi possível criar uma pasta temporária em “%1” (%2)</translation>
     </message>
+    <message>
+        <source>the part of Vorlenza that makes spreadsheets (%1) could not be loaded (%2); installing Vorlenza again brings it back</source>
+        <translation>não foi possível carregar a parte do Vorlenza que cria planilhas (%1) (%2); instalar o Vorlenza novamente a restaura</translation>
+    </message>
 </context>
 <context>
     <name>RunFailure</name>

@@ -576,6 +576,10 @@ by the start</source>
         <source>no temporary folder could be made in “%1” (%2)</source>
         <translation>无法在“%1”中创建临时文件夹（%2）</translation>
     </message>
+    <message>
+        <source>the part of Vorlenza that makes spreadsheets (%1) could not be loaded (%2); installing Vorlenza again brings it back</source>
+        <translation>无法加载 Vorlenza 中生成电子表格的部分（%1）（%2）；重新安装 Vorlenza 即可恢复</translation>
+    </message>
 </context>
 <context>
     <name>RunFailure</name>

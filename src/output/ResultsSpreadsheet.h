@@ -23,6 +23,10 @@ QByteArray resultsSpreadsheetContents(const ModelState& state, QString* problem 
 /// says why (the file size limit, a full disk or a folder that cannot be written).
 Outcome writeResultsSpreadsheet(const QString& path, const ModelState& state);
 
+/// Looks for the plugin that makes spreadsheets in `folder` alone from now on (an empty folder: where
+/// the program is installed, else in the build tree). For tests of a plugin that is missing.
+void spreadsheetPluginFolder(const QString& folder);
+
 /// The two file types of the results' save dialog: the results file, first and the default, and
 /// the spreadsheet. resultsSaveFilters joins them with ";;".
 QString resultsFileFilter();

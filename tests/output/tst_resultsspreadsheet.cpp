@@ -214,6 +214,35 @@ private slots:
         QCOMPARE(Listing(temporary.path()), QStringList());
     }
 
+    void missingPluginKeepsTheOldFile()
+    {
+        // The maker is a plugin loaded at the first save: missing, it is named and nothing changes;
+        // found again, the next save works.
+        QTemporaryDir dir, empty;
+        QVERIFY(dir.isValid() && empty.isValid());
+        const QString path = dir.filePath(QStringLiteral("run.xlsx"));
+        const QByteArray earlier("earlier contents\n");
+        QVERIFY(WriteBytes(path, earlier));
+        const auto run = CompletedRun("100");
+
+        spreadsheetPluginFolder(empty.path());
+        const Outcome missing = writeResultsSpreadsheet(path, *run);
+        spreadsheetPluginFolder(QString());
+        QVERIFY(!missing.ok);
+        const QString expected = QStringLiteral("The file “%1” could not be saved: the part of Vorlenza that makes "
+                                                "spreadsheets (%2) could not be loaded (")
+                                     .arg(QDir::toNativeSeparators(path),
+                                          QDir::toNativeSeparators(empty.filePath("libvorlenza-spreadsheet.so")));
+        QVERIFY2(missing.error.startsWith(expected), qPrintable(missing.error));
+        QVERIFY2(missing.error.endsWith(QStringLiteral("; any earlier file of that name is unchanged.")),
+                 qPrintable(missing.error));
+        QCOMPARE(ReadBytes(path), earlier);
+
+        const Outcome found = writeResultsSpreadsheet(path, *run);
+        QVERIFY2(found.ok, qPrintable(found.error));
+        QVERIFY(ReadBytes(path).startsWith("PK"));
+    }
+
     // libxlsxwriter writes the long sheet through files in the temporary folder and does not see
     // those writes fail: a size limit or a full disk there cut the sheet short, in a zip that is
     // fine otherwise. A read-only temporary folder takes no workbook at all.

@@ -106,6 +106,8 @@ void startProgram(Session& session, const QStringList& arguments)
         back->setUpdatesEnabled(true);
         back->repaint();
     }
+    if (windows.ending())
+        return;
     // A key pressed meanwhile has dismissed the title and built the main window already.
     windows.load(WindowId::Main);
     openCommandLineFile(session, arguments);

@@ -10,10 +10,12 @@
 #include "PrintService.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLocalServer>
 #include <QPageSize>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 Q_DECLARE_METATYPE(WindowId)
@@ -29,18 +31,32 @@ class TimerEvents : public QObject {
 public:
     explicit TimerEvents(const QObject& ticker) : m_ticker(ticker) { qApp->installEventFilter(this); }
     ~TimerEvents() override { qApp->removeEventFilter(this); }
-    int ticks = 0, others = 0;
+    int ticks = 0;
+    /// The most timer events any other object got: a wait that polls wakes one object again and
+    /// again, while the windows' own half-second timers (the clock, the title) tick now and then.
+    int mostToOneOther() const
+    {
+        int most = 0;
+        for (const int n : m_others)
+            most = std::max(most, n);
+        return most;
+    }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Timer)
-            ++(o == &m_ticker ? ticks : others);
+        if (e->type() == QEvent::Timer) {
+            if (o == &m_ticker)
+                ++ticks;
+            else
+                ++m_others[o];
+        }
         return false;
     }
 
 private:
     const QObject& m_ticker;
+    QHash<const QObject*, int> m_others;
 };
 
 } // namespace
@@ -96,7 +112,7 @@ private slots:
             // The timers ran all along (the windows paint by them), and the wait woke the program
             // only to end.
             QVERIFY2(events.ticks >= limit / 100, qPrintable(QString::number(events.ticks)));
-            QVERIFY2(events.others <= 3, qPrintable(QString::number(events.others)));
+            QVERIFY2(events.mostToOneOther() <= limit / 500 + 2, qPrintable(QString::number(events.mostToOneOther())));
         }
         QVERIFY(printServiceOwesAnswer());
 
